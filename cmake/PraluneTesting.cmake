@@ -32,3 +32,25 @@ function(pralune_add_present_subdirectories)
         endif()
     endforeach()
 endfunction()
+
+# pralune_add_folder_tests(LABELS label ... LIBS lib ...)
+# Every tst_*.cpp of the calling folder becomes one test executable linked to LIBS; the .cpp
+# files under support/ (fixtures shared by the folder's tests) are compiled into each.
+# A test that needs more than that is registered by hand in a *.cmake file of the folder,
+# which this includes, and is named other than tst_*.cpp.
+function(pralune_add_folder_tests)
+    cmake_parse_arguments(F "" "" "LABELS;LIBS;ENVIRONMENT" ${ARGN})
+    file(GLOB _tests CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp")
+    file(GLOB _support CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/support/*.cpp"
+        "${CMAKE_CURRENT_SOURCE_DIR}/support/*.h")
+    foreach(_test IN LISTS _tests)
+        get_filename_component(_name "${_test}" NAME_WE)
+        pralune_add_test(NAME ${_name} SOURCES ${_test} ${_support}
+            LIBS ${F_LIBS} LABELS ${F_LABELS} ENVIRONMENT ${F_ENVIRONMENT})
+        target_include_directories(${_name} PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
+    endforeach()
+    file(GLOB _extra CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cmake")
+    foreach(_file IN LISTS _extra)
+        include("${_file}")
+    endforeach()
+endfunction()
