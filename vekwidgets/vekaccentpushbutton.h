@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vekpushbutton.h"
+#include "vekwidgets/vekpushbutton.h"
 #include "vekwidgets_export.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vekmultiswitch.h"
+#include "vekwidgets/vekmultiswitch.h"
 #include "vekwidgets_export.h"
 
 #include <memory>
