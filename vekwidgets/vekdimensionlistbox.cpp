@@ -66,6 +66,7 @@ VekDimensionListBox::VekDimensionListBox(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(d->spin, 1);
     layout->addWidget(d->units, 0);
+    d->units->hide();
 
     d->spin->setRange(0, 999);
     d->spin->setSingleStep(1);

@@ -26,6 +26,8 @@ public:
     double minimum = 0.0;
     double maximum = 99.99;
     VekDimensionSpinBox::Type type = VekDimensionSpinBox::None;
+    // The last accepted value in base units. Kept in base units rather than as the shown
+    // number, so that a change of unit that changes the quantity is reported.
     double value = 0.0;
 
     double multiplier() const
@@ -78,6 +80,7 @@ VekDimensionSpinBox::VekDimensionSpinBox(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(d->spin, 1);
     layout->addWidget(d->units, 0);
+    d->units->hide();
 
     d->step = d->spin->singleStep();
     d->minimum = d->spin->minimum();
@@ -210,8 +213,8 @@ void VekDimensionSpinBox::validate(double shown)
     } else {
         const double snapped = std::trunc(v / s + snapSlack) * s;
         if (std::fabs(v - snapped) / m < shownMinimum) {
-            if (snapped / m != d->value) {
-                d->value = snapped / m;
+            if (snapped != d->value) {
+                d->value = snapped;
                 emit valueChanged(snapped);
             }
             return;
@@ -219,8 +222,8 @@ void VekDimensionSpinBox::validate(double shown)
         next = snapped / m;
     }
     d->spin->setValue(next);
-    if (next != d->value) {
-        d->value = next;
+    if (next * m != d->value) {
+        d->value = next * m;
         emit valueChanged(next * m);
     }
 }
@@ -230,10 +233,9 @@ void VekDimensionSpinBox::setValue(double value)
     const int index = d->unitIndexFor(value);
     if (d->dimensions.isEmpty() || index < 0) {
         // Keep the unit shown: clearing it would reinterpret the number the box shows.
-        const double m = d->multiplier();
-        d->value = value / m;
+        d->value = value;
         const bool wasBlocked = d->spin->blockSignals(true);
-        d->spin->setValue(value / m);
+        d->spin->setValue(value / d->multiplier());
         d->spin->blockSignals(wasBlocked);
         return;
     }
@@ -255,7 +257,7 @@ void VekDimensionSpinBox::setValue(double value)
 double VekDimensionSpinBox::value() const
 {
     const double s = d->step;
-    return s * std::trunc(d->value * d->multiplier() / s + 0.5);
+    return s * std::trunc(d->value / s + 0.5);
 }
 
 void VekDimensionSpinBox::changeEvent(QEvent *event)
