@@ -127,7 +127,8 @@ QSize VekPushButton::sizeHint() const
 
 QSize VekPushButton::minimumSizeHint() const
 {
-    return QPushButton::minimumSizeHint() + QSize(hintExtraWidth, hintExtraHeight);
+    // The base minimum hint already asks the (overridden) size hint; start from its own.
+    return QPushButton::sizeHint() + QSize(hintExtraWidth, hintExtraHeight);
 }
 
 void VekPushButton::enterEvent(QEvent *event)
