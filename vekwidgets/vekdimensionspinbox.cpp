@@ -101,10 +101,12 @@ VekDimensionSpinBox::~VekDimensionSpinBox() = default;
 
 void VekDimensionSpinBox::setType(Type type)
 {
+    const bool sameType = type == d->type;
     d->type = type;
     const int index = d->units->currentIndex();
-    QString label = index >= 0 && index < d->dimensions.size() ? d->dimensions.at(index).second
-                                                               : QString();
+    const bool hadUnit = index >= 0 && index < d->dimensions.size();
+    QString label = hadUnit ? d->dimensions.at(index).second : QString();
+    const double multiplier = hadUnit ? d->dimensions.at(index).first : 0.0;
     QVector<QPair<double, QString>> list;
     const double s = d->step;
     const double lo = d->minimum;
@@ -152,6 +154,13 @@ void VekDimensionSpinBox::setType(Type type)
     if (label.isEmpty() && !list.isEmpty())
         label = list.first().second;
     d->units->setCurrentText(label);
+    // After a change of language the labels differ while the units stay: keep the unit.
+    if (sameType && hadUnit && d->units->currentText() != label) {
+        for (int i = 0; i < list.size(); ++i) {
+            if (list.at(i).first == multiplier)
+                d->units->setCurrentIndex(i);
+        }
+    }
     d->units->blockSignals(wasBlocked);
 }
 
