@@ -17,7 +17,8 @@ class VEKWIDGETS_EXPORT VekPalette : public QObject
     Q_OBJECT
 public:
     // Rows of the Material colour table.
-    enum BaseColor {
+    // A fixed underlying type: any int reaching the table is a valid value to refuse.
+    enum BaseColor : int {
         Red,
         Pink,
         Purple,
@@ -41,7 +42,7 @@ public:
     Q_ENUM(BaseColor)
 
     // Columns of the Material colour table.
-    enum ColorHue {
+    enum ColorHue : int {
         Hue50,
         Hue100,
         Hue200,
@@ -59,7 +60,7 @@ public:
     };
     Q_ENUM(ColorHue)
 
-    enum PaletteRole {
+    enum PaletteRole : int {
         Primary,
         PrimaryLight,
         PrimaryDark,
@@ -70,10 +71,10 @@ public:
     };
     Q_ENUM(PaletteRole)
 
-    enum BackgroundRole { StatusBar, ApplicationBar, Background, Card, Divider };
+    enum BackgroundRole : int { StatusBar, ApplicationBar, Background, Card, Divider };
     Q_ENUM(BackgroundRole)
 
-    enum TextRole { Text, SecondaryText, HintText, DisabledText };
+    enum TextRole : int { Text, SecondaryText, HintText, DisabledText };
     Q_ENUM(TextRole)
 
     explicit VekPalette(QObject *parent = nullptr);
