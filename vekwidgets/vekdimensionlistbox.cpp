@@ -98,23 +98,23 @@ void VekDimensionListBox::setType(Type type)
     case Time: {
         const QString second = tr("s");
         if (d->anyIn(1, HUGE_VAL))
-            list.prepend({ 1, QStringLiteral("%1").arg(second) });
+            list.prepend({1, QStringLiteral("%1").arg(second)});
         if (d->anyIn(0.001, 1))
-            list.append({ 0.001, unitFormat.arg(tr("m"), second) });
+            list.append({0.001, unitFormat.arg(tr("m"), second)});
         if (d->anyIn(1e-6, 0.001))
-            list.append({ 1e-6, unitFormat.arg(tr("mk"), second) });
+            list.append({1e-6, unitFormat.arg(tr("mk"), second)});
         if (d->anyIn(1e-9, 1e-6))
-            list.append({ 1e-9, unitFormat.arg(tr("n"), second) });
+            list.append({1e-9, unitFormat.arg(tr("n"), second)});
         break;
     }
     case Frequency: {
         const QString hertz = tr("Hz");
         if (d->anyFrequencyIn(1.0f, 1000.0f))
-            list.append({ 1, QStringLiteral("%1").arg(hertz) });
+            list.append({1, QStringLiteral("%1").arg(hertz)});
         if (d->anyFrequencyIn(1000.0f, 1e6f))
-            list.append({ 1000, unitFormat.arg(tr("k"), hertz) });
+            list.append({1000, unitFormat.arg(tr("k"), hertz)});
         if (d->anyFrequencyIn(1e6f, HUGE_VALF))
-            list.append({ 1e6, unitFormat.arg(tr("M"), hertz) });
+            list.append({1e6, unitFormat.arg(tr("M"), hertz)});
         break;
     }
     default:

@@ -116,33 +116,33 @@ void VekDimensionSpinBox::setType(Type type)
     case Time: {
         const QString second = tr("s");
         if (s < 1e-6 && lo < 1e-6)
-            list.append({ 1e-9, unitFormat.arg(tr("n"), second) });
+            list.append({1e-9, unitFormat.arg(tr("n"), second)});
         if (s < 0.001 && lo < 0.001 && hi > 1e-6)
-            list.append({ 1e-6, unitFormat.arg(tr("mk"), second) });
+            list.append({1e-6, unitFormat.arg(tr("mk"), second)});
         if (s < 1 && lo < 1 && hi > 0.001)
-            list.append({ 0.001, unitFormat.arg(tr("m"), second) });
+            list.append({0.001, unitFormat.arg(tr("m"), second)});
         if (hi > 1)
-            list.prepend({ 1, QStringLiteral("%1").arg(second) });
+            list.prepend({1, QStringLiteral("%1").arg(second)});
         break;
     }
     case Voltage: {
         const QString volt = tr("V");
         if (s < 1e-6 && lo < 1e-6)
-            list.append({ 1e-6, unitFormat.arg(tr("mk"), volt) });
+            list.append({1e-6, unitFormat.arg(tr("mk"), volt)});
         if (s < 0.001 && lo < 0.001 && hi > 1e-6)
-            list.append({ 0.001, unitFormat.arg(tr("m"), volt) });
+            list.append({0.001, unitFormat.arg(tr("m"), volt)});
         if (hi > 0.001)
-            list.prepend({ 1, QStringLiteral("%1").arg(volt) });
+            list.prepend({1, QStringLiteral("%1").arg(volt)});
         break;
     }
     case Frequency: {
         const QString hertz = tr("Hz");
         if (s < 1000 && lo < 1000)
-            list.append({ 1, QStringLiteral("%1").arg(hertz) });
+            list.append({1, QStringLiteral("%1").arg(hertz)});
         if (s < 1e6 && lo < 1e6 && hi > 1000)
-            list.append({ 1000, unitFormat.arg(tr("k"), hertz) });
+            list.append({1000, unitFormat.arg(tr("k"), hertz)});
         if (hi > 1e6)
-            list.append({ 1e6, unitFormat.arg(tr("M"), hertz) });
+            list.append({1e6, unitFormat.arg(tr("M"), hertz)});
         break;
     }
     default:

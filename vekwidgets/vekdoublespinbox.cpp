@@ -7,8 +7,7 @@ class VekDoubleSpinBoxPrivate
 VekDoubleSpinBox::VekDoubleSpinBox(QWidget *parent)
     : QDoubleSpinBox(parent)
     , d(std::make_unique<VekDoubleSpinBoxPrivate>())
-{
-}
+{ }
 
 VekDoubleSpinBox::~VekDoubleSpinBox() = default;
 

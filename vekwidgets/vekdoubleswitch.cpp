@@ -7,9 +7,8 @@ public:
 };
 
 VekDoubleSwitch::VekDoubleSwitch(QWidget *parent)
-    : VekDoubleSwitch({ tr("On"), tr("Off") }, false, parent)
-{
-}
+    : VekDoubleSwitch({tr("On"), tr("Off")}, false, parent)
+{ }
 
 VekDoubleSwitch::VekDoubleSwitch(const QStringList &labels, bool reverse, QWidget *parent)
     : VekMultiSwitch(parent)

@@ -15,8 +15,8 @@ class VekPalette;
 class VEKWIDGETS_EXPORT VekFlatButton : public QPushButton
 {
     Q_OBJECT
-    Q_PROPERTY(QColor normalBackgroundColor READ normalBackgroundColor WRITE
-                       setNormalBackgroundColor)
+    Q_PROPERTY(
+            QColor normalBackgroundColor READ normalBackgroundColor WRITE setNormalBackgroundColor)
     Q_PROPERTY(QColor focusedBackgroundColor READ focusedBackgroundColor WRITE
                        setFocusedBackgroundColor)
     Q_PROPERTY(QColor pressedBackgroundColor READ pressedBackgroundColor WRITE

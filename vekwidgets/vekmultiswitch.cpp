@@ -9,12 +9,12 @@
 #include <QStyle>
 
 const QString multiSwitchStyleSheetTemplate = QStringLiteral(
-    "QPushButton { border: none; background-color: %1; color: %5; padding-left: 2px; "
-    "padding-right: 2px; padding-top: 1px; padding-bottom: 1px; text-align: center;}\n"
-    "QPushButton:hover { background-color: %2; color: %6; }\n"
-    "QPushButton:default, \nQPushButton:pressed, \nQPushButton:checked:hover, "
-    "QPushButton:checked { background-color: %3; color: %7; }\n"
-    "QPushButton:disabled { background-color: %4; color: %8; }\n");
+        "QPushButton { border: none; background-color: %1; color: %5; padding-left: 2px; "
+        "padding-right: 2px; padding-top: 1px; padding-bottom: 1px; text-align: center;}\n"
+        "QPushButton:hover { background-color: %2; color: %6; }\n"
+        "QPushButton:default, \nQPushButton:pressed, \nQPushButton:checked:hover, "
+        "QPushButton:checked { background-color: %3; color: %7; }\n"
+        "QPushButton:disabled { background-color: %4; color: %8; }\n");
 
 class VekMultiSwitchPrivate
 {
@@ -44,8 +44,7 @@ QStringList defaultLabels()
 
 VekMultiSwitch::VekMultiSwitch(QWidget *parent)
     : VekMultiSwitch(3, defaultLabels(), parent)
-{
-}
+{ }
 
 VekMultiSwitch::VekMultiSwitch(int count, const QStringList &labels, QWidget *parent)
     : QWidget(parent)
@@ -235,15 +234,14 @@ void VekMultiSwitch::parsePalette()
 
 void VekMultiSwitch::generateStyleSheet()
 {
-    const QString sheet = multiSwitchStyleSheetTemplate
-                              .arg(d->normalBackground.name(), d->focusedBackground.name(),
-                                   d->pressedBackground.name(), d->disabledBackground.name())
-                              .arg(VekPalette::color(VekPalette::Text, d->normalBackground).name(),
-                                   VekPalette::color(VekPalette::Text, d->focusedBackground).name(),
-                                   VekPalette::color(VekPalette::Text, d->pressedBackground).name(),
-                                   VekPalette::color(VekPalette::DisabledText,
-                                                     d->disabledBackground)
-                                       .name());
+    const QString sheet =
+            multiSwitchStyleSheetTemplate
+                    .arg(d->normalBackground.name(), d->focusedBackground.name(),
+                         d->pressedBackground.name(), d->disabledBackground.name())
+                    .arg(VekPalette::color(VekPalette::Text, d->normalBackground).name(),
+                         VekPalette::color(VekPalette::Text, d->focusedBackground).name(),
+                         VekPalette::color(VekPalette::Text, d->pressedBackground).name(),
+                         VekPalette::color(VekPalette::DisabledText, d->disabledBackground).name());
     const auto buttons = d->group->buttons();
     for (QAbstractButton *button : buttons)
         button->setStyleSheet(sheet);

@@ -15,8 +15,7 @@ QColor rgb(unsigned int value)
 
 VekPalette::VekPalette(QObject *parent)
     : VekPalette(Blue, Blue, parent)
-{
-}
+{ }
 
 VekPalette::VekPalette(BaseColor primary, BaseColor accent, QObject *parent)
     : QObject(parent)
@@ -93,8 +92,8 @@ QColor VekPalette::color(BackgroundRole role)
 
 QColor VekPalette::color(TextRole role, const QColor &background)
 {
-    const double luma = 0.299 * background.red() + 0.587 * background.green()
-        + 0.114 * background.blue();
+    const double luma =
+            0.299 * background.red() + 0.587 * background.green() + 0.114 * background.blue();
     const bool darkText = luma > lumaThreshold;
     switch (role) {
     case SecondaryText:

@@ -62,9 +62,9 @@ VekPeriodSpinBox::VekPeriodSpinBox(QWidget *parent)
     d->label->setMargin(5);
     d->label->setFixedWidth(28);
     d->label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    d->label->setStyleSheet(QStringLiteral(
-        "QLabel:hover {border-style: solid;border-width: 1px;border-radius: 4px;"
-        "border-color: #1E90FF; }"));
+    d->label->setStyleSheet(
+            QStringLiteral("QLabel:hover {border-style: solid;border-width: 1px;border-radius: 4px;"
+                           "border-color: #1E90FF; }"));
     d->label->setText(d->unitText());
 
     auto *layout = new QHBoxLayout(this);

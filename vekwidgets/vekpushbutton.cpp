@@ -213,7 +213,7 @@ void VekPushButton::paintEvent(QPaintEvent *)
         left = side - 1;
         right = side + 1;
     }
-    const int layers = std::max({ right, depth, left >= elevation ? left : 1 });
+    const int layers = std::max({right, depth, left >= elevation ? left : 1});
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -7,7 +7,6 @@ class VekToggleSwitchPrivate
 VekToggleSwitch::VekToggleSwitch(QWidget *parent)
     : QWidget(parent)
     , d(std::make_unique<VekToggleSwitchPrivate>())
-{
-}
+{ }
 
 VekToggleSwitch::~VekToggleSwitch() = default;

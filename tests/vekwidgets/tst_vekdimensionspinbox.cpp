@@ -79,17 +79,17 @@ void TestVekDimensionSpinBox::unitLists_data()
     QTest::addColumn<double>("hi");
     QTest::addColumn<QStringList>("units");
     QTest::newRow("time, fine step") << int(VekDimensionSpinBox::Time) << 1e-9 << 0.0 << 10.0
-                                     << QStringList { "s", "ns", "mks", "ms" };
-    QTest::newRow("time, milliseconds only") << int(VekDimensionSpinBox::Time) << 0.001 << 0.001
-                                             << 0.5 << QStringList { "ms" };
-    QTest::newRow("frequency from 1 Hz") << int(VekDimensionSpinBox::Frequency) << 1.0 << 1.0
-                                         << 2e6 << QStringList { "Hz", "kHz", "MHz" };
-    QTest::newRow("frequency from 2 kHz") << int(VekDimensionSpinBox::Frequency) << 1.0
-                                          << 2000.0 << 2e6 << QStringList { "kHz", "MHz" };
-    QTest::newRow("voltage, fine step") << int(VekDimensionSpinBox::Voltage) << 1e-7 << 0.0
-                                        << 10.0 << QStringList { "V", "mkV", "mV" };
-    QTest::newRow("voltage, coarse step") << int(VekDimensionSpinBox::Voltage) << 0.1 << 0.0
-                                          << 10.0 << QStringList { "V" };
+                                     << QStringList {"s", "ns", "mks", "ms"};
+    QTest::newRow("time, milliseconds only")
+            << int(VekDimensionSpinBox::Time) << 0.001 << 0.001 << 0.5 << QStringList {"ms"};
+    QTest::newRow("frequency from 1 Hz") << int(VekDimensionSpinBox::Frequency) << 1.0 << 1.0 << 2e6
+                                         << QStringList {"Hz", "kHz", "MHz"};
+    QTest::newRow("frequency from 2 kHz") << int(VekDimensionSpinBox::Frequency) << 1.0 << 2000.0
+                                          << 2e6 << QStringList {"kHz", "MHz"};
+    QTest::newRow("voltage, fine step") << int(VekDimensionSpinBox::Voltage) << 1e-7 << 0.0 << 10.0
+                                        << QStringList {"V", "mkV", "mV"};
+    QTest::newRow("voltage, coarse step")
+            << int(VekDimensionSpinBox::Voltage) << 0.1 << 0.0 << 10.0 << QStringList {"V"};
 }
 
 void TestVekDimensionSpinBox::unitLists()
@@ -263,15 +263,15 @@ void TestVekDimensionSpinBox::listBoxUnits_data()
     QTest::addColumn<QVector<double>>("supported");
     QTest::addColumn<QStringList>("units");
     QTest::newRow("time") << int(VekDimensionListBox::Time)
-                          << QVector<double> { 2e-9, 5e-6, 0.01, 2.0 }
-                          << QStringList { "s", "ms", "mks", "ns" };
-    QTest::newRow("time below a second") << int(VekDimensionListBox::Time)
-                                         << QVector<double> { 0.001, 0.5 } << QStringList { "ms" };
+                          << QVector<double> {2e-9, 5e-6, 0.01, 2.0}
+                          << QStringList {"s", "ms", "mks", "ns"};
+    QTest::newRow("time below a second")
+            << int(VekDimensionListBox::Time) << QVector<double> {0.001, 0.5} << QStringList {"ms"};
     QTest::newRow("frequency") << int(VekDimensionListBox::Frequency)
-                               << QVector<double> { 10.0, 1000.0, 5e6 }
-                               << QStringList { "Hz", "kHz", "MHz" };
-    QTest::newRow("voltage has none") << int(VekDimensionListBox::Voltage)
-                                      << QVector<double> { 1.0 } << QStringList {};
+                               << QVector<double> {10.0, 1000.0, 5e6}
+                               << QStringList {"Hz", "kHz", "MHz"};
+    QTest::newRow("voltage has none")
+            << int(VekDimensionListBox::Voltage) << QVector<double> {1.0} << QStringList {};
 }
 
 void TestVekDimensionSpinBox::listBoxUnits()
@@ -289,9 +289,9 @@ void TestVekDimensionSpinBox::listBoxUnits()
 void TestVekDimensionSpinBox::listBoxPicksSupportedValue()
 {
     VekDimensionListBox box;
-    box.setSupportedList({ 0.001, 0.002, 0.005, 0.01, 0.1, 1.0 });
+    box.setSupportedList({0.001, 0.002, 0.005, 0.01, 0.1, 1.0});
     box.setType(VekDimensionListBox::Time);
-    QCOMPARE(unitsOf(box), (QStringList { "s", "ms" }));
+    QCOMPARE(unitsOf(box), (QStringList {"s", "ms"}));
     QSignalSpy spy(&box, &VekDimensionListBox::valueChanged);
 
     box.setValue(0.004);

@@ -57,7 +57,7 @@ void TestVekGallery::gallery_data()
     QTest::newRow("teal") << int(VekPalette::Teal) << int(VekPalette::DeepOrange)
                           << "vek_gallery_teal" << true;
     QTest::newRow("blue without the generated sheet")
-        << int(VekPalette::Blue) << int(VekPalette::Blue) << "vek_gallery_plain" << false;
+            << int(VekPalette::Blue) << int(VekPalette::Blue) << "vek_gallery_plain" << false;
 }
 
 void TestVekGallery::gallery()
@@ -75,16 +75,16 @@ void TestVekGallery::gallery()
                          + "#gallery { background-color: #ffffff; font-family: \"Roboto\"; }");
     auto *form = new QFormLayout(&window);
 
-    auto *multi = new VekMultiSwitch(4, { "DC", "AC", "GND", "50 Ω" });
+    auto *multi = new VekMultiSwitch(4, {"DC", "AC", "GND", "50 Ω"});
     multi->setVekPalette(palette);
     multi->setState(1);
     auto *dbl = new VekDoubleSwitch;
     dbl->setVekPalette(palette);
-    auto *reversed = new VekDoubleSwitch({ "Run", "Stop" }, false);
+    auto *reversed = new VekDoubleSwitch({"Run", "Stop"}, false);
     reversed->setVekPalette(palette);
     reversed->setChecked(false);
     form->addRow("VekMultiSwitch", multi);
-    form->addRow("VekDoubleSwitch", row(&window, { dbl, reversed }));
+    form->addRow("VekDoubleSwitch", row(&window, {dbl, reversed}));
 
     auto *spin = new VekDimensionSpinBox;
     spin->setType(VekDimensionSpinBox::Frequency);
@@ -96,10 +96,10 @@ void TestVekGallery::gallery()
     time->setSingleStep(1e-9);
     time->setRange(0, 10);
     time->setValue(0.0025);
-    form->addRow("VekDimensionSpinBox", row(&window, { spin, time }));
+    form->addRow("VekDimensionSpinBox", row(&window, {spin, time}));
 
     auto *list = new VekDimensionListBox;
-    list->setSupportedList({ 1e-6, 1e-3, 0.01, 1 });
+    list->setSupportedList({1e-6, 1e-3, 0.01, 1});
     list->setType(VekDimensionListBox::Time);
     list->setValue(0.01);
     form->addRow("VekDimensionListBox", list);
@@ -123,21 +123,21 @@ void TestVekGallery::gallery()
     pushOn->setVekPalette(palette);
     pushOn->setCheckable(true);
     pushOn->setChecked(true);
-    form->addRow("VekPushButton", row(&window, { push, pushOn, pushOff }));
+    form->addRow("VekPushButton", row(&window, {push, pushOn, pushOff}));
 
     auto *accentButton = new VekAccentPushButton("Accent");
     accentButton->setVekPalette(palette);
     auto *accentOff = new VekAccentPushButton("Disabled");
     accentOff->setVekPalette(palette);
     accentOff->setEnabled(false);
-    form->addRow("VekAccentPushButton", row(&window, { accentButton, accentOff }));
+    form->addRow("VekAccentPushButton", row(&window, {accentButton, accentOff}));
 
     auto *flat = new VekFlatButton("Flat");
     flat->setVekPalette(palette);
     auto *flatOff = new VekFlatButton("Disabled");
     flatOff->setVekPalette(palette);
     flatOff->setEnabled(false);
-    form->addRow("VekFlatButton", row(&window, { flat, flatOff }));
+    form->addRow("VekFlatButton", row(&window, {flat, flatOff}));
 
     auto *darkBar = new QWidget;
     darkBar->setObjectName("bar");
@@ -145,8 +145,8 @@ void TestVekGallery::gallery()
                            + "; }");
     auto *barLayout = new QHBoxLayout(darkBar);
     // Glyphs of the icon font: menu, settings, play, and a checked and a disabled one.
-    const QChar glyphs[] = { QChar(0xe5d2), QChar(0xe8b8), QChar(0xe037), QChar(0xe047),
-                             QChar(0xe3b0) };
+    const QChar glyphs[] = {QChar(0xe5d2), QChar(0xe8b8), QChar(0xe037), QChar(0xe047),
+                            QChar(0xe3b0)};
     for (int i = 0; i < 5; ++i) {
         auto *tool = new VekToolBarButton(QString(glyphs[i]), darkBar);
         tool->setCheckable(true);
@@ -164,7 +164,7 @@ void TestVekGallery::gallery()
         tool->setEnabled(i != 4);
         lightLayout->addWidget(tool);
     }
-    form->addRow("VekToolBarButton", row(&window, { darkBar, lightBar }));
+    form->addRow("VekToolBarButton", row(&window, {darkBar, lightBar}));
 
     auto *colour = new VekColorToolButton;
     colour->setColor(palette->color(VekPalette::Accent));

@@ -53,7 +53,7 @@ void TestVekMultiSwitch::defaults()
 {
     VekMultiSwitch sw;
     QCOMPARE(sw.switchCount(), 3);
-    QCOMPARE(sw.switchLabels(), (QStringList { "Label0", "Label1", "Label2" }));
+    QCOMPARE(sw.switchLabels(), (QStringList {"Label0", "Label1", "Label2"}));
     QCOMPARE(sw.state(), 0);
     QCOMPARE(checkedIndex(sw), 0);
     QCOMPARE(sw.focusPolicy(), Qt::NoFocus);
@@ -81,7 +81,7 @@ void TestVekMultiSwitch::setState()
     QFETCH(int, index);
     QFETCH(int, state);
     QFETCH(int, emitted);
-    VekMultiSwitch sw(3, { "a", "b", "c" });
+    VekMultiSwitch sw(3, {"a", "b", "c"});
     QSignalSpy spy(&sw, &VekMultiSwitch::stateChanged);
     sw.setState(index);
     QCOMPARE(sw.state(), state);
@@ -93,7 +93,7 @@ void TestVekMultiSwitch::setState()
 
 void TestVekMultiSwitch::pressingAButtonSelectsIt()
 {
-    VekMultiSwitch sw(3, { "a", "b", "c" });
+    VekMultiSwitch sw(3, {"a", "b", "c"});
     sw.resize(300, 30);
     QSignalSpy spy(&sw, &VekMultiSwitch::stateChanged);
     QPushButton *third = buttonsOf(sw).at(2);
@@ -113,8 +113,7 @@ void TestVekMultiSwitch::countChangeAddsAndRemovesButtons()
     sw.setState(1);
     sw.setSwitchCount(5);
     QCOMPARE(sw.switchCount(), 5);
-    QCOMPARE(sw.switchLabels(),
-             (QStringList { "Label0", "Label1", "Label2", "Label3", "Label4" }));
+    QCOMPARE(sw.switchLabels(), (QStringList {"Label0", "Label1", "Label2", "Label3", "Label4"}));
     auto *group = sw.findChild<QButtonGroup *>();
     QVERIFY(group);
     QCOMPARE(group->button(3)->text(), QString("Label3"));
@@ -127,19 +126,19 @@ void TestVekMultiSwitch::countChangeAddsAndRemovesButtons()
     QCOMPARE(spy.count(), 1);
 
     sw.setSwitchCount(2);
-    QCOMPARE(sw.switchLabels(), (QStringList { "Label0", "Label1" }));
+    QCOMPARE(sw.switchLabels(), (QStringList {"Label0", "Label1"}));
     QCOMPARE(buttonsOf(sw).size(), 2);
     QCOMPARE(group->buttons().size(), 2);
 }
 
 void TestVekMultiSwitch::labelsOfWrongLengthAreIgnored()
 {
-    VekMultiSwitch sw(2, { "x", "y" });
-    QCOMPARE(sw.switchLabels(), (QStringList { "x", "y" }));
-    sw.setSwitchLabels({ "only one" });
-    QCOMPARE(sw.switchLabels(), (QStringList { "x", "y" }));
-    sw.setSwitchLabels({ "p", "q", "r" });
-    QCOMPARE(sw.switchLabels(), (QStringList { "x", "y" }));
+    VekMultiSwitch sw(2, {"x", "y"});
+    QCOMPARE(sw.switchLabels(), (QStringList {"x", "y"}));
+    sw.setSwitchLabels({"only one"});
+    QCOMPARE(sw.switchLabels(), (QStringList {"x", "y"}));
+    sw.setSwitchLabels({"p", "q", "r"});
+    QCOMPARE(sw.switchLabels(), (QStringList {"x", "y"}));
 }
 
 void TestVekMultiSwitch::noPositions()
@@ -172,9 +171,11 @@ void TestVekMultiSwitch::backgroundColourRegeneratesStyleSheets()
         const QString sheet = button->styleSheet();
         QVERIFY(sheet.contains("QPushButton { border: none; background-color: #0d47a1; "
                                "color: #ffffff;"));
-        QVERIFY(sheet.contains("QPushButton:checked { background-color: #ffffff; color: #212121; }"));
+        QVERIFY(sheet.contains(
+                "QPushButton:checked { background-color: #ffffff; color: #212121; }"));
         QVERIFY(sheet.contains("QPushButton:hover { background-color: #bbdefb; color: #212121; }"));
-        QVERIFY(sheet.contains("QPushButton:disabled { background-color: #ffffff; color: #9b9b9b; }"));
+        QVERIFY(sheet.contains(
+                "QPushButton:disabled { background-color: #ffffff; color: #9b9b9b; }"));
     }
     sw.setProperty("focusedBackgroundColor", QColor("#123456"));
     QCOMPARE(sw.focusedBackgroundColor(), QColor("#123456"));
@@ -199,7 +200,7 @@ void TestVekMultiSwitch::doubleSwitchDefaults()
 {
     VekDoubleSwitch sw;
     QCOMPARE(sw.switchCount(), 2);
-    QCOMPARE(sw.switchLabels(), (QStringList { "On", "Off" }));
+    QCOMPARE(sw.switchLabels(), (QStringList {"On", "Off"}));
     QCOMPARE(sw.state(), 0);
     QVERIFY(sw.checked());
     QVERIFY(!sw.reverseSwitch());
@@ -232,7 +233,7 @@ void TestVekMultiSwitch::doubleSwitchReverse()
     QSignalSpy reversed(&sw, &VekDoubleSwitch::reverseStateChanged);
     sw.setReverseSwitch(true);
     QCOMPARE(reversed.count(), 1);
-    QCOMPARE(sw.switchLabels(), (QStringList { "Off", "On" }));
+    QCOMPARE(sw.switchLabels(), (QStringList {"Off", "On"}));
     QCOMPARE(sw.state(), 1);
     QVERIFY(sw.checked());
     QCOMPARE(toggled.count(), 1);
@@ -246,8 +247,8 @@ void TestVekMultiSwitch::doubleSwitchReverse()
     QVERIFY(!sw.checked());
     QCOMPARE(toggled.last().first().toBool(), false);
 
-    VekDoubleSwitch given({ "Yes", "No" }, true);
-    QCOMPARE(given.switchLabels(), (QStringList { "Yes", "No" }));
+    VekDoubleSwitch given({"Yes", "No"}, true);
+    QCOMPARE(given.switchLabels(), (QStringList {"Yes", "No"}));
     QCOMPARE(given.state(), 0);
     QVERIFY(!given.checked());
 }

@@ -41,8 +41,7 @@ void TestVekPalette::defaultRoles()
     const QColor c = palette.color(static_cast<VekPalette::PaletteRole>(role));
     QCOMPARE(c.name(), color);
     QCOMPARE(c.alpha(), 255);
-    QCOMPARE(VekPalette::global()->color(static_cast<VekPalette::PaletteRole>(role)).name(),
-             color);
+    QCOMPARE(VekPalette::global()->color(static_cast<VekPalette::PaletteRole>(role)).name(), color);
 }
 
 void TestVekPalette::roleOutsideRangeIsBlack()
@@ -132,8 +131,8 @@ void TestVekPalette::greyAccentHasNoAccentHues()
     QSignalSpy changed(palette.data(), &VekPalette::changed);
     palette->setAccentBaseColor(VekPalette::Grey);
     QCOMPARE(changed.count(), 1);
-    for (auto role : { VekPalette::Accent, VekPalette::AccentLight, VekPalette::AccentDark,
-                       VekPalette::AccentFallback })
+    for (auto role : {VekPalette::Accent, VekPalette::AccentLight, VekPalette::AccentDark,
+                      VekPalette::AccentFallback})
         QCOMPARE(palette->color(role).name(), QString("#ffffff"));
 }
 

@@ -50,7 +50,7 @@ void TestVekStyleSheet::onlyTheUnsettledPlaceholderRemains()
     auto it = placeholder.globalMatch(sheet);
     while (it.hasNext())
         left << it.next().captured();
-    QCOMPARE(left, QStringList { "{ButtonBorderDisabled}" });
+    QCOMPARE(left, QStringList {"{ButtonBorderDisabled}"});
 }
 
 void TestVekStyleSheet::fragmentsInOrder()
@@ -58,14 +58,22 @@ void TestVekStyleSheet::fragmentsInOrder()
     const QString sheet = styleSheetFromPalette(VekPalette::global());
     // The first selector of every fragment, in the order the sheet is assembled.
     const QStringList firsts = {
-        "QMainWindow,\n",        "QDialog,\n",
-        "QPushButton {",         "QLineEdit {",
-        "QAbstractSpinBox {",    "QComboBox {",
-        ".QFrame {",             "QFrame[frameShape=\"4\"] {",
-        "QSplitter::handle {",   "QListView {",
-        "QDialogButtonBox QPushButton {", "QHeaderView::section {",
-        "QTableView {",          "QProgressBar {",
-        "QToolTip {",            "QTreeWidget QLineEdit {",
+            "QMainWindow,\n",
+            "QDialog,\n",
+            "QPushButton {",
+            "QLineEdit {",
+            "QAbstractSpinBox {",
+            "QComboBox {",
+            ".QFrame {",
+            "QFrame[frameShape=\"4\"] {",
+            "QSplitter::handle {",
+            "QListView {",
+            "QDialogButtonBox QPushButton {",
+            "QHeaderView::section {",
+            "QTableView {",
+            "QProgressBar {",
+            "QToolTip {",
+            "QTreeWidget QLineEdit {",
     };
     int from = 0;
     for (const QString &first : firsts) {

@@ -35,13 +35,13 @@ void TestVekTranslation::russianLabels()
     QStringList labels;
     for (int i = 0; i < units->count(); ++i)
         labels << units->itemText(i);
-    QCOMPARE(labels, (QStringList { "Гц", "кГц", "МГц" }));
+    QCOMPARE(labels, (QStringList {"Гц", "кГц", "МГц"}));
     QCOMPARE(units->currentText(), QString("кГц"));
     QCOMPARE(frequency.value(), 5000.0);
     QCOMPARE(period.findChild<QLabel *>()->text(), QString("с"));
 
     VekDoubleSwitch sw;
-    QCOMPARE(sw.switchLabels(), (QStringList { "Вкл", "Выкл" }));
+    QCOMPARE(sw.switchLabels(), (QStringList {"Вкл", "Выкл"}));
 
     QCoreApplication::removeTranslator(&translator);
     QCoreApplication::processEvents();
