@@ -14,6 +14,8 @@ ArrangementsCollection::ArrangementsCollection(QObject *parent)
     : QObject(nullptr)
 {
     Q_UNUSED(parent)
+    // The signal carries the arrangement; registering it lets it cross queued connections.
+    qRegisterMetaType<ArrangementState>();
 }
 
 ArrangementState ArrangementsCollection::currentArrangement() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
 #include <memory>
@@ -42,3 +43,5 @@ private:
     struct Internal;
     std::unique_ptr<Internal> m_d;
 };
+
+Q_DECLARE_METATYPE(ArrangementState)
