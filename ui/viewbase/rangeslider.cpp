@@ -117,7 +117,10 @@ void RangeSlider::setPrecission(double precission)
     if (!(precission > 0) || !std::isfinite(precission))
         return;
     d->precision = precission / 100;
-    const double steps = (d->maximumValue - d->minimumValue) / d->precision;
+    double steps = (d->maximumValue - d->minimumValue) / d->precision;
+    // 20 / 1e-5 comes out as 1999999.9999999998: a whole count must not lose its last step.
+    if (std::abs(steps - std::round(steps)) < 1e-6)
+        steps = std::round(steps);
     QAbstractSlider::setMaximum(static_cast<int>(std::clamp(steps, 0.0, double(maximumSteps))));
     setSingleStep(1);
 }

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QTest>
 
-// The icon set of this test: dark/control/close.svg red with a blue "_dis" variant,
+// The test icon set (testicons.qrc): dark/control/close.svg red with a blue "_dis" variant,
 // dark/control/plain.svg green without one, dark/control/nodot yellow without an extension,
 // light/control/close.svg black.
 class TestThemeIcon : public QObject
