@@ -231,7 +231,7 @@ void RangeSlider::mousePressEvent(QMouseEvent *event)
 
     QStyleOptionSlider option;
     initStyleOption(&option);
-    option.sliderPosition = d->upperPos;
+    option.sliderPosition = std::clamp(d->upperPos, minimum(), maximum());
     option.sliderValue = d->upper;
     const QRect upperRect =
             style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);

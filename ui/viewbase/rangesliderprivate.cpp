@@ -57,7 +57,10 @@ void RangeSliderPrivate::initStyleOption(QStyleOptionSlider *option, SpanHandle 
             ? q->invertedAppearance() != (option->direction == Qt::RightToLeft)
             : !q->invertedAppearance();
     option->direction = Qt::LeftToRight;
-    option->sliderPosition = handle == LowerHandle ? lowerPos : upperPos;
+    // The span may reach beyond the scale; the style would place such a handle at the wrong
+    // end (above the maximum at the minimum's end), so it is laid out at the end it passed.
+    option->sliderPosition =
+            std::clamp(handle == LowerHandle ? lowerPos : upperPos, q->minimum(), q->maximum());
     option->sliderValue = handle == LowerHandle ? lower : upper;
     option->singleStep = q->singleStep();
     option->pageStep = q->pageStep();
@@ -312,7 +315,8 @@ void RangeSliderPrivate::drawLabels(QPainter *painter)
         int right = 0;
         int top = 0;
         if (q->orientation() == Qt::Vertical) {
-            right = handleRect.left() - 20;
+            // Clear of the link icon, which sits left of the span.
+            right = handleRect.left() - 26;
             top = handleRect.center().y() - height / 2;
         } else {
             // Horizontally the strip holds both labels, the lower above the upper.
