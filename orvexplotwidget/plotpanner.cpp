@@ -29,6 +29,8 @@ bool isHorizontalAxis(int axis)
 // frame would be painted over while dragging.
 QBitmap borderMask(const QWidget *canvas, const QSize &size)
 {
+    if (size.isEmpty())
+        return QBitmap();
     const QRect area(QPoint(0, 0), size);
 
     QPainterPath path;
