@@ -61,16 +61,16 @@ OrvexPlotWidget::OrvexPlotWidget(QWidget *parent)
 
     connect(this, &OrvexPlotWidget::legendVisibleChanged, this, &OrvexPlotWidget::drawLegend,
             Qt::UniqueConnection);
-    connect(this, &OrvexPlotWidget::backgroundColorChanged, this,
-            &OrvexPlotWidget::drawBackground, Qt::UniqueConnection);
-    connect(this, &OrvexPlotWidget::minorXGridLineVisibleChanged, this,
-            &OrvexPlotWidget::drawGrid, Qt::UniqueConnection);
-    connect(this, &OrvexPlotWidget::minorYGridLineVisibleChanged, this,
-            &OrvexPlotWidget::drawGrid, Qt::UniqueConnection);
-    connect(this, &OrvexPlotWidget::majorXGridLineVisibleChanged, this,
-            &OrvexPlotWidget::drawGrid, Qt::UniqueConnection);
-    connect(this, &OrvexPlotWidget::majorYGridLineVisibleChanged, this,
-            &OrvexPlotWidget::drawGrid, Qt::UniqueConnection);
+    connect(this, &OrvexPlotWidget::backgroundColorChanged, this, &OrvexPlotWidget::drawBackground,
+            Qt::UniqueConnection);
+    connect(this, &OrvexPlotWidget::minorXGridLineVisibleChanged, this, &OrvexPlotWidget::drawGrid,
+            Qt::UniqueConnection);
+    connect(this, &OrvexPlotWidget::minorYGridLineVisibleChanged, this, &OrvexPlotWidget::drawGrid,
+            Qt::UniqueConnection);
+    connect(this, &OrvexPlotWidget::majorXGridLineVisibleChanged, this, &OrvexPlotWidget::drawGrid,
+            Qt::UniqueConnection);
+    connect(this, &OrvexPlotWidget::majorYGridLineVisibleChanged, this, &OrvexPlotWidget::drawGrid,
+            Qt::UniqueConnection);
 
     drawLegend(d->legendVisible);
     drawBackground(d->backgroundColor);
@@ -211,7 +211,7 @@ void OrvexPlotWidget::setFont(const QFont &font)
     QWidget::setFont(font);
     setAxisFont(QwtPlot::xBottom, font);
     setAxisFont(QwtPlot::yLeft, font);
-    for (const int axis : { int(QwtPlot::xBottom), int(QwtPlot::yLeft) }) {
+    for (const int axis : {int(QwtPlot::xBottom), int(QwtPlot::yLeft)}) {
         QwtText title = axisTitle(axis);
         title.setFont(font);
         setAxisTitle(axis, title);
@@ -259,8 +259,8 @@ void OrvexPlotWidget::drawGrid()
 
 void OrvexPlotWidget::drawBackground(const QColor &backgroundColor)
 {
-    canvas()->setStyleSheet(QString::fromLatin1(canvasStyleSheet)
-                                    .arg(backgroundColor.name(), 0, QLatin1Char(' ')));
+    canvas()->setStyleSheet(
+            QString::fromLatin1(canvasStyleSheet).arg(backgroundColor.name(), 0, QLatin1Char(' ')));
     replot();
 }
 
@@ -417,16 +417,14 @@ void OrvexPlotWidget::drawPix()
             curve->drawSeries(&painter, d->xMap, d->yMap, area, 0, -1);
     }
 
-    d->grid.setYDiv(axisScaleEngine(QwtPlot::yLeft)
-                            ->divideScale(yMin, yMax,
-                                          pictureScale * axisMaxMajor(QwtPlot::yLeft) + 2,
-                                          axisMaxMinor(QwtPlot::yLeft),
-                                          axisStepSize(QwtPlot::yLeft)));
-    d->grid.setXDiv(axisScaleEngine(QwtPlot::xBottom)
-                            ->divideScale(xMin, xMax,
-                                          pictureScale * axisMaxMajor(QwtPlot::xBottom) + 2,
-                                          axisMaxMinor(QwtPlot::xBottom),
-                                          axisStepSize(QwtPlot::xBottom)));
+    d->grid.setYDiv(
+            axisScaleEngine(QwtPlot::yLeft)
+                    ->divideScale(yMin, yMax, pictureScale * axisMaxMajor(QwtPlot::yLeft) + 2,
+                                  axisMaxMinor(QwtPlot::yLeft), axisStepSize(QwtPlot::yLeft)));
+    d->grid.setXDiv(
+            axisScaleEngine(QwtPlot::xBottom)
+                    ->divideScale(xMin, xMax, pictureScale * axisMaxMajor(QwtPlot::xBottom) + 2,
+                                  axisMaxMinor(QwtPlot::xBottom), axisStepSize(QwtPlot::xBottom)));
 
     painter.setRenderHint(QPainter::Antialiasing, false);
     d->grid.draw(&painter, d->xMap, d->yMap, area);

@@ -80,7 +80,7 @@ QBitmap borderMask(const QWidget *canvas, const QSize &size)
 class PlotPanner::PlotPannerPrivate
 {
 public:
-    std::array<bool, axisCount> axisEnabled { { true, true, true, true } };
+    std::array<bool, axisCount> axisEnabled {{true, true, true, true}};
     QPoint pressPoint;
     QPoint dragPoint;
     // The plot sets the offsets at every resize and rendering; until then nothing is shown,

@@ -28,20 +28,20 @@ struct BoolSetting
 };
 
 const BoolSetting boolSettings[] = {
-    { "legend", &OrvexPlotWidget::setLegendVisible, &OrvexPlotWidget::legendVisible,
-      &OrvexPlotWidget::legendVisibleChanged, nullptr },
-    { "minor x grid", &OrvexPlotWidget::setMinorXGridLineVisible,
-      &OrvexPlotWidget::minorXGridLineVisible, &OrvexPlotWidget::minorXGridLineVisibleChanged,
-      &QwtPlotGrid::xMinEnabled },
-    { "minor y grid", &OrvexPlotWidget::setMinorYGridLineVisible,
-      &OrvexPlotWidget::minorYGridLineVisible, &OrvexPlotWidget::minorYGridLineVisibleChanged,
-      &QwtPlotGrid::yMinEnabled },
-    { "major x grid", &OrvexPlotWidget::setMajorXGridLineVisible,
-      &OrvexPlotWidget::majorXGridLineVisible, &OrvexPlotWidget::majorXGridLineVisibleChanged,
-      &QwtPlotGrid::xEnabled },
-    { "major y grid", &OrvexPlotWidget::setMajorYGridLineVisible,
-      &OrvexPlotWidget::majorYGridLineVisible, &OrvexPlotWidget::majorYGridLineVisibleChanged,
-      &QwtPlotGrid::yEnabled },
+        {"legend", &OrvexPlotWidget::setLegendVisible, &OrvexPlotWidget::legendVisible,
+         &OrvexPlotWidget::legendVisibleChanged, nullptr},
+        {"minor x grid", &OrvexPlotWidget::setMinorXGridLineVisible,
+         &OrvexPlotWidget::minorXGridLineVisible, &OrvexPlotWidget::minorXGridLineVisibleChanged,
+         &QwtPlotGrid::xMinEnabled},
+        {"minor y grid", &OrvexPlotWidget::setMinorYGridLineVisible,
+         &OrvexPlotWidget::minorYGridLineVisible, &OrvexPlotWidget::minorYGridLineVisibleChanged,
+         &QwtPlotGrid::yMinEnabled},
+        {"major x grid", &OrvexPlotWidget::setMajorXGridLineVisible,
+         &OrvexPlotWidget::majorXGridLineVisible, &OrvexPlotWidget::majorXGridLineVisibleChanged,
+         &QwtPlotGrid::xEnabled},
+        {"major y grid", &OrvexPlotWidget::setMajorYGridLineVisible,
+         &OrvexPlotWidget::majorYGridLineVisible, &OrvexPlotWidget::majorYGridLineVisibleChanged,
+         &QwtPlotGrid::yEnabled},
 };
 
 QwtPlotGrid *gridOf(const OrvexPlotWidget &plot)
@@ -81,6 +81,7 @@ private slots:
     void boolSetting_data();
     void boolSetting();
     void backgroundColor();
+    void fontReachesAxesAndLegend();
     void curvesBeyondLimitStartHidden();
     void curveIndexOutOfRange();
     void legendChecksFirstCurves_data();
@@ -217,6 +218,28 @@ void TestOrvexPlotWidget::backgroundColor()
 
     plot.setBackgroundColor(QColor(0x30, 0x30, 0x30));
     QCOMPARE(changed.count(), 1);
+}
+
+void TestOrvexPlotWidget::fontReachesAxesAndLegend()
+{
+    m_plot->setLegendVisible(true);
+    addCurves(2);
+    QFont font;
+    font.setPixelSize(17);
+    font.setBold(true);
+    m_plot->setFont(font);
+
+    QCOMPARE(m_plot->font(), font);
+    for (const int axis : {int(QwtPlot::xBottom), int(QwtPlot::yLeft)}) {
+        QCOMPARE(m_plot->axisFont(axis), font);
+        QCOMPARE(m_plot->axisTitle(axis).font(), font);
+    }
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(labelOf(*m_plot, m_plot->curve(i))->font(), font);
+
+    // A curve added later takes the plot's font too.
+    addCurves(1);
+    QCOMPARE(labelOf(*m_plot, m_plot->curve(2))->font(), font);
 }
 
 void TestOrvexPlotWidget::curvesBeyondLimitStartHidden()
@@ -467,8 +490,8 @@ void TestOrvexPlotWidget::pictureFollowsTheDrag()
     m_plot->setMajorYGridLineVisible(false);
     m_plot->setMinorXGridLineVisible(false);
     m_plot->setMinorYGridLineVisible(false);
-    static const double xs[] = { 0.0, 100.0 };
-    static const double ys[] = { 0.0, 0.0 };
+    static const double xs[] = {0.0, 100.0};
+    static const double ys[] = {0.0, 0.0};
     QwtPlotCurve *line = m_plot->addCurve(QStringLiteral("zero"));
     line->setPen(Qt::red, 3);
     line->setRawSamples(xs, ys, 2);

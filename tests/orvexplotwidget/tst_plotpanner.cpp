@@ -49,7 +49,7 @@ private:
 QPair<double, double> interval(const QwtPlot &plot, int axis)
 {
     const QwtScaleDiv &div = plot.axisScaleDiv(axis);
-    return { div.lowerBound(), div.upperBound() };
+    return {div.lowerBound(), div.upperBound()};
 }
 
 // Where the scale's ends land after a drag of delta pixels, by the map the drag started on.
@@ -57,8 +57,8 @@ QPair<double, double> shifted(const QwtPlot &plot, int axis, int delta)
 {
     const QwtScaleMap map = plot.canvasMap(axis);
     const QPair<double, double> now = interval(plot, axis);
-    return { map.invTransform(map.transform(now.first) - delta),
-             map.invTransform(map.transform(now.second) - delta) };
+    return {map.invTransform(map.transform(now.first) - delta),
+            map.invTransform(map.transform(now.second) - delta)};
 }
 
 bool near(QPair<double, double> actual, QPair<double, double> expected)
@@ -189,7 +189,7 @@ void TestPlotPanner::dragShiftsScales()
 
     QPair<double, double> expectedX = shifted(*m_plot, QwtPlot::xBottom, delta.x());
     if (!std::isnan(expectedLower))
-        expectedX = { expectedLower, expectedUpper };
+        expectedX = {expectedLower, expectedUpper};
     const QPair<double, double> expectedY = shifted(*m_plot, QwtPlot::yLeft, delta.y());
 
     QSignalSpy panned(m_panner, &QwtPanner::panned);
@@ -330,7 +330,7 @@ void TestPlotPanner::movePlotPansLikeADrag()
     m_panner->movePlot(10000, -15);
 
     QCOMPARE(panned.count(), 1);
-    QVERIFY(near(interval(*m_plot, QwtPlot::xBottom), { -20.0, 80.0 }));
+    QVERIFY(near(interval(*m_plot, QwtPlot::xBottom), {-20.0, 80.0}));
     QVERIFY(near(interval(*m_plot, QwtPlot::yLeft), expectedY));
 
     const auto before = interval(*m_plot, QwtPlot::xBottom);
