@@ -416,5 +416,9 @@ void RangeSlider::changeEvent(QEvent *event)
         d->loadIcons();
         d->takeColours();
         applyApplicationStyleSheet();
+    } else if (event->type() == QEvent::PaletteChange) {
+        // A style sheet reaches the palette when it polishes the widget, after the style
+        // change: the labels and outlines must follow it.
+        d->takeColours();
     }
 }
