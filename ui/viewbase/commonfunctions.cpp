@@ -54,7 +54,7 @@ QIcon createThemeIcon(const QString &theme, const QString &name)
     QIcon icon;
     const bool exists = isFile(path);
     if (exists) {
-        for (const QIcon::Mode mode : { QIcon::Normal, QIcon::Active, QIcon::Selected })
+        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Active, QIcon::Selected})
             icon.addFile(path, QSize(), mode, QIcon::Off);
     }
     // Disabled buttons show their own drawing, never Qt's automatic greying.
@@ -184,7 +184,7 @@ QString DoubleToFormatString::operator()(double value) const
 
     stream.setPadChar(m_fillSymbol);
     stream.setFieldAlignment(QTextStream::AlignRight);
-    stream.setFieldWidth(std::max({ m_minSymbolsBeforeDelemeter, point, 0 }));
+    stream.setFieldWidth(std::max({m_minSymbolsBeforeDelemeter, point, 0}));
     stream << (point < 0 ? text : text.left(point));
     stream.setFieldWidth(1);
 

@@ -18,18 +18,18 @@ QIcon createThemeIcon(const QString &theme, const QString &name);
 // "dimension prefix": whoever shows one translates it at that moment, so a language change
 // needs no rebuild of the lists. Micro is written "mk".
 inline const QStringList aboveZeroDimensionPrefix {
-    QString(),
-    QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "k")),
-    QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "M")),
-    QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "G")),
-    QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "T")),
+        QString(),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "k")),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "M")),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "G")),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "T")),
 };
 inline const QStringList belowZeroDimensionPrefix {
-    QString(),
-    QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "m")),
-    QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "mk")),
-    QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "n")),
-    QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "p")),
+        QString(),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "m")),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "mk")),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "n")),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("dimension prefix", "p")),
 };
 
 // The prefix for a signed index (0 none, > 0 from the first list, < 0 from the second),

@@ -41,7 +41,8 @@ struct DoubleSpinBoxWithUnits::Internal
 };
 
 DoubleSpinBoxWithUnits::DoubleSpinBoxWithUnits(QWidget *parent)
-    : QWidget(parent), d(std::make_unique<Internal>())
+    : QWidget(parent)
+    , d(std::make_unique<Internal>())
 {
     d->spinBox = new QDoubleSpinBox(this);
     d->spinBox->setAlignment(Qt::AlignCenter);
@@ -135,8 +136,7 @@ void DoubleSpinBoxWithUnits::setValue(double value)
     d->value = accepted;
     // A value beyond the prefixes of the range (zero, for one) takes the nearest entry.
     const int last = std::max(0, d->comboBox->count() - 1);
-    const int index =
-            std::clamp(getMultiplierIndex(accepted, 0) - d->lowestExponent, 0, last);
+    const int index = std::clamp(getMultiplierIndex(accepted, 0) - d->lowestExponent, 0, last);
     d->comboBox->setCurrentIndex(index);
     setUnitIndex(index);
     d->spinBox->setValue(d->value / d->ratio);

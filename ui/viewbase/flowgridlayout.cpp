@@ -89,10 +89,9 @@ QSize FlowGridLayout::sizeHint() const
     const int spacing = effectiveSpacing();
     const QMargins margins = contentsMargins();
     const int rows = ceilRows(m_items.size(), m_columns);
-    m_sizeHint = QSize(m_columns * item.width() + (m_columns - 1) * spacing + margins.left()
-                               + margins.right(),
-                       rows * item.height() + (rows - 1) * spacing + margins.top()
-                               + margins.bottom());
+    m_sizeHint = QSize(
+            m_columns * item.width() + (m_columns - 1) * spacing + margins.left() + margins.right(),
+            rows * item.height() + (rows - 1) * spacing + margins.top() + margins.bottom());
     return m_sizeHint;
 }
 

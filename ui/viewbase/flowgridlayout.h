@@ -42,6 +42,6 @@ private:
     mutable int m_columns;
     int m_minimumColumns;
     int m_maximumColumns;
-    mutable QSize m_sizeHint { -1, -1 };
-    mutable QSize m_largestItemSize { -1, -1 };
+    mutable QSize m_sizeHint {-1, -1};
+    mutable QSize m_largestItemSize {-1, -1};
 };

@@ -31,7 +31,7 @@ struct MeasurementsButton::Internal
     QString units;
     double value = 0.0;
     QString valueText;
-    QSize sizeHint { -1, -1 };
+    QSize sizeHint {-1, -1};
     int spacing = 3;
     int horizontalMargin = 6;
     int verticalMargin = 1;
@@ -39,12 +39,12 @@ struct MeasurementsButton::Internal
 };
 
 MeasurementsButton::MeasurementsButton(QWidget *parent)
-    : QPushButton(parent), d(std::make_unique<Internal>())
-{
-}
+    : QPushButton(parent)
+    , d(std::make_unique<Internal>())
+{ }
 
-MeasurementsButton::MeasurementsButton(const QIcon &icon, const QString &name,
-                                       const QString &units, QWidget *parent)
+MeasurementsButton::MeasurementsButton(const QIcon &icon, const QString &name, const QString &units,
+                                       QWidget *parent)
     : MeasurementsButton(parent)
 {
     d->icon = icon;
@@ -120,9 +120,9 @@ QSize MeasurementsButton::sizeHint() const
             + metrics.size(Qt::TextShowMnemonic, d->name).width()
             + metrics.size(Qt::TextShowMnemonic, d->format(999.99)).width();
     option.rect.setSize(QSize(width, height));
-    d->sizeHint = style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(width, height),
-                                            this)
-                          .expandedTo(QApplication::globalStrut());
+    d->sizeHint =
+            style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(width, height), this)
+                    .expandedTo(QApplication::globalStrut());
     return d->sizeHint;
 }
 

@@ -21,7 +21,8 @@ struct QDoubleSpinBoxAndRatioWrapper::Internal
 
 QDoubleSpinBoxAndRatioWrapper::QDoubleSpinBoxAndRatioWrapper(QDoubleSpinBox *doubleSpinBox,
                                                              QComboBox *comboBox, QObject *parent)
-    : QObject(parent), d(std::make_unique<Internal>())
+    : QObject(parent)
+    , d(std::make_unique<Internal>())
 {
     d->spinBox = doubleSpinBox;
     d->comboBox = comboBox;
@@ -37,8 +38,7 @@ QDoubleSpinBoxAndRatioWrapper::QDoubleSpinBoxAndRatioWrapper(QDoubleSpinBox *dou
 QDoubleSpinBoxAndRatioWrapper::QDoubleSpinBoxAndRatioWrapper(QDoubleSpinBox *doubleSpinBox,
                                                              QComboBox *comboBox)
     : QDoubleSpinBoxAndRatioWrapper(doubleSpinBox, comboBox, nullptr)
-{
-}
+{ }
 
 QDoubleSpinBoxAndRatioWrapper::~QDoubleSpinBoxAndRatioWrapper() = default;
 

@@ -24,10 +24,14 @@ int boundedStep(double step)
 
 } // namespace
 
-RangeSlider::RangeSlider(QWidget *parent) : RangeSlider(Qt::Horizontal, parent) { }
+// Vertical, as a QSlider made from a form is.
+RangeSlider::RangeSlider(QWidget *parent)
+    : RangeSlider(Qt::Vertical, parent)
+{ }
 
 RangeSlider::RangeSlider(Qt::Orientation orientation, QWidget *parent)
-    : QSlider(orientation, parent), d(std::make_unique<RangeSliderPrivate>(this))
+    : QSlider(orientation, parent)
+    , d(std::make_unique<RangeSliderPrivate>(this))
 {
     connect(this, &QAbstractSlider::rangeChanged, d.get(), &RangeSliderPrivate::updateRange);
     connect(this, &QAbstractSlider::sliderReleased, d.get(),
@@ -217,8 +221,7 @@ void RangeSlider::mousePressEvent(QMouseEvent *event)
     const auto tryHandles = [this](const QPoint &point) {
         d->handleMousePress(point, d->upperPressed, d->upper, RangeSliderPrivate::UpperHandle);
         if (d->upperPressed != QStyle::SC_SliderHandle)
-            d->handleMousePress(point, d->lowerPressed, d->lower,
-                                RangeSliderPrivate::LowerHandle);
+            d->handleMousePress(point, d->lowerPressed, d->lower, RangeSliderPrivate::LowerHandle);
         return d->upperPressed == QStyle::SC_SliderHandle
                 || d->lowerPressed == QStyle::SC_SliderHandle;
     };
@@ -246,12 +249,11 @@ void RangeSlider::mousePressEvent(QMouseEvent *event)
         const QRect handle = style()->subControlRect(QStyle::CC_Slider, &spanOption,
                                                      QStyle::SC_SliderHandle, this);
         const bool horizontal = orientation() == Qt::Horizontal;
-        const int usable = horizontal ? (groove.right() - (handle.right() - handle.left()))
-                        - groove.left()
-                                      : (groove.bottom() - (handle.bottom() - handle.top()))
-                        - groove.top();
-        d->spanPressOffset += static_cast<int>(static_cast<double>(d->upper - maximum())
-                                               * usable / (maximum() - minimum()));
+        const int usable = horizontal
+                ? (groove.right() - (handle.right() - handle.left())) - groove.left()
+                : (groove.bottom() - (handle.bottom() - handle.top())) - groove.top();
+        d->spanPressOffset += static_cast<int>(static_cast<double>(d->upper - maximum()) * usable
+                                               / (maximum() - minimum()));
     }
     event->accept();
 }
@@ -308,26 +310,24 @@ void RangeSlider::mouseMoveEvent(QMouseEvent *event)
 
     const int middle = (d->lowerPos + d->upperPos) / 2;
     if (d->lowerPressed == QStyle::SC_SliderHandle) {
-        if (d->movement == CappedMovement
-            || (d->movement == LinkableMovement && !d->linked)) {
+        if (d->movement == CappedMovement || (d->movement == LinkableMovement && !d->linked)) {
             setLowerPosition(std::min(step, std::max(d->lower, d->upper)));
         } else if (d->movement == LinkableMovement) {
             const int distance = middle - step;
             if (2 * distance >= 0) {
-                const int low = std::min({ step, std::max(d->lower, d->upper),
-                                           maximum() + distance });
+                const int low =
+                        std::min({step, std::max(d->lower, d->upper), maximum() + distance});
                 const int up = std::max(low + 2 * distance, distance);
                 setSpan(low, up);
             }
         }
     } else if (d->upperPressed == QStyle::SC_SliderHandle) {
-        if (d->movement == CappedMovement
-            || (d->movement == LinkableMovement && !d->linked)) {
+        if (d->movement == CappedMovement || (d->movement == LinkableMovement && !d->linked)) {
             setUpperPosition(std::max(step, std::min(d->lower, d->upper)));
         } else if (d->movement == LinkableMovement) {
             const int distance = step - middle;
             if (2 * distance >= 0) {
-                const int up = std::max({ step, distance, std::min(d->lower, d->upper) });
+                const int up = std::max({step, distance, std::min(d->lower, d->upper)});
                 const int low = std::max(up - 2 * distance, -distance);
                 setSpan(low, up);
             }

@@ -15,8 +15,8 @@ constexpr int labelStripWidth = 75;
 
 QString iconPath(const char *name)
 {
-    const QString theme = load_from_cache().color_theme == 0 ? QStringLiteral("dark")
-                                                             : QStringLiteral("light");
+    const QString theme =
+            load_from_cache().color_theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
     return QStringLiteral(":/icons/%1/control/%2").arg(theme, QLatin1String(name));
 }
 
@@ -38,7 +38,8 @@ QBrush highlightBrush(const QColor &highlight, const QRect &rect, Qt::Orientatio
 
 } // namespace
 
-RangeSliderPrivate::RangeSliderPrivate(RangeSlider *owner) : q(owner)
+RangeSliderPrivate::RangeSliderPrivate(RangeSlider *owner)
+    : q(owner)
 {
     loadIcons();
 }
@@ -142,8 +143,8 @@ void RangeSliderPrivate::dragSpan(int position, bool grooveDrag)
     const bool horizontal = q->orientation() == Qt::Horizontal;
     const int grooveStart = horizontal ? groove.left() : groove.top();
     const int grooveEnd = horizontal ? groove.right() : groove.bottom();
-    const int handleLength = horizontal ? handle.right() - handle.left()
-                                        : handle.bottom() - handle.top();
+    const int handleLength =
+            horizontal ? handle.right() - handle.left() : handle.bottom() - handle.top();
     const int usable = (grooveEnd - handleLength) - grooveStart;
 
     const int width = upper - lower;
@@ -152,9 +153,8 @@ void RangeSliderPrivate::dragSpan(int position, bool grooveDrag)
     const int scaled = static_cast<int>(static_cast<double>(usable) / range * halfWidth
                                         + (position - spanPressOffset - grooveStart));
     const int length = static_cast<int>(static_cast<double>(usable) * (range + width) / range);
-    int newUpper = QStyle::sliderValueFromPosition(q->minimum() - halfWidth,
-                                                   q->maximum() + halfWidth, scaled, length,
-                                                   option.upsideDown);
+    int newUpper = QStyle::sliderValueFromPosition(
+            q->minimum() - halfWidth, q->maximum() + halfWidth, scaled, length, option.upsideDown);
     if (grooveDrag) {
         newUpper = std::max(newUpper, std::max(std::min(lower, upper), halfWidth));
     } else {
@@ -167,8 +167,8 @@ void RangeSliderPrivate::dragSpan(int position, bool grooveDrag)
 
 void RangeSliderPrivate::triggerAction(QAbstractSlider::SliderAction action, bool main)
 {
-    const bool moveUpper = (main && keyboardHandle == UpperHandle)
-            || (!main && keyboardHandle == LowerHandle);
+    const bool moveUpper =
+            (main && keyboardHandle == UpperHandle) || (!main && keyboardHandle == LowerHandle);
     const int minimum = q->minimum();
     const int maximum = q->maximum();
     int value = moveUpper ? upper : lower;
@@ -289,9 +289,9 @@ void RangeSliderPrivate::drawSpan(QPainter *painter)
     if (lower + upper < 0)
         centreY = 0;
     const QSize iconSize = icon.isNull() ? QSize(0, 0) : icon.size() / icon.devicePixelRatio();
-    linkRect = QRect(QPoint(span.left() - 15 - iconSize.width() / 2,
-                            centreY - iconSize.height() / 2),
-                     iconSize);
+    linkRect =
+            QRect(QPoint(span.left() - 15 - iconSize.width() / 2, centreY - iconSize.height() / 2),
+                  iconSize);
     if (!icon.isNull())
         painter->drawPixmap(linkRect, icon);
 }
@@ -302,14 +302,14 @@ void RangeSliderPrivate::drawLabels(QPainter *painter)
     const QColor colour = textColour.isValid() ? textColour : q->palette().color(QPalette::Text);
     painter->save();
     painter->setPen(colour);
-    for (const SpanHandle handle : { LowerHandle, UpperHandle }) {
+    for (const SpanHandle handle : {LowerHandle, UpperHandle}) {
         const int step = handle == LowerHandle ? lowerPos : upperPos;
         const QString text =
                 QString::number(toUserValue(step), 'f', 2) + QLatin1Char(' ') + dimension;
         QStyleOptionSlider option;
         initStyleOption(&option, handle);
-        const QRect handleRect = q->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                            QStyle::SC_SliderHandle, q);
+        const QRect handleRect =
+                q->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, q);
         const int width = metrics.horizontalAdvance(text);
         const int height = metrics.height();
         int right = 0;
@@ -353,8 +353,8 @@ void RangeSliderPrivate::drawHandle(QPainter *painter, SpanHandle handle)
 
     painter->save();
     painter->setPen(textColour.isValid() ? textColour : q->palette().color(QPalette::Text));
-    painter->setBrush(highlightBrush(q->palette().color(QPalette::Highlight), rect,
-                                     q->orientation()));
+    painter->setBrush(
+            highlightBrush(q->palette().color(QPalette::Highlight), rect, q->orientation()));
     painter->drawPolygon(polygon, Qt::OddEvenFill);
     painter->restore();
 }
@@ -377,8 +377,8 @@ void RangeSliderPrivate::drawMarker(QPainter *painter)
 
     painter->save();
     painter->setPen(textColour.isValid() ? textColour : q->palette().color(QPalette::Text));
-    painter->setBrush(highlightBrush(q->palette().color(QPalette::Highlight), rect,
-                                     q->orientation()));
+    painter->setBrush(
+            highlightBrush(q->palette().color(QPalette::Highlight), rect, q->orientation()));
     painter->drawPolygon(triangle, Qt::OddEvenFill);
     painter->restore();
 }

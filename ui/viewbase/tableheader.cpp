@@ -43,9 +43,9 @@ int TableHeader::textLength(int section, Qt::Orientation orientation) const
     const QFontMetrics metrics = fontMetrics();
     if (orientation == Qt::Vertical)
         return metrics.height() + 2 * metrics.xHeight();
-    const QString text =
-            model() ? model()->headerData(section, orientation, Qt::DisplayRole).toString()
-                    : QString();
+    const QString text = model()
+            ? model()->headerData(section, orientation, Qt::DisplayRole).toString()
+            : QString();
     return metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth();
 }
 

@@ -17,13 +17,17 @@ private slots:
         QTest::addColumn<QColor>("normal");
         QTest::addColumn<QColor>("disabled");
         QTest::newRow("own disabled variant")
-                << "dark" << "control/close.svg" << QColor(Qt::red) << QColor(Qt::blue);
+                << "dark"
+                << "control/close.svg" << QColor(Qt::red) << QColor(Qt::blue);
         QTest::newRow("no variant: the same file, not greyed")
-                << "dark" << "control/plain.svg" << QColor(Qt::green) << QColor(Qt::green);
-        QTest::newRow("no extension") << "dark" << "control/nodot" << QColor(Qt::yellow)
-                                      << QColor(Qt::yellow);
-        QTest::newRow("the other set") << "light" << "control/close.svg" << QColor(Qt::black)
-                                       << QColor(Qt::black);
+                << "dark"
+                << "control/plain.svg" << QColor(Qt::green) << QColor(Qt::green);
+        QTest::newRow("no extension")
+                << "dark"
+                << "control/nodot" << QColor(Qt::yellow) << QColor(Qt::yellow);
+        QTest::newRow("the other set")
+                << "light"
+                << "control/close.svg" << QColor(Qt::black) << QColor(Qt::black);
     }
     void modes()
     {
@@ -34,7 +38,7 @@ private slots:
         const QIcon icon = createThemeIcon(theme, name);
         QVERIFY(!icon.isNull());
         const QSize size(16, 16);
-        for (const QIcon::Mode mode : { QIcon::Normal, QIcon::Active, QIcon::Selected })
+        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Active, QIcon::Selected})
             QCOMPARE(colourOf(icon, size, mode), normal);
         QCOMPARE(colourOf(icon, size, QIcon::Disabled), disabled);
     }

@@ -12,8 +12,7 @@ namespace {
 class PrefixTranslator : public QTranslator
 {
 public:
-    QString translate(const char *context, const char *sourceText, const char *,
-                      int) const override
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
         const QByteArray source(sourceText);
         if (qstrcmp(context, "dimension prefix") == 0 || qstrcmp(context, "QObject") == 0) {
@@ -49,10 +48,8 @@ class TestCommonFunctions : public QObject
 private slots:
     void prefixLists()
     {
-        QCOMPARE(aboveZeroDimensionPrefix,
-                 QStringList({ QString(), "k", "M", "G", "T" }));
-        QCOMPARE(belowZeroDimensionPrefix,
-                 QStringList({ QString(), "m", "mk", "n", "p" }));
+        QCOMPARE(aboveZeroDimensionPrefix, QStringList({QString(), "k", "M", "G", "T"}));
+        QCOMPARE(belowZeroDimensionPrefix, QStringList({QString(), "m", "mk", "n", "p"}));
     }
 
     void multiplierIndex_data()
@@ -103,12 +100,11 @@ private slots:
         QTest::newRow("micro") << 2e-5 << 0 << "s" << true << false << " 20 mks";
         QTest::newRow("nano") << 5e-9 << 1 << "s" << true << false << "  5.0 ns ";
         QTest::newRow("cut, not rounded") << 1.999 << 2 << "V" << true << false << "  1.99 V  ";
-        QTest::newRow("negative cut toward zero") << -1.999 << 1 << "V" << true << false
-                                                  << "  -1.9 V  ";
+        QTest::newRow("negative cut toward zero")
+                << -1.999 << 1 << "V" << true << false << "  -1.9 V  ";
         QTest::newRow("long units unpadded") << 2.0 << 0 << "Ohm" << true << false << "  2 Ohm";
         // A 32-bit integer would wrap 5e7 x 100.
-        QTest::newRow("beyond 32 bits") << 5e7 << 2 << "Hz" << true << false
-                                        << "50000000.00 Hz ";
+        QTest::newRow("beyond 32 bits") << 5e7 << 2 << "Hz" << true << false << "50000000.00 Hz ";
     }
     void normalizedValue()
     {
@@ -148,7 +144,8 @@ private slots:
         QTest::newRow("kilo keeps its digits") << 1500.0 << "  1.5" + QString(8, ' ') + " kV";
         QTest::newRow("no point gets a blank fraction") << 50.0 << " 50" + QString(12, ' ') + "V";
         QTest::newRow("milli") << 0.0045 << "  4.5" + QString(8, ' ') + " mV";
-        QTest::newRow("0.0125 takes no prefix and so no decimals") << 0.0125 << "  0" + QString(12, ' ') + "V";
+        QTest::newRow("0.0125 takes no prefix and so no decimals")
+                << 0.0125 << "  0" + QString(12, ' ') + "V";
     }
     void automaticAccuracy()
     {
@@ -220,8 +217,8 @@ private slots:
         QTest::newRow("no flags") << 1500.0 << 0 << 2 << "1.50 kV";
         QTest::newRow("aligned units") << 1.5 << int(AlignUnits) << 2 << "1.50   V";
         QTest::newRow("aligned number") << 1.5 << int(AlignNumber) << 2 << "  1.50 V";
-        QTest::newRow("sign place") << 1.5 << int(AlignNumber | ReserveSignPlace) << 2
-                                    << "   1.50 V";
+        QTest::newRow("sign place")
+                << 1.5 << int(AlignNumber | ReserveSignPlace) << 2 << "   1.50 V";
         QTest::newRow("automatic accuracy") << 0.005 << int(AlignNumber) << -1 << "  5 mV";
     }
     void flagVariant()
@@ -230,8 +227,7 @@ private slots:
         QFETCH(int, flags);
         QFETCH(int, accuracy);
         QFETCH(QString, text);
-        QCOMPARE(valueToFormatString(value, QStringLiteral("V"), flags, accuracy,
-                                     QLatin1Char(' ')),
+        QCOMPARE(valueToFormatString(value, QStringLiteral("V"), flags, accuracy, QLatin1Char(' ')),
                  text);
     }
 

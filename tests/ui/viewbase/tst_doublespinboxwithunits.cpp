@@ -64,11 +64,11 @@ private slots:
         Fixture f;
         f.widget.setUnits(QStringLiteral("V"));
         f.widget.setRange(0.001, 100);
-        QCOMPARE(f.units(), QStringList({ "mV", "V" }));
+        QCOMPARE(f.units(), QStringList({"mV", "V"}));
         f.widget.setRange(1e-9, 2e3);
-        QCOMPARE(f.units(), QStringList({ "nV", "mkV", "mV", "V", "kV" }));
+        QCOMPARE(f.units(), QStringList({"nV", "mkV", "mV", "V", "kV"}));
         f.widget.setUnits(QStringLiteral("Hz"));
-        QCOMPARE(f.units(), QStringList({ "nHz", "mkHz", "mHz", "Hz", "kHz" }));
+        QCOMPARE(f.units(), QStringList({"nHz", "mkHz", "mHz", "Hz", "kHz"}));
     }
 
     void validatorSetsTheRange()
@@ -81,7 +81,7 @@ private slots:
             return std::clamp(value, 0.001, std::min(maximum, 5.0));
         });
         QVERIFY(calls >= 2);
-        QCOMPARE(f.units(), QStringList({ "mA", "A" }));
+        QCOMPARE(f.units(), QStringList({"mA", "A"}));
         // The refilled list starts at its first entry: 5 A would be 5000 mA, capped at 999.
         QCOMPARE(f.combo->currentText(), QStringLiteral("mA"));
         QCOMPARE(f.spin->maximum(), 999.0);

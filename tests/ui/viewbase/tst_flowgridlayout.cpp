@@ -60,23 +60,21 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::newRow("exact fit: three columns")
                 << 3 << QRect(0, 0, 330, 60)
-                << Rects { { 4, 4, 100, 50 }, { 114, 4, 100, 50 }, { 224, 4, 100, 50 } } << 70;
+                << Rects {{4, 4, 100, 50}, {114, 4, 100, 50}, {224, 4, 100, 50}} << 70;
         QTest::newRow("one pixel less: two columns, two rows, stretched")
                 << 3 << QRect(0, 0, 329, 115)
-                << Rects { { 4, 4, 154, 50 }, { 168, 4, 154, 50 }, { 4, 64, 154, 50 } } << 130;
+                << Rects {{4, 4, 154, 50}, {168, 4, 154, 50}, {4, 64, 154, 50}} << 130;
         QTest::newRow("one item keeps its width, centred")
-                << 1 << QRect(0, 0, 300, 60) << Rects { { 99, 4, 100, 50 } } << 70;
+                << 1 << QRect(0, 0, 300, 60) << Rects {{99, 4, 100, 50}} << 70;
         QTest::newRow("too narrow: the minimum, cells keep the item width")
                 << 3 << QRect(0, 0, 150, 115)
-                << Rects { { 4, 4, 100, 50 }, { 114, 4, 100, 50 }, { 4, 64, 100, 50 } } << 130;
+                << Rects {{4, 4, 100, 50}, {114, 4, 100, 50}, {4, 64, 100, 50}} << 130;
         QTest::newRow("wide: the maximum, cells share the width")
                 << 4 << QRect(0, 0, 1000, 115)
-                << Rects { { 4, 4, 323, 50 }, { 337, 4, 323, 50 }, { 670, 4, 323, 50 },
-                           { 4, 64, 323, 50 } }
+                << Rects {{4, 4, 323, 50}, {337, 4, 323, 50}, {670, 4, 323, 50}, {4, 64, 323, 50}}
                 << 130;
-        QTest::newRow("offset geometry")
-                << 2 << QRect(20, 30, 230, 60)
-                << Rects { { 27, 34, 100, 50 }, { 142, 34, 100, 50 } } << 70;
+        QTest::newRow("offset geometry") << 2 << QRect(20, 30, 230, 60)
+                                         << Rects {{27, 34, 100, 50}, {142, 34, 100, 50}} << 70;
     }
     void placement()
     {

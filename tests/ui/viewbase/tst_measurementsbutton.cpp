@@ -146,8 +146,7 @@ private slots:
 
     void secondConstructorStoresItsParts()
     {
-        MeasurementsButton button(solidIcon(Qt::green), QStringLiteral("Min"),
-                                  QStringLiteral("V"));
+        MeasurementsButton button(solidIcon(Qt::green), QStringLiteral("Min"), QStringLiteral("V"));
         QVERIFY(button.valueText().isEmpty());
         MeasurementsButton plain;
         plain.setMeasurementName(QStringLiteral("Min"));

@@ -11,7 +11,7 @@ struct Fixture
 {
     explicit Fixture(int index = 0)
     {
-        combo.addItems({ QStringLiteral("Ohm"), QStringLiteral("kOhm"), QStringLiteral("MOhm") });
+        combo.addItems({QStringLiteral("Ohm"), QStringLiteral("kOhm"), QStringLiteral("MOhm")});
         combo.setCurrentIndex(index);
     }
 

@@ -8,7 +8,8 @@ namespace {
 struct Fixture
 {
     explicit Fixture(const QStringList &labels, const QVector<int> &factors)
-        : model(1, labels.size()), header(Qt::Horizontal)
+        : model(1, labels.size())
+        , header(Qt::Horizontal)
     {
         model.setHorizontalHeaderLabels(labels);
         header.setModel(&model);
@@ -45,16 +46,15 @@ private slots:
         QTest::addColumn<QStringList>("labels");
         QTest::addColumn<QVector<int>>("factors");
         QTest::addColumn<QVector<int>>("sizes");
-        QTest::newRow("the module table") << QStringList { "a", "b", "c", "d" }
-                                          << QVector<int> { 2, 4, 1, 1 }
-                                          << QVector<int> { 200, 400, 100, 100 };
+        QTest::newRow("the module table")
+                << QStringList {"a", "b", "c", "d"} << QVector<int> {2, 4, 1, 1}
+                << QVector<int> {200, 400, 100, 100};
         // 800 / 9 = 88 a factor; the stretching last section takes the rest.
         QTest::newRow("a missing factor counts as 1")
-                << QStringList { "a", "b", "c", "d", "e" } << QVector<int> { 2, 4, 1, 1 }
-                << QVector<int> { 176, 352, 88, 88, 96 };
+                << QStringList {"a", "b", "c", "d", "e"} << QVector<int> {2, 4, 1, 1}
+                << QVector<int> {176, 352, 88, 88, 96};
         QTest::newRow("more factors than sections")
-                << QStringList { "a", "b" } << QVector<int> { 1, 3, 5 }
-                << QVector<int> { 200, 600 };
+                << QStringList {"a", "b"} << QVector<int> {1, 3, 5} << QVector<int> {200, 600};
     }
     void proportionalSections()
     {
@@ -72,9 +72,8 @@ private slots:
 
     void zeroFactorTakesItsText()
     {
-        Fixture fixture({ QStringLiteral("Module name"), QStringLiteral("b"),
-                          QStringLiteral("c") },
-                        { 0, 1, 1 });
+        Fixture fixture({QStringLiteral("Module name"), QStringLiteral("b"), QStringLiteral("c")},
+                        {0, 1, 1});
         QVERIFY(fixture.showAt(800));
         const QFontMetrics metrics = fixture.header.fontMetrics();
         const int text = metrics.horizontalAdvance(QStringLiteral("Module name"))
@@ -85,8 +84,7 @@ private slots:
 
     void hiddenSectionsAreSkipped()
     {
-        Fixture fixture({ QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") },
-                        { 1, 5, 1 });
+        Fixture fixture({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, {1, 5, 1});
         fixture.header.hideSection(1);
         QVERIFY(fixture.showAt(800));
         QCOMPARE(fixture.header.sectionSize(0), 400);
@@ -96,7 +94,7 @@ private slots:
     void allZeroGivesTheRestToTheLastVisible()
     {
         // Texts wider than the header's minimum section size.
-        Fixture fixture({ QStringLiteral("Position"), QStringLiteral("Status") }, { 0, 0 });
+        Fixture fixture({QStringLiteral("Position"), QStringLiteral("Status")}, {0, 0});
         QVERIFY(fixture.showAt(800));
         const QFontMetrics metrics = fixture.header.fontMetrics();
         const int a = metrics.horizontalAdvance(QStringLiteral("Position"))
@@ -110,7 +108,7 @@ private slots:
 
     void allZeroWithNothingAfterTheFirstKeepsTheSizes()
     {
-        Fixture fixture({ QStringLiteral("a"), QStringLiteral("b") }, { 0, 0 });
+        Fixture fixture({QStringLiteral("a"), QStringLiteral("b")}, {0, 0});
         fixture.header.hideSection(1);
         fixture.header.resizeSection(1, 77);
         QVERIFY(fixture.showAt(800));
@@ -123,7 +121,7 @@ private slots:
     void noSectionsNoWork()
     {
         TableHeader header(Qt::Horizontal);
-        header.setStretchFactor({ 1, 2 });
+        header.setStretchFactor({1, 2});
         header.resize(800, 30);
         header.resizeHeader();
         QCOMPARE(header.count(), 0);
@@ -134,7 +132,7 @@ private slots:
         QStandardItemModel model(3, 1);
         TableHeader header(Qt::Vertical);
         header.setModel(&model);
-        header.setStretchFactor({ 0, 1, 1 });
+        header.setStretchFactor({0, 1, 1});
         header.resize(40, 300);
         header.show();
         QVERIFY(QTest::qWaitForWindowExposed(&header));
