@@ -212,6 +212,9 @@ void RangeSlider::mousePressEvent(QMouseEvent *event)
     }
     if (d->linkRect.contains(event->pos())) {
         d->linked = !d->linked;
+        // A click on the icon is no drag: the pointer's jitter until the release must not
+        // move the span.
+        d->spanPressOffset = -1;
         event->accept();
         repaint();
         return;
