@@ -29,7 +29,8 @@ namespace simbench {
 // Empty bench, no open sessions, no scripts, failures, call log or trace lines. The
 // environment variable is not read again afterwards.
 void reset();
-// Replaces the bench (and drops every open session); false with a reason on a bad description.
+// Replaces the bench and starts afresh as reset() does (sessions, failures, scripts, error
+// texts and call log); false with a reason on a bad description, the bench unchanged.
 bool loadBench(const std::string &path, std::string *error = nullptr);
 bool loadBenchText(const std::string &iniText, std::string *error = nullptr);
 
