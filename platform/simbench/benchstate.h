@@ -14,15 +14,15 @@ namespace simbench {
 struct FailureRule
 {
     std::string function;
-    uint64_t first = 0;   // absolute call number of the function (1-based) that fails first
-    int times = 1;        // Always: no end
+    uint64_t first = 0; // absolute call number of the function (1-based) that fails first
+    int times = 1; // Always: no end
     int32_t status = 0;
 };
 
 struct BenchState
 {
     std::mutex mutex;
-    bool loaded = false;   // the environment's bench was read, or a test set one
+    bool loaded = false; // the environment's bench was read, or a test set one
     std::vector<Resource> resources;
     std::map<ViSession, Session> sessions;
     ViSession nextHandle = 0x1001;

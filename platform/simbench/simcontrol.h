@@ -12,7 +12,8 @@
 //   idn = ZQVOLTA,KT220,1,1.0          *IDN? reply; empty or missing: the query times out
 //   lock = grant                       grant, refuse (VI_ERROR_RSRC_LOCKED) or timeout
 //   kind = powersupply                 carrier, powersupply or instrument; default: carrier
-//                                      when a slotN key is given, else instrument
+//                                      when a slotN key is given or the idn names ZQTAVRIN,
+//                                      powersupply when it names ZQVOLTA, else instrument
 //   load = 10                          power supply: resistive load in ohms
 //   selftest = 0, selftest_message =   carrier self-test result
 //   slot1 = 0x20 ... slot8             carrier: module code in the slot (absent: empty slot)
@@ -57,7 +58,7 @@ void clearScripts();
 
 // Instrument properties (resource string as in the bench; slot 1 to 8 on a carrier).
 void setIdnReply(const std::string &resource, const std::string &reply);
-void setSlotModule(const std::string &resource, int slot, int code);   // code 0: empty
+void setSlotModule(const std::string &resource, int slot, int code); // code 0: empty
 void setSelfTest(const std::string &resource, int code, const std::string &message);
 void setLoad(const std::string &resource, double ohms);
 // Text of <library>_error_message ("zqrv31" etc.) for every status; "" restores the driver's
@@ -70,13 +71,13 @@ std::map<std::string, std::string> settings(const std::string &resource, int slo
 
 struct CallRecord
 {
-    uint64_t sequence = 0;           // from 1, in call order
-    int64_t timeNs = 0;              // steady clock since reset or load
+    uint64_t sequence = 0; // from 1, in call order
+    int64_t timeNs = 0; // steady clock since reset or load
     std::string function;
-    uint32_t session = 0;            // first handle argument (0 for the openers)
-    std::vector<std::string> args;   // every argument after the session, as text; in/out
-                                     // arguments with their value on entry, buffers as "[n]"
-    std::vector<double> data;        // the samples of zqkw7_afg_setData and zqkw7_writeAWG
+    uint32_t session = 0; // first handle argument (0 for the openers)
+    std::vector<std::string> args; // every argument after the session, as text; in/out
+                                   // arguments with their value on entry, buffers as "[n]"
+    std::vector<double> data; // the samples of zqkw7_afg_setData and zqkw7_writeAWG
     int32_t status = 0;
 };
 // The last calls of every library (at most 100000), oldest first.

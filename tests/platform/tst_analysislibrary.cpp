@@ -89,13 +89,13 @@ private slots:
         m_library.setFileName(QCoreApplication::applicationDirPath() + "/" NIANLYS_LIBRARY_NAME);
         QVERIFY2(m_library.load(), qPrintable(m_library.errorString()));
         m_pulseParam = reinterpret_cast<NianlysPulseParamFunction>(
-            m_library.resolve(NIANLYS_PULSE_PARAM_EXPORT));
+                m_library.resolve(NIANLYS_PULSE_PARAM_EXPORT));
         m_pulseMeas = reinterpret_cast<NianlysPulseMeasFunction>(
-            m_library.resolve(NIANLYS_PULSE_MEAS_EXPORT));
+                m_library.resolve(NIANLYS_PULSE_MEAS_EXPORT));
         m_cycle = reinterpret_cast<NianlysCycleRmsAverageFunction>(
-            m_library.resolve(NIANLYS_CYCLE_RMS_AVERAGE_EXPORT));
+                m_library.resolve(NIANLYS_CYCLE_RMS_AVERAGE_EXPORT));
         QVERIFY(m_pulseParam && m_pulseMeas && m_cycle);
-        QVERIFY(!m_library.resolve("PulseParam"));   // only the export names are there
+        QVERIFY(!m_library.resolve("PulseParam")); // only the export names are there
     }
 
     void pulseTiming_data()
@@ -104,14 +104,14 @@ private slots:
         QTest::addColumn<double>("period");
         QTest::addColumn<double>("positiveWidth");
         QTest::newRow("square, 25 % duty")
-            << periodic(100, 10, [](int k) { return k < 25 ? 1.0 : -1.0; }) << 100.0 << 25.0;
+                << periodic(100, 10, [](int k) { return k < 25 ? 1.0 : -1.0; }) << 100.0 << 25.0;
         QTest::newRow("square, 70 % duty, phase shifted")
-            << periodic(40, 12, [](int k) { return (k + 13) % 40 < 28 ? 5.0 : 0.5; }) << 40.0
-            << 28.0;
+                << periodic(40, 12, [](int k) { return (k + 13) % 40 < 28 ? 5.0 : 0.5; }) << 40.0
+                << 28.0;
         QTest::newRow("trapezoid") << periodic(200, 6, trapezoid) << 200.0 << 110.0;
-        QTest::newRow("sine")
-            << periodic(64, 10, [](int k) { return 0.2 + 1.5 * std::sin(2 * Pi * k / 64); })
-            << 64.0 << 32.0;
+        QTest::newRow("sine") << periodic(64, 10, [](int k) {
+            return 0.2 + 1.5 * std::sin(2 * Pi * k / 64);
+        }) << 64.0 << 32.0;
     }
     void pulseTiming()
     {
@@ -121,7 +121,8 @@ private slots:
         const PulseMeas positive = pulseMeas(samples, 1);
         const PulseMeas negative = pulseMeas(samples, 0);
         QCOMPARE(positive.status, 0);
-        QVERIFY2(std::fabs(positive.period - period) <= 1.0, qPrintable(QString::number(positive.period)));
+        QVERIFY2(std::fabs(positive.period - period) <= 1.0,
+                 qPrintable(QString::number(positive.period)));
         QVERIFY2(std::fabs(positive.width - positiveWidth) <= 1.0,
                  qPrintable(QString::number(positive.width)));
         QVERIFY(std::fabs(negative.width - (period - positiveWidth)) <= 1.0);
@@ -139,8 +140,8 @@ private slots:
         QTest::addColumn<double>("fallSamples");
         QTest::newRow("trapezoid") << periodic(200, 4, trapezoid) << 3.0 << 0.0 << 16.0 << 32.0;
         // A step: 10 % to 90 % of it lies within one sample interval.
-        QTest::newRow("square") << periodic(50, 8, [](int k) { return k < 20 ? 2.0 : -1.0; })
-                                << 2.0 << -1.0 << 0.8 << 0.8;
+        QTest::newRow("square") << periodic(50, 8, [](int k) { return k < 20 ? 2.0 : -1.0; }) << 2.0
+                                << -1.0 << 0.8 << 0.8;
     }
     void pulseParameters()
     {
@@ -151,12 +152,12 @@ private slots:
         QFETCH(double, fallSamples);
         const PulseParam p = pulseParam(samples);
         QCOMPARE(p.status, 0);
-        QCOMPARE(p.r[0], high - low);                       // amplitude
-        QCOMPARE(p.r[4], high);                             // state levels
+        QCOMPARE(p.r[0], high - low); // amplitude
+        QCOMPARE(p.r[4], high); // state levels
         QCOMPARE(p.r[5], low);
-        QCOMPARE(p.r[1], low + 0.9 * (high - low));         // reference levels
+        QCOMPARE(p.r[1], low + 0.9 * (high - low)); // reference levels
         QCOMPARE(p.r[3], low + 0.1 * (high - low));
-        QCOMPARE(p.r[6], 0.0);                              // no overshoot
+        QCOMPARE(p.r[6], 0.0); // no overshoot
         QCOMPARE(p.r[7], 0.0);
         QVERIFY(std::fabs(p.index[2] - riseSamples) <= 1.0);
         QVERIFY(std::fabs(p.index[3] - fallSamples) <= 1.0);
@@ -168,8 +169,8 @@ private slots:
     void overshootAndUndershoot()
     {
         std::vector<double> x = periodic(100, 5, [](int k) { return k < 50 ? 1.0 : 0.0; });
-        x[10] = 1.25;   // a spike on a high stretch
-        x[260] = -0.1;  // and a dip on a low one
+        x[10] = 1.25; // a spike on a high stretch
+        x[260] = -0.1; // and a dip on a low one
         const PulseParam p = pulseParam(x);
         QCOMPARE(p.r[4], 1.0);
         QCOMPARE(p.r[5], 0.0);
@@ -184,21 +185,20 @@ private slots:
         QTest::addColumn<double>("rms");
         // 10.5 periods: the half period at the end is no whole cycle and stays out.
         QTest::newRow("sine with offset")
-            << periodic(64, 11, [](int k) { return 0.2 + 1.5 * std::sin(2 * Pi * k / 64); })
-            << 0.2 << std::sqrt(0.04 + 1.5 * 1.5 / 2);
+                << periodic(64, 11, [](int k) { return 0.2 + 1.5 * std::sin(2 * Pi * k / 64); })
+                << 0.2 << std::sqrt(0.04 + 1.5 * 1.5 / 2);
         QTest::newRow("square, 25 % duty")
-            << periodic(100, 10, [](int k) { return k < 25 ? 1.0 : -1.0; }) << -0.5 << 1.0;
+                << periodic(100, 10, [](int k) { return k < 25 ? 1.0 : -1.0; }) << -0.5 << 1.0;
         QTest::newRow("trapezoid")
-            << periodic(200, 5, trapezoid)
-            << (20 * 1.5 + 80 * 3.0 + 40 * 1.5) / 200.0
-            << std::sqrt((20 * 3.0 + 80 * 9.0 + 40 * 3.0) / 200.0);   // ramps: mean of x² is 3
+                << periodic(200, 5, trapezoid) << (20 * 1.5 + 80 * 3.0 + 40 * 1.5) / 200.0
+                << std::sqrt((20 * 3.0 + 80 * 9.0 + 40 * 3.0) / 200.0); // ramps: mean of x² is 3
     }
     void cycleMeanAndRms()
     {
         QFETCH(std::vector<double>, samples);
         QFETCH(double, mean);
         QFETCH(double, rms);
-        samples.resize(samples.size() - samples.size() / 22);   // cut part of the last period
+        samples.resize(samples.size() - samples.size() / 22); // cut part of the last period
         const auto result = cycleMeanRms(samples);
         QVERIFY2(std::fabs(result.first - mean) <= 0.01 * std::max(1.0, std::fabs(mean)),
                  qPrintable(QString::number(result.first)));
@@ -209,12 +209,12 @@ private slots:
     void degenerateInputs()
     {
         // Too few samples: an error, and every result written as 0.
-        const std::vector<double> one{1.0};
+        const std::vector<double> one {1.0};
         PulseParam p;
         std::fill(std::begin(p.r), std::end(p.r), 7.0);
-        p.status = m_pulseParam(one.data(), 0, &p.r[0], &p.r[1], &p.r[2], &p.r[3], &p.r[4],
-                                &p.r[5], &p.r[6], &p.r[7], &p.index[0], &p.index[1],
-                                &p.index[2], &p.index[3], &p.slope);
+        p.status = m_pulseParam(one.data(), 0, &p.r[0], &p.r[1], &p.r[2], &p.r[3], &p.r[4], &p.r[5],
+                                &p.r[6], &p.r[7], &p.index[0], &p.index[1], &p.index[2],
+                                &p.index[3], &p.slope);
         QVERIFY(p.status < 0);
         QCOMPARE(p.r[0], 0.0);
         const PulseMeas m = pulseMeas(one, 1);

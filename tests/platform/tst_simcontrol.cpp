@@ -32,7 +32,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("reason");
-        QTest::newRow("key outside") << QByteArray("idn = x\n") << QByteArray("line 1: key outside");
+        QTest::newRow("key outside")
+                << QByteArray("idn = x\n") << QByteArray("line 1: key outside");
         QTest::newRow("unknown key") << QByteArray("[A0::1::INSTR]\ncolour = red\n")
                                      << QByteArray("line 2: unknown key");
         QTest::newRow("bad number") << QByteArray("[A0::1::INSTR]\nslot3 = many\n")
@@ -76,10 +77,10 @@ private slots:
         QTest::addColumn<int>("nth");
         QTest::addColumn<int>("times");
         QTest::addColumn<QVector<bool>>("fails");
-        QTest::newRow("second once") << 2 << 1 << QVector<bool>{false, true, false, false, false};
-        QTest::newRow("first twice") << 1 << 2 << QVector<bool>{true, true, false, false, false};
+        QTest::newRow("second once") << 2 << 1 << QVector<bool> {false, true, false, false, false};
+        QTest::newRow("first twice") << 1 << 2 << QVector<bool> {true, true, false, false, false};
         QTest::newRow("third on, always")
-            << 3 << simbench::Always << QVector<bool>{false, false, true, true, true};
+                << 3 << simbench::Always << QVector<bool> {false, false, true, true, true};
     }
     void injectedFailureFailsExactlyTheIntendedCalls()
     {
@@ -119,7 +120,7 @@ private slots:
         simbench::failCall("zqtavrin_close", 1, ZQ_ERROR_RESET_FAIL);
         QCOMPARE(zqtavrin_init(CarrierResource, 1, 1, &carrier), VI_SUCCESS);
         QCOMPARE(zqtavrin_close(carrier), ZQ_ERROR_RESET_FAIL);
-        QCOMPARE(simbench::openSessionCount(), 1);   // a failed close leaves it open
+        QCOMPARE(simbench::openSessionCount(), 1); // a failed close leaves it open
         QCOMPARE(zqtavrin_close(carrier), VI_SUCCESS);
     }
 
@@ -146,7 +147,7 @@ private slots:
         QCOMPARE(zqvolta_GetState(vi, "1", &word), VI_SUCCESS);
         QCOMPARE(word, ViUInt16(5));
         QCOMPARE(zqvolta_GetState(vi, "1", &word), VI_SUCCESS);
-        QCOMPARE(word, ViUInt16(0));   // the simulation again: output off
+        QCOMPARE(word, ViUInt16(0)); // the simulation again: output off
         ViReal64 value = 0;
         zqvolta_GetTelemetry(vi, "1", ZQVOLTA_TELEMETRY_VOLTAGE, 1, &value);
         QCOMPARE(value, 12.5);
@@ -160,7 +161,7 @@ private slots:
         ViUInt16 present = 0;
         ViInt16 code = 0;
         zqtavrin_m_type_q(carrier, 2, &present, &code);
-        QCOMPARE(code, ViInt16(-32702));   // 0x8042 as a signed 16-bit code
+        QCOMPARE(code, ViInt16(-32702)); // 0x8042 as a signed 16-bit code
         QCOMPARE(present, ViUInt16(1));
         zqtavrin_m_type_q(carrier, 2, &present, &code);
         QCOMPARE(present, ViUInt16(0));
@@ -174,9 +175,9 @@ private slots:
         QVERIFY(qstrlen(message) > 0);
         simbench::setErrorMessage("zqrv31", std::string(400, 'e'));
         QCOMPARE(zqrv31_error_message(0, -1, message), VI_SUCCESS);
-        QCOMPARE(qstrlen(message), 255u);   // cut to the buffer
+        QCOMPARE(qstrlen(message), 255u); // cut to the buffer
         QCOMPARE(zqvolta_error_message(0, ZQ_ERROR_NO_MODULE, message), VI_SUCCESS);
-        QVERIFY(message[0] != 'e');   // another library keeps its own texts
+        QVERIFY(message[0] != 'e'); // another library keeps its own texts
         simbench::setErrorMessage("zqrv31", "");
         QCOMPARE(zqrv31_error_message(0, -1, message), VI_SUCCESS);
         QCOMPARE(QByteArray(message), QByteArray("Unknown status code 0xFFFFFFFF"));
@@ -199,9 +200,15 @@ private slots:
 
         const std::vector<simbench::CallRecord> log = simbench::callLog();
         QCOMPARE(log.size(), size_t(9));
-        const char *functions[] = {"viOpenDefaultRM", "viOpen", "viLock", "zqvolta_init",
-                                   "zqvolta_ConfigureOutputRange", "zqvolta_close", "viUnlock",
-                                   "viClose", "viClose"};
+        const char *functions[] = {"viOpenDefaultRM",
+                                   "viOpen",
+                                   "viLock",
+                                   "zqvolta_init",
+                                   "zqvolta_ConfigureOutputRange",
+                                   "zqvolta_close",
+                                   "viUnlock",
+                                   "viClose",
+                                   "viClose"};
         for (size_t i = 0; i < log.size(); ++i) {
             QCOMPARE(QByteArray::fromStdString(log[i].function), QByteArray(functions[i]));
             QCOMPARE(log[i].sequence, uint64_t(i + 1));
@@ -210,12 +217,12 @@ private slots:
                 QVERIFY(log[i].timeNs >= log[i - 1].timeNs);
         }
         QCOMPARE(log[1].session, rm);
-        QCOMPARE(log[1].args, (std::vector<std::string>{SupplyResource, "0", "0"}));
+        QCOMPARE(log[1].args, (std::vector<std::string> {SupplyResource, "0", "0"}));
         QCOMPARE(log[2].session, vi);
-        QCOMPARE(log[2].args, (std::vector<std::string>{"1", "2000", "(null)"}));
-        QCOMPARE(log[3].args, (std::vector<std::string>{SupplyResource, "1", "1"}));
+        QCOMPARE(log[2].args, (std::vector<std::string> {"1", "2000", "(null)"}));
+        QCOMPARE(log[3].args, (std::vector<std::string> {SupplyResource, "1", "1"}));
         QCOMPARE(log[4].session, supply);
-        QCOMPARE(log[4].args, (std::vector<std::string>{"1", "2", "0.25"}));
+        QCOMPARE(log[4].args, (std::vector<std::string> {"1", "2", "0.25"}));
         QCOMPARE(log[7].session, vi);
         QCOMPARE(log[8].session, rm);
 

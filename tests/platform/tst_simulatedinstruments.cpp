@@ -89,7 +89,7 @@ private slots:
         QVERIFY(vi != 0);
         for (ViInt16 channel = 0; channel < 2; ++channel) {
             if (hx9) {
-                ViReal64 range = 4.0;   // the driver takes the next range up, 5 V
+                ViReal64 range = 4.0; // the driver takes the next range up, 5 V
                 QCOMPARE(zqhx9_configInput(vi, channel, 1, 0, 1, 0, &range, 0), VI_SUCCESS);
                 QCOMPARE(range, 5.0);
             } else {
@@ -146,7 +146,7 @@ private slots:
     void oscilloscopeOverdriveClipsAndWarns()
     {
         const ViSession vi = openMezzanine(m_carrier, zqhx2_init, zqhx2_connect, 1);
-        QCOMPARE(zqhx2_configInput(vi, 0, 1, 0, 1, 0, 0), VI_SUCCESS);   // 0.3 V range
+        QCOMPARE(zqhx2_configInput(vi, 0, 1, 0, 1, 0, 0), VI_SUCCESS); // 0.3 V range
         ViReal64 period = 1e-5, duration = 1e-3, start = 0.0;
         zqhx2_configTime(vi, &period, &duration, &start);
         zqhx2_trigger(vi);
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(zqrv31_mode_readData(vi, 2, 16), VI_SUCCESS);
         ViInt32 ready = -1;
         QCOMPARE(zqrv31_numReadyData(vi, &ready), VI_SUCCESS);
-        QCOMPARE(ready, 0);   // not started
+        QCOMPARE(ready, 0); // not started
         QCOMPARE(zqrv31_initImm(vi), VI_SUCCESS);
         QCOMPARE(zqrv31_numReadyData(vi, &ready), VI_SUCCESS);
         QCOMPARE(ready, 16);
@@ -205,7 +205,7 @@ private slots:
     void multimeterOverRange()
     {
         const ViSession vi = openMezzanine(m_carrier, zqrv31_init, zqrv31_connect, 3);
-        QCOMPARE(zqrv31_conf_func(vi, 5, 0, 0.1, 0.02, 0, 0), VI_SUCCESS);   // 1 V on 0.1 V
+        QCOMPARE(zqrv31_conf_func(vi, 5, 0, 0.1, 0.02, 0, 0), VI_SUCCESS); // 1 V on 0.1 V
         zqrv31_sampCoun(vi, 4);
         zqrv31_mode_readData(vi, 2, 4);
         zqrv31_initImm(vi);
@@ -249,9 +249,11 @@ private slots:
         QCOMPARE(zqvolta_ConfigureOutputRange(vi, "1", ZQVOLTA_RANGE_CURRENT, current), VI_SUCCESS);
         QCOMPARE(zqvolta_ConfigureOutputEnabled(vi, "1", enabled ? 1 : 0), VI_SUCCESS);
         ViReal64 measured = -1;
-        QCOMPARE(zqvolta_GetTelemetry(vi, "1", ZQVOLTA_TELEMETRY_VOLTAGE, 1, &measured), VI_SUCCESS);
+        QCOMPARE(zqvolta_GetTelemetry(vi, "1", ZQVOLTA_TELEMETRY_VOLTAGE, 1, &measured),
+                 VI_SUCCESS);
         QCOMPARE(measured, outVoltage);
-        QCOMPARE(zqvolta_GetTelemetry(vi, "1", ZQVOLTA_TELEMETRY_CURRENT, 1, &measured), VI_SUCCESS);
+        QCOMPARE(zqvolta_GetTelemetry(vi, "1", ZQVOLTA_TELEMETRY_CURRENT, 1, &measured),
+                 VI_SUCCESS);
         QCOMPARE(measured, outCurrent);
         ViUInt16 word = 0xFFFF;
         QCOMPARE(zqvolta_GetState(vi, "1", &word), VI_SUCCESS);
@@ -298,7 +300,7 @@ private slots:
         QCOMPARE(zqkw7_prog_start(0), VI_SUCCESS);
         QCOMPARE(zqkw7_stop(0), VI_SUCCESS);
         QVERIFY(simbench::settings(Carrier, 4).empty());
-        QCOMPARE(simbench::openSessionCount(), 1);   // the carrier only
+        QCOMPARE(simbench::openSessionCount(), 1); // the carrier only
         // Any other unknown session is refused, by every library.
         QCOMPARE(zqkw7_start(0x7777), VI_ERROR_INV_OBJECT);
         QCOMPARE(zqhx2_trigger(0), VI_ERROR_INV_OBJECT);
@@ -311,8 +313,8 @@ private slots:
     {
         ViSession vi = 0;
         QCOMPARE(zqhx2_init(Carrier, 1, 1, &vi), VI_SUCCESS);
-        QCOMPARE(zqhx2_trigger(vi), ZQ_ERROR_NOT_CONNECTED);   // not yet connected
-        QCOMPARE(zqhx2_connect(vi, m_carrier, 3, 1, 1), ZQ_ERROR_NO_MODULE);   // a multimeter
+        QCOMPARE(zqhx2_trigger(vi), ZQ_ERROR_NOT_CONNECTED); // not yet connected
+        QCOMPARE(zqhx2_connect(vi, m_carrier, 3, 1, 1), ZQ_ERROR_NO_MODULE); // a multimeter
         QCOMPARE(zqhx2_connect(vi, 0x5151, 1, 1, 1), VI_ERROR_INV_OBJECT);
         QCOMPARE(zqhx2_connect(vi, m_carrier, 1, 1, 1), VI_SUCCESS);
         QCOMPARE(zqhx2_trigger(vi), VI_SUCCESS);
@@ -320,7 +322,7 @@ private slots:
         QCOMPARE(zqhx9_trigger(vi), VI_ERROR_INV_OBJECT);
         QCOMPARE(zqtavrin_close(m_carrier), VI_SUCCESS);
         QCOMPARE(zqhx2_trigger(vi), ZQ_ERROR_NOT_CONNECTED);
-        QCOMPARE(zqhx2_close(vi), VI_SUCCESS);   // closing still works
+        QCOMPARE(zqhx2_close(vi), VI_SUCCESS); // closing still works
         QCOMPARE(zqtavrin_init(Carrier, 1, 1, &m_carrier), VI_SUCCESS);
     }
 

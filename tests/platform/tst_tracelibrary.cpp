@@ -27,7 +27,7 @@ private slots:
         const std::string line = "(EE)  RV31_1: \xCE\xF8\xE8\xE1\xEA\xE0";
         zqTraceLog(line.c_str());
         zqTraceLog("");
-        QCOMPARE(simbench::traceLines(), (std::vector<std::string>{line, ""}));
+        QCOMPARE(simbench::traceLines(), (std::vector<std::string> {line, ""}));
         simbench::clearTraceLines();
         QVERIFY(simbench::traceLines().empty());
     }
@@ -44,7 +44,7 @@ private slots:
             threads.emplace_back([t] {
                 for (int i = 0; i < Lines; ++i) {
                     const std::string line = "(II)  thread " + std::to_string(t) + " line "
-                                             + std::to_string(i) + " " + std::string(40, 'a' + t);
+                            + std::to_string(i) + " " + std::string(40, 'a' + t);
                     zqTraceLog(line.c_str());
                 }
             });
