@@ -50,8 +50,9 @@ void Unit::set(const std::string &key, double value)
 
 BenchState &benchState()
 {
-    static BenchState state;
-    return state;
+    // Never destroyed: a module closed during the program's exit still finds its bench.
+    static BenchState *const state = new BenchState;
+    return *state;
 }
 
 Call::Call(const char *function, ViSession session)

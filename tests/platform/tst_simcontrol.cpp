@@ -72,6 +72,19 @@ private slots:
         QVERIFY(QByteArray::fromStdString(error).startsWith("cannot read"));
     }
 
+    void handlesFromBeforeAResetNameNothing()
+    {
+        ViSession before = 0;
+        QCOMPARE(zqtavrin_init(CarrierResource, 1, 1, &before), VI_SUCCESS);
+        QVERIFY(benchfixture::loadStandardBench());
+        QCOMPARE(simbench::openSessionCount(), 0);
+        ViSession after = 0;
+        QCOMPARE(zqtavrin_init(CarrierResource, 1, 1, &after), VI_SUCCESS);
+        QVERIFY(after != before);
+        QCOMPARE(zqtavrin_close(before), VI_ERROR_INV_OBJECT);
+        QCOMPARE(zqtavrin_close(after), VI_SUCCESS);
+    }
+
     void injectedFailureFailsExactlyTheIntendedCalls_data()
     {
         QTest::addColumn<int>("nth");
