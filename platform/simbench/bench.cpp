@@ -81,9 +81,16 @@ Call::~Call()
 {
     BenchState &state = benchState();
     m_record.status = m_status;
+    state.logDataValues += m_record.data.size();
     state.log.push_back(std::move(m_record));
-    while (state.log.size() > MaxLogRecords)
+    while (state.log.size() > MaxLogRecords) {
+        state.logDataValues -= state.log.front().data.size();
         state.log.pop_front();
+    }
+    for (auto it = state.log.begin(); state.logDataValues > MaxLogDataValues; ++it) {
+        state.logDataValues -= it->data.size();
+        std::vector<double>().swap(it->data);
+    }
 }
 
 Call &Call::arg(const char *text)

@@ -31,6 +31,7 @@ struct BenchState
     std::map<std::string, std::deque<double>> scripts;
     std::map<std::string, std::string> errorTexts;
     std::deque<CallRecord> log;
+    size_t logDataValues = 0;   // samples held by the records of the log
     uint64_t sequence = 0;
     std::chrono::steady_clock::time_point epoch = std::chrono::steady_clock::now();
 
@@ -39,6 +40,9 @@ struct BenchState
 };
 
 constexpr size_t MaxLogRecords = 100000;
+// Waveform buffers can be large: beyond this many samples in all, the oldest records give
+// theirs up (they keep their "[n]" argument).
+constexpr size_t MaxLogDataValues = size_t(1) << 22;
 constexpr size_t MaxTraceLines = 100000;
 
 BenchState &benchState();

@@ -325,6 +325,7 @@ void clearRuntime(BenchState &state)
     state.scripts.clear();
     state.errorTexts.clear();
     state.log.clear();
+    state.logDataValues = 0;
     state.sequence = 0;
     state.epoch = std::chrono::steady_clock::now();
 }
@@ -494,6 +495,7 @@ void clearCallLog()
     BenchState &state = benchState();
     std::lock_guard<std::mutex> guard(state.mutex);
     state.log.clear();
+    state.logDataValues = 0;
 }
 
 std::vector<std::string> traceLines()
