@@ -20,6 +20,17 @@
 //   slot2.amplitude = 0.8              oscilloscope in slot 2: sine peak volts (channel 2
 //   slot2.frequency = 1000             gets half of it, 90 degrees later); frequency in Hz
 //   slot1.reading = 1.0                multimeter in slot 1: scale of its readings
+//
+// What the instruments do: a mezzanine session answers only after its connect to an open
+// carrier session and a slot with its module code (else ZQ_ERROR_NOT_CONNECTED or
+// ZQ_ERROR_NO_MODULE). Oscilloscopes deliver nothing until triggered and then the requested
+// count of the sine of each enabled input (a disabled one: ZQ_ERROR_NOT_CONFIGURED), clipped
+// at the range with ZQ_WARN_INPUT_OVERDRIVE; HX9's ready flag is 1 from trigger to stop. The
+// multimeter, once started (initImm) and until abor, has a packet of mode_readData's count
+// (else sampCoun's) ready at every query; a fixed range below the reading gives
+// ZQ_WARN_OVER_RANGE_FIRST + function. The power supply drives its load at the voltage set
+// point or the current limit, whichever is lower (state CV or CC; 0 when off). Bad arguments
+// give ZQ_ERROR_PARAMETER.
 #include <cstdint>
 #include <map>
 #include <string>
