@@ -43,6 +43,7 @@ private slots:
     void noPositions();
     void backgroundColourRegeneratesStyleSheets();
     void followsItsPalette();
+    void themeSheetSetsColours();
 
     void doubleSwitchDefaults();
     void doubleSwitchSetChecked();
@@ -194,6 +195,21 @@ void TestVekMultiSwitch::followsItsPalette()
     // The global palette is no longer followed.
     sw.setVekPalette(nullptr);
     QCOMPARE(sw.pressedBackgroundColor().name(), QString("#f44336"));
+}
+
+void TestVekMultiSwitch::themeSheetSetsColours()
+{
+    // The program's themes colour the switches through these properties by class name.
+    QWidget window;
+    window.setStyleSheet("VekMultiSwitch { qproperty-pressedBackgroundColor: #ff0000; "
+                         "qproperty-normalBackgroundColor: #303030; }");
+    auto *sw = new VekDoubleSwitch(&window);
+    window.ensurePolished();
+    sw->ensurePolished();
+    QCOMPARE(sw->pressedBackgroundColor(), QColor("#ff0000"));
+    const QString sheet = buttonsOf(*sw).first()->styleSheet();
+    QVERIFY(sheet.contains("QPushButton:checked { background-color: #ff0000; color: #ffffff; }"));
+    QVERIFY(sheet.contains("background-color: #303030; color: #ffffff;"));
 }
 
 void TestVekMultiSwitch::doubleSwitchDefaults()
