@@ -3,7 +3,6 @@
 
 #include "simbench/simcontrol.h"
 
-#include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
 
@@ -41,6 +40,34 @@ struct SearchRun
                          [this](const QVector<ModuleDescription> &m) { finished.append(m); },
                          Qt::DirectConnection);
         search.FindVISAinstruments();
+    }
+};
+
+// Receives the signals of a search run on the pool the way the Initialization page does: by
+// queued delivery to an object of the GUI thread.
+struct QueuedReceiver
+{
+    QObject context;
+    QVector<ModuleDescription> found;
+    QList<QVector<ModuleDescription>> finished;
+    bool onGuiThread = true;
+    QThread *searchThread = nullptr; // written on the pool, read after the pool is idle
+
+    explicit QueuedReceiver(AutoSearch &search)
+    {
+        QObject::connect(&search, &AutoSearch::found, &search,
+                         [this] { searchThread = QThread::currentThread(); },
+                         Qt::DirectConnection);
+        QObject::connect(&search, &AutoSearch::found, &context,
+                         [this](const ModuleDescription &m) {
+                             found.append(m);
+                             onGuiThread &= QThread::currentThread() == qApp->thread();
+                         });
+        QObject::connect(&search, &AutoSearch::autoSearchFinished, &context,
+                         [this](const QVector<ModuleDescription> &m) {
+                             finished.append(m);
+                             onGuiThread &= QThread::currentThread() == qApp->thread();
+                         });
     }
 };
 
@@ -302,24 +329,16 @@ void TestAutoSearch::runsOnThePoolAndReportsQueued()
 {
     QVERIFY(simbench::loadBenchText(benchText));
     AutoSearch search;
-    QThread *searchThread = nullptr;
-    QThread *deliveredOn = nullptr;
-    connect(&search, &AutoSearch::found, &search, [&] { searchThread = QThread::currentThread(); },
-            Qt::DirectConnection);
-    QObject receiver;
-    connect(&search, &AutoSearch::autoSearchFinished, &receiver,
-            [&] { deliveredOn = QThread::currentThread(); });
-    QSignalSpy found(&search, &AutoSearch::found);
-    QSignalSpy finished(&search, &AutoSearch::autoSearchFinished);
+    QueuedReceiver receiver(search);
     search.find();
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.finished.count(), 1, 20000);
     QVERIFY(QThreadPool::globalInstance()->waitForDone(20000));
     QCoreApplication::processEvents();
-    QCOMPARE(found.count(), 6);
-    QCOMPARE(finished.count(), 1);
-    QVERIFY(searchThread && searchThread != QThread::currentThread());
-    QCOMPARE(deliveredOn, QThread::currentThread());
-    QCOMPARE(finished.first().first().value<QVector<ModuleDescription>>().count(), 6);
+    QCOMPARE(receiver.found.count(), 6);
+    QCOMPARE(receiver.finished.count(), 1);
+    QCOMPARE(receiver.finished.first(), receiver.found);
+    QVERIFY(receiver.onGuiThread);
+    QVERIFY(receiver.searchThread && receiver.searchThread != QThread::currentThread());
 }
 
 void TestAutoSearch::simulatorReports()
@@ -328,10 +347,9 @@ void TestAutoSearch::simulatorReports()
     for (int i = 0; i < 5; ++i)
         types << ModuleTypeHX2;
     AutoSearchSimulator simulator(types);
-    QSignalSpy found(&simulator, &AutoSearch::found);
-    QSignalSpy finished(&simulator, &AutoSearch::autoSearchFinished);
+    QueuedReceiver receiver(simulator);
     simulator.find();
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.finished.count(), 1, 20000);
 
     QVector<ModuleDescription> expected;
     for (int i = 0; i < types.count(); ++i)
@@ -339,10 +357,9 @@ void TestAutoSearch::simulatorReports()
                         (i % 8) + 1);
     QCOMPARE(expected.at(8).resource, QStringLiteral("SIM::9::INSTR"));
     QCOMPARE(expected.at(8).position, 1);
-    QCOMPARE(finished.first().first().value<QVector<ModuleDescription>>(), expected);
-    QCOMPARE(found.count(), types.count());
-    for (int i = 0; i < found.count(); ++i)
-        QCOMPARE(found.at(i).first().value<ModuleDescription>(), expected.at(i));
+    QCOMPARE(receiver.finished.first(), expected);
+    QCOMPARE(receiver.found, expected);
+    QVERIFY(receiver.onGuiThread);
     // The simulator touches neither VISA nor a driver.
     QVERIFY(simbench::callLog().empty());
 }

@@ -5,7 +5,7 @@
 #include "simbench/simcontrol.h"
 #include "support/scriptedmodule.h"
 
-#include <QMutex>
+#include <mutex>
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
@@ -33,7 +33,7 @@ slot2 = 0x20
 )";
 
 // Every hook run, in the order the pool threads ran them.
-QMutex journalMutex;
+std::mutex journalMutex;
 QStringList journal;
 
 // A module that behaves as the module classes do towards the hardware object: a mezzanine
@@ -87,7 +87,7 @@ protected:
 private:
     void note(const QString &what)
     {
-        QMutexLocker locker(&journalMutex);
+        std::lock_guard<std::mutex> locker(journalMutex);
         journal << name() + QLatin1Char(':') + what;
     }
 };
