@@ -33,18 +33,8 @@ constexpr CarrierModel carrierModels[] = {
     { 0, 0x108 },     { 0, 0xA2D },     { 0, 0xBB2 },     { 0, 0x22 },
 };
 
-struct MezzanineCode
-{
-    quint32 code;
-    ModuleTypes type;
-};
-
-constexpr MezzanineCode mezzanineCodes[] = {
-    { 0x42, ModuleTypeKW7 },
-    { 0x20, ModuleTypeRV31 },
-    { 0x2D, ModuleTypeHX9 },
-    { 0x39, ModuleTypeHX2 },
-};
+constexpr ModuleTypes mezzanineTypes[] = { ModuleTypeKW7, ModuleTypeRV31, ModuleTypeHX9,
+                                           ModuleTypeHX2 };
 
 constexpr ViInt16 carrierSlotCount = 8;
 
@@ -97,9 +87,9 @@ ModuleTypes AutoSearch::findMainDeviceByIDN(unsigned short manufacturerId,
 ModuleTypes AutoSearch::findMezzanineByModel(unsigned long code)
 {
     const quint32 model = quint32(code) & modelBitsMask;
-    for (const MezzanineCode &mezzanine : mezzanineCodes) {
-        if (mezzanine.code == model)
-            return mezzanine.type;
+    for (ModuleTypes type : mezzanineTypes) {
+        if (quint32(mezzanineModuleCode(type)) == model)
+            return type;
     }
     return ModuleTypeNone;
 }

@@ -4,7 +4,10 @@
 #include "hardware/tracelogger.h"
 #include "hardware/visaerrormessage.h"
 
+#include "zqtavrin.h"
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QMutexLocker>
 
 #include <cstdio>
@@ -56,4 +59,33 @@ void reportDriverError(ModuleInterface *module, int status,
         TraceLogger::instance().critical(text, module->name());
     module->setErrorString(text);
     module->sendError(status);
+}
+
+int checkMezzanineSlot(ModuleInterface *module, const DriverCallSite &site)
+{
+    ViUInt16 present = 0;
+    ViInt16 code = 0;
+    const int status = zqtavrin_m_type_q(module->mainHandle(), ViInt16(module->position()),
+                                         &present, &code);
+    if (driverCallFailed(module, status, site))
+        return module->status();
+    // These two are the user's wiring, not driver faults: a text, but no line and no signal.
+    if (present == 0) {
+        module->setErrorString(QCoreApplication::translate("ModuleInterface",
+                                                           "Module %1 not found at %2 slot")
+                                       .arg(module->name())
+                                       .arg(module->position()));
+        return -1;
+    }
+    if (code != mezzanineModuleCode(module->type())) {
+        module->setErrorString(
+                QCoreApplication::translate(
+                        "ModuleInterface",
+                        "Module at %1 slot isn't %2, found module has module code %3")
+                        .arg(module->position())
+                        .arg(module->name())
+                        .arg(code));
+        return -1;
+    }
+    return 0;
 }

@@ -46,3 +46,10 @@ enum class DriverErrorTrace {
 void reportDriverError(ModuleInterface *module, int status,
                        const std::function<void(char *buffer)> &askDriver,
                        DriverErrorTrace trace);
+
+// The first steps of every mezzanine's performInit, before its own driver is opened: asks the
+// carrier (through mainHandle) what sits in the module's slot. Returns 0 when a module with
+// the code of the module's type is there; the negative status after the error path when the
+// carrier cannot be asked; -1 with only the error text set when the slot is empty or holds
+// another module.
+int checkMezzanineSlot(ModuleInterface *module, const DriverCallSite &site);

@@ -15,3 +15,21 @@ enum ModuleTypes : int {
 };
 
 Q_DECLARE_METATYPE(ModuleTypes)
+
+// The module code that a mezzanine of the type reports in its carrier slot; 0 for a type that
+// is no mezzanine.
+constexpr int mezzanineModuleCode(ModuleTypes type)
+{
+    switch (type) {
+    case ModuleTypeRV31:
+        return 0x20;
+    case ModuleTypeKW7:
+        return 0x42;
+    case ModuleTypeHX2:
+        return 0x39;
+    case ModuleTypeHX9:
+        return 0x2D;
+    default:
+        return 0;
+    }
+}

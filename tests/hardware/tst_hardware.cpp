@@ -1,3 +1,4 @@
+#include "hardware/drivercall.h"
 #include "hardware/hardware.h"
 #include "hardware/modulecollection.h"
 #include "hardware/modules/tavrin/tavrinmodule.h"
@@ -110,6 +111,8 @@ private slots:
     void closeFailureIsReported();
     void closeSkipsModulesNotOpen();
     void carrierHooks();
+    void mezzanineSlotCheck_data();
+    void mezzanineSlotCheck();
 
 private:
     BenchModule *add(const QString &prefix, const QString &base, const QString &path,
@@ -377,6 +380,62 @@ void TestHardware::carrierHooks()
     QCOMPARE(carrier.close(), 0);
     QCOMPARE(carrier.handle(), 0u);
     QCOMPARE(simbench::openSessionCount(), 0);
+}
+
+void TestHardware::mezzanineSlotCheck_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("withCarrier");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("errorSignals");
+
+    QTest::newRow("the expected module") << 2 << true << 0 << QString() << 0;
+    QTest::newRow("empty slot") << 3 << true << -1
+                                << QStringLiteral("Module RV31_1 not found at 3 slot") << 0;
+    QTest::newRow("another module")
+            << 1 << true << -1
+            << QStringLiteral("Module at 1 slot isn't RV31_1, found module has module code 66")
+            << 0;
+    QTest::newRow("code with the sign bit")
+            << 4 << true << -1
+            << QStringLiteral("Module at 4 slot isn't RV31_1, found module has module code -32736")
+            << 0;
+    QTest::newRow("no carrier session") << 2 << false << 1 << QStringLiteral("scripted error")
+                                        << 1;
+}
+
+void TestHardware::mezzanineSlotCheck()
+{
+    QFETCH(int, position);
+    QFETCH(bool, withCarrier);
+    QFETCH(int, result);
+    QFETCH(QString, text);
+    QFETCH(int, errorSignals);
+
+    simbench::setSlotModule(carrierB, 4, 0x8020);
+    TavrinModule carrier;
+    carrier.setPath(QString::fromLatin1(carrierB));
+    QCOMPARE(carrier.init(), 0);
+
+    ScriptedModule module(QStringLiteral("RV31"));
+    module.setType(ModuleTypeRV31);
+    module.setName(QStringLiteral("RV31_1"));
+    module.setPosition(position);
+    module.setMainHandle(withCarrier ? carrier.handle() : 0);
+    QSignalSpy errors(&module, &ModuleInterface::errorOccured);
+    const int status = checkMezzanineSlot(&module, PRALUNE_CALL_SITE);
+    if (result > 0) {
+        // The carrier driver's own failure: the error path with its status.
+        QVERIFY(status < 0);
+        QCOMPARE(module.status(), status);
+        QVERIFY(module.errorString().startsWith(text));
+    } else {
+        QCOMPARE(status, result);
+        QCOMPARE(module.errorString(), text);
+    }
+    QCOMPARE(errors.count(), errorSignals);
+    carrier.close();
 }
 
 QTEST_GUILESS_MAIN(TestHardware)
