@@ -4,10 +4,7 @@
 #include "hardware/tracelogger.h"
 #include "hardware/visaerrormessage.h"
 
-#include "zqtavrin.h"
-
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QMutexLocker>
 
 #include <cstdio>
@@ -24,8 +21,8 @@ bool driverCallFailed(ModuleInterface *module, int status, const DriverCallSite 
 int runDriverErrorPath(ModuleInterface *module, int status, const DriverCallSite &site)
 {
     module->errorMessage(status);
-    const QByteArray line
-            = driverErrorLine(status, module->errorString(), module->name(), site).toLocal8Bit();
+    const QByteArray line =
+            driverErrorLine(status, module->errorString(), module->name(), site).toLocal8Bit();
     // Not flushed on purpose: a burst of failures must not stall the calling thread.
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     return status;
@@ -42,8 +39,7 @@ QString driverErrorLine(int status, const QString &errorText, const QString &mod
 }
 
 void reportDriverError(ModuleInterface *module, int status,
-                       const std::function<void(char *buffer)> &askDriver,
-                       DriverErrorTrace trace)
+                       const std::function<void(char *buffer)> &askDriver, DriverErrorTrace trace)
 {
     QMutexLocker locker(trace == DriverErrorTrace::Critical ? module->lockMutex() : nullptr);
 
@@ -59,33 +55,4 @@ void reportDriverError(ModuleInterface *module, int status,
         TraceLogger::instance().critical(text, module->name());
     module->setErrorString(text);
     module->sendError(status);
-}
-
-int checkMezzanineSlot(ModuleInterface *module, const DriverCallSite &site)
-{
-    ViUInt16 present = 0;
-    ViInt16 code = 0;
-    const int status = zqtavrin_m_type_q(module->mainHandle(), ViInt16(module->position()),
-                                         &present, &code);
-    if (driverCallFailed(module, status, site))
-        return module->status();
-    // These two are the user's wiring, not driver faults: a text, but no line and no signal.
-    if (present == 0) {
-        module->setErrorString(QCoreApplication::translate("ModuleInterface",
-                                                           "Module %1 not found at %2 slot")
-                                       .arg(module->name())
-                                       .arg(module->position()));
-        return -1;
-    }
-    if (code != mezzanineModuleCode(module->type())) {
-        module->setErrorString(
-                QCoreApplication::translate(
-                        "ModuleInterface",
-                        "Module at %1 slot isn't %2, found module has module code %3")
-                        .arg(module->position())
-                        .arg(module->name())
-                        .arg(code));
-        return -1;
-    }
-    return 0;
 }

@@ -1,4 +1,4 @@
-#include "hardware/drivercall.h"
+#include "hardware/mezzanineslot.h"
 #include "hardware/hardware.h"
 #include "hardware/modulecollection.h"
 #include "hardware/modules/tavrin/tavrinmodule.h"
@@ -6,10 +6,10 @@
 #include "simbench/simcontrol.h"
 #include "support/scriptedmodule.h"
 
-#include <mutex>
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
+#include <mutex>
 
 #include <set>
 #include <string>
@@ -143,26 +143,31 @@ void TestHardware::cleanup()
 
 void TestHardware::noCarrierNoWork()
 {
-    BenchModule *supply = add(QStringLiteral("KT220"), QStringLiteral("LXI"),
-                              QStringLiteral("TCPIP0::1::INSTR"));
+    BenchModule *supply =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
     Hardware hardware;
     QVERIFY(hardware.initializeBaseModules());
     QCOMPARE(hardware.baseModuleCount(), 0);
     QVERIFY(simbench::callLog().empty());
     QVERIFY(hardware.initializeModules());
-    QCOMPARE(supply->calls(), (QStringList { "performInit", "performSelftest" }));
+    QCOMPARE(supply->calls(), (QStringList {"performInit", "performSelftest"}));
     QCOMPARE(int(supply->state()), 2);
 }
 
 void TestHardware::initializeAndClose()
 {
     // Collection order mixes carriers and stand-alone instruments on purpose.
-    BenchModule *b1 = add(QStringLiteral("KW7"), QStringLiteral("VXI"), QString::fromLatin1(carrierB), 1);
-    BenchModule *supply1 = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
-    BenchModule *a1 = add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 1);
-    BenchModule *b2 = add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierB), 2);
-    BenchModule *supply2 = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
-    const QList<BenchModule *> modules = { b1, supply1, a1, b2, supply2 };
+    BenchModule *b1 =
+            add(QStringLiteral("KW7"), QStringLiteral("VXI"), QString::fromLatin1(carrierB), 1);
+    BenchModule *supply1 =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
+    BenchModule *a1 =
+            add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 1);
+    BenchModule *b2 =
+            add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierB), 2);
+    BenchModule *supply2 =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
+    const QList<BenchModule *> modules = {b1, supply1, a1, b2, supply2};
 
     QObject receiver;
     QList<QPair<QString, int>> received;
@@ -170,7 +175,7 @@ void TestHardware::initializeAndClose()
     for (BenchModule *module : modules) {
         connect(module, &ModuleInterface::stateChanged, &receiver,
                 [&, module](ModuleInterface::ModuleState state) {
-                    received.append({ module->name(), int(state) });
+                    received.append({module->name(), int(state)});
                     allOnGuiThread &= QThread::currentThread() == qApp->thread();
                 });
     }
@@ -193,13 +198,13 @@ void TestHardware::initializeAndClose()
     std::set<std::string> initialized;
     for (const simbench::CallRecord &call : simbench::callLog("zqtavrin_init"))
         initialized.insert(call.args.front());
-    QCOMPARE(initialized, (std::set<std::string> { carrierA, carrierB }));
-    for (TavrinModule *carrier : { carrierOfA, carrierOfB }) {
+    QCOMPARE(initialized, (std::set<std::string> {carrierA, carrierB}));
+    for (TavrinModule *carrier : {carrierOfA, carrierOfB}) {
         QStringList own;
         for (const simbench::CallRecord &call : log)
             if (call.session == carrier->handle())
                 own << QString::fromStdString(call.function);
-        QCOMPARE(own, QStringList { "zqtavrin_self_test" });
+        QCOMPARE(own, QStringList {"zqtavrin_self_test"});
     }
     QCOMPARE(int(b1->state()), 1);
     QCOMPARE(int(a1->state()), 1);
@@ -210,7 +215,7 @@ void TestHardware::initializeAndClose()
 
     QVERIFY(hardware.initializeModules());
     for (BenchModule *module : modules) {
-        QCOMPARE(module->calls(), (QStringList { "performInit", "performSelftest" }));
+        QCOMPARE(module->calls(), (QStringList {"performInit", "performSelftest"}));
         QCOMPARE(int(module->state()), 2);
         QVERIFY(module->initThread != qApp->thread());
     }
@@ -244,8 +249,10 @@ void TestHardware::initializeAndClose()
 
 void TestHardware::carrierInitFailure()
 {
-    BenchModule *a1 = add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 1);
-    BenchModule *a2 = add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 2);
+    BenchModule *a1 =
+            add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 1);
+    BenchModule *a2 =
+            add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 2);
     simbench::failCall("zqtavrin_init", 1, int32_t(0xBFFF0015u));
     Hardware hardware;
     hardware.initializeBaseModules();
@@ -261,8 +268,8 @@ void TestHardware::carrierInitFailure()
 
     QSignalSpy failed(a1, &ModuleInterface::stateChanged);
     hardware.initializeModules();
-    for (BenchModule *module : { a1, a2 }) {
-        QCOMPARE(module->calls(), QStringList { "performInit" }); // no self test after a failure
+    for (BenchModule *module : {a1, a2}) {
+        QCOMPARE(module->calls(), QStringList {"performInit"}); // no self test after a failure
         QCOMPARE(int(module->state()), 1);
         QCOMPARE(module->errorString(), QStringLiteral("no carrier session"));
     }
@@ -274,14 +281,15 @@ void TestHardware::carrierInitFailure()
     hardware.closeModules();
     hardware.closeBaseModules();
     QVERIFY(simbench::callLog("zqtavrin_close").empty());
-    QCOMPARE(a1->calls(), QStringList { "performInit" });
+    QCOMPARE(a1->calls(), QStringList {"performInit"});
 }
 
 void TestHardware::mezzanineWithoutCarrierTaskIsSkipped()
 {
     Hardware hardware;
     hardware.initializeBaseModules();
-    BenchModule *late = add(QStringLiteral("HX2"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 3);
+    BenchModule *late =
+            add(QStringLiteral("HX2"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 3);
     QSignalSpy states(late, &ModuleInterface::stateChanged);
     hardware.initializeModules();
     QVERIFY(late->calls().isEmpty());
@@ -307,8 +315,10 @@ void TestHardware::secondCallReusesCarriers()
 
 void TestHardware::closeFailureIsReported()
 {
-    BenchModule *failing = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
-    BenchModule *next = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
+    BenchModule *failing =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
+    BenchModule *next =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
     failing->script(QStringLiteral("performClose"), -5);
     Hardware hardware;
     hardware.initializeModules();
@@ -324,9 +334,12 @@ void TestHardware::closeFailureIsReported()
 
 void TestHardware::closeSkipsModulesNotOpen()
 {
-    BenchModule *started = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
-    BenchModule *failedSelftest = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
-    BenchModule *noSession = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::3::INSTR"));
+    BenchModule *started =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
+    BenchModule *failedSelftest =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
+    BenchModule *noSession =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::3::INSTR"));
     started->setState(ModuleInterface::Started);
     started->setHandle(5);
     failedSelftest->setState(ModuleInterface::NotInitialized);
@@ -334,7 +347,7 @@ void TestHardware::closeSkipsModulesNotOpen()
     noSession->setState(ModuleInterface::Configured);
     Hardware hardware;
     hardware.closeModules();
-    QCOMPARE(started->calls(), QStringList { "performClose" });
+    QCOMPARE(started->calls(), QStringList {"performClose"});
     QVERIFY(failedSelftest->calls().isEmpty());
     QCOMPARE(failedSelftest->handle(), 6u);
     QVERIFY(noSession->calls().isEmpty());
@@ -401,8 +414,7 @@ void TestHardware::mezzanineSlotCheck_data()
             << 4 << true << -1
             << QStringLiteral("Module at 4 slot isn't RV31_1, found module has module code -32736")
             << 0;
-    QTest::newRow("no carrier session") << 2 << false << 1 << QStringLiteral("scripted error")
-                                        << 1;
+    QTest::newRow("no carrier session") << 2 << false << 1 << QStringLiteral("scripted error") << 1;
 }
 
 void TestHardware::mezzanineSlotCheck()
@@ -424,7 +436,8 @@ void TestHardware::mezzanineSlotCheck()
     module.setPosition(position);
     module.setMainHandle(withCarrier ? carrier.handle() : 0);
     QSignalSpy errors(&module, &ModuleInterface::errorOccured);
-    const int status = checkMezzanineSlot(&module, PRALUNE_CALL_SITE);
+    const int status = checkMezzanineSlot(&module, qint16(mezzanineModuleCode(ModuleTypeRV31)),
+                                         PRALUNE_CALL_SITE);
     if (result > 0) {
         // The carrier driver's own failure: the error path with its status.
         QVERIFY(status < 0);
