@@ -1,5 +1,5 @@
-#include "hardware/mezzanineslot.h"
 #include "hardware/hardware.h"
+#include "hardware/mezzanineslot.h"
 #include "hardware/modulecollection.h"
 #include "hardware/modules/tavrin/tavrinmodule.h"
 
@@ -254,34 +254,40 @@ void TestHardware::carrierInitFailure()
     BenchModule *a2 =
             add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 2);
     simbench::failCall("zqtavrin_init", 1, int32_t(0xBFFF0015u));
-    Hardware hardware;
-    hardware.initializeBaseModules();
-    TavrinModule *carrier = hardware.baseModule(QString::fromLatin1(carrierA));
-    QCOMPARE(int(carrier->state()), 1);
-    QCOMPARE(carrier->handle(), 0u);
-    QCOMPARE(carrier->errorString(), QStringLiteral("Timeout expired before operation completed"));
-    QVERIFY(simbench::callLog("zqtavrin_self_test").empty());
-    // The carrier reports no trace line.
-    QVERIFY(simbench::traceLines().empty());
-    QCOMPARE(int(a1->state()), 1);
-    QCOMPARE(int(a2->state()), 1);
+    {
+        Hardware hardware;
+        hardware.initializeBaseModules();
+        TavrinModule *carrier = hardware.baseModule(QString::fromLatin1(carrierA));
+        QCOMPARE(int(carrier->state()), 1);
+        QCOMPARE(carrier->handle(), 0u);
+        QCOMPARE(carrier->errorString(),
+                 QStringLiteral("Timeout expired before operation completed"));
+        QVERIFY(simbench::callLog("zqtavrin_self_test").empty());
+        // The carrier reports no trace line.
+        QVERIFY(simbench::traceLines().empty());
+        QCOMPARE(int(a1->state()), 1);
+        QCOMPARE(int(a2->state()), 1);
 
-    QSignalSpy failed(a1, &ModuleInterface::stateChanged);
-    hardware.initializeModules();
-    for (BenchModule *module : {a1, a2}) {
-        QCOMPARE(module->calls(), QStringList {"performInit"}); // no self test after a failure
-        QCOMPARE(int(module->state()), 1);
-        QCOMPARE(module->errorString(), QStringLiteral("no carrier session"));
+        QSignalSpy failed(a1, &ModuleInterface::stateChanged);
+        hardware.initializeModules();
+        for (BenchModule *module : {a1, a2}) {
+            QCOMPARE(module->calls(), QStringList {"performInit"}); // no self test after a failure
+            QCOMPARE(int(module->state()), 1);
+            QCOMPARE(module->errorString(), QStringLiteral("no carrier session"));
+        }
+        QTRY_COMPARE(failed.count(), 1);
+        QCOMPARE(failed.first().first().value<ModuleInterface::ModuleState>(),
+                 ModuleInterface::NotInitialized);
+
+        // Nothing is open: nothing is closed.
+        hardware.closeModules();
+        hardware.closeBaseModules();
+        QVERIFY(simbench::callLog("zqtavrin_close").empty());
+        QCOMPARE(a1->calls(), QStringList {"performInit"});
+        // Only the resource manager the failed carrier opened is left; it goes with the carrier.
+        QCOMPARE(simbench::openSessionCount(), 1);
     }
-    QTRY_COMPARE(failed.count(), 1);
-    QCOMPARE(failed.first().first().value<ModuleInterface::ModuleState>(),
-             ModuleInterface::NotInitialized);
-
-    // Nothing is open: nothing is closed.
-    hardware.closeModules();
-    hardware.closeBaseModules();
-    QVERIFY(simbench::callLog("zqtavrin_close").empty());
-    QCOMPARE(a1->calls(), QStringList {"performInit"});
+    QCOMPARE(simbench::openSessionCount(), 0);
 }
 
 void TestHardware::mezzanineWithoutCarrierTaskIsSkipped()
@@ -437,7 +443,7 @@ void TestHardware::mezzanineSlotCheck()
     module.setMainHandle(withCarrier ? carrier.handle() : 0);
     QSignalSpy errors(&module, &ModuleInterface::errorOccured);
     const int status = checkMezzanineSlot(&module, qint16(mezzanineModuleCode(ModuleTypeRV31)),
-                                         PRALUNE_CALL_SITE);
+                                          PRALUNE_CALL_SITE);
     if (result > 0) {
         // The carrier driver's own failure: the error path with its status.
         QVERIFY(status < 0);
