@@ -20,20 +20,18 @@ extern "C" {
 typedef int32_t (*NianlysPulseParamFunction)(const double *samples, int32_t count,
                                              double *amplitude, double *highReference,
                                              double *middleReference, double *lowReference,
-                                             double *highLevel, double *lowLevel,
-                                             double *overshoot, double *undershoot,
-                                             int32_t *riseIndex, int32_t *fallIndex,
-                                             int32_t *riseSamples, int32_t *fallSamples,
-                                             double *riseSlope);
+                                             double *highLevel, double *lowLevel, double *overshoot,
+                                             double *undershoot, int32_t *riseIndex,
+                                             int32_t *fallIndex, int32_t *riseSamples,
+                                             int32_t *fallSamples, double *riseSlope);
 
 // Pulse timing from the crossings of the middle reference level: period, width of the pulses
 // of the given polarity (1 positive, 0 negative) in samples, and their duty cycle as a
 // fraction (r1 to r3); r4 to r7: number of whole periods, first crossing, high and low level.
-typedef int32_t (*NianlysPulseMeasFunction)(const double *samples, int32_t count,
-                                            int32_t polarity, int32_t method,
-                                            double highPercent, double middlePercent,
-                                            double lowPercent, int32_t a, int32_t b,
-                                            int32_t histogramSize, double *period,
+typedef int32_t (*NianlysPulseMeasFunction)(const double *samples, int32_t count, int32_t polarity,
+                                            int32_t method, double highPercent,
+                                            double middlePercent, double lowPercent, int32_t a,
+                                            int32_t b, int32_t histogramSize, double *period,
                                             double *width, double *dutyCycle, double *r4,
                                             double *r5, double *r6, double *r7);
 
@@ -43,9 +41,8 @@ typedef int32_t (*NianlysCycleRmsAverageFunction)(const double *samples, int32_t
                                                   int32_t method, double highPercent,
                                                   double middlePercent, double lowPercent,
                                                   int32_t a, int32_t b, int32_t histogramSize,
-                                                  double *mean, double *rms, double *r3,
-                                                  double *r4, double *r5, double *r6,
-                                                  double *r7);
+                                                  double *mean, double *rms, double *r3, double *r4,
+                                                  double *r5, double *r6, double *r7);
 
 #ifdef __cplusplus
 }

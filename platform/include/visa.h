@@ -2,10 +2,10 @@
 // The subset of VISA that the module search and the carrier initialisation call.
 #include "visatype.h"
 
-#define VI_ATTR_SLOT ((ViAttr)0x3FFF00E8u)          // ViInt16
-#define VI_ATTR_MANF_ID ((ViAttr)0x3FFF00D9u)       // ViUInt16
-#define VI_ATTR_MODEL_CODE ((ViAttr)0x3FFF00DFu)    // ViUInt16
-#define VI_ATTR_INTF_TYPE ((ViAttr)0x3FFF0171u)     // ViUInt16
+#define VI_ATTR_SLOT ((ViAttr)0x3FFF00E8u) // ViInt16
+#define VI_ATTR_MANF_ID ((ViAttr)0x3FFF00D9u) // ViUInt16
+#define VI_ATTR_MODEL_CODE ((ViAttr)0x3FFF00DFu) // ViUInt16
+#define VI_ATTR_INTF_TYPE ((ViAttr)0x3FFF0171u) // ViUInt16
 
 #define VI_INTF_GPIB 1
 #define VI_INTF_VXI 2
@@ -30,8 +30,7 @@ ViStatus viOpenDefaultRM(ViSession *rm);
 ViStatus viFindRsrc(ViSession rm, ViConstString expr, ViFindList *list, ViUInt32 *count,
                     ViChar desc[]);
 ViStatus viFindNext(ViFindList list, ViChar desc[]);
-ViStatus viOpen(ViSession rm, ViConstRsrc name, ViAccessMode mode, ViUInt32 timeout,
-                ViSession *vi);
+ViStatus viOpen(ViSession rm, ViConstRsrc name, ViAccessMode mode, ViUInt32 timeout, ViSession *vi);
 // Closes an instrument session, a find list or a resource manager (with everything opened
 // through it).
 ViStatus viClose(ViObject vi);

@@ -22,20 +22,18 @@ ViStatus zqhx2_configInput(ViSession vi, ViInt16 channel, ViInt16 enabled, ViInt
                            ViInt16 rangeCode, ViInt16 filter, ViInt16 reserved);
 ViStatus zqhx2_configBaseFreq(ViSession vi, ViInt16 base);
 // All three are in/out: the driver replaces each by the nearest value it supports.
-ViStatus zqhx2_configTime(ViSession vi, ViReal64 *period, ViReal64 *duration,
-                          ViReal64 *startTime);
+ViStatus zqhx2_configTime(ViSession vi, ViReal64 *period, ViReal64 *duration, ViReal64 *startTime);
 // times and levels point to two values each.
 ViStatus zqhx2_configEvents(ViSession vi, ViInt16 channel, ViInt16 mode, ViUInt8 polarity,
-                            ViInt16 a, ViInt16 b, const ViReal64 *times,
-                            const ViReal64 *levels);
+                            ViInt16 a, ViInt16 b, const ViReal64 *times, const ViReal64 *levels);
 // source 0 program start, otherwise by the configured events.
 ViStatus zqhx2_configTrigger(ViSession vi, ViInt16 source);
 ViStatus zqhx2_trigger(ViSession vi);
 ViStatus zqhx2_stop(ViSession vi);
 // count: in the number requested, out the number delivered (0 before a trigger).
 ViStatus zqhx2_readWaveform(ViSession vi, ViInt16 channel, ViInt16 block, ViInt16 first,
-                            ViInt32 *count, ViInt16 units, ViInt16 a, ViInt16 b,
-                            ViReal64 *samples, ViInt16 c, ViInt16 d, ViInt16 e);
+                            ViInt32 *count, ViInt16 units, ViInt16 a, ViInt16 b, ViReal64 *samples,
+                            ViInt16 c, ViInt16 d, ViInt16 e);
 ViStatus zqhx2_error_message(ViSession vi, ViStatus status, ViChar message[]);
 
 #ifdef __cplusplus

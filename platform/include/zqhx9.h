@@ -17,14 +17,11 @@ ViStatus zqhx9_reset(ViSession vi);
 ViStatus zqhx9_config(ViSession vi);
 // range in volts, in/out: the driver writes back the range it chose.
 ViStatus zqhx9_configInput(ViSession vi, ViInt16 channel, ViInt16 enabled, ViInt16 coupling,
-                           ViInt16 impedance, ViInt16 filter, ViReal64 *range,
-                           ViInt16 reserved);
+                           ViInt16 impedance, ViInt16 filter, ViReal64 *range, ViInt16 reserved);
 ViStatus zqhx9_configBaseFreq(ViSession vi, ViInt16 base);
-ViStatus zqhx9_configTime(ViSession vi, ViReal64 *period, ViReal64 *duration,
-                          ViReal64 *startTime);
+ViStatus zqhx9_configTime(ViSession vi, ViReal64 *period, ViReal64 *duration, ViReal64 *startTime);
 ViStatus zqhx9_configEvents(ViSession vi, ViInt16 channel, ViInt16 mode, ViUInt8 polarity,
-                            ViInt16 a, ViInt16 b, const ViReal64 *times,
-                            const ViReal64 *levels);
+                            ViInt16 a, ViInt16 b, const ViReal64 *times, const ViReal64 *levels);
 // source 0 program start, 1 by the configured events.
 ViStatus zqhx9_configTrigger(ViSession vi, ViInt16 source, ViInt16 mode);
 ViStatus zqhx9_trigger(ViSession vi);
@@ -32,8 +29,8 @@ ViStatus zqhx9_stop(ViSession vi);
 // ready != 0 once a triggered frame can be read.
 ViStatus zqhx9_ready_Q(ViSession vi, ViInt16 *ready);
 ViStatus zqhx9_readWaveform(ViSession vi, ViInt16 channel, ViInt16 block, ViInt16 first,
-                            ViInt32 *count, ViInt16 units, ViInt16 a, ViInt16 b,
-                            ViReal64 *samples, ViInt16 c, ViInt16 d, ViInt16 e);
+                            ViInt32 *count, ViInt16 units, ViInt16 a, ViInt16 b, ViReal64 *samples,
+                            ViInt16 c, ViInt16 d, ViInt16 e);
 ViStatus zqhx9_error_message(ViSession vi, ViStatus status, ViChar message[]);
 
 #ifdef __cplusplus

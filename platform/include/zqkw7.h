@@ -20,20 +20,19 @@ ViStatus zqkw7_prog_start(ViSession vi);
 ViStatus zqkw7_config_sample_freq(ViSession vi, ViInt16 rateCode, ViInt16 speedCode);
 ViStatus zqkw7_config_source_freq(ViSession vi, ViInt16 source, ViInt16 divider);
 // startCode 0 immediate, 1 delayed, 2 trigger.
-ViStatus zqkw7_config_start(ViSession vi, ViInt16 startCode, ViBoolean risingEdge,
-                            ViReal64 delay);
+ViStatus zqkw7_config_start(ViSession vi, ViInt16 startCode, ViBoolean risingEdge, ViReal64 delay);
 // mode 0 arbitrary waveform, 1 standard functions.
 ViStatus zqkw7_config_mode(ViSession vi, ViInt16 mode);
 ViStatus zqkw7_config_chan(ViSession vi, ViInt16 group, ViUInt16 channel, ViBoolean outputOn,
                            ViBoolean range10V, ViReal64 impedance, ViReal64 offset);
-ViStatus zqkw7_config_afg(ViSession vi, ViUInt16 channel, ViReal64 amplitude,
-                          ViReal64 frequency, ViReal64 phase);
+ViStatus zqkw7_config_afg(ViSession vi, ViUInt16 channel, ViReal64 amplitude, ViReal64 frequency,
+                          ViReal64 phase);
 // kind 0 built-in sine, 1 sample table.
 ViStatus zqkw7_config_afg_gen(ViSession vi, ViUInt16 channel, ViInt16 kind);
 ViStatus zqkw7_config_afg_signal(ViSession vi, ViUInt16 channel, ViInt16 kind, ViReal64 a,
                                  ViReal64 b, ViReal64 c);
-ViStatus zqkw7_afg_setData(ViSession vi, ViUInt16 channel, const ViReal64 *table,
-                           ViUInt16 count, ViReal64 samplePeriod);
+ViStatus zqkw7_afg_setData(ViSession vi, ViUInt16 channel, const ViReal64 *table, ViUInt16 count,
+                           ViReal64 samplePeriod);
 ViStatus zqkw7_config_afg_modul(ViSession vi, ViUInt16 channel, ViInt16 modulation,
                                 ViReal64 frequency, ViReal64 index, ViReal64 frequencyDeviation,
                                 ViReal64 phaseDeviation);

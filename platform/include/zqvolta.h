@@ -24,8 +24,8 @@ ViStatus zqvolta_ConfigureOutputEnabled(ViSession vi, ViConstString channel, ViI
 ViStatus zqvolta_ConfigureOutputRange(ViSession vi, ViConstString channel, ViInt32 kind,
                                       ViReal64 value);
 // kind ZQVOLTA_TELEMETRY_VOLTAGE or ZQVOLTA_TELEMETRY_CURRENT; average 1 means one reading.
-ViStatus zqvolta_GetTelemetry(ViSession vi, ViConstString channel, ViInt32 kind,
-                              ViInt32 average, ViReal64 *value);
+ViStatus zqvolta_GetTelemetry(ViSession vi, ViConstString channel, ViInt32 kind, ViInt32 average,
+                              ViReal64 *value);
 ViStatus zqvolta_GetState(ViSession vi, ViConstString channel, ViUInt16 *state);
 ViStatus zqvolta_error_message(ViSession vi, ViStatus status, ViChar message[]);
 

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int32_t NoError = 0;
 constexpr int32_t ErrorTooFewSamples = -20001;
-constexpr int32_t ErrorLevels = -20002;   // reference percentages out of order
+constexpr int32_t ErrorLevels = -20002; // reference percentages out of order
 constexpr int DefaultHistogramSize = 256;
 
 template<typename T>
@@ -115,8 +115,8 @@ Crossings middleCrossings(const double *x, int32_t n, double low, double middle,
 struct Edge
 {
     bool found = false;
-    double start = 0.0;   // crossing of the first reference level
-    double end = 0.0;     // crossing of the second
+    double start = 0.0; // crossing of the first reference level
+    double end = 0.0; // crossing of the second
 };
 
 // The first edge that passes from beyond `from` to beyond `to` (rising when to > from).
@@ -231,10 +231,10 @@ NIANLYS_EXPORT int32_t AALFunc364(const double *samples, int32_t count, int32_t 
         results[5] = levels.high;
         results[6] = levels.low;
         if (span > 0.0) {
-            const Crossings c = middleCrossings(samples, count,
-                                                levels.low + lowPercent / 100.0 * span,
-                                                levels.low + middlePercent / 100.0 * span,
-                                                levels.low + highPercent / 100.0 * span);
+            const Crossings c =
+                    middleCrossings(samples, count, levels.low + lowPercent / 100.0 * span,
+                                    levels.low + middlePercent / 100.0 * span,
+                                    levels.low + highPercent / 100.0 * span);
             const std::vector<double> &starts = polarity ? c.rising : c.falling;
             const std::vector<double> &ends = polarity ? c.falling : c.rising;
             // The period from the first to the last start of a pulse of this polarity.
@@ -271,9 +271,9 @@ NIANLYS_EXPORT int32_t AALFunc364(const double *samples, int32_t count, int32_t 
 
 NIANLYS_EXPORT int32_t AALFunc365(const double *samples, int32_t count, int32_t /*method*/,
                                   double highPercent, double middlePercent, double lowPercent,
-                                  int32_t /*a*/, int32_t /*b*/, int32_t histogramSize,
-                                  double *mean, double *rms, double *cycles, double *first,
-                                  double *last, double *highLevel, double *lowLevel)
+                                  int32_t /*a*/, int32_t /*b*/, int32_t histogramSize, double *mean,
+                                  double *rms, double *cycles, double *first, double *last,
+                                  double *highLevel, double *lowLevel)
 {
     double results[7] = {};
     int32_t status = ErrorTooFewSamples;
@@ -290,10 +290,10 @@ NIANLYS_EXPORT int32_t AALFunc365(const double *samples, int32_t count, int32_t 
         int32_t end = count;
         double wholeCycles = 0.0;
         if (span > 0.0) {
-            const Crossings c = middleCrossings(samples, count,
-                                                levels.low + lowPercent / 100.0 * span,
-                                                levels.low + middlePercent / 100.0 * span,
-                                                levels.low + highPercent / 100.0 * span);
+            const Crossings c =
+                    middleCrossings(samples, count, levels.low + lowPercent / 100.0 * span,
+                                    levels.low + middlePercent / 100.0 * span,
+                                    levels.low + highPercent / 100.0 * span);
             if (c.rising.size() >= 2) {
                 begin = static_cast<int32_t>(std::lround(c.rising.front()));
                 end = static_cast<int32_t>(std::lround(c.rising.back()));

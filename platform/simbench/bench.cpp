@@ -28,16 +28,17 @@ struct StatusText
 
 // The drivers' own texts; VISA's standard texts are the program's business.
 const StatusText driverTexts[] = {
-    {ZQ_ERROR_PARAMETER, "Parameter out of range or missing"},
-    {ZQ_ERROR_FAIL_ID_QUERY, "Identification query failed: the instrument is not of this model"},
-    {ZQ_ERROR_RESET_FAIL, "Instrument reset failed"},
-    {ZQ_ERROR_NOT_CONNECTED, "The module is not connected to a carrier slot"},
-    {ZQ_ERROR_NOT_CONFIGURED, "The channel is not configured"},
-    {ZQ_ERROR_NO_MODULE, "No module of this model in the carrier slot"},
-    {ZQ_WARN_INPUT_OVERDRIVE, "Input overdrive: the signal exceeds the range"},
-    {VI_ERROR_INV_OBJECT, "Invalid session"},
-    {VI_ERROR_RSRC_NFOUND, "Resource not found"},
-    {VI_ERROR_TMO, "Timeout"},
+        {ZQ_ERROR_PARAMETER, "Parameter out of range or missing"},
+        {ZQ_ERROR_FAIL_ID_QUERY,
+         "Identification query failed: the instrument is not of this model"},
+        {ZQ_ERROR_RESET_FAIL, "Instrument reset failed"},
+        {ZQ_ERROR_NOT_CONNECTED, "The module is not connected to a carrier slot"},
+        {ZQ_ERROR_NOT_CONFIGURED, "The channel is not configured"},
+        {ZQ_ERROR_NO_MODULE, "No module of this model in the carrier slot"},
+        {ZQ_WARN_INPUT_OVERDRIVE, "Input overdrive: the signal exceeds the range"},
+        {VI_ERROR_INV_OBJECT, "Invalid session"},
+        {VI_ERROR_RSRC_NFOUND, "Resource not found"},
+        {VI_ERROR_TMO, "Timeout"},
 };
 
 } // namespace
@@ -49,8 +50,9 @@ void Unit::set(const std::string &key, double value)
 
 BenchState &benchState()
 {
-    static BenchState state;
-    return state;
+    // Never destroyed: a module closed during the program's exit still finds its bench.
+    static BenchState *const state = new BenchState;
+    return *state;
 }
 
 Call::Call(const char *function, ViSession session)
@@ -60,8 +62,8 @@ Call::Call(const char *function, ViSession session)
     ensureLoaded(state);
     m_record.sequence = ++state.sequence;
     m_record.timeNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                          std::chrono::steady_clock::now() - state.epoch)
-                          .count();
+                              std::chrono::steady_clock::now() - state.epoch)
+                              .count();
     m_record.function = function;
     m_record.session = session;
     const uint64_t number = ++state.callCounts[m_record.function];
@@ -79,9 +81,16 @@ Call::~Call()
 {
     BenchState &state = benchState();
     m_record.status = m_status;
+    state.logDataValues += m_record.data.size();
     state.log.push_back(std::move(m_record));
-    while (state.log.size() > MaxLogRecords)
+    while (state.log.size() > MaxLogRecords) {
+        state.logDataValues -= state.log.front().data.size();
         state.log.pop_front();
+    }
+    for (auto it = state.log.begin(); state.logDataValues > MaxLogDataValues; ++it) {
+        state.logDataValues -= it->data.size();
+        std::vector<double>().swap(it->data);
+    }
 }
 
 Call &Call::arg(const char *text)
@@ -120,7 +129,6 @@ bool Call::failed()
     if (m_injected >= 0)
         return false;
     m_status = m_injected;
-    m_finished = true;
     return true;
 }
 
@@ -129,7 +137,6 @@ ViStatus Call::finish(ViStatus status)
     if (status >= 0 && m_injected > 0)
         status = m_injected;
     m_status = status;
-    m_finished = true;
     return status;
 }
 
@@ -183,7 +190,7 @@ int Call::findResource(const std::string &name) const
         if (candidate.size() == name.size()
             && std::equal(candidate.begin(), candidate.end(), name.begin(), [](char a, char b) {
                    return std::tolower(static_cast<unsigned char>(a))
-                          == std::tolower(static_cast<unsigned char>(b));
+                           == std::tolower(static_cast<unsigned char>(b));
                }))
             return static_cast<int>(i);
     }
@@ -216,7 +223,7 @@ ViSession Call::open(const std::string &library, SessionKind kind, int resource,
     BenchState &state = benchState();
     Session session;
     session.id = state.nextHandle++;
-    if (state.nextHandle == 0)   // 2^32 opens later: never hand out 0
+    if (state.nextHandle == 0) // 2^32 opens later: never hand out 0
         state.nextHandle = 0x1001;
     session.library = library;
     session.kind = kind;

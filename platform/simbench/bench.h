@@ -23,7 +23,7 @@ struct ScopeChannel
     int coupling = 0;
     int impedance = 0;
     int filter = 0;
-    double range = 1.0;   // volts, peak
+    double range = 1.0; // volts, peak
 };
 
 struct ScopeState
@@ -43,7 +43,7 @@ struct MultimeterState
     int sampleCount = 1;
     int packetCount = 0;
     bool running = false;
-    uint64_t readingIndex = 0;   // drives the small ripple of the readings
+    uint64_t readingIndex = 0; // drives the small ripple of the readings
 };
 
 struct PowerSupplyState
@@ -57,10 +57,10 @@ struct PowerSupplyState
 // carrier.
 struct Unit
 {
-    int16_t code = 0;            // module code in a carrier slot, 0 for an empty slot
-    double amplitude = 0.8;      // oscilloscope input, volts peak
-    double frequency = 1000.0;   // oscilloscope input, hertz
-    double readingScale = 1.0;   // multimeter
+    int16_t code = 0; // module code in a carrier slot, 0 for an empty slot
+    double amplitude = 0.8; // oscilloscope input, volts peak
+    double frequency = 1000.0; // oscilloscope input, hertz
+    double readingScale = 1.0; // multimeter
     ScopeState scope;
     MultimeterState multimeter;
     PowerSupplyState supply;
@@ -96,13 +96,13 @@ enum class SessionKind { ResourceManager, FindList, Instrument, Driver };
 struct Session
 {
     ViSession id = 0;
-    std::string library;        // "visa32", "zqtavrin", ...
+    std::string library; // "visa32", "zqtavrin", ...
     SessionKind kind = SessionKind::Driver;
-    int resource = -1;          // index into the bench's resources
-    int slot = 0;               // slot a mezzanine session is connected to, 0 before
-    ViSession parent = 0;       // resource manager of a VISA session, carrier of a mezzanine
-    std::vector<int> matches;   // find list
-    size_t next = 0;            // find list
+    int resource = -1; // index into the bench's resources
+    int slot = 0; // slot a mezzanine session is connected to, 0 before
+    ViSession parent = 0; // resource manager of a VISA session, carrier of a mezzanine
+    std::vector<int> matches; // find list
+    size_t next = 0; // find list
 };
 
 // One simulated call: holds the bench lock for its whole life and writes the call-log record
@@ -151,7 +151,6 @@ private:
     CallRecord m_record;
     ViStatus m_injected = 0;
     ViStatus m_status = 0;
-    bool m_finished = false;
 };
 
 // Trace lines of the trace library (separate from the bench lock, so tracing never waits for

@@ -14,15 +14,15 @@ namespace simbench {
 struct FailureRule
 {
     std::string function;
-    uint64_t first = 0;   // absolute call number of the function (1-based) that fails first
-    int times = 1;        // Always: no end
+    uint64_t first = 0; // absolute call number of the function (1-based) that fails first
+    int times = 1; // Always: no end
     int32_t status = 0;
 };
 
 struct BenchState
 {
     std::mutex mutex;
-    bool loaded = false;   // the environment's bench was read, or a test set one
+    bool loaded = false; // the environment's bench was read, or a test set one
     std::vector<Resource> resources;
     std::map<ViSession, Session> sessions;
     ViSession nextHandle = 0x1001;
@@ -31,6 +31,7 @@ struct BenchState
     std::map<std::string, std::deque<double>> scripts;
     std::map<std::string, std::string> errorTexts;
     std::deque<CallRecord> log;
+    size_t logDataValues = 0;   // samples held by the records of the log
     uint64_t sequence = 0;
     std::chrono::steady_clock::time_point epoch = std::chrono::steady_clock::now();
 
@@ -39,6 +40,9 @@ struct BenchState
 };
 
 constexpr size_t MaxLogRecords = 100000;
+// Waveform buffers can be large: beyond this many samples in all, the oldest records give
+// theirs up (they keep their "[n]" argument).
+constexpr size_t MaxLogDataValues = size_t(1) << 22;
 constexpr size_t MaxTraceLines = 100000;
 
 BenchState &benchState();

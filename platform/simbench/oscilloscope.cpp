@@ -7,7 +7,7 @@ namespace simbench {
 
 namespace {
 constexpr double Pi = 3.14159265358979323846;
-constexpr double LongestFrame = 4194304.0;   // samples per channel
+constexpr double LongestFrame = 4194304.0; // samples per channel
 } // namespace
 
 ViStatus configureScopeTime(Unit &unit, const ScopeLimits &limits, ViReal64 *period,

@@ -63,8 +63,8 @@ struct InterfaceName
 
 // Longest prefixes first, so "GPIB-VXI" is not taken for "GPIB".
 const InterfaceName interfaceNames[] = {
-    {"gpib-vxi", 3}, {"gpib", 1}, {"vxi", 2}, {"asrl", 4}, {"serial", 4},
-    {"pxi", 5},      {"tcpip", 6}, {"usb", 7},
+        {"gpib-vxi", 3}, {"gpib", 1}, {"vxi", 2},   {"asrl", 4},
+        {"serial", 4},   {"pxi", 5},  {"tcpip", 6}, {"usb", 7},
 };
 
 int interfaceFromText(const std::string &text)
@@ -218,6 +218,15 @@ Unit *findUnit(BenchState &state, const std::string &resource, int slot)
     return &r->units[static_cast<size_t>(slot)];
 }
 
+// Without a kind of its own, a resource is what its identification or its slots say.
+void deriveKind(Resource &r)
+{
+    if (r.kind == ResourceKind::Carrier || r.idn.find("ZQTAVRIN") != std::string::npos)
+        r.kind = ResourceKind::Carrier;
+    else if (r.idn.find("ZQVOLTA") != std::string::npos)
+        r.kind = ResourceKind::PowerSupply;
+}
+
 bool installBench(const std::string &text, std::string *error)
 {
     std::vector<Resource> resources;
@@ -251,6 +260,8 @@ bool parseBench(const std::string &text, std::vector<Resource> *resources, std::
         if (line.empty() || line[0] == ';' || line[0] == '#')
             continue;
         if (line.front() == '[') {
+            if (current && !kindGiven)
+                deriveKind(*current);
             if (line.back() != ']')
                 return fail("unclosed section");
             const std::string name = trimmed(line.substr(1, line.size() - 2));
@@ -278,6 +289,8 @@ bool parseBench(const std::string &text, std::vector<Resource> *resources, std::
         if (!applyKey(*current, key, value, &why, &kindGiven))
             return fail(why);
     }
+    if (current && !kindGiven)
+        deriveKind(*current);
     return true;
 }
 
@@ -299,20 +312,20 @@ void ensureLoaded(BenchState &state)
     std::string error;
     if (!parseBench(text.str(), &state.resources, &error)) {
         state.resources.clear();
-        std::fprintf(stderr, "simulated bench: %s: %s; the bench is empty\n", path,
-                     error.c_str());
+        std::fprintf(stderr, "simulated bench: %s: %s; the bench is empty\n", path, error.c_str());
     }
 }
 
 void clearRuntime(BenchState &state)
 {
+    // Handle numbers go on rising, so a handle kept from before never names a new session.
     state.sessions.clear();
-    state.nextHandle = 0x1001;
     state.callCounts.clear();
     state.failures.clear();
     state.scripts.clear();
     state.errorTexts.clear();
     state.log.clear();
+    state.logDataValues = 0;
     state.sequence = 0;
     state.epoch = std::chrono::steady_clock::now();
 }
@@ -482,6 +495,7 @@ void clearCallLog()
     BenchState &state = benchState();
     std::lock_guard<std::mutex> guard(state.mutex);
     state.log.clear();
+    state.logDataValues = 0;
 }
 
 std::vector<std::string> traceLines()

@@ -12,13 +12,25 @@
 //   idn = ZQVOLTA,KT220,1,1.0          *IDN? reply; empty or missing: the query times out
 //   lock = grant                       grant, refuse (VI_ERROR_RSRC_LOCKED) or timeout
 //   kind = powersupply                 carrier, powersupply or instrument; default: carrier
-//                                      when a slotN key is given, else instrument
+//                                      when a slotN key is given or the idn names ZQTAVRIN,
+//                                      powersupply when it names ZQVOLTA, else instrument
 //   load = 10                          power supply: resistive load in ohms
 //   selftest = 0, selftest_message =   carrier self-test result
 //   slot1 = 0x20 ... slot8             carrier: module code in the slot (absent: empty slot)
 //   slot2.amplitude = 0.8              oscilloscope in slot 2: sine peak volts (channel 2
 //   slot2.frequency = 1000             gets half of it, 90 degrees later); frequency in Hz
 //   slot1.reading = 1.0                multimeter in slot 1: scale of its readings
+//
+// What the instruments do: a mezzanine session answers only after its connect to an open
+// carrier session and a slot with its module code (else ZQ_ERROR_NOT_CONNECTED or
+// ZQ_ERROR_NO_MODULE). Oscilloscopes deliver nothing until triggered and then the requested
+// count of the sine of each enabled input (a disabled one: ZQ_ERROR_NOT_CONFIGURED), clipped
+// at the range with ZQ_WARN_INPUT_OVERDRIVE; HX9's ready flag is 1 from trigger to stop. The
+// multimeter, once started (initImm) and until abor, has a packet of mode_readData's count
+// (else sampCoun's) ready at every query; a fixed range below the reading gives
+// ZQ_WARN_OVER_RANGE_FIRST + function. The power supply drives its load at the voltage set
+// point or the current limit, whichever is lower (state CV or CC; 0 when off). Bad arguments
+// give ZQ_ERROR_PARAMETER.
 #include <cstdint>
 #include <map>
 #include <string>
@@ -57,7 +69,7 @@ void clearScripts();
 
 // Instrument properties (resource string as in the bench; slot 1 to 8 on a carrier).
 void setIdnReply(const std::string &resource, const std::string &reply);
-void setSlotModule(const std::string &resource, int slot, int code);   // code 0: empty
+void setSlotModule(const std::string &resource, int slot, int code); // code 0: empty
 void setSelfTest(const std::string &resource, int code, const std::string &message);
 void setLoad(const std::string &resource, double ohms);
 // Text of <library>_error_message ("zqrv31" etc.) for every status; "" restores the driver's
@@ -70,13 +82,13 @@ std::map<std::string, std::string> settings(const std::string &resource, int slo
 
 struct CallRecord
 {
-    uint64_t sequence = 0;           // from 1, in call order
-    int64_t timeNs = 0;              // steady clock since reset or load
+    uint64_t sequence = 0; // from 1, in call order
+    int64_t timeNs = 0; // steady clock since reset or load
     std::string function;
-    uint32_t session = 0;            // first handle argument (0 for the openers)
-    std::vector<std::string> args;   // every argument after the session, as text; in/out
-                                     // arguments with their value on entry, buffers as "[n]"
-    std::vector<double> data;        // the samples of zqkw7_afg_setData and zqkw7_writeAWG
+    uint32_t session = 0; // first handle argument (0 for the openers)
+    std::vector<std::string> args; // every argument after the session, as text; in/out
+                                   // arguments with their value on entry, buffers as "[n]"
+    std::vector<double> data; // the samples of zqkw7_afg_setData and zqkw7_writeAWG
     int32_t status = 0;
 };
 // The last calls of every library (at most 100000), oldest first.

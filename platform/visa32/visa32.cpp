@@ -1,7 +1,7 @@
 // VISA over the simulated bench: resource manager, search, sessions, attributes, locks and
 // the identification query.
-#include "visa.h"
 #include "simbench/bench.h"
+#include "visa.h"
 
 #include <cctype>
 #include <cstdarg>
@@ -28,7 +28,7 @@ struct Atom
     char literal = 0;
     std::string set;
     bool negated = false;
-    char repeat = 0;   // 0, '*' or '+'
+    char repeat = 0; // 0, '*' or '+'
 };
 
 bool parseExpression(const char *expr, std::vector<Atom> *atoms)
@@ -57,9 +57,9 @@ bool parseExpression(const char *expr, std::vector<Atom> *atoms)
             if (*p != ']')
                 return false;
         } else if (*p == '*' || *p == '+') {
-            return false;   // a repetition with nothing to repeat
+            return false; // a repetition with nothing to repeat
         } else if (*p == '(' || *p == ')' || *p == '|' || *p == '{' || *p == '}') {
-            return false;   // grouping is beyond what the program asks for
+            return false; // grouping is beyond what the program asks for
         } else {
             if (*p == '\\' && p[1])
                 ++p;
@@ -159,8 +159,8 @@ extern "C" ViStatus viOpenDefaultRM(ViSession *rm)
     return call.finish(VI_SUCCESS);
 }
 
-extern "C" ViStatus viFindRsrc(ViSession rm, ViConstString expr, ViFindList *list,
-                               ViUInt32 *count, ViChar desc[])
+extern "C" ViStatus viFindRsrc(ViSession rm, ViConstString expr, ViFindList *list, ViUInt32 *count,
+                               ViChar desc[])
 {
     Call call("viFindRsrc", rm);
     call.arg(expr);
@@ -245,7 +245,7 @@ extern "C" ViStatus viClose(ViObject vi)
     if (call.failed())
         return call.status();
     if (vi == VI_NULL)
-        return call.finish(static_cast<ViStatus>(0x3FFF0082u));   // VI_WARN_NULL_OBJECT
+        return call.finish(static_cast<ViStatus>(0x3FFF0082u)); // VI_WARN_NULL_OBJECT
     Session *s = call.session(Library);
     if (!s)
         return call.finish(VI_ERROR_INV_OBJECT);
@@ -331,7 +331,7 @@ extern "C" ViStatus viLock(ViSession vi, ViAccessMode lockType, ViUInt32 timeout
         return call.finish(VI_ERROR_TMO);
     r->lockedBy = vi;
     ++r->lockCount;
-    return call.finish(r->lockCount > 1 ? static_cast<ViStatus>(0x3FFF009Au)   // nested
+    return call.finish(r->lockCount > 1 ? static_cast<ViStatus>(0x3FFF009Au) // nested
                                         : VI_SUCCESS);
 }
 
@@ -353,8 +353,7 @@ extern "C" ViStatus viUnlock(ViSession vi)
     return call.finish(VI_SUCCESS);
 }
 
-extern "C" ViStatus viQueryf(ViSession vi, ViConstString writeFormat, ViConstString readFormat,
-                             ...)
+extern "C" ViStatus viQueryf(ViSession vi, ViConstString writeFormat, ViConstString readFormat, ...)
 {
     Call call("viQueryf", vi);
     call.arg(writeFormat).arg(readFormat);

@@ -43,8 +43,7 @@ extern "C" ViStatus zqhx2_connect(ViSession vi, ViSession carrier, ViInt16 slot,
     call.arg(static_cast<long long>(carrier)).arg(slot).arg(idQuery).arg(reset);
     if (call.failed())
         return call.status();
-    return call.finish(
-        connectSession(call, Library, carrier, slot, ZQHX2_MODULE_CODE, reset != 0));
+    return call.finish(connectSession(call, Library, carrier, slot, ZQHX2_MODULE_CODE, reset != 0));
 }
 
 extern "C" ViStatus zqhx2_close(ViSession vi)
@@ -185,10 +184,9 @@ extern "C" ViStatus zqhx2_stop(ViSession vi)
     });
 }
 
-extern "C" ViStatus zqhx2_readWaveform(ViSession vi, ViInt16 channel, ViInt16 block,
-                                       ViInt16 first, ViInt32 *count, ViInt16 units, ViInt16 a,
-                                       ViInt16 b, ViReal64 *samples, ViInt16 c, ViInt16 d,
-                                       ViInt16 e)
+extern "C" ViStatus zqhx2_readWaveform(ViSession vi, ViInt16 channel, ViInt16 block, ViInt16 first,
+                                       ViInt32 *count, ViInt16 units, ViInt16 a, ViInt16 b,
+                                       ViReal64 *samples, ViInt16 c, ViInt16 d, ViInt16 e)
 {
     Call call("zqhx2_readWaveform", vi);
     call.arg(channel).arg(block).arg(first).arg(count ? *count : 0).arg(units).arg(a).arg(b);

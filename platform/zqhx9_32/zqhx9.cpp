@@ -51,8 +51,7 @@ extern "C" ViStatus zqhx9_connect(ViSession vi, ViSession carrier, ViInt16 slot,
     call.arg(static_cast<long long>(carrier)).arg(slot).arg(idQuery).arg(reset);
     if (call.failed())
         return call.status();
-    return call.finish(
-        connectSession(call, Library, carrier, slot, ZQHX9_MODULE_CODE, reset != 0));
+    return call.finish(connectSession(call, Library, carrier, slot, ZQHX9_MODULE_CODE, reset != 0));
 }
 
 extern "C" ViStatus zqhx9_close(ViSession vi)
@@ -201,10 +200,9 @@ extern "C" ViStatus zqhx9_ready_Q(ViSession vi, ViInt16 *ready)
     });
 }
 
-extern "C" ViStatus zqhx9_readWaveform(ViSession vi, ViInt16 channel, ViInt16 block,
-                                       ViInt16 first, ViInt32 *count, ViInt16 units, ViInt16 a,
-                                       ViInt16 b, ViReal64 *samples, ViInt16 c, ViInt16 d,
-                                       ViInt16 e)
+extern "C" ViStatus zqhx9_readWaveform(ViSession vi, ViInt16 channel, ViInt16 block, ViInt16 first,
+                                       ViInt32 *count, ViInt16 units, ViInt16 a, ViInt16 b,
+                                       ViReal64 *samples, ViInt16 c, ViInt16 d, ViInt16 e)
 {
     Call call("zqhx9_readWaveform", vi);
     call.arg(channel).arg(block).arg(first).arg(count ? *count : 0).arg(units).arg(a).arg(b);

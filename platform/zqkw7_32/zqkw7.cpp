@@ -51,8 +51,7 @@ extern "C" ViStatus zqkw7_connect(ViSession vi, ViSession carrier, ViInt16 slot,
         return call.status();
     if (vi == VI_NULL)
         return call.finish(VI_SUCCESS);
-    return call.finish(
-        connectSession(call, Library, carrier, slot, ZQKW7_MODULE_CODE, reset != 0));
+    return call.finish(connectSession(call, Library, carrier, slot, ZQKW7_MODULE_CODE, reset != 0));
 }
 
 extern "C" ViStatus zqkw7_close(ViSession vi)
@@ -162,8 +161,8 @@ extern "C" ViStatus zqkw7_config_mode(ViSession vi, ViInt16 mode)
 }
 
 extern "C" ViStatus zqkw7_config_chan(ViSession vi, ViInt16 group, ViUInt16 channel,
-                                      ViBoolean outputOn, ViBoolean range10V,
-                                      ViReal64 impedance, ViReal64 offset)
+                                      ViBoolean outputOn, ViBoolean range10V, ViReal64 impedance,
+                                      ViReal64 offset)
 {
     Call call("zqkw7_config_chan", vi);
     call.arg(group).arg(channel).arg(outputOn).arg(range10V).arg(impedance).arg(offset);

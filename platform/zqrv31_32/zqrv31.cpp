@@ -53,7 +53,7 @@ extern "C" ViStatus zqrv31_connect(ViSession vi, ViSession carrier, ViInt16 slot
     if (call.failed())
         return call.status();
     return call.finish(
-        connectSession(call, Library, carrier, slot, ZQRV31_MODULE_CODE, reset != 0));
+            connectSession(call, Library, carrier, slot, ZQRV31_MODULE_CODE, reset != 0));
 }
 
 extern "C" ViStatus zqrv31_close(ViSession vi)
@@ -137,8 +137,7 @@ extern "C" ViStatus zqrv31_conf_func(ViSession vi, ViInt16 function, ViUInt8 aut
     Unit *unit = mezzanine(call, Library, &status);
     if (!unit)
         return call.finish(status);
-    if (function < 0 || function >= FunctionCount || time < 0.0
-        || (!autoRange && !(range > 0.0)))
+    if (function < 0 || function >= FunctionCount || time < 0.0 || (!autoRange && !(range > 0.0)))
         return call.finish(ZQ_ERROR_PARAMETER);
     unit->multimeter.function = function;
     unit->multimeter.autoRange = autoRange != 0;
@@ -199,8 +198,8 @@ extern "C" ViStatus zqrv31_mode_readData(ViSession vi, ViInt16 mode, ViInt32 cou
     return call.finish(VI_SUCCESS);
 }
 
-extern "C" ViStatus zqrv31_trigger(ViSession vi, ViUInt16 count, ViUInt8 firstFlag,
-                                   ViReal64 time, ViUInt8 option, ViUInt8 secondFlag)
+extern "C" ViStatus zqrv31_trigger(ViSession vi, ViUInt16 count, ViUInt8 firstFlag, ViReal64 time,
+                                   ViUInt8 option, ViUInt8 secondFlag)
 {
     Call call("zqrv31_trigger", vi);
     call.arg(count).arg(firstFlag).arg(time).arg(option).arg(secondFlag);

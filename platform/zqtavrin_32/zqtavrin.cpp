@@ -24,8 +24,8 @@ extern "C" ViStatus zqtavrin_init(ViConstRsrc resource, ViBoolean idQuery, ViBoo
     call.arg(resource).arg(idQuery).arg(reset);
     if (call.failed())
         return call.status();
-    const ViStatus status = initSession(call, Library, resource, idQuery,
-                                        ResourceKind::Carrier, vi);
+    const ViStatus status =
+            initSession(call, Library, resource, idQuery, ResourceKind::Carrier, vi);
     if (status == VI_SUCCESS && reset)
         call.resource(call.session(*vi, Library))->units[0].settings.clear();
     return call.finish(status);
@@ -73,8 +73,7 @@ extern "C" ViStatus zqtavrin_self_test(ViSession vi, ViInt16 *result, ViChar mes
     return call.finish(VI_SUCCESS);
 }
 
-extern "C" ViStatus zqtavrin_m_type_q(ViSession vi, ViInt16 slot, ViUInt16 *present,
-                                      ViInt16 *code)
+extern "C" ViStatus zqtavrin_m_type_q(ViSession vi, ViInt16 slot, ViUInt16 *present, ViInt16 *code)
 {
     Call call("zqtavrin_m_type_q", vi);
     call.arg(slot);

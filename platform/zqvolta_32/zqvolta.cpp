@@ -44,8 +44,8 @@ extern "C" ViStatus zqvolta_init(ViConstRsrc resource, ViBoolean idQuery, ViBool
     call.arg(resource).arg(idQuery).arg(reset);
     if (call.failed())
         return call.status();
-    const ViStatus status = initSession(call, Library, resource, idQuery,
-                                        ResourceKind::PowerSupply, vi);
+    const ViStatus status =
+            initSession(call, Library, resource, idQuery, ResourceKind::PowerSupply, vi);
     if (status == VI_SUCCESS && reset) {
         Unit &unit = call.resource(call.session(*vi, Library))->units[0];
         unit.supply = PowerSupplyState();
@@ -102,8 +102,8 @@ extern "C" ViStatus zqvolta_ConfigureOutputEnabled(ViSession vi, ViConstString c
     return call.finish(status);
 }
 
-extern "C" ViStatus zqvolta_ConfigureOutputRange(ViSession vi, ViConstString channel,
-                                                 ViInt32 kind, ViReal64 value)
+extern "C" ViStatus zqvolta_ConfigureOutputRange(ViSession vi, ViConstString channel, ViInt32 kind,
+                                                 ViReal64 value)
 {
     Call call("zqvolta_ConfigureOutputRange", vi);
     call.arg(channel).arg(kind).arg(value);

@@ -56,7 +56,7 @@ private slots:
         ViChar desc[VI_FIND_BUFLEN] = {};
         QCOMPARE(viFindRsrc(rm, Expression, &list, &count, desc), VI_ERROR_RSRC_NFOUND);
         QCOMPARE(count, ViUInt32(0));
-        QCOMPARE(simbench::openSessionCount(), 1);   // only the resource manager
+        QCOMPARE(simbench::openSessionCount(), 1); // only the resource manager
         QCOMPARE(viClose(rm), VI_SUCCESS);
     }
 
@@ -65,16 +65,16 @@ private slots:
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("instruments") << Expression
-                                     << QStringList{"VXI0::2::INSTR", "TCPIP0::192.168.0.7::INSTR",
-                                                    "GPIB0::5::INSTR", "VXI0::0::INSTR"};
-        QTest::newRow("everything") << "?*" << QStringList{"VXI0::2::INSTR",
-                                                           "TCPIP0::192.168.0.7::INSTR",
-                                                           "GPIB0::5::INSTR", "VXI0::0::INSTR",
-                                                           "TCPIP0::192.168.0.9::5025::SOCKET"};
-        QTest::newRow("VXI only, any case") << "vxi?*" << QStringList{"VXI0::2::INSTR",
-                                                                      "VXI0::0::INSTR"};
+                                     << QStringList {"VXI0::2::INSTR", "TCPIP0::192.168.0.7::INSTR",
+                                                     "GPIB0::5::INSTR", "VXI0::0::INSTR"};
+        QTest::newRow("everything")
+                << "?*"
+                << QStringList {"VXI0::2::INSTR", "TCPIP0::192.168.0.7::INSTR", "GPIB0::5::INSTR",
+                                "VXI0::0::INSTR", "TCPIP0::192.168.0.9::5025::SOCKET"};
+        QTest::newRow("VXI only, any case")
+                << "vxi?*" << QStringList {"VXI0::2::INSTR", "VXI0::0::INSTR"};
         QTest::newRow("list and negated list")
-            << "[GT][^C]?*INSTR" << QStringList{"GPIB0::5::INSTR"};
+                << "[GT][^C]?*INSTR" << QStringList {"GPIB0::5::INSTR"};
     }
     void enumerationFollowsTheBenchAndTheExpression()
     {
@@ -113,15 +113,15 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::newRow("VXI interface") << "VXI0::2::INSTR" << uint(VI_ATTR_INTF_TYPE) << 0 << 2;
         QTest::newRow("TCP/IP interface")
-            << benchfixture::SupplyResource << uint(VI_ATTR_INTF_TYPE) << 0 << 6;
+                << benchfixture::SupplyResource << uint(VI_ATTR_INTF_TYPE) << 0 << 6;
         QTest::newRow("GPIB interface") << "GPIB0::5::INSTR" << uint(VI_ATTR_INTF_TYPE) << 0 << 1;
         QTest::newRow("slot") << "VXI0::2::INSTR" << uint(VI_ATTR_SLOT) << 0 << 2;
         QTest::newRow("slot 0") << "VXI0::0::INSTR" << uint(VI_ATTR_SLOT) << 0 << 0;
         QTest::newRow("manufacturer") << "VXI0::2::INSTR" << uint(VI_ATTR_MANF_ID) << 0 << 0xE76;
         QTest::newRow("model") << "VXI0::2::INSTR" << uint(VI_ATTR_MODEL_CODE) << 0 << 0x10D;
         QTest::newRow("no manufacturer on TCP/IP")
-            << benchfixture::SupplyResource << uint(VI_ATTR_MANF_ID) << int(VI_ERROR_NSUP_ATTR)
-            << 0x5555;
+                << benchfixture::SupplyResource << uint(VI_ATTR_MANF_ID) << int(VI_ERROR_NSUP_ATTR)
+                << 0x5555;
     }
     void attributesHaveTheirWidths()
     {
@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(viUnlock(vi), VI_SUCCESS);
         QCOMPARE(viUnlock(vi), VI_ERROR_SESN_NLOCKED);
         QCOMPARE(viLock(other, VI_EXCLUSIVE_LOCK, 2000, VI_NULL, VI_NULL), VI_SUCCESS);
-        viClose(other);   // closing releases the lock
+        viClose(other); // closing releases the lock
         QCOMPARE(viLock(vi, VI_EXCLUSIVE_LOCK, 2000, VI_NULL, VI_NULL), VI_SUCCESS);
         viUnlock(vi);
         viClose(vi);
@@ -182,7 +182,7 @@ private slots:
 
         char reply[256] = "untouched";
         QCOMPARE(viOpen(rm, "VXI0::2::INSTR", VI_NO_LOCK, 0, &vi), VI_SUCCESS);
-        QCOMPARE(viQueryf(vi, "*IDN?\n", "%t", reply), VI_ERROR_TMO);   // no reply described
+        QCOMPARE(viQueryf(vi, "*IDN?\n", "%t", reply), VI_ERROR_TMO); // no reply described
         QCOMPARE(QByteArray(reply), QByteArray("untouched"));
         simbench::setIdnReply("VXI0::2::INSTR", "ZQTAVRIN,CARRIER,1,2");
         QCOMPARE(viQueryf(vi, "*IDN?\n", "%t", reply), VI_SUCCESS);
@@ -282,7 +282,7 @@ private slots:
     {
         ViSession rm = 0;
         viOpenDefaultRM(&rm);
-        QSet<ViSession> handles{rm};
+        QSet<ViSession> handles {rm};
         for (int i = 0; i < 5; ++i) {
             ViSession vi = 0;
             QCOMPARE(viOpen(rm, "VXI0::2::INSTR", VI_NO_LOCK, 0, &vi), VI_SUCCESS);
@@ -298,10 +298,10 @@ private slots:
         QCOMPARE(simbench::openSessionCount("zqtavrin"), 5);
         for (ViSession handle : handles) {
             if (handle != rm && simbench::openSessionCount("zqtavrin") > 0)
-                zqtavrin_close(handle);   // the VISA handles answer invalid-object here
+                zqtavrin_close(handle); // the VISA handles answer invalid-object here
         }
         QCOMPARE(simbench::openSessionCount("zqtavrin"), 0);
-        viClose(rm);   // and the VISA sessions go with their manager
+        viClose(rm); // and the VISA sessions go with their manager
     }
 };
 
