@@ -15,9 +15,9 @@ constexpr struct
     int bit;
     PowerSupplyModeType mode;
 } StateBits[] = {
-    { 4, PowerSupplyOverRegulation },
-    { 1, PowerSupplyConstantCurrent },
-    { 2, PowerSupplyConstantVoltage },
+        {4, PowerSupplyOverRegulation},
+        {1, PowerSupplyConstantCurrent},
+        {2, PowerSupplyConstantVoltage},
 };
 } // namespace
 
@@ -35,8 +35,9 @@ KT220Resource::KT220Resource(QObject *parent)
 
     const FacilitiesRequirementsFactory requirementsFactory;
     const ModuleTypes moduleType = ModuleTypeKT220;
-    getDependencies()->add(moduleType, std::shared_ptr<FacilitiesRequirementsInterface>(
-                                               requirementsFactory.create(moduleType)));
+    getDependencies()->add(moduleType,
+                           std::shared_ptr<FacilitiesRequirementsInterface>(
+                                   requirementsFactory.create(moduleType)));
 }
 
 KT220Resource::~KT220Resource() = default;

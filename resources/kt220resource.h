@@ -55,5 +55,5 @@ private:
     QTimer m_applyTimer;
     // Guards the record and the flags only. Driver calls run outside it: they may report an
     // error, and a view reacting to that must be able to call back into the resource.
-    mutable QReadWriteLock m_lock { QReadWriteLock::Recursive };
+    mutable QReadWriteLock m_lock {QReadWriteLock::Recursive};
 };

@@ -13,7 +13,7 @@ ResourceFactory::ResourceFactory(QObject *parent)
 
 ResourceFactory::~ResourceFactory() = default;
 
-template <class Resource>
+template<class Resource>
 void ResourceFactory::addPrototype()
 {
     auto prototype = std::make_shared<Resource>(nullptr);

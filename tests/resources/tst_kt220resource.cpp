@@ -28,7 +28,7 @@ QList<QPair<int, double>> rangeWrites()
 {
     QList<QPair<int, double>> writes;
     for (const auto &call : simbench::callLog("zqvolta_ConfigureOutputRange"))
-        writes.append({ std::stoi(call.args.at(1)), std::stod(call.args.at(2)) });
+        writes.append({std::stoi(call.args.at(1)), std::stod(call.args.at(2))});
     return writes;
 }
 
@@ -122,8 +122,8 @@ private slots:
     {
         QSignalSpy output(m_resource.get(), &PowerSupplyResource::outputChanged);
         QSignalSpy mode(m_resource.get(), &PowerSupplyResource::modeChanged);
-        simbench::scriptOutValues("zqvolta_GetTelemetry", { 12.5, 0.75 });
-        simbench::scriptOutValues("zqvolta_GetState", { 2 });
+        simbench::scriptOutValues("zqvolta_GetTelemetry", {12.5, 0.75});
+        simbench::scriptOutValues("zqvolta_GetState", {2});
         m_resource->read();
         QCOMPARE(output.count(), 1);
         QCOMPARE(output.at(0).at(0).toInt(), 0);
@@ -166,7 +166,7 @@ private slots:
     {
         QFETCH(int, word);
         QFETCH(int, mode);
-        simbench::scriptOutValues("zqvolta_GetState", { double(word) });
+        simbench::scriptOutValues("zqvolta_GetState", {double(word)});
         QCOMPARE(int(m_resource->mode(0)), mode);
     }
 
@@ -174,7 +174,7 @@ private slots:
     {
         QSignalSpy error(m_resource.get(), &ResourceInterface::errorOccured);
         simbench::failCall("zqvolta_GetState", 1, -1073807339); // VI_ERROR_TMO
-        simbench::scriptOutValues("zqvolta_GetState", { 2 });
+        simbench::scriptOutValues("zqvolta_GetState", {2});
         QCOMPARE(m_resource->mode(0), PowerSupplyNoMode);
         // The module's error reaches the resource.
         QCOMPARE(error.count(), 1);
@@ -193,8 +193,8 @@ private slots:
 
         options.enabled = true;
         m_resource->setOutputOptions(0, options);
-        QCOMPARE(rangeWrites(), (QList<QPair<int, double>> { { 1, 12.0 }, { 2, 1.5 } }));
-        QCOMPARE(enableWrites(), QList<int> { 1 });
+        QCOMPARE(rangeWrites(), (QList<QPair<int, double>> {{1, 12.0}, {2, 1.5}}));
+        QCOMPARE(enableWrites(), QList<int> {1});
         QVERIFY(timerOf(m_resource.get(), KT220Resource::ApplyIntervalMs)->isActive());
     }
 
@@ -212,8 +212,8 @@ private slots:
         QVERIFY(rangeWrites().isEmpty());
 
         m_resource->apply();
-        QCOMPARE(rangeWrites(), (QList<QPair<int, double>> { { 1, 4.5 }, { 2, 0.0 } }));
-        QCOMPARE(enableWrites(), QList<int> { 1 });
+        QCOMPARE(rangeWrites(), (QList<QPair<int, double>> {{1, 4.5}, {2, 0.0}}));
+        QCOMPARE(enableWrites(), QList<int> {1});
 
         // Nothing changed since: the next tick writes nothing.
         simbench::clearCallLog();
@@ -231,7 +231,7 @@ private slots:
 
         options.enabled = false;
         m_resource->setOutputOptions(0, options);
-        QCOMPARE(enableWrites(), QList<int> { 0 });
+        QCOMPARE(enableWrites(), QList<int> {0});
         QVERIFY(!timerOf(m_resource.get(), KT220Resource::ApplyIntervalMs)->isActive());
 
         simbench::clearCallLog();
@@ -243,7 +243,7 @@ private slots:
         // The stored change reaches the instrument with the next switch-on.
         options.enabled = true;
         m_resource->setOutputOptions(0, options);
-        QCOMPARE(rangeWrites(), (QList<QPair<int, double>> { { 1, 9.0 }, { 2, 0.0 } }));
+        QCOMPARE(rangeWrites(), (QList<QPair<int, double>> {{1, 9.0}, {2, 0.0}}));
     }
 
     void startAndStopDirectly()
@@ -252,13 +252,13 @@ private slots:
         options.voltage = 2.0;
         m_resource->setOutputOptions(0, options);
         m_resource->start();
-        QCOMPARE(rangeWrites(), (QList<QPair<int, double>> { { 1, 2.0 }, { 2, 0.0 } }));
-        QCOMPARE(enableWrites(), QList<int> { 0 });
+        QCOMPARE(rangeWrites(), (QList<QPair<int, double>> {{1, 2.0}, {2, 0.0}}));
+        QCOMPARE(enableWrites(), QList<int> {0});
         QVERIFY(timerOf(m_resource.get(), KT220Resource::ApplyIntervalMs)->isActive());
 
         simbench::clearCallLog();
         QCOMPARE(m_resource->stop(), 0);
-        QCOMPARE(enableWrites(), QList<int> { 0 });
+        QCOMPARE(enableWrites(), QList<int> {0});
         QVERIFY(!timerOf(m_resource.get(), KT220Resource::ApplyIntervalMs)->isActive());
     }
 
@@ -291,14 +291,14 @@ private slots:
         QCOMPARE(restored.voltage, 15.5);
         QCOMPARE(restored.current, 0.0);
         QCOMPARE(restored.enabled, false);
-        QCOMPARE(enableWrites(), QList<int> { 0 });
+        QCOMPARE(enableWrites(), QList<int> {0});
         QVERIFY(rangeWrites().isEmpty());
         QVERIFY(!timerOf(m_resource.get(), KT220Resource::ApplyIntervalMs)->isActive());
 
         PowerSupplyOutputOptions on = restored;
         on.enabled = true;
         m_resource->setOutputOptions(0, on);
-        QCOMPARE(rangeWrites(), (QList<QPair<int, double>> { { 1, 15.5 }, { 2, 0.0 } }));
+        QCOMPARE(rangeWrites(), (QList<QPair<int, double>> {{1, 15.5}, {2, 0.0}}));
     }
 
     void viewsMayCallBackFromTheSignals()

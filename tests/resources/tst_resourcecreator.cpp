@@ -77,7 +77,7 @@ private slots:
         const ResourceCreator creator;
         QCOMPARE(creator.findModules(KT220).size(), 4);
         const auto resources = creator.create(Supply);
-        QCOMPARE(boundModules(resources), (QList<ModuleInterface *> { first, second, demo }));
+        QCOMPARE(boundModules(resources), (QList<ModuleInterface *> {first, second, demo}));
         for (const auto &resource : resources) {
             QCOMPARE(resource->type(), Supply);
             // Made but not taken: the collection takes the modules when one is opened.
@@ -94,11 +94,10 @@ private slots:
         QCOMPARE(before.size(), 2);
         QVERIFY(ResourceCollection::instance()->add(before.first()));
 
-        QCOMPARE(boundModules(creator.create(Supply)), QList<ModuleInterface *> { second });
+        QCOMPARE(boundModules(creator.create(Supply)), QList<ModuleInterface *> {second});
 
         ResourceCollection::instance()->remove(before.first());
-        QCOMPARE(boundModules(creator.create(Supply)),
-                 (QList<ModuleInterface *> { first, second }));
+        QCOMPARE(boundModules(creator.create(Supply)), (QList<ModuleInterface *> {first, second}));
     }
 
     void availableTypesAreTheFactorys()

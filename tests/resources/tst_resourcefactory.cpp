@@ -76,7 +76,7 @@ private slots:
 
     void dependenciesAreTheResourcesOwnTree()
     {
-        FrameworkTestResource resource(QStringLiteral("r"), { ModuleTypeHX2 });
+        FrameworkTestResource resource(QStringLiteral("r"), {ModuleTypeHX2});
         QCOMPARE(resource.getDependencies(), resource.getDependencies());
         QVERIFY(resource.storeState().size() > 0);
         QCOMPARE(resource.description(), QString());
@@ -93,8 +93,8 @@ private slots:
         QVERIFY(supply->getDependencies()->first());
         supply->getDependencies()->setModule(&module);
 
-        FrameworkTestResource other(QStringLiteral("r"), { KT220 });
-        other.bind({ &module });
+        FrameworkTestResource other(QStringLiteral("r"), {KT220});
+        other.bind({&module});
         QCOMPARE(supply->uniqueId(), other.uniqueId());
         QCOMPARE(supply->uniqueId(), QStringLiteral("134c3edab2246668c498dbea8e39b2f1"));
         QCOMPARE(supply->description(), QStringLiteral("KT220:TCPIP0::10.0.0.5::INSTR/1"));
