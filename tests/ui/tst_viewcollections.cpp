@@ -9,7 +9,6 @@
 #include <memory>
 
 using ViewPtr = std::shared_ptr<ViewInterface>;
-Q_DECLARE_METATYPE(ViewPtr)
 
 namespace {
 

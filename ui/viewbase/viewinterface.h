@@ -50,3 +50,6 @@ private:
     ViewId m_id;
     std::shared_ptr<ResourceInterface> m_resource;
 };
+
+// Views travel through signals as shared pointers.
+Q_DECLARE_METATYPE(std::shared_ptr<ViewInterface>)

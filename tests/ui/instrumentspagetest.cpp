@@ -1,0 +1,245 @@
+#include "app/arrangementscollection.h"
+#include "app/arrangementstate.h"
+#include "app/options.h"
+#include "assets/assets.h"
+#include "resources/resourcecollection.h"
+#include "resources/resourcecreator.h"
+#include "ui/activeviewcollection.h"
+#include "ui/instrumentscontentwidget.h"
+#include "ui/instrumentstoolbarwidget.h"
+#include "ui/pinnedcollectionwidget.h"
+#include "ui/pinnedviewminiaturebutton.h"
+#include "ui/pinnedwrapframe.h"
+#include "ui/viewbase/viewinterface.h"
+#include "ui/viewfactory.h"
+#include "ui/viewselectionwidget.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <memory>
+
+using ViewPtr = std::shared_ptr<ViewInterface>;
+
+namespace {
+ViewPtr makeView(const QString &type)
+{
+    ViewFactory factory;
+    return ViewPtr(qobject_cast<ViewInterface *>(factory.create(type)));
+}
+
+// Opens a view as the selection page does once its resource is occupied.
+void select(InstrumentsContentWidget &page, const ViewPtr &view)
+{
+    emit page.findChild<ViewSelectionWidget *>()->selected(view);
+}
+
+int currentPage(InstrumentsContentWidget &page)
+{
+    return page.findChild<QStackedWidget *>("stackedWidget")->currentIndex();
+}
+
+PinnedWrapFrame *frameOf(const ViewPtr &view)
+{
+    QWidget *widget = view->pinnedUserInterface();
+    while (widget && !qobject_cast<PinnedWrapFrame *>(widget))
+        widget = widget->parentWidget();
+    return qobject_cast<PinnedWrapFrame *>(widget);
+}
+} // namespace
+
+class TestInstrumentsPage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void cardsForEveryPossibleResource();
+    void arrangementOfUnknownEntriesLeavesEmptyWorkspace_data();
+    void arrangementOfUnknownEntriesLeavesEmptyWorkspace();
+    void maximizeThenPinBySelectingAnother();
+    void errorsOfPinnedAndMaximizedViews();
+    void pinnedFrameButtons();
+    void atMostFourViews();
+    void pinDisabledWithoutCandidates();
+    void captionFollowsMaximizedView();
+};
+
+void TestInstrumentsPage::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    initPraluneAssets();
+    qRegisterMetaType<ViewPtr>();
+}
+
+void TestInstrumentsPage::cleanup()
+{
+    ResourceCollection::instance()->removeAll();
+    get_cache()->arrangements->setCurrentArrangement(ArrangementState());
+}
+
+void TestInstrumentsPage::cardsForEveryPossibleResource()
+{
+    InstrumentsContentWidget page;
+    page.reset();
+    ResourceCreator creator;
+    int expected = 0;
+    for (const QString &type : creator.availableTypes())
+        expected += creator.create(type).size();
+    auto *selection = page.findChild<ViewSelectionWidget *>();
+    QCOMPARE(selection->count(), expected);
+    QCOMPARE(selection->findChildren<PinnedViewMiniatureButton *>().size(), expected);
+    QCOMPARE(currentPage(page), 0);
+}
+
+void TestInstrumentsPage::arrangementOfUnknownEntriesLeavesEmptyWorkspace_data()
+{
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("maximized");
+    QTest::newRow("six entries") << 6 << 1;
+    QTest::newRow("two maximized") << 2 << 2;
+    QTest::newRow("one unknown id") << 1 << 0;
+}
+
+void TestInstrumentsPage::arrangementOfUnknownEntriesLeavesEmptyWorkspace()
+{
+    QFETCH(int, entries);
+    QFETCH(int, maximized);
+    InstrumentsContentWidget page;
+    ArrangementState state;
+    for (int i = 0; i < entries; ++i)
+        state.addResourceInformation("KT220Resource", QString("no-such-id-%1").arg(i),
+                                     i < maximized, "KT220");
+    QSignalSpy pinEnabled(&page, &InstrumentsContentWidget::pinEnabledChanged);
+    QVERIFY(!page.restoreArrangement(state));
+    QCOMPARE(page.activeViews()->size(), 0u);
+    QVERIFY(ResourceCollection::instance()->count() <= int(page.activeViews()->size()));
+    QCOMPARE(currentPage(page), 0);
+    QCOMPARE(pinEnabled.count(), 1);
+    QCOMPARE(pinEnabled.last().first().toBool(), false);
+}
+
+void TestInstrumentsPage::maximizeThenPinBySelectingAnother()
+{
+    InstrumentsContentWidget page;
+    page.show();
+    QSignalSpy save(&page, &InstrumentsContentWidget::saveEnabledChanged);
+    const ViewPtr scope = makeView("Digital Oscilloscope");
+    const ViewPtr meter = makeView("Digital Multimeter");
+
+    select(page, scope);
+    QCOMPARE(page.activeViews()->getMaximizedView(), scope);
+    QCOMPARE(currentPage(page), 1);
+    QVERIFY(scope->fullScreenUserInterface()->isVisible());
+    QCOMPARE(save.count(), 1);
+    QCOMPARE(save.last().first().toBool(), true);
+    QVERIFY(!page.findChild<PinnedCollectionWidget *>()->isVisible());
+
+    select(page, meter);
+    QCOMPARE(page.activeViews()->getMaximizedView(), meter);
+    QCOMPARE(page.activeViews()->getPinnedViews(), std::vector<ViewPtr>({scope}));
+    QVERIFY(!scope->fullScreenUserInterface()->parent());
+    QVERIFY(page.findChild<PinnedCollectionWidget *>()->isVisible());
+    QVERIFY(frameOf(scope) && frameOf(scope)->isVisible());
+    QCOMPARE(save.last().first().toBool(), false);   // the multimeter does not enable saving
+}
+
+void TestInstrumentsPage::errorsOfPinnedAndMaximizedViews()
+{
+    InstrumentsContentWidget page;
+    page.show();
+    QSignalSpy errors(&page, &InstrumentsContentWidget::currentIntsrumentErrorOccured);
+    const ViewPtr first = makeView("Power Supply");
+    const ViewPtr second = makeView("Function Generator");
+    select(page, first);
+    select(page, second);
+
+    first->proccessError();   // pinned: its frame turns red, the page stays quiet
+    QCOMPARE(errors.count(), 0);
+    QVERIFY(!frameOf(first)->isEnabled());
+    QVERIFY(frameOf(first)->styleSheet().contains("#F44336"));
+
+    second->proccessError();   // maximized: passed on once
+    QCOMPARE(errors.count(), 1);
+    QVERIFY(!second->fullScreenUserInterface()->isEnabled());
+}
+
+void TestInstrumentsPage::pinnedFrameButtons()
+{
+    InstrumentsContentWidget page;
+    page.show();
+    const ViewPtr a = makeView("Power Supply");
+    const ViewPtr b = makeView("Digital Multimeter");
+    select(page, a);
+    select(page, b);
+    QSignalSpy caption(&page, &InstrumentsContentWidget::currentInstrumentChanged);
+
+    frameOf(a)->findChild<QPushButton *>("maximaizeButton")->click();   // expand
+    QCOMPARE(page.activeViews()->getMaximizedView(), a);
+    QCOMPARE(caption.last().first().toString(), QString("Power Supply"));
+    QVERIFY(!frameOf(a)->isVisible());
+    QVERIFY(frameOf(b)->isVisible());
+
+    frameOf(b)->findChild<QPushButton *>("hideButton")->click();   // close
+    QCOMPARE(page.activeViews()->size(), 1u);
+    QVERIFY(!page.activeViews()->exists(b));
+    QVERIFY(!b->pinnedUserInterface()->parent());
+    QVERIFY(!page.findChild<PinnedCollectionWidget *>()->isVisible());
+}
+
+void TestInstrumentsPage::atMostFourViews()
+{
+    InstrumentsContentWidget page;
+    const QStringList types = {"Power Supply", "Digital Multimeter", "Function Generator",
+                               "Digital Oscilloscope", "Power Supply"};
+    std::vector<ViewPtr> views;
+    for (const QString &type : types) {
+        views.push_back(makeView(type));
+        select(page, views.back());
+    }
+    QCOMPARE(page.activeViews()->size(), 4u);
+    QVERIFY(!page.activeViews()->exists(views.back()));
+    QCOMPARE(page.activeViews()->getMaximizedView(), views[3]);
+    QCOMPARE(page.activeViews()->getPinnedViews().size(), size_t(3));
+}
+
+void TestInstrumentsPage::pinDisabledWithoutCandidates()
+{
+    InstrumentsContentWidget page;
+    QSignalSpy pinEnabled(&page, &InstrumentsContentWidget::pinEnabledChanged);
+    const ViewPtr view = makeView("Digital Oscilloscope");
+    select(page, view);
+    QCOMPARE(pinEnabled.last().first().toBool(),
+             page.findChild<ViewSelectionWidget *>()->count() > 0);
+    if (page.findChild<ViewSelectionWidget *>()->count() == 0) {
+        page.pin();   // nothing to pin to: the view stays maximized
+        QCOMPARE(page.activeViews()->getMaximizedView(), view);
+        QCOMPARE(currentPage(page), 1);
+    }
+}
+
+void TestInstrumentsPage::captionFollowsMaximizedView()
+{
+    InstrumentsContentWidget page;
+    InstrumentsToolBarWidget bar;
+    connect(&page, &InstrumentsContentWidget::currentInstrumentChanged, &bar,
+            &InstrumentsToolBarWidget::setCaption);
+    connect(&page, &InstrumentsContentWidget::saveEnabledChanged, &bar,
+            &InstrumentsToolBarWidget::enableSave);
+    bar.show();
+    auto *caption = bar.findChild<QLabel *>("caption");
+    const ViewPtr scope = makeView("Digital Oscilloscope");
+    select(page, scope);
+    QCOMPARE(caption->text(), QString("Pralune - Digital Oscilloscope"));
+    QVERIFY(bar.findChild<QPushButton *>("pictureButton")->isVisible());
+    page.findChild<ActiveViewCollection *>()->pin(scope);
+    QCOMPARE(caption->text(), QString("Pralune - Instrument selection"));
+    QVERIFY(!bar.findChild<QPushButton *>("pictureButton")->isVisible());
+}
+
+QTEST_MAIN(TestInstrumentsPage)
+#include "instrumentspagetest.moc"
