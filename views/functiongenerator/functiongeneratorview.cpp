@@ -12,9 +12,10 @@ const QString viewTypeName = QStringLiteral("Function Generator");
 std::unique_ptr<QWidget> makePlaceholder(const QString &text, const QSize &minimum)
 {
     auto widget = std::make_unique<QWidget>();
-    widget->setMinimumSize(minimum);
     auto *layout = new QVBoxLayout(widget.get());
     auto *label = new QLabel(text, widget.get());
+    // On the label, so that the widget's size hint (which the miniatures use) includes it.
+    label->setMinimumSize(minimum);
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);
     return widget;
