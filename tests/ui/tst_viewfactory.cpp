@@ -130,4 +130,4 @@ void TestViewFactory::setResourceReplaces()
 }
 
 QTEST_MAIN(TestViewFactory)
-#include "viewfactorytest.moc"
+#include "tst_viewfactory.moc"

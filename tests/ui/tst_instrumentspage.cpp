@@ -2,6 +2,7 @@
 #include "app/arrangementstate.h"
 #include "app/options.h"
 #include "assets/assets.h"
+#include "support/testresource.h"
 #include "resources/resourcecollection.h"
 #include "resources/resourcecreator.h"
 #include "ui/activeviewcollection.h"
@@ -30,6 +31,17 @@ ViewPtr makeView(const QString &type)
 {
     ViewFactory factory;
     return ViewPtr(qobject_cast<ViewInterface *>(factory.create(type)));
+}
+
+// A view bound to a resource that the collection has taken, as a selected card leaves it.
+ViewPtr makeBoundView(const QString &type, const QString &id)
+{
+    ViewPtr view = makeView(type);
+    std::shared_ptr<ResourceInterface> resource = std::make_shared<TestResource>(type, id);
+    if (!ResourceCollection::instance()->add(resource))
+        return {};
+    view->setResource(resource);
+    return view;
 }
 
 // Opens a view as the selection page does once its resource is occupied.
@@ -67,6 +79,9 @@ private slots:
     void atMostFourViews();
     void pinDisabledWithoutCandidates();
     void captionFollowsMaximizedView();
+    void everyChangeStoresTheArrangement();
+    void resourceErrorReachesPageAndFrame();
+    void refusedViewGivesItsResourceBack();
 };
 
 void TestInstrumentsPage::initTestCase()
@@ -241,5 +256,76 @@ void TestInstrumentsPage::captionFollowsMaximizedView()
     QVERIFY(!bar.findChild<QPushButton *>("pictureButton")->isVisible());
 }
 
+void TestInstrumentsPage::everyChangeStoresTheArrangement()
+{
+    InstrumentsContentWidget page;
+    const ViewPtr scope = makeBoundView("Digital Oscilloscope", "scope-1");
+    const ViewPtr meter = makeBoundView("Digital Multimeter", "meter-1");
+    QVERIFY(scope && meter);
+    auto current = [] { return get_cache()->arrangements->currentArrangement(); };
+
+    select(page, scope);
+    QCOMPARE(current().count(), 1);
+    QCOMPARE(current().type(0), QString("TestResource"));
+    QCOMPARE(current().uniqueId(0), QString("scope-1"));
+    QVERIFY(current().isMaximized(0));
+    QCOMPARE(current().name(0), QString());   // no modules, no model names
+
+    select(page, meter);
+    QCOMPARE(current().count(), 2);
+    int maximized = 0;
+    for (int i = 0; i < current().count(); ++i) {
+        QCOMPARE(current().uniqueId(i), page.activeViews()->at(i)->resource()->uniqueId());
+        if (current().isMaximized(i)) {
+            ++maximized;
+            QCOMPARE(current().uniqueId(i), QString("meter-1"));
+        }
+    }
+    QCOMPARE(maximized, 1);
+
+    page.findChild<ActiveViewCollection *>()->pin(meter);
+    QCOMPARE(current().count(), 2);
+    QVERIFY(!current().isMaximized(0) && !current().isMaximized(1));
+
+    frameOf(scope)->findChild<QPushButton *>("hideButton")->click();
+    QCOMPARE(current().count(), 1);
+    QCOMPARE(current().uniqueId(0), QString("meter-1"));
+    QCOMPARE(ResourceCollection::instance()->count(), 1);   // the hidden view's is released
+}
+
+void TestInstrumentsPage::resourceErrorReachesPageAndFrame()
+{
+    InstrumentsContentWidget page;
+    page.show();
+    QSignalSpy errors(&page, &InstrumentsContentWidget::currentIntsrumentErrorOccured);
+    const ViewPtr pinned = makeBoundView("Power Supply", "psu-1");
+    const ViewPtr maximized = makeBoundView("Digital Oscilloscope", "scope-1");
+    select(page, pinned);
+    select(page, maximized);
+
+    pinned->resource()->setError();
+    QCOMPARE(errors.count(), 0);
+    QVERIFY(!frameOf(pinned)->isEnabled());
+    QVERIFY(pinned->isError());
+
+    maximized->resource()->setError();
+    QCOMPARE(errors.count(), 1);
+    QVERIFY(!maximized->fullScreenUserInterface()->isEnabled());
+    QVERIFY(!maximized->pinnedUserInterface()->isEnabled());
+}
+
+void TestInstrumentsPage::refusedViewGivesItsResourceBack()
+{
+    InstrumentsContentWidget page;
+    for (int i = 0; i < 4; ++i)
+        select(page, makeBoundView("Power Supply", QString("psu-%1").arg(i)));
+    QCOMPARE(ResourceCollection::instance()->count(), 4);
+    const ViewPtr fifth = makeBoundView("Power Supply", "psu-4");
+    QCOMPARE(ResourceCollection::instance()->count(), 5);
+    select(page, fifth);
+    QVERIFY(!page.activeViews()->exists(fifth));
+    QCOMPARE(ResourceCollection::instance()->count(), 4);
+}
+
 QTEST_MAIN(TestInstrumentsPage)
-#include "instrumentspagetest.moc"
+#include "tst_instrumentspage.moc"

@@ -210,4 +210,4 @@ void TestPinnedWidgets::miniaturePixmapHeight()
 }
 
 QTEST_MAIN(TestPinnedWidgets)
-#include "pinnedwidgetstest.moc"
+#include "tst_pinnedwidgets.moc"
