@@ -18,7 +18,6 @@ ViewSelectionWidget::ViewSelectionWidget(QWidget *parent)
     auto *layout = new FlowGridLayout(this, 2, 3);
     layout->setSpacing(6);
     layout->setContentsMargins(6, 6, 6, 6);
-    setLayout(layout);
     createLinks();
 }
 
