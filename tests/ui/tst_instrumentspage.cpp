@@ -82,6 +82,8 @@ private slots:
     void everyChangeStoresTheArrangement();
     void resourceErrorReachesPageAndFrame();
     void refusedViewGivesItsResourceBack();
+    void restoringOwnArrangementChangesNothing();
+    void appliedArrangementReplacesWorkspace();
 };
 
 void TestInstrumentsPage::initTestCase()
@@ -325,6 +327,43 @@ void TestInstrumentsPage::refusedViewGivesItsResourceBack()
     select(page, fifth);
     QVERIFY(!page.activeViews()->exists(fifth));
     QCOMPARE(ResourceCollection::instance()->count(), 4);
+}
+
+void TestInstrumentsPage::restoringOwnArrangementChangesNothing()
+{
+    InstrumentsContentWidget page;
+    const ViewPtr a = makeBoundView("Power Supply", "psu-1");
+    const ViewPtr b = makeBoundView("Digital Oscilloscope", "scope-1");
+    select(page, a);
+    select(page, b);
+    QSignalSpy pinEnabled(&page, &InstrumentsContentWidget::pinEnabledChanged);
+    QSignalSpy caption(&page, &InstrumentsContentWidget::currentInstrumentChanged);
+    QVERIFY(page.restoreArrangement(get_cache()->arrangements->currentArrangement()));
+    QCOMPARE(pinEnabled.count(), 0);
+    QCOMPARE(caption.count(), 0);
+    QCOMPARE(page.activeViews()->size(), 2u);
+    QCOMPARE(page.activeViews()->getMaximizedView(), b);
+}
+
+void TestInstrumentsPage::appliedArrangementReplacesWorkspace()
+{
+    InstrumentsContentWidget page;
+    select(page, makeBoundView("Power Supply", "psu-1"));
+    select(page, makeBoundView("Digital Multimeter", "meter-1"));
+    QCOMPARE(ResourceCollection::instance()->count(), 2);
+    QSignalSpy caption(&page, &InstrumentsContentWidget::currentInstrumentChanged);
+
+    // As the Settings page applies a saved arrangement; none of its entries exists here.
+    ArrangementState saved;
+    saved.addResourceInformation("KT220Resource", "gone", true, "KT220");
+    get_cache()->arrangements->setCurrentArrangement(saved);
+
+    QCOMPARE(page.activeViews()->size(), 0u);
+    QCOMPARE(ResourceCollection::instance()->count(), 0);
+    QCOMPARE(currentPage(page), 0);
+    QVERIFY(!page.findChild<PinnedCollectionWidget *>()->isVisible());
+    QCOMPARE(caption.count(), 1);
+    QCOMPARE(caption.last().first().toString(), QString());
 }
 
 QTEST_MAIN(TestInstrumentsPage)
