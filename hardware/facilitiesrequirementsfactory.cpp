@@ -5,8 +5,7 @@
 
 FacilitiesRequirementsFactory::FacilitiesRequirementsFactory(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 FacilitiesRequirementsFactory::~FacilitiesRequirementsFactory() = default;
 

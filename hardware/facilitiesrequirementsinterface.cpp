@@ -2,8 +2,7 @@
 
 FacilitiesRequirementsInterface::FacilitiesRequirementsInterface(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 FacilitiesRequirementsInterface::~FacilitiesRequirementsInterface() = default;
 

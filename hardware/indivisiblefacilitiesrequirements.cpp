@@ -2,8 +2,7 @@
 
 IndivisibleFacilitiesRequirements::IndivisibleFacilitiesRequirements(QObject *parent)
     : FacilitiesRequirementsInterface(parent)
-{
-}
+{ }
 
 ModuleTypes IndivisibleFacilitiesRequirements::type() const
 {

@@ -4,8 +4,7 @@
 
 IndivisibleModuleFacilities::IndivisibleModuleFacilities(QObject *parent)
     : ModuleFacilitiesInterface(parent)
-{
-}
+{ }
 
 ModuleTypes IndivisibleModuleFacilities::type() const
 {
@@ -17,7 +16,7 @@ IndivisibleModuleFacilities::availableFacilities(Requirements const &)
 {
     if (m_occupied)
         return {};
-    return { grantedRequirements() };
+    return {grantedRequirements()};
 }
 
 bool IndivisibleModuleFacilities::canOccupy(Requirements const &) const

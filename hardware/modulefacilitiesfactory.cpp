@@ -5,8 +5,7 @@
 
 ModuleFacilitiesFactory::ModuleFacilitiesFactory(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 ModuleFacilitiesFactory::~ModuleFacilitiesFactory() = default;
 

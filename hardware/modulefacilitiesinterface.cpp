@@ -2,7 +2,6 @@
 
 ModuleFacilitiesInterface::ModuleFacilitiesInterface(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 ModuleFacilitiesInterface::~ModuleFacilitiesInterface() = default;

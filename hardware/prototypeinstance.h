@@ -5,7 +5,7 @@
 
 // A new object of the prototype's own class, made through its invokable constructor with a
 // null parent, when that class is a T; null otherwise. The caller owns the result.
-template <class T>
+template<class T>
 T *newInstanceOfPrototype(const QObject *prototype)
 {
     if (!prototype)

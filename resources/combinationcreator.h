@@ -6,15 +6,14 @@
 
 // Enumerates every combination of one element per list, an odometer over the lists with the
 // last list turning fastest: (a, b) and (x, y, z) give (a, x), (a, y), (a, z), (b, x), ...
-template <class T>
+template<class T>
 class CombinationCreator
 {
 public:
     explicit CombinationCreator(const QList<QList<T>> &lists)
         : m_lists(lists)
         , m_indices(std::size_t(lists.size()), 0)
-    {
-    }
+    { }
 
     // The next combination in list order; empty once there is none left, and for no lists or
     // any empty list.

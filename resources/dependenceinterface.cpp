@@ -4,8 +4,7 @@
 
 DependenceInterface::DependenceInterface(const std::shared_ptr<DependenceInterface> &parent)
     : m_parent(parent)
-{
-}
+{ }
 
 DependenceInterface::~DependenceInterface() = default;
 
@@ -56,8 +55,7 @@ std::shared_ptr<FacilitiesRequirementsInterface> DependenceInterface::requiremen
 }
 
 void DependenceInterface::setRequirements(const std::shared_ptr<FacilitiesRequirementsInterface> &)
-{
-}
+{ }
 
 void DependenceInterface::setModule(ModuleInterface *) const { }
 

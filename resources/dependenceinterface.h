@@ -30,7 +30,8 @@ public:
     virtual ModuleTypes moduleType() const;
     // On anything but a leaf a new indivisible requirement, made afresh on every call.
     virtual std::shared_ptr<FacilitiesRequirementsInterface> requirements() const;
-    virtual void setRequirements(const std::shared_ptr<FacilitiesRequirementsInterface> &requirements);
+    virtual void
+    setRequirements(const std::shared_ptr<FacilitiesRequirementsInterface> &requirements);
     virtual void setModule(ModuleInterface *module) const;
     virtual ModuleInterface *module() const;
     virtual QString description() const;

@@ -2,7 +2,6 @@
 
 FactoryInterface::FactoryInterface(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 FactoryInterface::~FactoryInterface() = default;

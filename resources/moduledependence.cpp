@@ -2,9 +2,9 @@
 
 #include "hardware/facilitiesrequirementsinterface.h"
 
-ModuleDependence::ModuleDependence(const std::shared_ptr<DependenceInterface> &parent,
-                                   ModuleTypes moduleType,
-                                   const std::shared_ptr<FacilitiesRequirementsInterface> &requirements)
+ModuleDependence::ModuleDependence(
+        const std::shared_ptr<DependenceInterface> &parent, ModuleTypes moduleType,
+        const std::shared_ptr<FacilitiesRequirementsInterface> &requirements)
     : DependenceInterface(parent)
     , m_moduleType(moduleType)
     , m_data(new ModuleDependenceData)
@@ -17,8 +17,7 @@ ModuleDependence::ModuleDependence(const std::shared_ptr<DependenceInterface> &p
     : DependenceInterface(parent)
     , m_moduleType(other.m_moduleType)
     , m_data(other.m_data)
-{
-}
+{ }
 
 void ModuleDependence::detach()
 {
@@ -61,9 +60,9 @@ QString ModuleDependence::description() const
     ModuleInterface *bound = m_data->module;
     if (!bound)
         return QString();
-    QString text = QStringLiteral("%1:%2/%3")
-                           .arg(bound->namePrefix(), bound->path(),
-                                QString::number(bound->position()));
+    QString text =
+            QStringLiteral("%1:%2/%3")
+                    .arg(bound->namePrefix(), bound->path(), QString::number(bound->position()));
     const QString suffix = requirementsSuffix();
     if (!suffix.isEmpty())
         text += QStringLiteral("/%1").arg(suffix);
@@ -77,7 +76,7 @@ QString ModuleDependence::uniqueId() const
         return QString();
     return QStringLiteral("%1%2%3").arg(QString::number(int(bound->type())), bound->path(),
                                         QString::number(bound->position()))
-           + requirementsSuffix();
+            + requirementsSuffix();
 }
 
 QString ModuleDependence::requirementsSuffix() const

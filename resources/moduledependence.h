@@ -26,7 +26,8 @@ public:
     bool isModuleDependence() const override;
     ModuleTypes moduleType() const override;
     std::shared_ptr<FacilitiesRequirementsInterface> requirements() const override;
-    void setRequirements(const std::shared_ptr<FacilitiesRequirementsInterface> &requirements) override;
+    void
+    setRequirements(const std::shared_ptr<FacilitiesRequirementsInterface> &requirements) override;
     void setModule(ModuleInterface *module) const override;
     ModuleInterface *module() const override;
     QString description() const override;

@@ -16,8 +16,7 @@ ResourceCollection *ResourceCollection::instance()
 
 ResourceCollection::ResourceCollection(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 ResourceCollection::~ResourceCollection() = default;
 
@@ -73,15 +72,16 @@ void ResourceCollection::removeAll()
         remove(std::shared_ptr<ResourceInterface>(m_resources.last()));
 }
 
-QString ResourceCollection::resourceStateFileName(
-        const std::shared_ptr<ResourceInterface> &resource) const
+QString
+ResourceCollection::resourceStateFileName(const std::shared_ptr<ResourceInterface> &resource) const
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(folder);
     return folder + QStringLiteral("/%1_%2.ini").arg(resource->type(), resource->uniqueId());
 }
 
-void ResourceCollection::storeResourceState(const std::shared_ptr<ResourceInterface> &resource) const
+void ResourceCollection::storeResourceState(
+        const std::shared_ptr<ResourceInterface> &resource) const
 {
     const QString fileName = resourceStateFileName(resource);
     saveStateToFile(resource->storeState(), fileName);

@@ -9,8 +9,7 @@
 
 ResourceCreator::ResourceCreator()
     : m_factory(nullptr)
-{
-}
+{ }
 
 ResourceCreator::~ResourceCreator() = default;
 

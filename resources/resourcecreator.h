@@ -29,7 +29,8 @@ public:
     // order.
     QList<ModuleInterface *> findModules(ModuleTypes type) const;
     // One list of usable modules per leaf, in walk order; moves the tree's cursor.
-    QList<QList<ModuleInterface *>> findModules(const std::shared_ptr<ResourceDependence> &tree) const;
+    QList<QList<ModuleInterface *>>
+    findModules(const std::shared_ptr<ResourceDependence> &tree) const;
     // The resources over one module per leaf, one per combination of offered facilities.
     QList<std::shared_ptr<ResourceInterface>>
     createResources(const QString &type, const QList<ModuleInterface *> &modules,

@@ -7,8 +7,7 @@
 ResourceDependence::ResourceDependence()
     : m_root(std::make_shared<ResourceDependencePrivate>(nullptr))
     , m_cursor(m_root)
-{
-}
+{ }
 
 ResourceDependence::~ResourceDependence() = default;
 

@@ -35,7 +35,8 @@ public:
     ModuleInterface *module() const;
     void setModule(ModuleInterface *module);
     virtual std::shared_ptr<FacilitiesRequirementsInterface> requirements() const;
-    virtual void setRequirements(const std::shared_ptr<FacilitiesRequirementsInterface> &requirements);
+    virtual void
+    setRequirements(const std::shared_ptr<FacilitiesRequirementsInterface> &requirements);
 
     // One line per leaf: name prefix, VISA path and slot of its module.
     QString description() const;

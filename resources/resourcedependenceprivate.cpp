@@ -8,8 +8,7 @@
 ResourceDependencePrivate::ResourceDependencePrivate(
         const std::shared_ptr<DependenceInterface> &parent)
     : DependenceInterface(parent)
-{
-}
+{ }
 
 std::shared_ptr<ResourceDependencePrivate>
 ResourceDependencePrivate::copyOf(const std::shared_ptr<DependenceInterface> &parent,

@@ -1,17 +1,19 @@
 #include "resources/resourcefactory.h"
 
 #include "hardware/prototypeinstance.h"
+#include "resources/kt220resource.h"
 #include "resources/resourceinterface.h"
 
 ResourceFactory::ResourceFactory(QObject *parent)
     : FactoryInterface(parent)
 {
     // One line per resource class; a later type name replaces an earlier one.
+    addPrototype<KT220Resource>();
 }
 
 ResourceFactory::~ResourceFactory() = default;
 
-template <class Resource>
+template<class Resource>
 void ResourceFactory::addPrototype()
 {
     auto prototype = std::make_shared<Resource>(nullptr);

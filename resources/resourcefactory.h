@@ -23,7 +23,7 @@ public:
     QObject *create(const QString &type) override;
 
 private:
-    template <class Resource>
+    template<class Resource>
     void addPrototype();
 
     std::map<QString, std::shared_ptr<ResourceInterface>> m_prototypes;

@@ -5,8 +5,7 @@
 ResourceInterface::ResourceInterface(QObject *parent)
     : QObject(parent)
     , m_dependencies(std::make_shared<ResourceDependence>())
-{
-}
+{ }
 
 ResourceInterface::~ResourceInterface() = default;
 

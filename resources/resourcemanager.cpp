@@ -15,8 +15,7 @@ ResourceManager *ResourceManager::instance()
 ResourceManager::ResourceManager(QObject *parent)
     : QObject(parent)
     , m_factory(nullptr)
-{
-}
+{ }
 
 ResourceManager::~ResourceManager() = default;
 

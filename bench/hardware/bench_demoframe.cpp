@@ -3,6 +3,7 @@
 // the math channel alone.
 #include "hardware/demowaveformgenerator.h"
 #include "hardware/mathchannel.h"
+#include "hardware/modules/hx2/hx2module.h"
 
 #include <benchmark/benchmark.h>
 
@@ -61,6 +62,24 @@ void BM_DemoFrame(benchmark::State &state)
     }
 }
 BENCHMARK(BM_DemoFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The whole demonstration reading of the module: frame, math row and the signal.
+void BM_HX2DemoDataReading(benchmark::State &state)
+{
+    HX2Module module;
+    module.setDemoMode(true);
+    module.configure(0, 1, 0, 1, 0, 0.0);
+    module.configure(1, 1, 0, 1, 0, 0.0);
+    module.configureMath(1, MathChannel::Difference, 0, 1, 0.0);
+    module.configureTime(Period, Points * Period, 0.0);
+    double sink = 0.0;
+    QObject::connect(&module, &HX2Module::dataChanged, &module,
+                     [&sink](double, QVector<QVector<double>> &rows) { sink += rows[2][7]; });
+    for (auto _ : state)
+        module.dataReading();
+    benchmark::DoNotOptimize(sink);
+}
+BENCHMARK(BM_HX2DemoDataReading)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_MathChannel(benchmark::State &state)
 {

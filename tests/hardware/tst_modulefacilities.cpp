@@ -64,7 +64,7 @@ private slots:
     void factoriesGiveTheIndivisibleModelForAnyType_data()
     {
         QTest::addColumn<int>("type");
-        for (int type : { 0, 1, 2, 3, 4, 5, 6, 7, -1 })
+        for (int type : {0, 1, 2, 3, 4, 5, 6, 7, -1})
             QTest::addRow("type %d", type) << type;
     }
 

@@ -18,8 +18,7 @@ class SharedRequirements : public FacilitiesRequirementsInterface
 public:
     explicit SharedRequirements(const QString &text)
         : m_text(text)
-    {
-    }
+    { }
     ModuleTypes type() const override { return ModuleTypeKW7; }
     QString description() const override { return m_text; }
 
@@ -87,7 +86,8 @@ private slots:
 
     void requirementTextIsAppended()
     {
-        FrameworkTestModule generator(KW7, QStringLiteral("KW7"), QStringLiteral("SIM::2::INSTR"), 3);
+        FrameworkTestModule generator(KW7, QStringLiteral("KW7"), QStringLiteral("SIM::2::INSTR"),
+                                      3);
         ResourceDependence tree;
         tree.add(KW7, std::make_shared<SharedRequirements>(QStringLiteral("ch0")));
         QVERIFY(tree.first());
@@ -112,7 +112,7 @@ private slots:
         QList<ModuleTypes> visited;
         for (bool leaf = tree.first(); leaf; leaf = tree.next())
             visited.append(tree.moduleType());
-        QCOMPARE(visited, (QList<ModuleTypes> { HX2, KT220, KW7 }));
+        QCOMPARE(visited, (QList<ModuleTypes> {HX2, KT220, KW7}));
         QCOMPARE(tree.moduleType(), KW7);
         QVERIFY(!tree.next());
     }
@@ -134,7 +134,7 @@ private slots:
         QList<ModuleTypes> visited;
         for (bool leaf = tree.first(); leaf; leaf = tree.next())
             visited.append(tree.moduleType());
-        QCOMPARE(visited, (QList<ModuleTypes> { HX2, KT220, KW7, ModuleTypeRV31 }));
+        QCOMPARE(visited, (QList<ModuleTypes> {HX2, KT220, KW7, ModuleTypeRV31}));
 
         ResourceDependence onlyEmptyGroups;
         onlyEmptyGroups.add(empty);

@@ -59,7 +59,7 @@ private slots:
     void byOrderOutsideTheListIsEmpty()
     {
         ResourceCollection *collection = ResourceCollection::instance();
-        const auto resource = over({ m_modules[0] });
+        const auto resource = over({m_modules[0]});
         QVERIFY(collection->add(resource));
         QCOMPARE(collection->byOrder(0), resource);
         QCOMPARE(collection->byOrder(-1), nullptr);
@@ -69,7 +69,7 @@ private slots:
     void addingTheSameResourceTwiceFails()
     {
         ResourceCollection *collection = ResourceCollection::instance();
-        const auto resource = over({ m_modules[0] });
+        const auto resource = over({m_modules[0]});
         QVERIFY(collection->add(resource));
         QVERIFY(!collection->add(resource));
         QCOMPARE(collection->count(), 1);
@@ -80,8 +80,8 @@ private slots:
     void oneModuleServesOneResource()
     {
         ResourceCollection *collection = ResourceCollection::instance();
-        const auto first = over({ m_modules[0] });
-        const auto second = over({ m_modules[0] });
+        const auto first = over({m_modules[0]});
+        const auto second = over({m_modules[0]});
         QVERIFY(collection->canAdd(first));
         QVERIFY(collection->add(first));
         QVERIFY(!collection->canAdd(second));
@@ -90,7 +90,8 @@ private slots:
         // The granted requirement replaced the resource's own one.
         const auto tree = first->getDependencies();
         QVERIFY(tree->first());
-        auto *granted = qobject_cast<IndivisibleFacilitiesRequirements *>(tree->requirements().get());
+        auto *granted =
+                qobject_cast<IndivisibleFacilitiesRequirements *>(tree->requirements().get());
         QVERIFY(granted);
         QVERIFY(granted->occupied());
     }
@@ -98,54 +99,54 @@ private slots:
     void failedOccupyLeavesOtherHoldersModuleHeld()
     {
         ResourceCollection *collection = ResourceCollection::instance();
-        const auto holder = over({ m_modules[1] });
+        const auto holder = over({m_modules[1]});
         QVERIFY(collection->add(holder));
 
         // Takes module 0, is refused module 1: only module 0 may be given back.
-        const auto refused = over({ m_modules[0], m_modules[1] });
+        const auto refused = over({m_modules[0], m_modules[1]});
         QVERIFY(!collection->canAdd(refused));
         QVERIFY(!collection->add(refused));
         QCOMPARE(collection->count(), 1);
 
-        QVERIFY(!collection->canAdd(over({ m_modules[1] })));
-        QVERIFY(collection->canAdd(over({ m_modules[0] })));
+        QVERIFY(!collection->canAdd(over({m_modules[1]})));
+        QVERIFY(collection->canAdd(over({m_modules[0]})));
 
         // The refusal on the first leaf takes nothing at all.
-        const auto refusedFirst = over({ m_modules[1], m_modules[2] });
+        const auto refusedFirst = over({m_modules[1], m_modules[2]});
         QVERIFY(!collection->add(refusedFirst));
-        QVERIFY(collection->canAdd(over({ m_modules[2] })));
-        QVERIFY(!collection->canAdd(over({ m_modules[1] })));
+        QVERIFY(collection->canAdd(over({m_modules[2]})));
+        QVERIFY(!collection->canAdd(over({m_modules[1]})));
     }
 
     void leafWithoutModuleCannotBeOccupied()
     {
-        const auto unbound = over({ m_modules[0], nullptr });
+        const auto unbound = over({m_modules[0], nullptr});
         QVERIFY(!ResourceCollection::instance()->canAdd(unbound));
         QVERIFY(!ResourceCollection::instance()->add(unbound));
-        QVERIFY(ResourceCollection::instance()->canAdd(over({ m_modules[0] })));
+        QVERIFY(ResourceCollection::instance()->canAdd(over({m_modules[0]})));
     }
 
     void resourceWithoutLeavesIsAlwaysAddable()
     {
         ResourceCollection *collection = ResourceCollection::instance();
-        const auto empty = std::make_shared<FrameworkTestResource>(QStringLiteral("e"),
-                                                                  QList<ModuleTypes> {});
+        const auto empty =
+                std::make_shared<FrameworkTestResource>(QStringLiteral("e"), QList<ModuleTypes> {});
         QVERIFY(collection->canAdd(empty));
         QVERIFY(collection->add(empty));
-        QVERIFY(collection->canAdd(over({ m_modules[0] })));
+        QVERIFY(collection->canAdd(over({m_modules[0]})));
     }
 
     void addRestoresTheStateFileWhenThereIsOne()
     {
         ResourceCollection *collection = ResourceCollection::instance();
-        const auto fresh = over({ m_modules[0] });
+        const auto fresh = over({m_modules[0]});
         QVERIFY(collection->add(fresh));
         QCOMPARE(fresh->restoreCount(), 0);
         collection->remove(fresh);
 
         ResourceState saved;
         saved[QStringLiteral("voltage")] = 3.25;
-        const auto again = over({ m_modules[0] });
+        const auto again = over({m_modules[0]});
         saveStateToFile(saved, collection->resourceStateFileName(again));
         QVERIFY(collection->add(again));
         QCOMPARE(again->restoreCount(), 1);
@@ -157,7 +158,7 @@ private slots:
     void removeWritesTheStateFileBeforeRelease()
     {
         ResourceCollection *collection = ResourceCollection::instance();
-        const auto resource = over({ m_modules[0] });
+        const auto resource = over({m_modules[0]});
         QVERIFY(collection->add(resource));
         const QString expected = m_configFolder + QStringLiteral("/Framework Test_")
                 + resource->uniqueId() + QStringLiteral(".ini");
@@ -170,15 +171,15 @@ private slots:
         QVERIFY(resource->heldWhenStored());
         QVERIFY(QFile::exists(expected));
         QCOMPARE(loadStateFromFile(expected)[QStringLiteral("name")].toString(), resource->name());
-        QVERIFY(collection->canAdd(over({ m_modules[0] })));
+        QVERIFY(collection->canAdd(over({m_modules[0]})));
     }
 
     void removingAnInactiveResourceDoesNothing()
     {
         ResourceCollection *collection = ResourceCollection::instance();
-        const auto active = over({ m_modules[0] });
+        const auto active = over({m_modules[0]});
         QVERIFY(collection->add(active));
-        const auto inactive = over({ m_modules[0] });
+        const auto inactive = over({m_modules[0]});
         collection->remove(inactive);
         collection->remove(-1);
         collection->remove(1);
@@ -191,12 +192,12 @@ private slots:
     void removeByIndex()
     {
         ResourceCollection *collection = ResourceCollection::instance();
-        const auto first = over({ m_modules[0] }, QStringLiteral("first"));
-        const auto second = over({ m_modules[1] }, QStringLiteral("second"));
+        const auto first = over({m_modules[0]}, QStringLiteral("first"));
+        const auto second = over({m_modules[1]}, QStringLiteral("second"));
         QVERIFY(collection->add(first));
         QVERIFY(collection->add(second));
         collection->remove(0);
-        QCOMPARE(FrameworkTestResource::storeLog(), QStringList { "first" });
+        QCOMPARE(FrameworkTestResource::storeLog(), QStringList {"first"});
         QCOMPARE(collection->count(), 1);
         QCOMPARE(collection->byOrder(0), second);
     }
@@ -206,17 +207,17 @@ private slots:
         ResourceCollection *collection = ResourceCollection::instance();
         QList<std::shared_ptr<FrameworkTestResource>> resources;
         for (int i = 0; i < 3; ++i) {
-            resources.append(over({ m_modules[i] }, QString::number(i + 1)));
+            resources.append(over({m_modules[i]}, QString::number(i + 1)));
             QVERIFY(collection->add(resources.last()));
         }
         collection->removeAll();
         QCOMPARE(collection->count(), 0);
-        QCOMPARE(FrameworkTestResource::storeLog(), (QStringList { "3", "2", "1" }));
+        QCOMPARE(FrameworkTestResource::storeLog(), (QStringList {"3", "2", "1"}));
         for (const auto &resource : resources) {
             QVERIFY(resource->heldWhenStored());
             QVERIFY(QFile::exists(collection->resourceStateFileName(resource)));
         }
-        QCOMPARE(QDir(m_configFolder).entryList({ "*.ini" }, QDir::Files).size(), 3);
+        QCOMPARE(QDir(m_configFolder).entryList({"*.ini"}, QDir::Files).size(), 3);
     }
 
 private:

@@ -23,7 +23,7 @@ private slots:
         QStringList keys;
         for (const auto &entry : state)
             keys.append(entry.first);
-        QCOMPARE(keys, (QStringList { "B", "a", "b" }));
+        QCOMPARE(keys, (QStringList {"B", "a", "b"}));
     }
 
     void readingAbsentKeyLeavesItInTheState()

@@ -7,15 +7,14 @@
 #include "resources/resourcemanager.h"
 
 FrameworkTestResource::FrameworkTestResource(const QString &name,
-                                             const QList<ModuleTypes> &moduleTypes,
-                                             QObject *parent)
+                                             const QList<ModuleTypes> &moduleTypes, QObject *parent)
     : ResourceInterface(parent)
     , m_name(name)
 {
     const FacilitiesRequirementsFactory factory;
     for (ModuleTypes type : moduleTypes)
-        getDependencies()->add(type, std::shared_ptr<FacilitiesRequirementsInterface>(
-                                             factory.create(type)));
+        getDependencies()->add(
+                type, std::shared_ptr<FacilitiesRequirementsInterface>(factory.create(type)));
 }
 
 void FrameworkTestResource::bind(const QList<ModuleInterface *> &modules)
