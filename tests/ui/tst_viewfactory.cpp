@@ -1,0 +1,133 @@
+#include "ui/viewfactory.h"
+#include "ui/viewbase/viewinterface.h"
+#include "views/oscilloscope/digitaloscilloscopeview.h"
+
+#include <QSignalSpy>
+#include <QWidget>
+#include <QtTest>
+
+#include <memory>
+
+class TestViewFactory : public QObject
+{
+    Q_OBJECT
+private slots:
+    void typesInMapOrder();
+    void createsFreshViews();
+    void unknownNamesGiveNull_data();
+    void unknownNamesGiveNull();
+    void placeholderContract_data();
+    void placeholderContract();
+    void errorDisablesFullAndPinned();
+    void setResourceReplaces();
+};
+
+void TestViewFactory::typesInMapOrder()
+{
+    ViewFactory factory;
+    QCOMPARE(factory.availiableTypes(),
+             QStringList({"Digital Multimeter", "Digital Oscilloscope", "Function Generator",
+                          "Power Supply"}));
+}
+
+void TestViewFactory::createsFreshViews()
+{
+    ViewFactory factory;
+    std::unique_ptr<QObject> first(factory.create("Digital Multimeter"));
+    std::unique_ptr<QObject> second(factory.create("Digital Multimeter"));
+    QVERIFY(first && second);
+    QVERIFY(first != second);
+    auto *view = qobject_cast<ViewInterface *>(first.get());
+    QVERIFY(view);
+    QCOMPARE(view->id().value(), 0);
+    QVERIFY(!view->resource());
+    QVERIFY(!view->parent());
+}
+
+void TestViewFactory::unknownNamesGiveNull_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("other case") << "digital multimeter";
+    QTest::newRow("empty") << QString();
+    QTest::newRow("resource type") << "KT220Resource";
+}
+
+void TestViewFactory::unknownNamesGiveNull()
+{
+    QFETCH(QString, name);
+    ViewFactory factory;
+    QVERIFY(!factory.create(name));
+}
+
+void TestViewFactory::placeholderContract_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<bool>("settingsHasChildren");
+    QTest::newRow("multimeter") << "Digital Multimeter" << false;
+    QTest::newRow("power supply") << "Power Supply" << false;
+    QTest::newRow("oscilloscope") << "Digital Oscilloscope" << true;
+    QTest::newRow("generator") << "Function Generator" << true;
+}
+
+void TestViewFactory::placeholderContract()
+{
+    QFETCH(QString, type);
+    QFETCH(bool, settingsHasChildren);
+    ViewFactory factory;
+    std::unique_ptr<ViewInterface> view(qobject_cast<ViewInterface *>(factory.create(type)));
+    QVERIFY(view);
+    QCOMPARE(view->type(), type);
+    QCOMPARE(view->displayType(), type);   // untranslated in tests
+    QVERIFY(view->fullScreenUserInterface());
+    QVERIFY(view->pinnedUserInterface());
+    QVERIFY(view->fullScreenUserInterface() != view->pinnedUserInterface());
+    QWidget *settings = view->settingsUserInterface();
+    QVERIFY(settings);
+    QVERIFY(!settings->parent());
+    QCOMPARE(view->settingsUserInterface(), settings);
+    QCOMPARE(!settings->children().isEmpty(), settingsHasChildren);
+    QVERIFY(!view->isError());
+}
+
+void TestViewFactory::errorDisablesFullAndPinned()
+{
+    ViewFactory factory;
+    std::unique_ptr<ViewInterface> view(
+            qobject_cast<ViewInterface *>(factory.create("Digital Oscilloscope")));
+    QSignalSpy errors(view.get(), &ViewInterface::errorOccured);
+    QWidget *settings = view->settingsUserInterface();
+    view->proccessError();
+    QVERIFY(!view->fullScreenUserInterface()->isEnabled());
+    QVERIFY(!view->pinnedUserInterface()->isEnabled());
+    QVERIFY(settings->isEnabled());
+    QCOMPARE(errors.count(), 1);
+    view->proccessError();
+    QCOMPARE(errors.count(), 2);
+}
+
+namespace {
+// Counts the resources a view was bound to.
+class CountingView : public DigitalOscilloscopeView
+{
+public:
+    void resourceApplied(std::shared_ptr<ResourceInterface> &resource) override
+    {
+        ++applied;
+        DigitalOscilloscopeView::resourceApplied(resource);
+    }
+    int applied = 0;
+};
+} // namespace
+
+void TestViewFactory::setResourceReplaces()
+{
+    CountingView view;
+    std::shared_ptr<ResourceInterface> none;
+    view.setResource(none);
+    view.setResource(none);
+    QCOMPARE(view.applied, 2);
+    QVERIFY(!view.resource());
+}
+
+QTEST_MAIN(TestViewFactory)
+#include "tst_viewfactory.moc"

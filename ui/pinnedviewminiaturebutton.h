@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QToolButton>
+
+#include <memory>
+
+class ViewInterface;
+
+// The card of one candidate on the view-selection page: the view's name, a live picture of
+// its pinned widget and the resource's description. The picture is rendered on every paint,
+// so the card stays current without a timer of its own.
+class PinnedViewMiniatureButton : public QToolButton
+{
+    Q_OBJECT
+public:
+    PinnedViewMiniatureButton(const std::shared_ptr<ViewInterface> &view, const QString &caption,
+                              QWidget *parent = nullptr);
+    ~PinnedViewMiniatureButton() override;
+
+    // A height of 0 or less falls back to the pinned widget's own size-hint height.
+    void setPinnedWidgetPixmapHeight(int height);
+    void resetPinnedWidgetPixmapHeight();
+    int pinnedWidgetPixmapHeight() const;
+
+    // Computed once, with the pixmap height of that moment.
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int pinnedWidgetHintHeight() const;
+
+    std::shared_ptr<ViewInterface> m_view;
+    QString m_caption;
+    mutable int m_hintWidth = -1;
+    mutable int m_hintHeight = -1;
+    int m_pixmapHeight = 0;
+};
