@@ -1,0 +1,325 @@
+#include "vekwidgets/vekdimensionlistbox.h"
+#include "vekwidgets/vekdimensionspinbox.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QStringList unitsOf(const QWidget &box)
+{
+    QStringList labels;
+    const auto *combo = box.findChild<QComboBox *>();
+    for (int i = 0; i < combo->count(); ++i)
+        labels << combo->itemText(i);
+    return labels;
+}
+
+QComboBox *comboOf(const QWidget &box)
+{
+    return box.findChild<QComboBox *>();
+}
+
+QDoubleSpinBox *spinOf(const QWidget &box)
+{
+    return box.findChild<QDoubleSpinBox *>();
+}
+
+// Types a number into the box and leaves the field, as a person would.
+void enter(QWidget &box, double shown)
+{
+    QDoubleSpinBox *spin = spinOf(box);
+    spin->setValue(shown);
+    emit spin->editingFinished();
+}
+
+void configure(VekDimensionSpinBox &box, VekDimensionSpinBox::Type type, double step, double lo,
+               double hi)
+{
+    box.setType(type);
+    box.setSingleStep(step);
+    box.setRange(lo, hi);
+}
+
+} // namespace
+
+class TestVekDimensionSpinBox : public QObject
+{
+    Q_OBJECT
+private slots:
+    void unitLists_data();
+    void unitLists();
+    void noneHasNoUnits();
+    void snapping_data();
+    void snapping();
+    void unchangedValueIsSilent();
+    void setValueChoosesUnit();
+    void valueFittingNoUnitKeepsUnit();
+    void largeFrequencyDoesNotOverflow();
+    void badStepIsIgnored_data();
+    void badStepIsIgnored();
+    void unitChangeReinterpretsNumber();
+
+    void listBoxUnits_data();
+    void listBoxUnits();
+    void listBoxPicksSupportedValue();
+    void emptyListBoxValueIsZero();
+};
+
+void TestVekDimensionSpinBox::unitLists_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<double>("lo");
+    QTest::addColumn<double>("hi");
+    QTest::addColumn<QStringList>("units");
+    QTest::newRow("time, fine step") << int(VekDimensionSpinBox::Time) << 1e-9 << 0.0 << 10.0
+                                     << QStringList {"s", "ns", "mks", "ms"};
+    QTest::newRow("time, milliseconds only")
+            << int(VekDimensionSpinBox::Time) << 0.001 << 0.001 << 0.5 << QStringList {"ms"};
+    QTest::newRow("frequency from 1 Hz") << int(VekDimensionSpinBox::Frequency) << 1.0 << 1.0 << 2e6
+                                         << QStringList {"Hz", "kHz", "MHz"};
+    QTest::newRow("frequency from 2 kHz") << int(VekDimensionSpinBox::Frequency) << 1.0 << 2000.0
+                                          << 2e6 << QStringList {"kHz", "MHz"};
+    QTest::newRow("voltage, fine step") << int(VekDimensionSpinBox::Voltage) << 1e-7 << 0.0 << 10.0
+                                        << QStringList {"V", "mkV", "mV"};
+    QTest::newRow("voltage, coarse step")
+            << int(VekDimensionSpinBox::Voltage) << 0.1 << 0.0 << 10.0 << QStringList {"V"};
+}
+
+void TestVekDimensionSpinBox::unitLists()
+{
+    QFETCH(int, type);
+    QFETCH(double, step);
+    QFETCH(double, lo);
+    QFETCH(double, hi);
+    QFETCH(QStringList, units);
+    VekDimensionSpinBox box;
+    configure(box, static_cast<VekDimensionSpinBox::Type>(type), step, lo, hi);
+    QCOMPARE(unitsOf(box), units);
+    QCOMPARE(comboOf(box)->currentIndex(), 0);
+    QVERIFY(!comboOf(box)->isHidden());
+}
+
+void TestVekDimensionSpinBox::noneHasNoUnits()
+{
+    VekDimensionSpinBox box;
+    QVERIFY(unitsOf(box).isEmpty());
+    QVERIFY(comboOf(box)->isHidden());
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    box.setValue(3.0);
+    QCOMPARE(box.value(), 3.0);
+    QCOMPARE(spy.count(), 0);
+}
+
+void TestVekDimensionSpinBox::snapping_data()
+{
+    QTest::addColumn<double>("step");
+    QTest::addColumn<double>("hi");
+    QTest::addColumn<double>("typed");
+    QTest::addColumn<double>("committed");
+    QTest::addColumn<double>("shown");
+    QTest::newRow("rounds down") << 0.1 << 10.0 << 1.25 << 1.2 << 1.2;
+    QTest::newRow("within a tenth of a step below") << 0.1 << 10.0 << 1.99 << 2.0 << 2.0;
+    QTest::newRow("close enough leaves the box") << 0.001 << 10.0 << 1.23 << 1.23 << 1.23;
+    QTest::newRow("above maximum") << 0.1 << 9.95 << 20.0 << 9.9 << 9.9;
+    QTest::newRow("below a hundredth") << 0.001 << 10.0 << 0.004 << 0.01 << 0.01;
+}
+
+void TestVekDimensionSpinBox::snapping()
+{
+    QFETCH(double, step);
+    QFETCH(double, hi);
+    QFETCH(double, typed);
+    QFETCH(double, committed);
+    QFETCH(double, shown);
+    VekDimensionSpinBox box;
+    configure(box, VekDimensionSpinBox::Voltage, step, 0.0, hi);
+    QCOMPARE(comboOf(box)->currentText(), QString("V"));
+    enter(box, 5.0);
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    enter(box, typed);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.first().first().toDouble(), committed);
+    QCOMPARE(box.value(), committed);
+    QCOMPARE(spinOf(box)->value(), shown);
+}
+
+void TestVekDimensionSpinBox::unchangedValueIsSilent()
+{
+    VekDimensionSpinBox box;
+    configure(box, VekDimensionSpinBox::Voltage, 0.1, 0.0, 10.0);
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    enter(box, 1.5);
+    QCOMPARE(spy.count(), 1);
+    enter(box, 1.5);
+    enter(box, 1.52);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(box.value(), 1.5);
+}
+
+void TestVekDimensionSpinBox::setValueChoosesUnit()
+{
+    VekDimensionSpinBox box;
+    configure(box, VekDimensionSpinBox::Time, 1e-9, 0.0, 10.0);
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    box.setValue(0.05);
+    QCOMPARE(comboOf(box)->currentText(), QString("s"));
+    QCOMPARE(spinOf(box)->value(), 0.05);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.last().first().toDouble(), 0.05);
+
+    // A change of unit reports the new value once, never the old number read in the new unit.
+    box.setValue(0.0025);
+    QCOMPARE(comboOf(box)->currentText(), QString("ms"));
+    QCOMPARE(spinOf(box)->value(), 2.5);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.last().first().toDouble(), 0.0025);
+    QCOMPARE(box.value(), 0.0025);
+
+    box.setValue(2e-7);
+    QCOMPARE(comboOf(box)->currentText(), QString("ns"));
+    QCOMPARE(spinOf(box)->value(), 200.0);
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(spy.last().first().toDouble(), 2e-7);
+}
+
+void TestVekDimensionSpinBox::valueFittingNoUnitKeepsUnit()
+{
+    VekDimensionSpinBox box;
+    configure(box, VekDimensionSpinBox::Time, 1e-9, 0.0, 10.0);
+    box.setValue(0.0025);
+    QCOMPARE(comboOf(box)->currentText(), QString("ms"));
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    box.setValue(0.0);
+    QCOMPARE(comboOf(box)->currentText(), QString("ms"));
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(box.value(), 0.0);
+    QCOMPARE(spinOf(box)->value(), 0.0);
+}
+
+void TestVekDimensionSpinBox::largeFrequencyDoesNotOverflow()
+{
+    VekDimensionSpinBox box;
+    configure(box, VekDimensionSpinBox::Frequency, 0.001, 0.0, 1e9);
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    box.setValue(5e8);
+    QCOMPARE(comboOf(box)->currentText(), QString("MHz"));
+    QCOMPARE(spinOf(box)->value(), 500.0);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.first().first().toDouble(), 5e8);
+    QCOMPARE(box.value(), 5e8);
+
+    spinOf(box)->setValue(999.0);
+    box.validate(2000.0); // far above the maximum in MHz
+    QCOMPARE(spy.last().first().toDouble(), 1e9);
+    QCOMPARE(box.value(), 1e9);
+}
+
+void TestVekDimensionSpinBox::badStepIsIgnored_data()
+{
+    QTest::addColumn<double>("step");
+    QTest::newRow("zero") << 0.0;
+    QTest::newRow("negative") << -0.1;
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity();
+}
+
+void TestVekDimensionSpinBox::badStepIsIgnored()
+{
+    QFETCH(double, step);
+    VekDimensionSpinBox box;
+    configure(box, VekDimensionSpinBox::Voltage, 0.1, 0.0, 10.0);
+    box.setValue(1.2);
+    box.setSingleStep(step);
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    enter(box, 1.25);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(box.value(), 1.2);
+    QVERIFY(std::isfinite(spinOf(box)->singleStep()));
+}
+
+void TestVekDimensionSpinBox::unitChangeReinterpretsNumber()
+{
+    VekDimensionSpinBox box;
+    configure(box, VekDimensionSpinBox::Time, 1e-9, 0.0, 10.0);
+    box.setValue(0.5);
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    comboOf(box)->setCurrentIndex(3); // ms
+    QCOMPARE(spinOf(box)->value(), 0.5);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.first().first().toDouble(), 0.0005);
+    QCOMPARE(box.value(), 0.0005);
+}
+
+void TestVekDimensionSpinBox::listBoxUnits_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QVector<double>>("supported");
+    QTest::addColumn<QStringList>("units");
+    QTest::newRow("time") << int(VekDimensionListBox::Time)
+                          << QVector<double> {2e-9, 5e-6, 0.01, 2.0}
+                          << QStringList {"s", "ms", "mks", "ns"};
+    QTest::newRow("time below a second")
+            << int(VekDimensionListBox::Time) << QVector<double> {0.001, 0.5} << QStringList {"ms"};
+    QTest::newRow("frequency") << int(VekDimensionListBox::Frequency)
+                               << QVector<double> {10.0, 1000.0, 5e6}
+                               << QStringList {"Hz", "kHz", "MHz"};
+    QTest::newRow("voltage has none")
+            << int(VekDimensionListBox::Voltage) << QVector<double> {1.0} << QStringList {};
+}
+
+void TestVekDimensionSpinBox::listBoxUnits()
+{
+    QFETCH(int, type);
+    QFETCH(QVector<double>, supported);
+    QFETCH(QStringList, units);
+    VekDimensionListBox box;
+    box.setSupportedList(std::vector<double>(supported.begin(), supported.end()));
+    box.setType(static_cast<VekDimensionListBox::Type>(type));
+    QCOMPARE(unitsOf(box), units);
+    QCOMPARE(comboOf(box)->isHidden(), units.isEmpty());
+}
+
+void TestVekDimensionSpinBox::listBoxPicksSupportedValue()
+{
+    VekDimensionListBox box;
+    box.setSupportedList({0.001, 0.002, 0.005, 0.01, 0.1, 1.0});
+    box.setType(VekDimensionListBox::Time);
+    QCOMPARE(unitsOf(box), (QStringList {"s", "ms"}));
+    QSignalSpy spy(&box, &VekDimensionListBox::valueChanged);
+
+    box.setValue(0.004);
+    QCOMPARE(comboOf(box)->currentText(), QString("ms"));
+    QCOMPARE(spinOf(box)->value(), 5.0);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.last().first().toDouble(), 0.005);
+    QCOMPARE(box.value(), 0.005);
+
+    box.setValue(0.005);
+    QCOMPARE(spy.count(), 1);
+
+    box.setValue(0.5);
+    QCOMPARE(comboOf(box)->currentText(), QString("s"));
+    QCOMPARE(box.value(), 1.0);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.last().first().toDouble(), 1.0);
+}
+
+void TestVekDimensionSpinBox::emptyListBoxValueIsZero()
+{
+    VekDimensionListBox box;
+    QCOMPARE(box.value(), 0.0);
+    box.setType(VekDimensionListBox::Frequency);
+    box.validate(5.0);
+    box.setValue(5.0);
+    QCOMPARE(box.value(), 0.0);
+}
+
+QTEST_MAIN(TestVekDimensionSpinBox)
+#include "tst_vekdimensionspinbox.moc"

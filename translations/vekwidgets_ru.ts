@@ -1,0 +1,99 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>VekColorToolButton</name>
+    <message>
+        <source>Edit...</source>
+        <translation>Изменить...</translation>
+    </message>
+</context>
+<context>
+    <name>VekDimensionListBox</name>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+    <message>
+        <source>mk</source>
+        <translation>мк</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>н</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation>к</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>М</translation>
+    </message>
+</context>
+<context>
+    <name>VekDimensionSpinBox</name>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>н</translation>
+    </message>
+    <message>
+        <source>mk</source>
+        <translation>мк</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation>к</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>М</translation>
+    </message>
+</context>
+<context>
+    <name>VekDoubleSwitch</name>
+    <message>
+        <source>On</source>
+        <translation>Вкл</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл</translation>
+    </message>
+</context>
+<context>
+    <name>VekPeriodSpinBox</name>
+    <message>
+        <source>sec</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,277 @@
+#include "vekwidgets/vekdimensionspinbox.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QEvent>
+#include <QHBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+constexpr double shownMaximum = 999.99;
+constexpr double shownMinimum = 0.01;
+// A value this close below the next multiple of the step counts as that multiple.
+constexpr double snapSlack = 0.1;
+
+} // namespace
+
+class VekDimensionSpinBoxPrivate
+{
+public:
+    QComboBox *units = nullptr;
+    QDoubleSpinBox *spin = nullptr;
+    QVector<QPair<double, QString>> dimensions;
+    double step = 1.0;
+    double minimum = 0.0;
+    double maximum = 99.99;
+    VekDimensionSpinBox::Type type = VekDimensionSpinBox::None;
+    // The last accepted value in base units. Kept in base units rather than as the shown
+    // number, so that a change of unit that changes the quantity is reported.
+    double value = 0.0;
+
+    double multiplier() const
+    {
+        const int index = units->currentIndex();
+        if (index >= 0 && index < dimensions.size())
+            return dimensions.at(index).first;
+        return 1.0;
+    }
+
+    // The shown maximum for the current unit, so that the range's top stays reachable.
+    void applyMaximum()
+    {
+        const double m = multiplier();
+        spin->setMaximum(maximum >= shownMaximum * m ? shownMaximum : maximum / m);
+    }
+
+    // The shown step is one unit and one step: arrow keys then move by whole units.
+    void applyStep()
+    {
+        const double m = multiplier();
+        spin->setSingleStep(step * (std::trunc(m / step + snapSlack) + 1) / m);
+        applyMaximum();
+    }
+
+    int unitIndexFor(double value) const
+    {
+        for (int i = 0; i < dimensions.size(); ++i) {
+            const double shown = std::fabs(value / dimensions.at(i).first);
+            if (shown > shownMinimum && shown < shownMaximum)
+                return i;
+        }
+        return -1;
+    }
+};
+
+VekDimensionSpinBox::VekDimensionSpinBox(QWidget *parent)
+    : QWidget(parent)
+    , d(std::make_unique<VekDimensionSpinBoxPrivate>())
+{
+    d->units = new QComboBox(this);
+    d->units->setFixedWidth(50);
+    d->spin = new QDoubleSpinBox(this);
+    d->spin->setAlignment(Qt::AlignCenter);
+    d->spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    d->spin->setContextMenuPolicy(Qt::NoContextMenu);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(d->spin, 1);
+    layout->addWidget(d->units, 0);
+    d->units->hide();
+
+    d->step = d->spin->singleStep();
+    d->minimum = d->spin->minimum();
+    d->maximum = d->spin->maximum();
+    d->value = 0.0;
+    d->spin->setRange(0, 999);
+    d->spin->setSingleStep(1);
+
+    connect(d->spin, &QDoubleSpinBox::editingFinished, this, &VekDimensionSpinBox::tryValidate);
+    connect(d->units, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &VekDimensionSpinBox::tryValidate);
+    connect(d->units, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &VekDimensionSpinBox::changeStep);
+    setType(None);
+}
+
+VekDimensionSpinBox::~VekDimensionSpinBox() = default;
+
+void VekDimensionSpinBox::setType(Type type)
+{
+    const bool sameType = type == d->type;
+    d->type = type;
+    const int index = d->units->currentIndex();
+    const bool hadUnit = index >= 0 && index < d->dimensions.size();
+    QString label = hadUnit ? d->dimensions.at(index).second : QString();
+    const double multiplier = hadUnit ? d->dimensions.at(index).first : 0.0;
+    QVector<QPair<double, QString>> list;
+    const double s = d->step;
+    const double lo = d->minimum;
+    const double hi = d->maximum;
+    const QString unitFormat = QStringLiteral("%1%2");
+    switch (type) {
+    case Time: {
+        const QString second = tr("s");
+        if (s < 1e-6 && lo < 1e-6)
+            list.append({1e-9, unitFormat.arg(tr("n"), second)});
+        if (s < 0.001 && lo < 0.001 && hi > 1e-6)
+            list.append({1e-6, unitFormat.arg(tr("mk"), second)});
+        if (s < 1 && lo < 1 && hi > 0.001)
+            list.append({0.001, unitFormat.arg(tr("m"), second)});
+        if (hi > 1)
+            list.prepend({1, QStringLiteral("%1").arg(second)});
+        break;
+    }
+    case Voltage: {
+        const QString volt = tr("V");
+        if (s < 1e-6 && lo < 1e-6)
+            list.append({1e-6, unitFormat.arg(tr("mk"), volt)});
+        if (s < 0.001 && lo < 0.001 && hi > 1e-6)
+            list.append({0.001, unitFormat.arg(tr("m"), volt)});
+        if (hi > 0.001)
+            list.prepend({1, QStringLiteral("%1").arg(volt)});
+        break;
+    }
+    case Frequency: {
+        const QString hertz = tr("Hz");
+        if (s < 1000 && lo < 1000)
+            list.append({1, QStringLiteral("%1").arg(hertz)});
+        if (s < 1e6 && lo < 1e6 && hi > 1000)
+            list.append({1000, unitFormat.arg(tr("k"), hertz)});
+        if (hi > 1e6)
+            list.append({1e6, unitFormat.arg(tr("M"), hertz)});
+        break;
+    }
+    default:
+        return;
+    }
+
+    const bool wasBlocked = d->units->blockSignals(true);
+    setDimensions(list);
+    if (label.isEmpty() && !list.isEmpty())
+        label = list.first().second;
+    d->units->setCurrentText(label);
+    // After a change of language the labels differ while the units stay: keep the unit.
+    if (sameType && hadUnit && d->units->currentText() != label) {
+        for (int i = 0; i < list.size(); ++i) {
+            if (list.at(i).first == multiplier)
+                d->units->setCurrentIndex(i);
+        }
+    }
+    d->units->blockSignals(wasBlocked);
+}
+
+void VekDimensionSpinBox::setDimensions(const QVector<QPair<double, QString>> &dimensions)
+{
+    d->dimensions = dimensions;
+    d->units->clear();
+    if (dimensions.isEmpty()) {
+        d->units->hide();
+        return;
+    }
+    for (const auto &dimension : dimensions)
+        d->units->addItem(dimension.second);
+    d->units->show();
+}
+
+void VekDimensionSpinBox::setRange(double minimum, double maximum)
+{
+    d->minimum = minimum;
+    d->maximum = maximum;
+    setType(d->type);
+    d->applyMaximum();
+    validate(d->spin->value());
+}
+
+void VekDimensionSpinBox::setSingleStep(double step)
+{
+    // Snapping divides by the step: a zero, negative or non-finite one would poison every value.
+    if (!(step > 0.0) || !std::isfinite(step))
+        return;
+    d->step = step;
+    changeStep();
+}
+
+void VekDimensionSpinBox::changeStep()
+{
+    setType(d->type);
+    d->applyStep();
+    validate(d->spin->value());
+}
+
+void VekDimensionSpinBox::tryValidate()
+{
+    validate(d->spin->value());
+}
+
+void VekDimensionSpinBox::validate(double shown)
+{
+    const double m = d->multiplier();
+    const double s = d->step;
+    const double v = shown * m;
+    double next = 0.0;
+    if (v > d->maximum) {
+        next = s * std::trunc(d->maximum / s) / m;
+    } else if (v < d->minimum) {
+        next = s * std::trunc(d->minimum / s) / m;
+    } else if (d->spin->value() < shownMinimum) {
+        next = s * std::trunc(shownMinimum / s) / m;
+    } else {
+        const double snapped = std::trunc(v / s + snapSlack) * s;
+        if (std::fabs(v - snapped) / m < shownMinimum) {
+            if (snapped != d->value) {
+                d->value = snapped;
+                emit valueChanged(snapped);
+            }
+            return;
+        }
+        next = snapped / m;
+    }
+    d->spin->setValue(next);
+    if (next * m != d->value) {
+        d->value = next * m;
+        emit valueChanged(next * m);
+    }
+}
+
+void VekDimensionSpinBox::setValue(double value)
+{
+    const int index = d->unitIndexFor(value);
+    if (d->dimensions.isEmpty() || index < 0) {
+        // Keep the unit shown: clearing it would reinterpret the number the box shows.
+        d->value = value;
+        const bool wasBlocked = d->spin->blockSignals(true);
+        d->spin->setValue(value / d->multiplier());
+        d->spin->blockSignals(wasBlocked);
+        return;
+    }
+
+    // Change the unit silently and validate once, so only the final value is reported and
+    // the old number is never reported reinterpreted in the new unit.
+    const bool unitsBlocked = d->units->blockSignals(true);
+    d->units->setCurrentIndex(index);
+    d->units->blockSignals(unitsBlocked);
+    const double shown = value / d->dimensions.at(index).first;
+    setType(d->type);
+    d->applyStep();
+    const bool spinBlocked = d->spin->blockSignals(true);
+    d->spin->setValue(shown);
+    d->spin->blockSignals(spinBlocked);
+    validate(shown);
+}
+
+double VekDimensionSpinBox::value() const
+{
+    const double s = d->step;
+    return s * std::trunc(d->value / s + 0.5);
+}
+
+void VekDimensionSpinBox::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        setType(d->type);
+}
