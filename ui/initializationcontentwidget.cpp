@@ -20,25 +20,27 @@ namespace {
 
 QString modelName(ModuleTypes type)
 {
-    switch (int(type)) {
-    case 1:
+    switch (type) {
+    case ModuleTypeRV31:
         return QObject::tr("RV31");
-    case 2:
+    case ModuleTypeHX9:
         return QObject::tr("HX9");
-    case 3:
+    case ModuleTypeKW7:
         return QObject::tr("KW7");
-    case 5:
+    case ModuleTypeKT220:
         return QObject::tr("KT220");
-    case 6:
+    case ModuleTypeHX2:
         return QObject::tr("HX2");
-    default:
-        return QString();
+    case ModuleTypeNone:
+    case ModuleTypeTavrin:
+        break;
     }
+    return QString();
 }
 
 // The simulated bench of demonstration mode: generator, HX9 oscilloscope, multimeter, supply.
-const QList<ModuleTypes> demonstrationModules = {ModuleTypes(3), ModuleTypes(2), ModuleTypes(1),
-                                                 ModuleTypes(5)};
+const QList<ModuleTypes> demonstrationModules = {ModuleTypeKW7, ModuleTypeHX9, ModuleTypeRV31,
+                                                 ModuleTypeKT220};
 
 } // namespace
 
@@ -164,8 +166,8 @@ void InitializationContentWidget::initializeModules()
     if (m_demoMode) {
         for (int i = 0; i < collection.count(); ++i) {
             ModuleInterface *module = collection.byOrder(i);
-            module->setState(ModuleInterface::ModuleState(2));
-            emit module->stateChanged(ModuleInterface::ModuleState(2));
+            module->setState(ModuleInterface::Initialized);
+            emit module->stateChanged(ModuleInterface::Initialized);
             module->setDemoMode(true);
         }
     } else {
@@ -175,7 +177,7 @@ void InitializationContentWidget::initializeModules()
 
     int initialized = 0;
     for (int i = 0; i < collection.count(); ++i) {
-        if (collection.byOrder(i)->state() == ModuleInterface::ModuleState(2))
+        if (collection.byOrder(i)->state() == ModuleInterface::Initialized)
             ++initialized;
     }
     if (initialized == collection.count()) {
@@ -205,7 +207,7 @@ void InitializationContentWidget::startInitialization()
         if (!module) {
             // A type nothing can drive: the row shows the failure instead of passing on null.
             indicator->setBusy();
-            indicator->finishInitialization(ModuleInterface::ModuleState(1));
+            indicator->finishInitialization(ModuleInterface::NotInitialized);
             continue;
         }
         ModuleCollection::instance().add(module);

@@ -78,7 +78,7 @@ void InitializationIndicatorWidget::finishInitialization(ModuleInterface::Module
         m_resultLabel = new QLabel;
         m_layout->addWidget(m_resultLabel);
     }
-    m_shownIconPath = state == ModuleInterface::ModuleState(2) ? m_successIconPath : m_errorIconPath;
+    m_shownIconPath = state == ModuleInterface::Initialized ? m_successIconPath : m_errorIconPath;
     m_resultLabel->setPixmap(QIcon(m_shownIconPath).pixmap(indicatorSize));
     if (m_movie) {
         m_movie->stop();
