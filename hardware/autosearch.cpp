@@ -29,22 +29,12 @@ struct CarrierModel
 };
 
 constexpr CarrierModel carrierModels[] = {
-    { 0xE76, 0x10D }, { 0xE76, 0x155 }, { 0xE76, 0x177 },
-    { 0, 0x108 },     { 0, 0xA2D },     { 0, 0xBB2 },     { 0, 0x22 },
+        {0xE76, 0x10D}, {0xE76, 0x155}, {0xE76, 0x177}, {0, 0x108},
+        {0, 0xA2D},     {0, 0xBB2},     {0, 0x22},
 };
 
-struct MezzanineCode
-{
-    quint32 code;
-    ModuleTypes type;
-};
-
-constexpr MezzanineCode mezzanineCodes[] = {
-    { 0x42, ModuleTypeKW7 },
-    { 0x20, ModuleTypeRV31 },
-    { 0x2D, ModuleTypeHX9 },
-    { 0x39, ModuleTypeHX2 },
-};
+constexpr ModuleTypes mezzanineTypes[] = {ModuleTypeKW7, ModuleTypeRV31, ModuleTypeHX9,
+                                          ModuleTypeHX2};
 
 constexpr ViInt16 carrierSlotCount = 8;
 
@@ -84,8 +74,8 @@ ModuleTypes AutoSearch::findMainDeviceByModel(unsigned short manufacturerId,
     return ModuleTypeNone;
 }
 
-ModuleTypes AutoSearch::findMainDeviceByIDN(unsigned short manufacturerId,
-                                            unsigned long modelCode, const QString &idn)
+ModuleTypes AutoSearch::findMainDeviceByIDN(unsigned short manufacturerId, unsigned long modelCode,
+                                            const QString &idn)
 {
     if (idn.contains(QLatin1String(carrierIdnWord), Qt::CaseSensitive))
         return ModuleTypeTavrin;
@@ -97,9 +87,9 @@ ModuleTypes AutoSearch::findMainDeviceByIDN(unsigned short manufacturerId,
 ModuleTypes AutoSearch::findMezzanineByModel(unsigned long code)
 {
     const quint32 model = quint32(code) & modelBitsMask;
-    for (const MezzanineCode &mezzanine : mezzanineCodes) {
-        if (mezzanine.code == model)
-            return mezzanine.type;
+    for (ModuleTypes type : mezzanineTypes) {
+        if (quint32(mezzanineModuleCode(type)) == model)
+            return type;
     }
     return ModuleTypeNone;
 }
@@ -163,7 +153,7 @@ void AutoSearch::FindVISAinstruments()
                 if (type == ModuleTypeTavrin)
                     scanCarrier(resource, modules);
                 else if (type != ModuleTypeNone)
-                    report(ModuleDescription { type, resource, 1 }, modules);
+                    report(ModuleDescription {type, resource, 1}, modules);
                 break;
             }
             case VI_INTF_VXI:
@@ -203,7 +193,7 @@ void AutoSearch::scanCarrier(const QString &resource, QVector<ModuleDescription>
         // Widened with its sign: a code with bit 15 set matches no mezzanine.
         const ModuleTypes type = findMezzanineByModel(static_cast<unsigned long>(qint32(code)));
         if (type != ModuleTypeNone)
-            report(ModuleDescription { type, resource, int(slot) }, modules);
+            report(ModuleDescription {type, resource, int(slot)}, modules);
     }
     zqtavrin_close(carrier);
 }

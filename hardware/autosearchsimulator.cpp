@@ -5,8 +5,7 @@
 AutoSearchSimulator::AutoSearchSimulator(const QList<ModuleTypes> &types, QObject *parent)
     : AutoSearch(parent)
     , m_types(types)
-{
-}
+{ }
 
 void AutoSearchSimulator::FindVISAinstruments()
 {

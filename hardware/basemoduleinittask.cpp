@@ -5,8 +5,7 @@
 
 BaseModuleInitTask::BaseModuleInitTask(TavrinModule *carrier)
     : m_carrier(carrier)
-{
-}
+{ }
 
 void BaseModuleInitTask::run()
 {

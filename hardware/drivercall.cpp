@@ -21,8 +21,8 @@ bool driverCallFailed(ModuleInterface *module, int status, const DriverCallSite 
 int runDriverErrorPath(ModuleInterface *module, int status, const DriverCallSite &site)
 {
     module->errorMessage(status);
-    const QByteArray line
-            = driverErrorLine(status, module->errorString(), module->name(), site).toLocal8Bit();
+    const QByteArray line =
+            driverErrorLine(status, module->errorString(), module->name(), site).toLocal8Bit();
     // Not flushed on purpose: a burst of failures must not stall the calling thread.
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     return status;
@@ -39,8 +39,7 @@ QString driverErrorLine(int status, const QString &errorText, const QString &mod
 }
 
 void reportDriverError(ModuleInterface *module, int status,
-                       const std::function<void(char *buffer)> &askDriver,
-                       DriverErrorTrace trace)
+                       const std::function<void(char *buffer)> &askDriver, DriverErrorTrace trace)
 {
     QMutexLocker locker(trace == DriverErrorTrace::Critical ? module->lockMutex() : nullptr);
 

@@ -14,7 +14,7 @@ struct DriverCallSite
     const char *operation; // bare function name, e.g. "performInit"
 };
 
-#define PRALUNE_CALL_SITE (DriverCallSite { __FILE__, __LINE__, __func__ })
+#define PRALUNE_CALL_SITE (DriverCallSite {__FILE__, __LINE__, __func__})
 
 // Size of the text buffer that the drivers' error_message functions fill.
 constexpr int driverErrorMessageBufferSize = 256;
@@ -35,7 +35,7 @@ QString driverErrorLine(int status, const QString &errorText, const QString &mod
                         const DriverCallSite &site);
 
 enum class DriverErrorTrace {
-    None,     // the carrier reports no trace line
+    None, // the carrier reports no trace line
     Critical, // every other module sends an "(EE) " line to the trace library
 };
 
@@ -44,5 +44,4 @@ enum class DriverErrorTrace {
 // in the local 8-bit encoding), optionally a trace line, then the module's error text and
 // error signal. With a trace line the module mutex is held, as for any driver call.
 void reportDriverError(ModuleInterface *module, int status,
-                       const std::function<void(char *buffer)> &askDriver,
-                       DriverErrorTrace trace);
+                       const std::function<void(char *buffer)> &askDriver, DriverErrorTrace trace);

@@ -19,8 +19,7 @@ constexpr int poolPollMs = 50;
 
 Hardware::Hardware(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 // The carriers are closed by closeBaseModules before this; destroying a carrier closes no
 // driver session, it only frees the object.
@@ -90,7 +89,7 @@ bool Hardware::initializeModules()
     for (int i = 0; i < collection.count(); ++i) {
         ModuleInterface *module = collection.byOrder(i);
         if (module && !m_baseModules.contains(module->path()))
-            tasks.append(new ModuleInitTask({ module->id() }));
+            tasks.append(new ModuleInitTask({module->id()}));
     }
     for (auto it = m_baseModules.cbegin(); it != m_baseModules.cend(); ++it) {
         QList<int> ids;

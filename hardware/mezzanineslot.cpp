@@ -10,15 +10,15 @@ int checkMezzanineSlot(ModuleInterface *module, qint16 moduleCode, const DriverC
 {
     ViUInt16 present = 0;
     ViInt16 code = 0;
-    const int status = zqtavrin_m_type_q(module->mainHandle(), ViInt16(module->position()),
-                                         &present, &code);
+    const int status =
+            zqtavrin_m_type_q(module->mainHandle(), ViInt16(module->position()), &present, &code);
     if (driverCallFailed(module, status, site))
         return module->status();
     if (present == 0) {
-        module->setErrorString(QCoreApplication::translate("ModuleInterface",
-                                                           "Module %1 not found at %2 slot")
-                                       .arg(module->name())
-                                       .arg(module->position()));
+        module->setErrorString(
+                QCoreApplication::translate("ModuleInterface", "Module %1 not found at %2 slot")
+                        .arg(module->name())
+                        .arg(module->position()));
         return -1;
     }
     if (code != moduleCode) {

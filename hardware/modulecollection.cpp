@@ -14,8 +14,7 @@ ModuleCollection &ModuleCollection::instance()
 
 ModuleCollection::ModuleCollection(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 // The modules are children and go with the collection.
 ModuleCollection::~ModuleCollection() = default;
@@ -88,7 +87,7 @@ int ModuleCollection::makeUniqueId(ModuleInterface *module) const
 
 void ModuleCollection::add(ModuleInterface *module)
 {
-    add(QList<ModuleInterface *> { module });
+    add(QList<ModuleInterface *> {module});
 }
 
 void ModuleCollection::add(const QList<ModuleInterface *> &modules)
@@ -109,7 +108,7 @@ void ModuleCollection::add(const QList<ModuleInterface *> &modules)
 
 void ModuleCollection::remove(ModuleInterface *module)
 {
-    remove(QList<ModuleInterface *> { module });
+    remove(QList<ModuleInterface *> {module});
 }
 
 void ModuleCollection::remove(const QList<ModuleInterface *> &modules)

@@ -21,8 +21,8 @@ public:
     ~ModuleCollection() override;
 
     int count() const;
-    ModuleInterface *byOrder(int index) const;      // nullptr when out of range
-    ModuleInterface *byId(int id) const;            // nullptr when unknown
+    ModuleInterface *byOrder(int index) const; // nullptr when out of range
+    ModuleInterface *byId(int id) const; // nullptr when unknown
     ModuleInterface *byName(const QString &name) const; // nullptr when unknown
 
     QString makeUniqueName(ModuleInterface *module) const;

@@ -5,8 +5,7 @@
 
 ModuleInitTask::ModuleInitTask(const QList<int> &ids)
     : m_ids(ids)
-{
-}
+{ }
 
 void ModuleInitTask::run()
 {

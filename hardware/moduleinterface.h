@@ -17,9 +17,9 @@ class ModuleInterface : public QObject
     Q_OBJECT
 public:
     enum ModuleState : int {
-        NotReached = 0,     // new object; a mezzanine whose carrier was not initialized
+        NotReached = 0, // new object; a mezzanine whose carrier was not initialized
         NotInitialized = 1, // failed, closed, or waiting for its own init task
-        Initialized = 2,    // ready; also after stop
+        Initialized = 2, // ready; also after stop
         Configured = 3,
         Started = 4,
     };
@@ -118,5 +118,5 @@ private:
     qint32 m_status = 0;
     ModuleState m_state = NotReached;
     bool m_demoMode = false;
-    QMutex m_mutex { QMutex::Recursive };
+    QMutex m_mutex {QMutex::Recursive};
 };

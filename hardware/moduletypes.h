@@ -6,12 +6,30 @@
 // dependences), so they must never be renumbered.
 enum ModuleTypes : int {
     ModuleTypeNone = 0,
-    ModuleTypeRV31 = 1,   // digital multimeter, mezzanine
-    ModuleTypeHX9 = 2,    // oscilloscope, mezzanine
-    ModuleTypeKW7 = 3,    // two-channel function generator, mezzanine
+    ModuleTypeRV31 = 1, // digital multimeter, mezzanine
+    ModuleTypeHX9 = 2, // oscilloscope, mezzanine
+    ModuleTypeKW7 = 3, // two-channel function generator, mezzanine
     ModuleTypeTavrin = 4, // carrier with eight mezzanine slots
-    ModuleTypeKT220 = 5,  // stand-alone power supply
-    ModuleTypeHX2 = 6,    // oscilloscope, mezzanine
+    ModuleTypeKT220 = 5, // stand-alone power supply
+    ModuleTypeHX2 = 6, // oscilloscope, mezzanine
 };
 
 Q_DECLARE_METATYPE(ModuleTypes)
+
+// The module code that a mezzanine of the type reports in its carrier slot; 0 for a type that
+// is no mezzanine.
+constexpr int mezzanineModuleCode(ModuleTypes type)
+{
+    switch (type) {
+    case ModuleTypeRV31:
+        return 0x20;
+    case ModuleTypeKW7:
+        return 0x42;
+    case ModuleTypeHX2:
+        return 0x39;
+    case ModuleTypeHX9:
+        return 0x2D;
+    default:
+        return 0;
+    }
+}

@@ -11,7 +11,7 @@
 namespace {
 
 // Indexed by TraceLoggerMessageType; every prefix ends in one blank.
-constexpr const char *msgType[] = { "(II) ", "(WW) ", "(EE) ", "(FF) ", "" };
+constexpr const char *msgType[] = {"(II) ", "(WW) ", "(EE) ", "(FF) ", ""};
 
 } // namespace
 
@@ -23,8 +23,7 @@ TraceLogger &TraceLogger::instance()
 
 TraceLogger::TraceLogger(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 QString TraceLogger::prefix(TraceLoggerMessageType type)
 {

@@ -3,7 +3,6 @@
 
 #include "simbench/simcontrol.h"
 
-#include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
 
@@ -15,7 +14,7 @@ namespace {
 
 ModuleDescription hit(ModuleTypes type, const char *resource, int position)
 {
-    return ModuleDescription { type, QString::fromLatin1(resource), position };
+    return ModuleDescription {type, QString::fromLatin1(resource), position};
 }
 
 char *describe(const QVector<ModuleDescription> &modules)
@@ -34,13 +33,41 @@ struct SearchRun
 
     explicit SearchRun(AutoSearch &search)
     {
-        QObject::connect(&search, &AutoSearch::found, &search,
-                         [this](const ModuleDescription &m) { found.append(m); },
-                         Qt::DirectConnection);
-        QObject::connect(&search, &AutoSearch::autoSearchFinished, &search,
-                         [this](const QVector<ModuleDescription> &m) { finished.append(m); },
-                         Qt::DirectConnection);
+        QObject::connect(
+                &search, &AutoSearch::found, &search,
+                [this](const ModuleDescription &m) { found.append(m); }, Qt::DirectConnection);
+        QObject::connect(
+                &search, &AutoSearch::autoSearchFinished, &search,
+                [this](const QVector<ModuleDescription> &m) { finished.append(m); },
+                Qt::DirectConnection);
         search.FindVISAinstruments();
+    }
+};
+
+// Receives the signals of a search run on the pool the way the Initialization page does: by
+// queued delivery to an object of the GUI thread.
+struct QueuedReceiver
+{
+    QObject context;
+    QVector<ModuleDescription> found;
+    QList<QVector<ModuleDescription>> finished;
+    bool onGuiThread = true;
+    QThread *searchThread = nullptr; // written on the pool, read after the pool is idle
+
+    explicit QueuedReceiver(AutoSearch &search)
+    {
+        QObject::connect(
+                &search, &AutoSearch::found, &search,
+                [this] { searchThread = QThread::currentThread(); }, Qt::DirectConnection);
+        QObject::connect(&search, &AutoSearch::found, &context, [this](const ModuleDescription &m) {
+            found.append(m);
+            onGuiThread &= QThread::currentThread() == qApp->thread();
+        });
+        QObject::connect(&search, &AutoSearch::autoSearchFinished, &context,
+                         [this](const QVector<ModuleDescription> &m) {
+                             finished.append(m);
+                             onGuiThread &= QThread::currentThread() == qApp->thread();
+                         });
     }
 };
 
@@ -134,7 +161,8 @@ void TestAutoSearch::classification_data()
     QTest::addColumn<int>("type");
 
     QTest::newRow("carrier 0xE76/0x155") << "model" << 0xE76u << 0x155u << QString() << 4;
-    QTest::newRow("carrier, revision bits ignored") << "model" << 0xE76u << 0xF177u << QString() << 4;
+    QTest::newRow("carrier, revision bits ignored")
+            << "model" << 0xE76u << 0xF177u << QString() << 4;
     QTest::newRow("carrier 0/0x22") << "model" << 0u << 0x22u << QString() << 4;
     QTest::newRow("carrier code of the other maker") << "model" << 0u << 0x10Du << QString() << 0;
     QTest::newRow("high bits take part") << "model" << 0xE76u << 0x1010Du << QString() << 0;
@@ -179,12 +207,12 @@ void TestAutoSearch::benchSearch()
     SearchRun run(search);
 
     const QVector<ModuleDescription> expected = {
-        hit(ModuleTypeRV31, "VXI0::1::INSTR", 2),
-        hit(ModuleTypeKW7, "VXI0::1::INSTR", 5),
-        hit(ModuleTypeKT220, "TCPIP0::10.0.0.5::INSTR", 1),
-        hit(ModuleTypeKW7, "USB0::0x1::0x2::3::INSTR", 3),
-        hit(ModuleTypeHX2, "USB0::0x1::0x2::3::INSTR", 4),
-        hit(ModuleTypeHX9, "USB0::0x1::0x2::3::INSTR", 8),
+            hit(ModuleTypeRV31, "VXI0::1::INSTR", 2),
+            hit(ModuleTypeKW7, "VXI0::1::INSTR", 5),
+            hit(ModuleTypeKT220, "TCPIP0::10.0.0.5::INSTR", 1),
+            hit(ModuleTypeKW7, "USB0::0x1::0x2::3::INSTR", 3),
+            hit(ModuleTypeHX2, "USB0::0x1::0x2::3::INSTR", 4),
+            hit(ModuleTypeHX9, "USB0::0x1::0x2::3::INSTR", 8),
     };
     QCOMPARE(run.found, expected);
     QCOMPARE(run.finished.count(), 1);
@@ -218,10 +246,9 @@ void TestAutoSearch::callOrderOfAnIdentifiedInstrument()
     QStringList calls;
     for (const simbench::CallRecord &call : simbench::callLog())
         calls << QString::fromStdString(call.function);
-    const QStringList expected = { "viOpenDefaultRM", "viFindRsrc",   "viOpen",
-                                   "viGetAttribute",  "viLock",       "viQueryf",
-                                   "viUnlock",        "viGetAttribute", "viGetAttribute",
-                                   "viClose",         "viClose",      "viClose" };
+    const QStringList expected = {"viOpenDefaultRM", "viFindRsrc", "viOpen",   "viGetAttribute",
+                                  "viLock",          "viQueryf",   "viUnlock", "viGetAttribute",
+                                  "viGetAttribute",  "viClose",    "viClose",  "viClose"};
     QCOMPARE(calls, expected);
     const std::vector<simbench::CallRecord> finds = simbench::callLog("viFindRsrc");
     QCOMPARE(QString::fromStdString(finds.front().args.front()),
@@ -242,17 +269,17 @@ void TestAutoSearch::failures_data()
     const ModuleDescription supply = hit(ModuleTypeKT220, "TCPIP0::10.0.0.5::INSTR", 1);
     QTest::newRow("no resource manager") << "viOpenDefaultRM" << 1 << QVector<ModuleDescription>();
     QTest::newRow("resource search fails") << "viFindRsrc" << 1 << QVector<ModuleDescription>();
-    QTest::newRow("find next fails") << "viFindNext" << 1 << QVector<ModuleDescription> { rv31, kw7 };
+    QTest::newRow("find next fails") << "viFindNext" << 1 << QVector<ModuleDescription> {rv31, kw7};
     QTest::newRow("first resource cannot be opened")
-            << "viOpen" << 1 << QVector<ModuleDescription> { supply };
+            << "viOpen" << 1 << QVector<ModuleDescription> {supply};
     QTest::newRow("interface type unreadable")
-            << "viGetAttribute" << 1 << QVector<ModuleDescription> { supply };
+            << "viGetAttribute" << 1 << QVector<ModuleDescription> {supply};
     QTest::newRow("carrier driver cannot open")
-            << "zqtavrin_init" << 1 << QVector<ModuleDescription> { supply };
-    QTest::newRow("slot query fails") << "zqtavrin_m_type_q" << 2
-                                      << QVector<ModuleDescription> { kw7, supply };
+            << "zqtavrin_init" << 1 << QVector<ModuleDescription> {supply};
+    QTest::newRow("slot query fails")
+            << "zqtavrin_m_type_q" << 2 << QVector<ModuleDescription> {kw7, supply};
     QTest::newRow("identification query fails")
-            << "viQueryf" << 1 << QVector<ModuleDescription> { rv31, kw7 };
+            << "viQueryf" << 1 << QVector<ModuleDescription> {rv31, kw7};
 }
 
 void TestAutoSearch::failures()
@@ -302,36 +329,27 @@ void TestAutoSearch::runsOnThePoolAndReportsQueued()
 {
     QVERIFY(simbench::loadBenchText(benchText));
     AutoSearch search;
-    QThread *searchThread = nullptr;
-    QThread *deliveredOn = nullptr;
-    connect(&search, &AutoSearch::found, &search, [&] { searchThread = QThread::currentThread(); },
-            Qt::DirectConnection);
-    QObject receiver;
-    connect(&search, &AutoSearch::autoSearchFinished, &receiver,
-            [&] { deliveredOn = QThread::currentThread(); });
-    QSignalSpy found(&search, &AutoSearch::found);
-    QSignalSpy finished(&search, &AutoSearch::autoSearchFinished);
+    QueuedReceiver receiver(search);
     search.find();
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.finished.count(), 1, 20000);
     QVERIFY(QThreadPool::globalInstance()->waitForDone(20000));
     QCoreApplication::processEvents();
-    QCOMPARE(found.count(), 6);
-    QCOMPARE(finished.count(), 1);
-    QVERIFY(searchThread && searchThread != QThread::currentThread());
-    QCOMPARE(deliveredOn, QThread::currentThread());
-    QCOMPARE(finished.first().first().value<QVector<ModuleDescription>>().count(), 6);
+    QCOMPARE(receiver.found.count(), 6);
+    QCOMPARE(receiver.finished.count(), 1);
+    QCOMPARE(receiver.finished.first(), receiver.found);
+    QVERIFY(receiver.onGuiThread);
+    QVERIFY(receiver.searchThread && receiver.searchThread != QThread::currentThread());
 }
 
 void TestAutoSearch::simulatorReports()
 {
-    QList<ModuleTypes> types = { ModuleTypeKW7, ModuleTypeHX9, ModuleTypeRV31, ModuleTypeKT220 };
+    QList<ModuleTypes> types = {ModuleTypeKW7, ModuleTypeHX9, ModuleTypeRV31, ModuleTypeKT220};
     for (int i = 0; i < 5; ++i)
         types << ModuleTypeHX2;
     AutoSearchSimulator simulator(types);
-    QSignalSpy found(&simulator, &AutoSearch::found);
-    QSignalSpy finished(&simulator, &AutoSearch::autoSearchFinished);
+    QueuedReceiver receiver(simulator);
     simulator.find();
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.finished.count(), 1, 20000);
 
     QVector<ModuleDescription> expected;
     for (int i = 0; i < types.count(); ++i)
@@ -339,10 +357,9 @@ void TestAutoSearch::simulatorReports()
                         (i % 8) + 1);
     QCOMPARE(expected.at(8).resource, QStringLiteral("SIM::9::INSTR"));
     QCOMPARE(expected.at(8).position, 1);
-    QCOMPARE(finished.first().first().value<QVector<ModuleDescription>>(), expected);
-    QCOMPARE(found.count(), types.count());
-    for (int i = 0; i < found.count(); ++i)
-        QCOMPARE(found.at(i).first().value<ModuleDescription>(), expected.at(i));
+    QCOMPARE(receiver.finished.first(), expected);
+    QCOMPARE(receiver.found, expected);
+    QVERIFY(receiver.onGuiThread);
     // The simulator touches neither VISA nor a driver.
     QVERIFY(simbench::callLog().empty());
 }
@@ -350,10 +367,11 @@ void TestAutoSearch::simulatorReports()
 void TestAutoSearch::simulatorPausesBeforeEachReport()
 {
     // Only lower bounds: a sleep never ends early, however loaded the machine is.
-    AutoSearchSimulator simulator({ ModuleTypeKW7, ModuleTypeRV31 });
+    AutoSearchSimulator simulator({ModuleTypeKW7, ModuleTypeRV31});
     QElapsedTimer clock;
     QList<qint64> at;
-    connect(&simulator, &AutoSearch::found, &simulator, [&] { at << clock.elapsed(); },
+    connect(
+            &simulator, &AutoSearch::found, &simulator, [&] { at << clock.elapsed(); },
             Qt::DirectConnection);
     clock.start();
     simulator.FindVISAinstruments();

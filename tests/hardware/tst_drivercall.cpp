@@ -26,8 +26,7 @@ class FailingModule : public ModuleInterface
 public:
     explicit FailingModule(DriverErrorTrace trace)
         : m_trace(trace)
-    {
-    }
+    { }
 
     int callStatus = 0;
     QByteArray driverText;
@@ -37,7 +36,10 @@ public:
 protected:
     int performInit() override
     {
+        // One line: the standard-output line names the line of the call.
+        // clang-format off
         callLine = __LINE__; if (PRALUNE_DRIVER_FAILED(callStatus)) return status();
+        // clang-format on
         return 0;
     }
     int performSelftest() override { return 0; }
@@ -49,9 +51,12 @@ protected:
     void performErrorMessage(int status) override
     {
         ++errorMessageCalls;
-        reportDriverError(this, status, [this](char *buffer) {
-            std::strncpy(buffer, driverText.constData(), driverErrorMessageBufferSize);
-        }, m_trace);
+        reportDriverError(
+                this, status,
+                [this](char *buffer) {
+                    std::strncpy(buffer, driverText.constData(), driverErrorMessageBufferSize);
+                },
+                m_trace);
     }
 
 private:
@@ -202,8 +207,8 @@ void TestDriverCall::traceLevels()
     logger.fatal(QStringLiteral("d"), QStringLiteral("src"));
     logger.log(QStringLiteral("hidden"), TraceLoggerNoOutput);
     logger.fileLog(QStringLiteral("hidden"), QStringLiteral("src"));
-    const std::vector<std::string> expected
-            = { "(II)  KT220_1: a", "(WW)  b", "(EE)  x", "(FF)  src: d" };
+    const std::vector<std::string> expected = {"(II)  KT220_1: a", "(WW)  b", "(EE)  x",
+                                               "(FF)  src: d"};
     QCOMPARE(simbench::traceLines(), expected);
 }
 

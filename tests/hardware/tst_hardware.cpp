@@ -1,14 +1,15 @@
 #include "hardware/hardware.h"
+#include "hardware/mezzanineslot.h"
 #include "hardware/modulecollection.h"
 #include "hardware/modules/tavrin/tavrinmodule.h"
 
 #include "simbench/simcontrol.h"
 #include "support/scriptedmodule.h"
 
-#include <QMutex>
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
+#include <mutex>
 
 #include <set>
 #include <string>
@@ -33,7 +34,7 @@ slot2 = 0x20
 )";
 
 // Every hook run, in the order the pool threads ran them.
-QMutex journalMutex;
+std::mutex journalMutex;
 QStringList journal;
 
 // A module that behaves as the module classes do towards the hardware object: a mezzanine
@@ -87,7 +88,7 @@ protected:
 private:
     void note(const QString &what)
     {
-        QMutexLocker locker(&journalMutex);
+        std::lock_guard<std::mutex> locker(journalMutex);
         journal << name() + QLatin1Char(':') + what;
     }
 };
@@ -110,6 +111,8 @@ private slots:
     void closeFailureIsReported();
     void closeSkipsModulesNotOpen();
     void carrierHooks();
+    void mezzanineSlotCheck_data();
+    void mezzanineSlotCheck();
 
 private:
     BenchModule *add(const QString &prefix, const QString &base, const QString &path,
@@ -140,26 +143,31 @@ void TestHardware::cleanup()
 
 void TestHardware::noCarrierNoWork()
 {
-    BenchModule *supply = add(QStringLiteral("KT220"), QStringLiteral("LXI"),
-                              QStringLiteral("TCPIP0::1::INSTR"));
+    BenchModule *supply =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
     Hardware hardware;
     QVERIFY(hardware.initializeBaseModules());
     QCOMPARE(hardware.baseModuleCount(), 0);
     QVERIFY(simbench::callLog().empty());
     QVERIFY(hardware.initializeModules());
-    QCOMPARE(supply->calls(), (QStringList { "performInit", "performSelftest" }));
+    QCOMPARE(supply->calls(), (QStringList {"performInit", "performSelftest"}));
     QCOMPARE(int(supply->state()), 2);
 }
 
 void TestHardware::initializeAndClose()
 {
     // Collection order mixes carriers and stand-alone instruments on purpose.
-    BenchModule *b1 = add(QStringLiteral("KW7"), QStringLiteral("VXI"), QString::fromLatin1(carrierB), 1);
-    BenchModule *supply1 = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
-    BenchModule *a1 = add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 1);
-    BenchModule *b2 = add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierB), 2);
-    BenchModule *supply2 = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
-    const QList<BenchModule *> modules = { b1, supply1, a1, b2, supply2 };
+    BenchModule *b1 =
+            add(QStringLiteral("KW7"), QStringLiteral("VXI"), QString::fromLatin1(carrierB), 1);
+    BenchModule *supply1 =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
+    BenchModule *a1 =
+            add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 1);
+    BenchModule *b2 =
+            add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierB), 2);
+    BenchModule *supply2 =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
+    const QList<BenchModule *> modules = {b1, supply1, a1, b2, supply2};
 
     QObject receiver;
     QList<QPair<QString, int>> received;
@@ -167,7 +175,7 @@ void TestHardware::initializeAndClose()
     for (BenchModule *module : modules) {
         connect(module, &ModuleInterface::stateChanged, &receiver,
                 [&, module](ModuleInterface::ModuleState state) {
-                    received.append({ module->name(), int(state) });
+                    received.append({module->name(), int(state)});
                     allOnGuiThread &= QThread::currentThread() == qApp->thread();
                 });
     }
@@ -190,13 +198,13 @@ void TestHardware::initializeAndClose()
     std::set<std::string> initialized;
     for (const simbench::CallRecord &call : simbench::callLog("zqtavrin_init"))
         initialized.insert(call.args.front());
-    QCOMPARE(initialized, (std::set<std::string> { carrierA, carrierB }));
-    for (TavrinModule *carrier : { carrierOfA, carrierOfB }) {
+    QCOMPARE(initialized, (std::set<std::string> {carrierA, carrierB}));
+    for (TavrinModule *carrier : {carrierOfA, carrierOfB}) {
         QStringList own;
         for (const simbench::CallRecord &call : log)
             if (call.session == carrier->handle())
                 own << QString::fromStdString(call.function);
-        QCOMPARE(own, QStringList { "zqtavrin_self_test" });
+        QCOMPARE(own, QStringList {"zqtavrin_self_test"});
     }
     QCOMPARE(int(b1->state()), 1);
     QCOMPARE(int(a1->state()), 1);
@@ -207,7 +215,7 @@ void TestHardware::initializeAndClose()
 
     QVERIFY(hardware.initializeModules());
     for (BenchModule *module : modules) {
-        QCOMPARE(module->calls(), (QStringList { "performInit", "performSelftest" }));
+        QCOMPARE(module->calls(), (QStringList {"performInit", "performSelftest"}));
         QCOMPARE(int(module->state()), 2);
         QVERIFY(module->initThread != qApp->thread());
     }
@@ -241,44 +249,53 @@ void TestHardware::initializeAndClose()
 
 void TestHardware::carrierInitFailure()
 {
-    BenchModule *a1 = add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 1);
-    BenchModule *a2 = add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 2);
+    BenchModule *a1 =
+            add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 1);
+    BenchModule *a2 =
+            add(QStringLiteral("RV31"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 2);
     simbench::failCall("zqtavrin_init", 1, int32_t(0xBFFF0015u));
-    Hardware hardware;
-    hardware.initializeBaseModules();
-    TavrinModule *carrier = hardware.baseModule(QString::fromLatin1(carrierA));
-    QCOMPARE(int(carrier->state()), 1);
-    QCOMPARE(carrier->handle(), 0u);
-    QCOMPARE(carrier->errorString(), QStringLiteral("Timeout expired before operation completed"));
-    QVERIFY(simbench::callLog("zqtavrin_self_test").empty());
-    // The carrier reports no trace line.
-    QVERIFY(simbench::traceLines().empty());
-    QCOMPARE(int(a1->state()), 1);
-    QCOMPARE(int(a2->state()), 1);
+    {
+        Hardware hardware;
+        hardware.initializeBaseModules();
+        TavrinModule *carrier = hardware.baseModule(QString::fromLatin1(carrierA));
+        QCOMPARE(int(carrier->state()), 1);
+        QCOMPARE(carrier->handle(), 0u);
+        QCOMPARE(carrier->errorString(),
+                 QStringLiteral("Timeout expired before operation completed"));
+        QVERIFY(simbench::callLog("zqtavrin_self_test").empty());
+        // The carrier reports no trace line.
+        QVERIFY(simbench::traceLines().empty());
+        QCOMPARE(int(a1->state()), 1);
+        QCOMPARE(int(a2->state()), 1);
 
-    QSignalSpy failed(a1, &ModuleInterface::stateChanged);
-    hardware.initializeModules();
-    for (BenchModule *module : { a1, a2 }) {
-        QCOMPARE(module->calls(), QStringList { "performInit" }); // no self test after a failure
-        QCOMPARE(int(module->state()), 1);
-        QCOMPARE(module->errorString(), QStringLiteral("no carrier session"));
+        QSignalSpy failed(a1, &ModuleInterface::stateChanged);
+        hardware.initializeModules();
+        for (BenchModule *module : {a1, a2}) {
+            QCOMPARE(module->calls(), QStringList {"performInit"}); // no self test after a failure
+            QCOMPARE(int(module->state()), 1);
+            QCOMPARE(module->errorString(), QStringLiteral("no carrier session"));
+        }
+        QTRY_COMPARE(failed.count(), 1);
+        QCOMPARE(failed.first().first().value<ModuleInterface::ModuleState>(),
+                 ModuleInterface::NotInitialized);
+
+        // Nothing is open: nothing is closed.
+        hardware.closeModules();
+        hardware.closeBaseModules();
+        QVERIFY(simbench::callLog("zqtavrin_close").empty());
+        QCOMPARE(a1->calls(), QStringList {"performInit"});
+        // Only the resource manager the failed carrier opened is left; it goes with the carrier.
+        QCOMPARE(simbench::openSessionCount(), 1);
     }
-    QTRY_COMPARE(failed.count(), 1);
-    QCOMPARE(failed.first().first().value<ModuleInterface::ModuleState>(),
-             ModuleInterface::NotInitialized);
-
-    // Nothing is open: nothing is closed.
-    hardware.closeModules();
-    hardware.closeBaseModules();
-    QVERIFY(simbench::callLog("zqtavrin_close").empty());
-    QCOMPARE(a1->calls(), QStringList { "performInit" });
+    QCOMPARE(simbench::openSessionCount(), 0);
 }
 
 void TestHardware::mezzanineWithoutCarrierTaskIsSkipped()
 {
     Hardware hardware;
     hardware.initializeBaseModules();
-    BenchModule *late = add(QStringLiteral("HX2"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 3);
+    BenchModule *late =
+            add(QStringLiteral("HX2"), QStringLiteral("VXI"), QString::fromLatin1(carrierA), 3);
     QSignalSpy states(late, &ModuleInterface::stateChanged);
     hardware.initializeModules();
     QVERIFY(late->calls().isEmpty());
@@ -304,8 +321,10 @@ void TestHardware::secondCallReusesCarriers()
 
 void TestHardware::closeFailureIsReported()
 {
-    BenchModule *failing = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
-    BenchModule *next = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
+    BenchModule *failing =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
+    BenchModule *next =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
     failing->script(QStringLiteral("performClose"), -5);
     Hardware hardware;
     hardware.initializeModules();
@@ -321,9 +340,12 @@ void TestHardware::closeFailureIsReported()
 
 void TestHardware::closeSkipsModulesNotOpen()
 {
-    BenchModule *started = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
-    BenchModule *failedSelftest = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
-    BenchModule *noSession = add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::3::INSTR"));
+    BenchModule *started =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::1::INSTR"));
+    BenchModule *failedSelftest =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::2::INSTR"));
+    BenchModule *noSession =
+            add(QStringLiteral("KT220"), QStringLiteral("LXI"), QStringLiteral("TCPIP0::3::INSTR"));
     started->setState(ModuleInterface::Started);
     started->setHandle(5);
     failedSelftest->setState(ModuleInterface::NotInitialized);
@@ -331,7 +353,7 @@ void TestHardware::closeSkipsModulesNotOpen()
     noSession->setState(ModuleInterface::Configured);
     Hardware hardware;
     hardware.closeModules();
-    QCOMPARE(started->calls(), QStringList { "performClose" });
+    QCOMPARE(started->calls(), QStringList {"performClose"});
     QVERIFY(failedSelftest->calls().isEmpty());
     QCOMPARE(failedSelftest->handle(), 6u);
     QVERIFY(noSession->calls().isEmpty());
@@ -377,6 +399,62 @@ void TestHardware::carrierHooks()
     QCOMPARE(carrier.close(), 0);
     QCOMPARE(carrier.handle(), 0u);
     QCOMPARE(simbench::openSessionCount(), 0);
+}
+
+void TestHardware::mezzanineSlotCheck_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("withCarrier");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("errorSignals");
+
+    QTest::newRow("the expected module") << 2 << true << 0 << QString() << 0;
+    QTest::newRow("empty slot") << 3 << true << -1
+                                << QStringLiteral("Module RV31_1 not found at 3 slot") << 0;
+    QTest::newRow("another module")
+            << 1 << true << -1
+            << QStringLiteral("Module at 1 slot isn't RV31_1, found module has module code 66")
+            << 0;
+    QTest::newRow("code with the sign bit")
+            << 4 << true << -1
+            << QStringLiteral("Module at 4 slot isn't RV31_1, found module has module code -32736")
+            << 0;
+    QTest::newRow("no carrier session") << 2 << false << 1 << QStringLiteral("scripted error") << 1;
+}
+
+void TestHardware::mezzanineSlotCheck()
+{
+    QFETCH(int, position);
+    QFETCH(bool, withCarrier);
+    QFETCH(int, result);
+    QFETCH(QString, text);
+    QFETCH(int, errorSignals);
+
+    simbench::setSlotModule(carrierB, 4, 0x8020);
+    TavrinModule carrier;
+    carrier.setPath(QString::fromLatin1(carrierB));
+    QCOMPARE(carrier.init(), 0);
+
+    ScriptedModule module(QStringLiteral("RV31"));
+    module.setType(ModuleTypeRV31);
+    module.setName(QStringLiteral("RV31_1"));
+    module.setPosition(position);
+    module.setMainHandle(withCarrier ? carrier.handle() : 0);
+    QSignalSpy errors(&module, &ModuleInterface::errorOccured);
+    const int status = checkMezzanineSlot(&module, qint16(mezzanineModuleCode(ModuleTypeRV31)),
+                                          PRALUNE_CALL_SITE);
+    if (result > 0) {
+        // The carrier driver's own failure: the error path with its status.
+        QVERIFY(status < 0);
+        QCOMPARE(module.status(), status);
+        QVERIFY(module.errorString().startsWith(text));
+    } else {
+        QCOMPARE(status, result);
+        QCOMPARE(module.errorString(), text);
+    }
+    QCOMPARE(errors.count(), errorSignals);
+    carrier.close();
 }
 
 QTEST_GUILESS_MAIN(TestHardware)

@@ -44,7 +44,7 @@ void TestModuleCollection::namesAndIdsInOneCall()
     QSignalSpy added(&collection, &ModuleCollection::added);
     auto *a = new ScriptedModule(QStringLiteral("KT220"));
     auto *b = new ScriptedModule(QStringLiteral("KT220"));
-    collection.add(QList<ModuleInterface *> { a, nullptr, b });
+    collection.add(QList<ModuleInterface *> {a, nullptr, b});
 
     QCOMPARE(a->name(), QStringLiteral("KT220_1"));
     QCOMPARE(b->name(), QStringLiteral("KT220_2"));
@@ -53,7 +53,7 @@ void TestModuleCollection::namesAndIdsInOneCall()
     QCOMPARE(a->parent(), &collection);
     QCOMPARE(collection.count(), 2);
     QCOMPARE(added.count(), 1);
-    QCOMPARE(idsOf(added), (QList<int> { 1, 2 }));
+    QCOMPARE(idsOf(added), (QList<int> {1, 2}));
 }
 
 void TestModuleCollection::freedNameAndIdAreReused()
@@ -61,7 +61,7 @@ void TestModuleCollection::freedNameAndIdAreReused()
     ModuleCollection collection;
     auto *first = new ScriptedModule(QStringLiteral("RV31"));
     auto *second = new ScriptedModule(QStringLiteral("RV31"));
-    collection.add(QList<ModuleInterface *> { first, second });
+    collection.add(QList<ModuleInterface *> {first, second});
     collection.remove(first);
 
     auto *third = new ScriptedModule(QStringLiteral("RV31"));
@@ -94,7 +94,7 @@ void TestModuleCollection::takenNameIsReplaced()
     auto *b = new ScriptedModule(QString());
     b->setName(QStringLiteral("same"));
     QSignalSpy renamed(b, &ModuleInterface::nameChanged);
-    collection.add(QList<ModuleInterface *> { a, b });
+    collection.add(QList<ModuleInterface *> {a, b});
     QCOMPARE(a->name(), QStringLiteral("same"));
     // An empty prefix still makes a unique name.
     QCOMPARE(b->name(), QStringLiteral("_1"));
@@ -108,9 +108,9 @@ void TestModuleCollection::emptyAddAndRemoveEmitNothing()
     QSignalSpy aboutToRemove(&collection, &ModuleCollection::aboutToRemove);
     QSignalSpy removed(&collection, &ModuleCollection::removed);
     collection.add(QList<ModuleInterface *>());
-    collection.add(QList<ModuleInterface *> { nullptr });
+    collection.add(QList<ModuleInterface *> {nullptr});
     collection.remove(QList<ModuleInterface *>());
-    collection.remove(QList<ModuleInterface *> { nullptr });
+    collection.remove(QList<ModuleInterface *> {nullptr});
     QCOMPARE(added.count(), 0);
     QCOMPARE(aboutToRemove.count(), 0);
     QCOMPARE(removed.count(), 0);
@@ -121,7 +121,7 @@ void TestModuleCollection::lookups()
     ModuleCollection collection;
     auto *a = new ScriptedModule(QStringLiteral("KW7"));
     auto *b = new ScriptedModule(QStringLiteral("HX9"));
-    collection.add(QList<ModuleInterface *> { a, b });
+    collection.add(QList<ModuleInterface *> {a, b});
     QCOMPARE(collection.byOrder(-1), nullptr);
     QCOMPARE(collection.byOrder(collection.count()), nullptr);
     QCOMPARE(collection.byOrder(1), b);
@@ -142,7 +142,7 @@ void TestModuleCollection::removeDeletesAndDisconnects()
     ModuleCollection collection;
     auto *module = new ScriptedModule(QStringLiteral("KT220"));
     auto *other = new ScriptedModule(QStringLiteral("KT220"));
-    collection.add(QList<ModuleInterface *> { module, other });
+    collection.add(QList<ModuleInterface *> {module, other});
     QPointer<ModuleInterface> watch(module);
 
     int delivered = 0;
@@ -160,8 +160,8 @@ void TestModuleCollection::removeDeletesAndDisconnects()
 
     QVERIFY(watch.isNull());
     QCOMPARE(delivered, 0); // not even its destroyed() reaches a former receiver
-    QCOMPARE(idsOf(aboutToRemove), QList<int> { 1 });
-    QCOMPARE(idsOf(removed), QList<int> { 1 });
+    QCOMPARE(idsOf(aboutToRemove), QList<int> {1});
+    QCOMPARE(idsOf(removed), QList<int> {1});
     QCOMPARE(collection.count(), 1);
     QCOMPARE(collection.byOrder(0), other);
 }
@@ -181,7 +181,7 @@ void TestModuleCollection::removeTouchesOnlyModulesInTheCollection()
     ModuleCollection collection;
     auto *keeper = new ScriptedModule(QStringLiteral("RV31"));
     auto *member = new ScriptedModule(QStringLiteral("RV31"));
-    collection.add(QList<ModuleInterface *> { keeper, member });
+    collection.add(QList<ModuleInterface *> {keeper, member});
     QPointer<ModuleInterface> keeperWatch(keeper);
     QPointer<ModuleInterface> memberWatch(member);
     QSignalSpy removed(&collection, &ModuleCollection::removed);
@@ -199,15 +199,15 @@ void TestModuleCollection::removeTouchesOnlyModulesInTheCollection()
         QCOMPARE(removed.count(), 1);
         QCOMPARE(collection.count(), 1);
     } else if (stray == QLatin1String("listed twice")) {
-        collection.remove(QList<ModuleInterface *> { member, member });
+        collection.remove(QList<ModuleInterface *> {member, member});
         QCOMPARE(removed.count(), 1);
-        QCOMPARE(idsOf(removed), QList<int> { 2 });
+        QCOMPARE(idsOf(removed), QList<int> {2});
         QCOMPARE(collection.count(), 1);
     } else {
         // An object outside the collection that carries the id of one inside it.
         ScriptedModule lookalike(QStringLiteral("RV31"));
         lookalike.setId(member->id());
-        collection.remove(QList<ModuleInterface *> { &lookalike });
+        collection.remove(QList<ModuleInterface *> {&lookalike});
         QCOMPARE(removed.count(), 0);
         QVERIFY(!memberWatch.isNull());
         QCOMPARE(collection.count(), 2);
@@ -221,13 +221,13 @@ void TestModuleCollection::resetRemovesEverything()
     ModuleCollection collection;
     QPointer<ModuleInterface> a(new ScriptedModule(QStringLiteral("A")));
     QPointer<ModuleInterface> b(new ScriptedModule(QStringLiteral("B")));
-    collection.add(QList<ModuleInterface *> { a, b });
+    collection.add(QList<ModuleInterface *> {a, b});
     QSignalSpy removed(&collection, &ModuleCollection::removed);
     collection.reset();
     QCOMPARE(collection.count(), 0);
     QVERIFY(a.isNull() && b.isNull());
     QCOMPARE(removed.count(), 1);
-    QCOMPARE(idsOf(removed), (QList<int> { 1, 2 }));
+    QCOMPARE(idsOf(removed), (QList<int> {1, 2}));
 }
 
 void TestModuleCollection::setStateByPath()
@@ -243,7 +243,7 @@ void TestModuleCollection::setStateByPath()
     auto *otherCase = new ScriptedModule(QStringLiteral("M"));
     otherCase->setPath(QStringLiteral("vxi0::1::INSTR"));
     otherCase->setBase(QStringLiteral("VXI"));
-    collection.add(QList<ModuleInterface *> { onCarrier, otherBase, otherCase });
+    collection.add(QList<ModuleInterface *> {onCarrier, otherBase, otherCase});
     QSignalSpy states(onCarrier, &ModuleInterface::stateChanged);
 
     collection.setStateByPath(carrier, QStringLiteral("VXI"), 1);

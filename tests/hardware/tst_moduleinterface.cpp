@@ -35,13 +35,13 @@ namespace {
 int callWrapper(ModuleInterface &module, const QString &operation)
 {
     static const QHash<QString, std::function<int(ModuleInterface &)>> wrappers = {
-        { QStringLiteral("init"), [](ModuleInterface &m) { return m.init(); } },
-        { QStringLiteral("selftest"), [](ModuleInterface &m) { return m.selftest(); } },
-        { QStringLiteral("configure"), [](ModuleInterface &m) { return m.configure(); } },
-        { QStringLiteral("start"), [](ModuleInterface &m) { return m.start(); } },
-        { QStringLiteral("stop"), [](ModuleInterface &m) { return m.stop(); } },
-        { QStringLiteral("close"), [](ModuleInterface &m) { return m.close(); } },
-        { QStringLiteral("reset"), [](ModuleInterface &m) { return m.reset(); } },
+            {QStringLiteral("init"), [](ModuleInterface &m) { return m.init(); }},
+            {QStringLiteral("selftest"), [](ModuleInterface &m) { return m.selftest(); }},
+            {QStringLiteral("configure"), [](ModuleInterface &m) { return m.configure(); }},
+            {QStringLiteral("start"), [](ModuleInterface &m) { return m.start(); }},
+            {QStringLiteral("stop"), [](ModuleInterface &m) { return m.stop(); }},
+            {QStringLiteral("close"), [](ModuleInterface &m) { return m.close(); }},
+            {QStringLiteral("reset"), [](ModuleInterface &m) { return m.reset(); }},
     };
     return wrappers.value(operation)(module);
 }
@@ -68,25 +68,28 @@ void TestModuleInterface::wrapper_data()
     const QList<int> none;
     // operation, state before, hook result, hook runs, state after, stateChanged, handles 0
     QTest::newRow("init success is silent") << "init" << 0 << 0 << true << 2 << none << false;
-    QTest::newRow("init failure") << "init" << 0 << -5 << true << 1 << QList<int>{ 1 } << false;
+    QTest::newRow("init failure") << "init" << 0 << -5 << true << 1 << QList<int> {1} << false;
     QTest::newRow("init warning is a failure")
-            << "init" << 0 << 3 << true << 1 << QList<int>{ 1 } << false;
+            << "init" << 0 << 3 << true << 1 << QList<int> {1} << false;
     QTest::newRow("init second failure signals again")
-            << "init" << 1 << -5 << true << 1 << QList<int>{ 1 } << false;
-    QTest::newRow("init from state 1 runs the hook") << "init" << 1 << 0 << true << 2 << none << false;
+            << "init" << 1 << -5 << true << 1 << QList<int> {1} << false;
+    QTest::newRow("init from state 1 runs the hook")
+            << "init" << 1 << 0 << true << 2 << none << false;
     QTest::newRow("init when initialized does nothing")
             << "init" << 2 << -5 << false << 2 << none << false;
     QTest::newRow("init when configured runs the hook")
             << "init" << 3 << 0 << true << 2 << none << false;
 
-    QTest::newRow("selftest success") << "selftest" << 1 << 0 << true << 2 << QList<int>{ 2 } << false;
+    QTest::newRow("selftest success")
+            << "selftest" << 1 << 0 << true << 2 << QList<int> {2} << false;
     QTest::newRow("selftest success when ready signals again")
-            << "selftest" << 2 << 0 << true << 2 << QList<int>{ 2 } << false;
-    QTest::newRow("selftest failure") << "selftest" << 2 << -1 << true << 1 << QList<int>{ 1 } << false;
+            << "selftest" << 2 << 0 << true << 2 << QList<int> {2} << false;
+    QTest::newRow("selftest failure")
+            << "selftest" << 2 << -1 << true << 1 << QList<int> {1} << false;
     QTest::newRow("selftest failure in state 1")
-            << "selftest" << 1 << -1 << true << 1 << QList<int>{ 1 } << false;
+            << "selftest" << 1 << -1 << true << 1 << QList<int> {1} << false;
     QTest::newRow("selftest warning is a failure")
-            << "selftest" << 2 << 4 << true << 1 << QList<int>{ 1 } << false;
+            << "selftest" << 2 << 4 << true << 1 << QList<int> {1} << false;
 
     QTest::newRow("configure success") << "configure" << 2 << 0 << true << 3 << none << false;
     QTest::newRow("configure warning") << "configure" << 2 << 2 << true << 1 << none << false;
@@ -125,7 +128,7 @@ void TestModuleInterface::wrapper()
     const int result = callWrapper(module, operation);
 
     QCOMPARE(result, hookCalled ? hookResult : 0);
-    QCOMPARE(module.calls(), hookCalled ? QStringList { hookOf(operation) } : QStringList());
+    QCOMPARE(module.calls(), hookCalled ? QStringList {hookOf(operation)} : QStringList());
     QCOMPARE(int(module.state()), expectedState);
     QList<int> signalled;
     for (const QList<QVariant> &arguments : qAsConst(spy))
@@ -246,7 +249,7 @@ void TestModuleInterface::stateChangedCrossesThreads()
     task.waitForFinished();
     // Delivered by the event loop, not on the pool thread.
     QVERIFY(received.isEmpty());
-    QTRY_COMPARE(received, QList<int>{ 2 });
+    QTRY_COMPARE(received, QList<int> {2});
     QCOMPARE(receivedOn, QThread::currentThread());
 }
 

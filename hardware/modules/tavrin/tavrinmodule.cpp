@@ -99,7 +99,8 @@ int TavrinModule::performClose()
 void TavrinModule::performErrorMessage(int status)
 {
     const ViSession session = handle();
-    reportDriverError(this, status, [session, status](char *buffer) {
-        zqtavrin_error_message(session, status, buffer);
-    }, DriverErrorTrace::None);
+    reportDriverError(
+            this, status,
+            [session, status](char *buffer) { zqtavrin_error_message(session, status, buffer); },
+            DriverErrorTrace::None);
 }

@@ -3,8 +3,7 @@
 ScriptedModule::ScriptedModule(const QString &prefix, QObject *parent)
     : ModuleInterface(parent)
     , m_prefix(prefix)
-{
-}
+{ }
 
 int ScriptedModule::run(const QString &hook)
 {
