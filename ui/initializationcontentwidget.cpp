@@ -129,8 +129,15 @@ void InitializationContentWidget::setActionButton(const QString &text,
                                                   void (InitializationContentWidget::*slot)())
 {
     ui->actionPushButton->setText(text);
-    ui->actionPushButton->disconnect();
+    dropActionConnections();
     connect(ui->actionPushButton, &QPushButton::clicked, this, slot);
+}
+
+// Only the button's click: a blanket disconnect() would also cut the destroyed() connections
+// through which the style forgets the button, leaving it a dangling pointer to a dead widget.
+void InitializationContentWidget::dropActionConnections()
+{
+    disconnect(ui->actionPushButton, &QPushButton::clicked, nullptr, nullptr);
 }
 
 void InitializationContentWidget::searchFinished(QVector<ModuleDescription> modules)
@@ -187,7 +194,7 @@ void InitializationContentWidget::initializeModules()
         ui->actionPushButton->hide();
     } else {
         m_stage = Stage::PartlyInitialized;
-        ui->actionPushButton->disconnect();
+        dropActionConnections();
         ui->actionPushButton->setText(tr("Start working with devices"));
         ui->actionPushButton->show();
         ui->actionPushButton->setFocus(Qt::OtherFocusReason);

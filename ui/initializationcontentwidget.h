@@ -44,6 +44,7 @@ private:
 
     void startInitialization();
     void createAutosearch();
+    void dropActionConnections();
     void setActionButton(const QString &text, void (InitializationContentWidget::*slot)());
     void applyStageTexts();
 

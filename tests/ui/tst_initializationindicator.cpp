@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
 
@@ -53,6 +54,7 @@ private slots:
     void checkBoxUntilBusy()
     {
         InitializationIndicatorWidget indicator;
+        indicator.show();
         QSignalSpy spy(&indicator, &InitializationIndicatorWidget::stateChanged);
         indicator.setChecked(false); // already unchecked: nothing to report
         QCOMPARE(spy.count(), 0);

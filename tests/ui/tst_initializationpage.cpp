@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 #include <QTranslator>
@@ -155,6 +156,21 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!actionButton(page)->isHidden(), searchTimeoutMs);
     }
 
+    // The page re-wires its action button several times; the style must still be able to
+    // forget the button when the page goes, or the next theme change reads a dead widget.
+    void themeChangeAfterThePageIsGone()
+    {
+        qApp->setStyleSheet(sheet(QStringLiteral("dark")));
+        {
+            InitializationContentWidget page;
+            page.show();
+            QTRY_VERIFY_WITH_TIMEOUT(actionButton(page)->isVisible(), searchTimeoutMs);
+            QTest::mouseClick(actionButton(page), Qt::LeftButton);
+        }
+        qApp->setStyleSheet(sheet(QStringLiteral("light")));
+        qApp->setStyleSheet(QString());
+    }
+
     // Not a check: pictures of the page in both themes for a person to look at.
     void screenshots()
     {
@@ -169,8 +185,10 @@ private slots:
             page.show();
             QTRY_VERIFY_WITH_TIMEOUT(actionButton(page)->isVisible(), searchTimeoutMs);
             indicator(page, 1)->setChecked(false);
+            QTest::qWait(50);
             page.grab().save(dir + "/initialization-found-" + theme + ".png");
             QTest::mouseClick(actionButton(page), Qt::LeftButton);
+            QTest::qWait(50);
             page.grab().save(dir + "/initialization-done-" + theme + ".png");
             ModuleCollection::instance().reset();
         }
