@@ -287,7 +287,7 @@ void writeIconSources()
         {"arrow_up", "keyboard_arrow_up"}, {"auto_start_mode", "autorenew"}, {"close", "close"},
         {"cursor_settings", "tune"}, {"delayed_start_mode", "timer"}, {"expand_arrow", "expand_more"},
         {"export", "save_alt"}, {"fullscreen", "fullscreen"}, {"graph_zoom_out", "zoom_out"},
-        {"ic_check", "check"}, {"ic_close", "cancel"}, {"immediate_start_mode", "play_arrow"},
+        {"immediate_start_mode", "play_arrow"},
         {"linked_range_slider", "link"}, {"measurment", "straighten"}, {"normal_start_mode", "repeat"},
         {"on_trigger_start_mode", "flash_on"}, {"power", "power_settings_new"},
         {"save_picture", "photo_camera"}, {"settings", "settings"}, {"single_start_mode", "looks_one"},
@@ -295,6 +295,10 @@ void writeIconSources()
     };
     for (const Glyph &g : control)
         writeFile(QString("icons/control/%1.svg").arg(g.file), svgOf(glyph(g.glyph)));
+    // Result marks keep their meaning's colour in both themes: they sit on tables, whose
+    // ground is light in either theme.
+    writeFile("icons/control/ic_check.svg", svgOf(glyph("check_circle"), "#4CAF50"));
+    writeFile("icons/control/ic_close.svg", svgOf(glyph("cancel"), "#F44336"));
     writeFile("icons/control/channel1_label.svg", svgOf(framedLabel("1"), "@FG@", true));
     writeFile("icons/control/channel2_label.svg", svgOf(framedLabel("2"), "@FG@", true));
     writeFile("icons/control/channel3_label.svg", svgOf(framedLabel("M"), "@FG@", true));
@@ -430,9 +434,10 @@ void writeBusyIndicator()
     writeFile("icons/busy-indicator.gif", gifAnimation(images, palette, 8));
 }
 
+// The images below are cut-outs (rings, marks knocked out of discs).
 QByteArray coloured(QPainterPath path, const QString &colour)
 {
-    return svgOf(path, colour);
+    return svgOf(path, colour, true);
 }
 
 void writeImages()
