@@ -1,0 +1,237 @@
+// The analysis module as the evaluations use it: loaded by name from beside the program,
+// its three functions found by their export names, results checked against the known
+// parameters of synthetic waveforms.
+#include "nianlys.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+constexpr double Pi = 3.14159265358979323846;
+
+// Repeats one period (given as a function of the sample index within it) n times.
+template<typename F>
+std::vector<double> periodic(int period, int periods, F shape)
+{
+    std::vector<double> x;
+    for (int k = 0; k < period * periods; ++k)
+        x.push_back(shape(k % period));
+    return x;
+}
+
+// Low for 60 samples, a 20-sample rise to 3 V, high for 80, a 40-sample fall: period 200.
+double trapezoid(int k)
+{
+    if (k < 60)
+        return 0.0;
+    if (k < 80)
+        return 3.0 * (k - 60) / 20.0;
+    if (k < 160)
+        return 3.0;
+    return 3.0 - 3.0 * (k - 160) / 40.0;
+}
+
+struct PulseParam
+{
+    double r[8] = {};
+    int32_t index[4] = {};
+    double slope = 0.0;
+    int32_t status = 0;
+};
+
+struct PulseMeas
+{
+    double period = 0.0, width = 0.0, duty = 0.0;
+    int32_t status = 0;
+};
+} // namespace
+
+class TestAnalysisLibrary : public QObject
+{
+    Q_OBJECT
+
+private:
+    QLibrary m_library;
+    NianlysPulseParamFunction m_pulseParam = nullptr;
+    NianlysPulseMeasFunction m_pulseMeas = nullptr;
+    NianlysCycleRmsAverageFunction m_cycle = nullptr;
+
+    PulseParam pulseParam(const std::vector<double> &x)
+    {
+        PulseParam p;
+        p.status = m_pulseParam(x.data(), int32_t(x.size()), &p.r[0], &p.r[1], &p.r[2], &p.r[3],
+                                &p.r[4], &p.r[5], &p.r[6], &p.r[7], &p.index[0], &p.index[1],
+                                &p.index[2], &p.index[3], &p.slope);
+        return p;
+    }
+    PulseMeas pulseMeas(const std::vector<double> &x, int polarity)
+    {
+        PulseMeas m;
+        double unused[4];
+        m.status = m_pulseMeas(x.data(), int32_t(x.size()), polarity, 1, 90.0, 50.0, 10.0, 1, 2,
+                               256, &m.period, &m.width, &m.duty, &unused[0], &unused[1],
+                               &unused[2], &unused[3]);
+        return m;
+    }
+    std::pair<double, double> cycleMeanRms(const std::vector<double> &x)
+    {
+        double mean = 0.0, rms = 0.0, unused[5];
+        m_cycle(x.data(), int32_t(x.size()), 1, 90.0, 50.0, 10.0, 1, 2, 256, &mean, &rms,
+                &unused[0], &unused[1], &unused[2], &unused[3], &unused[4]);
+        return {mean, rms};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_library.setFileName(QCoreApplication::applicationDirPath() + "/" NIANLYS_LIBRARY_NAME);
+        QVERIFY2(m_library.load(), qPrintable(m_library.errorString()));
+        m_pulseParam = reinterpret_cast<NianlysPulseParamFunction>(
+                m_library.resolve(NIANLYS_PULSE_PARAM_EXPORT));
+        m_pulseMeas = reinterpret_cast<NianlysPulseMeasFunction>(
+                m_library.resolve(NIANLYS_PULSE_MEAS_EXPORT));
+        m_cycle = reinterpret_cast<NianlysCycleRmsAverageFunction>(
+                m_library.resolve(NIANLYS_CYCLE_RMS_AVERAGE_EXPORT));
+        QVERIFY(m_pulseParam && m_pulseMeas && m_cycle);
+        QVERIFY(!m_library.resolve("PulseParam")); // only the export names are there
+    }
+
+    void pulseTiming_data()
+    {
+        QTest::addColumn<std::vector<double>>("samples");
+        QTest::addColumn<double>("period");
+        QTest::addColumn<double>("positiveWidth");
+        QTest::newRow("square, 25 % duty")
+                << periodic(100, 10, [](int k) { return k < 25 ? 1.0 : -1.0; }) << 100.0 << 25.0;
+        QTest::newRow("square, 70 % duty, phase shifted")
+                << periodic(40, 12, [](int k) { return (k + 13) % 40 < 28 ? 5.0 : 0.5; }) << 40.0
+                << 28.0;
+        QTest::newRow("trapezoid") << periodic(200, 6, trapezoid) << 200.0 << 110.0;
+        QTest::newRow("sine") << periodic(64, 10, [](int k) {
+            return 0.2 + 1.5 * std::sin(2 * Pi * k / 64);
+        }) << 64.0 << 32.0;
+    }
+    void pulseTiming()
+    {
+        QFETCH(std::vector<double>, samples);
+        QFETCH(double, period);
+        QFETCH(double, positiveWidth);
+        const PulseMeas positive = pulseMeas(samples, 1);
+        const PulseMeas negative = pulseMeas(samples, 0);
+        QCOMPARE(positive.status, 0);
+        QVERIFY2(std::fabs(positive.period - period) <= 1.0,
+                 qPrintable(QString::number(positive.period)));
+        QVERIFY2(std::fabs(positive.width - positiveWidth) <= 1.0,
+                 qPrintable(QString::number(positive.width)));
+        QVERIFY(std::fabs(negative.width - (period - positiveWidth)) <= 1.0);
+        QVERIFY(std::fabs(positive.duty - positiveWidth / period) <= 0.01);
+        QVERIFY(std::fabs(negative.duty - (1.0 - positiveWidth / period)) <= 0.01);
+        QVERIFY(std::fabs(negative.period - period) <= 1.0);
+    }
+
+    void pulseParameters_data()
+    {
+        QTest::addColumn<std::vector<double>>("samples");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("riseSamples");
+        QTest::addColumn<double>("fallSamples");
+        QTest::newRow("trapezoid") << periodic(200, 4, trapezoid) << 3.0 << 0.0 << 16.0 << 32.0;
+        // A step: 10 % to 90 % of it lies within one sample interval.
+        QTest::newRow("square") << periodic(50, 8, [](int k) { return k < 20 ? 2.0 : -1.0; }) << 2.0
+                                << -1.0 << 0.8 << 0.8;
+    }
+    void pulseParameters()
+    {
+        QFETCH(std::vector<double>, samples);
+        QFETCH(double, high);
+        QFETCH(double, low);
+        QFETCH(double, riseSamples);
+        QFETCH(double, fallSamples);
+        const PulseParam p = pulseParam(samples);
+        QCOMPARE(p.status, 0);
+        QCOMPARE(p.r[0], high - low); // amplitude
+        QCOMPARE(p.r[4], high); // state levels
+        QCOMPARE(p.r[5], low);
+        QCOMPARE(p.r[1], low + 0.9 * (high - low)); // reference levels
+        QCOMPARE(p.r[3], low + 0.1 * (high - low));
+        QCOMPARE(p.r[6], 0.0); // no overshoot
+        QCOMPARE(p.r[7], 0.0);
+        QVERIFY(std::fabs(p.index[2] - riseSamples) <= 1.0);
+        QVERIFY(std::fabs(p.index[3] - fallSamples) <= 1.0);
+        // Slope in volts per sample over the 10 % to 90 % span.
+        const double slope = 0.8 * (high - low) / riseSamples;
+        QVERIFY2(std::fabs(p.slope - slope) <= 0.01 * slope, qPrintable(QString::number(p.slope)));
+    }
+
+    void overshootAndUndershoot()
+    {
+        std::vector<double> x = periodic(100, 5, [](int k) { return k < 50 ? 1.0 : 0.0; });
+        x[10] = 1.25; // a spike on a high stretch
+        x[260] = -0.1; // and a dip on a low one
+        const PulseParam p = pulseParam(x);
+        QCOMPARE(p.r[4], 1.0);
+        QCOMPARE(p.r[5], 0.0);
+        QVERIFY(std::fabs(p.r[6] - 0.25) < 1e-12);
+        QVERIFY(std::fabs(p.r[7] - 0.1) < 1e-12);
+    }
+
+    void cycleMeanAndRms_data()
+    {
+        QTest::addColumn<std::vector<double>>("samples");
+        QTest::addColumn<double>("mean");
+        QTest::addColumn<double>("rms");
+        // 10.5 periods: the half period at the end is no whole cycle and stays out.
+        QTest::newRow("sine with offset")
+                << periodic(64, 11, [](int k) { return 0.2 + 1.5 * std::sin(2 * Pi * k / 64); })
+                << 0.2 << std::sqrt(0.04 + 1.5 * 1.5 / 2);
+        QTest::newRow("square, 25 % duty")
+                << periodic(100, 10, [](int k) { return k < 25 ? 1.0 : -1.0; }) << -0.5 << 1.0;
+        QTest::newRow("trapezoid")
+                << periodic(200, 5, trapezoid) << (20 * 1.5 + 80 * 3.0 + 40 * 1.5) / 200.0
+                << std::sqrt((20 * 3.0 + 80 * 9.0 + 40 * 3.0) / 200.0); // ramps: mean of x² is 3
+    }
+    void cycleMeanAndRms()
+    {
+        QFETCH(std::vector<double>, samples);
+        QFETCH(double, mean);
+        QFETCH(double, rms);
+        samples.resize(samples.size() - samples.size() / 22); // cut part of the last period
+        const auto result = cycleMeanRms(samples);
+        QVERIFY2(std::fabs(result.first - mean) <= 0.01 * std::max(1.0, std::fabs(mean)),
+                 qPrintable(QString::number(result.first)));
+        QVERIFY2(std::fabs(result.second - rms) <= 0.01 * rms,
+                 qPrintable(QString::number(result.second)));
+    }
+
+    void degenerateInputs()
+    {
+        // Too few samples: an error, and every result written as 0.
+        const std::vector<double> one {1.0};
+        PulseParam p;
+        std::fill(std::begin(p.r), std::end(p.r), 7.0);
+        p.status = m_pulseParam(one.data(), 0, &p.r[0], &p.r[1], &p.r[2], &p.r[3], &p.r[4], &p.r[5],
+                                &p.r[6], &p.r[7], &p.index[0], &p.index[1], &p.index[2],
+                                &p.index[3], &p.slope);
+        QVERIFY(p.status < 0);
+        QCOMPARE(p.r[0], 0.0);
+        const PulseMeas m = pulseMeas(one, 1);
+        QVERIFY(m.status < 0);
+        QCOMPARE(m.period, 0.0);
+        // A flat line has one level and no edges.
+        const std::vector<double> flat(100, 0.7);
+        const PulseParam f = pulseParam(flat);
+        QCOMPARE(f.status, 0);
+        QCOMPARE(f.r[4], 0.7);
+        QCOMPARE(f.r[5], 0.7);
+        QCOMPARE(f.index[2], 0);
+        QCOMPARE(pulseMeas(flat, 1).period, 0.0);
+        const auto cycle = cycleMeanRms(flat);
+        QVERIFY(std::fabs(cycle.first - 0.7) < 1e-12);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAnalysisLibrary)
+#include "tst_analysislibrary.moc"
