@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kApplyIntervalMs = 500;
 constexpr int kModuleStarted = 4;
+constexpr unsigned int kChannelsCount = 2;
 
 enum Pending { NothingPending = 0, OptionsPending = 1, RestartPending = 2 };
 
@@ -90,9 +91,9 @@ struct KW7FunctionGeneratorResource::Internal
     int pending = NothingPending;
     QTimer applyTimer;
     QReadWriteLock lock;
-    unsigned int channelsCount = 2;
+    unsigned int channelsCount = kChannelsCount;
 
-    Internal() : channels(channelsCount, initialChannel())
+    Internal() : channels(kChannelsCount, initialChannel())
     {
         trigger.type = 0;
         trigger.delay = 0.0;
