@@ -22,7 +22,7 @@ const QString kListKey = QStringLiteral("awgDataFiles");
 QString listFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/')
-           + kListFileName;
+            + kListFileName;
 }
 
 // The first free name in the data folder: the source's own name, then base_1.suffix, base_2...
@@ -34,7 +34,7 @@ QString freeCandidate(const QDir &folder, const QString &sourceName)
     QString candidate = sourceName;
     for (int counter = 1; folder.exists(candidate); ++counter)
         candidate = base + QStringLiteral("_%1").arg(counter) + QLatin1Char('.')
-                    + QFileInfo(candidate).completeSuffix();
+                + QFileInfo(candidate).completeSuffix();
     return candidate;
 }
 
@@ -81,7 +81,8 @@ struct FunctionGeneratorAwgFilesCollection::Internal
 
 FunctionGeneratorAwgFilesCollection &FunctionGeneratorAwgFilesCollection::instance()
 {
-    static FunctionGeneratorAwgFilesCollection *collection = new FunctionGeneratorAwgFilesCollection;
+    static FunctionGeneratorAwgFilesCollection *collection =
+            new FunctionGeneratorAwgFilesCollection;
     return *collection;
 }
 
@@ -90,16 +91,16 @@ FunctionGeneratorAwgFilesCollection &FunctionGeneratorAwgFilesCollection::instan
 QString FunctionGeneratorAwgFilesCollection::dataPath()
 {
     const QString path = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                         + QLatin1Char('/') + QCoreApplication::organizationName()
-                         + QLatin1Char('/') + QCoreApplication::applicationName()
-                         + QStringLiteral("/awg/");
+            + QLatin1Char('/') + QCoreApplication::organizationName() + QLatin1Char('/')
+            + QCoreApplication::applicationName() + QStringLiteral("/awg/");
     if (!QDir().mkpath(path))
         return {};
     return path;
 }
 
 FunctionGeneratorAwgFilesCollection::FunctionGeneratorAwgFilesCollection(QObject *parent)
-    : QObject(parent), m_d(std::make_unique<Internal>())
+    : QObject(parent)
+    , m_d(std::make_unique<Internal>())
 {
     restore();
 }

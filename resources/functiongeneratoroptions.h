@@ -29,7 +29,12 @@ enum class FunctionGeneratorStandardFunction : std::int32_t {
 enum class FunctionGeneratorMode : std::int32_t { StandardFunctions = 0, ArbitraryWaveform = 1 };
 
 // Stopped is never a start request: it is only what a stopped generator reports as its state.
-enum class FunctionGeneratorStartType : std::int32_t { Immediate = 0, Delayed = 1, Trigger = 2, Stopped = 3 };
+enum class FunctionGeneratorStartType : std::int32_t {
+    Immediate = 0,
+    Delayed = 1,
+    Trigger = 2,
+    Stopped = 3
+};
 
 enum class FunctionGeneratorModulationType : std::int32_t {
     Off = 0,

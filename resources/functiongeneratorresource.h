@@ -1,5 +1,6 @@
 #pragma once
-#if __has_include("resources/resourceinterface.h") && __has_include("hardware/modules/kw7/kw7module.h")
+#if __has_include("resources/resourceinterface.h")                                                 \
+                  && __has_include("hardware/modules/kw7/kw7module.h")
 
 #include "resources/functiongeneratoroptions.h"
 #include "resources/resourceinterface.h"
@@ -23,13 +24,17 @@ public:
     virtual void setMode(FunctionGeneratorMode mode) = 0;
     virtual std::set<FunctionGeneratorStandardFunction> supportedFunctions() const = 0;
     virtual FunctionGeneratorStandardFunction standardFunction(unsigned int ch) const = 0;
-    virtual void setStandardFunction(unsigned int ch, FunctionGeneratorStandardFunction function) = 0;
+    virtual void setStandardFunction(unsigned int ch,
+                                     FunctionGeneratorStandardFunction function) = 0;
     virtual std::set<unsigned int> supportedRanges() const = 0;
     virtual FunctionGeneratorOutputOptions outputOptions(unsigned int ch) const = 0;
-    virtual void setOutputOptions(unsigned int ch, const FunctionGeneratorOutputOptions &options) = 0;
-    virtual FunctionGeneratorStartardFunctionOptions standardFunctionOptions(unsigned int ch) const = 0;
-    virtual void setStandardFunctionOptions(unsigned int ch,
-                                            const FunctionGeneratorStartardFunctionOptions &options) = 0;
+    virtual void setOutputOptions(unsigned int ch,
+                                  const FunctionGeneratorOutputOptions &options) = 0;
+    virtual FunctionGeneratorStartardFunctionOptions
+    standardFunctionOptions(unsigned int ch) const = 0;
+    virtual void
+    setStandardFunctionOptions(unsigned int ch,
+                               const FunctionGeneratorStartardFunctionOptions &options) = 0;
     virtual FunctionGeneratorModulationOptions modulationOptions(unsigned int ch) const = 0;
     virtual void setModulationOptions(unsigned int ch,
                                       const FunctionGeneratorModulationOptions &options) = 0;

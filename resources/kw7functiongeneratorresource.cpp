@@ -1,4 +1,5 @@
-#if __has_include("resources/resourceinterface.h") && __has_include("hardware/modules/kw7/kw7module.h")
+#if __has_include("resources/resourceinterface.h")                                                 \
+                  && __has_include("hardware/modules/kw7/kw7module.h")
 #include "resources/kw7functiongeneratorresource.h"
 
 #include "hardware/facilitiesrequirementsfactory.h"
@@ -26,8 +27,8 @@ enum Pending { NothingPending = 0, OptionsPending = 1, RestartPending = 2 };
 bool isStartRequest(FunctionGeneratorStartType type)
 {
     return type == FunctionGeneratorStartType::Immediate
-           || type == FunctionGeneratorStartType::Delayed
-           || type == FunctionGeneratorStartType::Trigger;
+            || type == FunctionGeneratorStartType::Delayed
+            || type == FunctionGeneratorStartType::Trigger;
 }
 
 FunctionGeneratorValueLimits limits(double min, double max, unsigned int decimals, double step)
@@ -49,8 +50,8 @@ FunctionGeneratorChannelOptions initialChannel()
     c.outputOptions.offset_limits = limits(-10, 10, 2, 0.1);
 
     FunctionGeneratorStartardFunctionOptions &f = c.standardFunctionOptions;
-    f.sineOptions = {2.0, 2000.0, 0.0, amplitude, limits(0.06, 150000000, 2, 1),
-                     limits(0, 360, 1, 5)};
+    f.sineOptions = {
+            2.0, 2000.0, 0.0, amplitude, limits(0.06, 150000000, 2, 1), limits(0, 360, 1, 5)};
     f.squareOptions = {2.0, 2000.0, amplitude, tableFrequency};
     f.positiveRampOptions = f.squareOptions;
     f.negativeRampOptions = f.squareOptions;
@@ -93,7 +94,8 @@ struct KW7FunctionGeneratorResource::Internal
     QReadWriteLock lock;
     unsigned int channelsCount = kChannelsCount;
 
-    Internal() : channels(kChannelsCount, initialChannel())
+    Internal()
+        : channels(kChannelsCount, initialChannel())
     {
         trigger.type = 0;
         trigger.delay = 0.0;
@@ -134,11 +136,13 @@ struct KW7FunctionGeneratorResource::Internal
 };
 
 KW7FunctionGeneratorResource::KW7FunctionGeneratorResource(QObject *parent)
-    : FunctionGeneratorResource(parent), m_d(std::make_unique<Internal>())
+    : FunctionGeneratorResource(parent)
+    , m_d(std::make_unique<Internal>())
 {
     const ModuleTypes generator = static_cast<ModuleTypes>(3);
-    getDependencies()->add(generator, std::shared_ptr<FacilitiesRequirementsInterface>(
-                                          FacilitiesRequirementsFactory::create(generator)));
+    getDependencies()->add(generator,
+                           std::shared_ptr<FacilitiesRequirementsInterface>(
+                                   FacilitiesRequirementsFactory::create(generator)));
 }
 
 KW7FunctionGeneratorResource::~KW7FunctionGeneratorResource() = default;
@@ -165,8 +169,8 @@ void KW7FunctionGeneratorResource::activateApplyTimer()
 {
     if (m_d->applyTimer.isActive())
         return;
-    connect(&m_d->applyTimer, &QTimer::timeout, this,
-            &KW7FunctionGeneratorResource::onApplyOptions, Qt::UniqueConnection);
+    connect(&m_d->applyTimer, &QTimer::timeout, this, &KW7FunctionGeneratorResource::onApplyOptions,
+            Qt::UniqueConnection);
     m_d->applyTimer.setInterval(kApplyIntervalMs);
     m_d->applyTimer.start();
 }
@@ -215,11 +219,12 @@ void KW7FunctionGeneratorResource::setMode(FunctionGeneratorMode mode)
 std::set<FunctionGeneratorStandardFunction> KW7FunctionGeneratorResource::supportedFunctions() const
 {
     using F = FunctionGeneratorStandardFunction;
-    return {F::Level, F::Sine, F::Square, F::Rectangular, F::Triangular, F::PositiveRamp,
-            F::NegativeRamp};
+    return {F::Level,      F::Sine,         F::Square,      F::Rectangular,
+            F::Triangular, F::PositiveRamp, F::NegativeRamp};
 }
 
-FunctionGeneratorStandardFunction KW7FunctionGeneratorResource::standardFunction(unsigned int ch) const
+FunctionGeneratorStandardFunction
+KW7FunctionGeneratorResource::standardFunction(unsigned int ch) const
 {
     return m_d->valid(ch) ? m_d->channels[ch].standardFunction
                           : FunctionGeneratorChannelOptions().standardFunction;
@@ -264,21 +269,22 @@ KW7FunctionGeneratorResource::standardFunctionOptions(unsigned int ch) const
 }
 
 void KW7FunctionGeneratorResource::setStandardFunctionOptions(
-    unsigned int ch, const FunctionGeneratorStartardFunctionOptions &options)
+        unsigned int ch, const FunctionGeneratorStartardFunctionOptions &options)
 {
     if (!m_d->valid(ch))
         return;
     change(OptionsPending, [&] { m_d->channels[ch].standardFunctionOptions = options; });
 }
 
-FunctionGeneratorModulationOptions KW7FunctionGeneratorResource::modulationOptions(unsigned int ch) const
+FunctionGeneratorModulationOptions
+KW7FunctionGeneratorResource::modulationOptions(unsigned int ch) const
 {
     return m_d->valid(ch) ? m_d->channels[ch].modulationOptions
                           : FunctionGeneratorModulationOptions();
 }
 
 void KW7FunctionGeneratorResource::setModulationOptions(
-    unsigned int ch, const FunctionGeneratorModulationOptions &options)
+        unsigned int ch, const FunctionGeneratorModulationOptions &options)
 {
     if (!m_d->valid(ch))
         return;
@@ -334,8 +340,9 @@ void KW7FunctionGeneratorResource::apply()
 
     const ViSession vi = m_d->handle();
     const auto codes = kw7::sampleRateCodes(m_d->channels[0].outputOptions.sampling_frequency);
-    if (!m_d->call([&] { return zqkw7_config_sample_freq(vi, ViInt16(codes.first),
-                                                         ViInt16(codes.second)); }))
+    if (!m_d->call([&] {
+            return zqkw7_config_sample_freq(vi, ViInt16(codes.first), ViInt16(codes.second));
+        }))
         return;
     if (!m_d->call([&] { return zqkw7_config_source_freq(vi, 0, 0); }))
         return;
@@ -391,18 +398,16 @@ void KW7FunctionGeneratorResource::configAFGOptions(unsigned int ch)
     case F::Level: {
         const double level = 0.0;
         sent = m_d->call([&] { return zqkw7_config_afg_gen(vi, chan, 1); })
-               && m_d->call([&] { return zqkw7_afg_setData(vi, chan, &level, 1, 0.0); });
+                && m_d->call([&] { return zqkw7_afg_setData(vi, chan, &level, 1, 0.0); });
         break;
     }
     case F::Sine: {
         const FunctionGeneratorSineOptions &sine = channel.standardFunctionOptions.sineOptions;
         const double phase = kw7::reducedPhase(sine.phase);
         sent = m_d->call([&] {
-                   return zqkw7_config_afg(vi, chan, sine.double_amplitude / 2.0, sine.frequency,
-                                           phase);
-               })
-               && m_d->call([&] { return zqkw7_config_afg_gen(vi, chan, 0); })
-               && m_d->call([&] { return zqkw7_config_afg_signal(vi, chan, 0, 0.0, 0.0, 0.0); });
+            return zqkw7_config_afg(vi, chan, sine.double_amplitude / 2.0, sine.frequency, phase);
+        }) && m_d->call([&] { return zqkw7_config_afg_gen(vi, chan, 0); })
+                && m_d->call([&] { return zqkw7_config_afg_signal(vi, chan, 0, 0.0, 0.0, 0.0); });
         break;
     }
     case F::Square:
@@ -411,15 +416,14 @@ void KW7FunctionGeneratorResource::configAFGOptions(unsigned int ch)
     case F::PositiveRamp:
     case F::NegativeRamp: {
         const kw7::FunctionTable table = kw7::functionTable(
-            channel.standardFunction, channel.standardFunctionOptions,
-            Internal::getDataSpeed(channel.outputOptions.sampling_frequency));
+                channel.standardFunction, channel.standardFunctionOptions,
+                Internal::getDataSpeed(channel.outputOptions.sampling_frequency));
         if (table.samples.isEmpty())
             break;
-        sent = m_d->call([&] { return zqkw7_config_afg_gen(vi, chan, 1); })
-               && m_d->call([&] {
-                      return zqkw7_afg_setData(vi, chan, table.samples.constData(),
-                                               ViUInt16(table.samples.size()), table.step);
-                  });
+        sent = m_d->call([&] { return zqkw7_config_afg_gen(vi, chan, 1); }) && m_d->call([&] {
+            return zqkw7_afg_setData(vi, chan, table.samples.constData(),
+                                     ViUInt16(table.samples.size()), table.step);
+        });
         break;
     }
     default:
@@ -546,33 +550,33 @@ ResourceState KW7FunctionGeneratorResource::storeState()
         s[key("modulation_options.frequency_deviation_%1", ch)] = m.frequency_deviation;
         s[key("modulation_options.phase_deviation_%1", ch)] = m.phase_deviation;
         s[key("standardFunctionOptions.sineOptions.double_amplitude_%1", ch)] =
-            f.sineOptions.double_amplitude;
+                f.sineOptions.double_amplitude;
         s[key("standardFunctionOptions.sineOptions.frequency_%1", ch)] = f.sineOptions.frequency;
         s[key("standardFunctionOptions.sineOptions.phase_%1", ch)] = f.sineOptions.phase;
         s[key("standardFunctionOptions.squareOptions.double_amplitude_%1", ch)] =
-            f.squareOptions.double_amplitude;
+                f.squareOptions.double_amplitude;
         s[key("standardFunctionOptions.squareOptions.frequency_%1", ch)] =
-            f.squareOptions.frequency;
+                f.squareOptions.frequency;
         s[key("standardFunctionOptions.rectangularOptions.double_amplitude_%1", ch)] =
-            f.rectangularOptions.double_amplitude;
+                f.rectangularOptions.double_amplitude;
         s[key("standardFunctionOptions.rectangularOptions.frequency_%1", ch)] =
-            f.rectangularOptions.frequency;
+                f.rectangularOptions.frequency;
         s[key("standardFunctionOptions.rectangularOptions.duty_cycle_%1", ch)] =
-            f.rectangularOptions.duty_cycle;
+                f.rectangularOptions.duty_cycle;
         s[key("standardFunctionOptions.triangluarOptions.double_amplitude_%1", ch)] =
-            f.triangluarOptions.double_amplitude;
+                f.triangluarOptions.double_amplitude;
         s[key("standardFunctionOptions.triangluarOptions.frequency_%1", ch)] =
-            f.triangluarOptions.frequency;
+                f.triangluarOptions.frequency;
         s[key("standardFunctionOptions.triangluarOptions.symmetry_%1", ch)] =
-            f.triangluarOptions.symmetry;
+                f.triangluarOptions.symmetry;
         s[key("standardFunctionOptions.positiveRampOptions.double_amplitude_%1", ch)] =
-            f.positiveRampOptions.double_amplitude;
+                f.positiveRampOptions.double_amplitude;
         s[key("standardFunctionOptions.positiveRampOptions.frequency_%1", ch)] =
-            f.positiveRampOptions.frequency;
+                f.positiveRampOptions.frequency;
         s[key("standardFunctionOptions.negativeRampOptions.double_amplitude_%1", ch)] =
-            f.negativeRampOptions.double_amplitude;
+                f.negativeRampOptions.double_amplitude;
         s[key("standardFunctionOptions.negativeRampOptions.frequency_%1", ch)] =
-            f.negativeRampOptions.frequency;
+                f.negativeRampOptions.frequency;
         s[key("channelsEnable_%1", ch)] = c.enable;
         s[key("awgOptions.file_%1", ch)] = c.awgOptions.file;
         s[key("awgOptions.channel_%1", ch)] = c.awgOptions.channel;
@@ -586,8 +590,8 @@ void KW7FunctionGeneratorResource::restoreState(const ResourceState &state)
 {
     const ResourceState &s = state;
     for (unsigned int ch = 0; ch < m_d->channelsCount; ++ch) {
-        setStandardFunction(ch, FunctionGeneratorStandardFunction(
-                                    readInt(s[key("standardFunction_%1", ch)])));
+        setStandardFunction(
+                ch, FunctionGeneratorStandardFunction(readInt(s[key("standardFunction_%1", ch)])));
 
         FunctionGeneratorOutputOptions o = outputOptions(ch);
         o.sampling_frequency = readUInt(s[key("outputOptions.sampling_frequency_%1", ch)]);
@@ -600,40 +604,39 @@ void KW7FunctionGeneratorResource::restoreState(const ResourceState &state)
         m.type = FunctionGeneratorModulationType(readInt(s[key("modulationOptions.type_%1", ch)]));
         m.frequency = readDouble(s[key("modulationOptions.frequency_%1", ch)]);
         m.modulation_index = readDouble(s[key("modulation_options.modulation_index_%1", ch)]);
-        m.frequency_deviation =
-            readDouble(s[key("modulation_options.frequency_deviation_%1", ch)]);
+        m.frequency_deviation = readDouble(s[key("modulation_options.frequency_deviation_%1", ch)]);
         m.phase_deviation = readDouble(s[key("modulation_options.phase_deviation_%1", ch)]);
         setModulationOptions(ch, m);
 
         FunctionGeneratorStartardFunctionOptions f = standardFunctionOptions(ch);
         const auto value = [&](const char *name) { return readDouble(s[key(name, ch)]); };
         f.sineOptions.double_amplitude =
-            value("standardFunctionOptions.sineOptions.double_amplitude_%1");
+                value("standardFunctionOptions.sineOptions.double_amplitude_%1");
         f.sineOptions.frequency = value("standardFunctionOptions.sineOptions.frequency_%1");
         f.sineOptions.phase = value("standardFunctionOptions.sineOptions.phase_%1");
         f.squareOptions.double_amplitude =
-            value("standardFunctionOptions.squareOptions.double_amplitude_%1");
+                value("standardFunctionOptions.squareOptions.double_amplitude_%1");
         f.squareOptions.frequency = value("standardFunctionOptions.squareOptions.frequency_%1");
         f.rectangularOptions.double_amplitude =
-            value("standardFunctionOptions.rectangularOptions.double_amplitude_%1");
+                value("standardFunctionOptions.rectangularOptions.double_amplitude_%1");
         f.rectangularOptions.frequency =
-            value("standardFunctionOptions.rectangularOptions.frequency_%1");
+                value("standardFunctionOptions.rectangularOptions.frequency_%1");
         f.rectangularOptions.duty_cycle =
-            value("standardFunctionOptions.rectangularOptions.duty_cycle_%1");
+                value("standardFunctionOptions.rectangularOptions.duty_cycle_%1");
         f.triangluarOptions.double_amplitude =
-            value("standardFunctionOptions.triangluarOptions.double_amplitude_%1");
+                value("standardFunctionOptions.triangluarOptions.double_amplitude_%1");
         f.triangluarOptions.frequency =
-            value("standardFunctionOptions.triangluarOptions.frequency_%1");
+                value("standardFunctionOptions.triangluarOptions.frequency_%1");
         f.triangluarOptions.symmetry =
-            value("standardFunctionOptions.triangluarOptions.symmetry_%1");
+                value("standardFunctionOptions.triangluarOptions.symmetry_%1");
         f.positiveRampOptions.double_amplitude =
-            value("standardFunctionOptions.positiveRampOptions.double_amplitude_%1");
+                value("standardFunctionOptions.positiveRampOptions.double_amplitude_%1");
         f.positiveRampOptions.frequency =
-            value("standardFunctionOptions.positiveRampOptions.frequency_%1");
+                value("standardFunctionOptions.positiveRampOptions.frequency_%1");
         f.negativeRampOptions.double_amplitude =
-            value("standardFunctionOptions.negativeRampOptions.double_amplitude_%1");
+                value("standardFunctionOptions.negativeRampOptions.double_amplitude_%1");
         f.negativeRampOptions.frequency =
-            value("standardFunctionOptions.negativeRampOptions.frequency_%1");
+                value("standardFunctionOptions.negativeRampOptions.frequency_%1");
         setStandardFunctionOptions(ch, f);
 
         m_d->channels[ch].enable = s[key("channelsEnable_%1", ch)].toBool();

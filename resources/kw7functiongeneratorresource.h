@@ -1,5 +1,6 @@
 #pragma once
-#if __has_include("resources/resourceinterface.h") && __has_include("hardware/modules/kw7/kw7module.h")
+#if __has_include("resources/resourceinterface.h")                                                 \
+                  && __has_include("hardware/modules/kw7/kw7module.h")
 
 #include "resources/functiongeneratorresource.h"
 
@@ -31,9 +32,11 @@ public:
     std::set<unsigned int> supportedRanges() const override;
     FunctionGeneratorOutputOptions outputOptions(unsigned int ch) const override;
     void setOutputOptions(unsigned int ch, const FunctionGeneratorOutputOptions &options) override;
-    FunctionGeneratorStartardFunctionOptions standardFunctionOptions(unsigned int ch) const override;
-    void setStandardFunctionOptions(unsigned int ch,
-                                    const FunctionGeneratorStartardFunctionOptions &options) override;
+    FunctionGeneratorStartardFunctionOptions
+    standardFunctionOptions(unsigned int ch) const override;
+    void
+    setStandardFunctionOptions(unsigned int ch,
+                               const FunctionGeneratorStartardFunctionOptions &options) override;
     FunctionGeneratorModulationOptions modulationOptions(unsigned int ch) const override;
     void setModulationOptions(unsigned int ch,
                               const FunctionGeneratorModulationOptions &options) override;

@@ -61,9 +61,9 @@ void TestAwgFiles::naming_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("copies");
-    QTest::newRow("plain") << "wave.csv" << QStringList{"wave.csv", "wave_1.csv", "wave_2.csv"};
-    QTest::newRow("two dots") << "a.b.csv" << QStringList{"a.b.csv", "a_1.b.csv", "a_2.b.csv"};
-    QTest::newRow("no suffix") << "noext" << QStringList{"noext", "noext_1.", "noext_2."};
+    QTest::newRow("plain") << "wave.csv" << QStringList {"wave.csv", "wave_1.csv", "wave_2.csv"};
+    QTest::newRow("two dots") << "a.b.csv" << QStringList {"a.b.csv", "a_1.b.csv", "a_2.b.csv"};
+    QTest::newRow("no suffix") << "noext" << QStringList {"noext", "noext_1.", "noext_2."};
 }
 
 void TestAwgFiles::naming()
@@ -75,11 +75,12 @@ void TestAwgFiles::naming()
     const QString path = source(name);
     for (int i = 0; i < copies.size(); ++i) {
         QCOMPARE(collection.addCopy(path), i);
-        QCOMPARE(collection.file(i), FunctionGeneratorAwgFilesCollection::dataPath() + copies.at(i));
+        QCOMPARE(collection.file(i),
+                 FunctionGeneratorAwgFilesCollection::dataPath() + copies.at(i));
         QVERIFY(QFile::exists(collection.file(i)));
         QCOMPARE(added.takeFirst().at(0).toInt(), i);
     }
-    QCOMPARE(collection.useOrder(), (QVector<int>{0, 1, 2}));
+    QCOMPARE(collection.useOrder(), (QVector<int> {0, 1, 2}));
     QVERIFY(FunctionGeneratorAwgFilesCollection::dataPath().endsWith("/corvanta/pralune/awg/"));
 }
 
@@ -165,8 +166,8 @@ void TestAwgFiles::removeRenumbers()
     collection.lock(1);
     collection.lock(0);
     collection.lock(2); // use order [2, 0, 1]
-    QCOMPARE(collection.useOrder(), (QVector<int>{2, 0, 1}));
-    QCOMPARE(collection.data(2, 0), QVector<double>{3}); // cached before the move
+    QCOMPARE(collection.useOrder(), (QVector<int> {2, 0, 1}));
+    QCOMPARE(collection.data(2, 0), QVector<double> {3}); // cached before the move
     const QString b = collection.file(1);
 
     QSignalSpy removed(&collection, &FunctionGeneratorAwgFilesCollection::removed);
@@ -175,10 +176,10 @@ void TestAwgFiles::removeRenumbers()
     QVERIFY(!QFile::exists(b));
     QCOMPARE(collection.count(), 2);
     QVERIFY(collection.file(1).endsWith("C.csv"));
-    QCOMPARE(collection.useOrder(), (QVector<int>{1, 0}));
+    QCOMPARE(collection.useOrder(), (QVector<int> {1, 0}));
     QCOMPARE(collection.pinCount(1), 1);
     QVERIFY(collection.isCached(1));
-    QCOMPARE(collection.data(1, 0), QVector<double>{3});
+    QCOMPARE(collection.data(1, 0), QVector<double> {3});
 }
 
 void TestAwgFiles::removeInvalidIndexIsIgnored()
@@ -200,12 +201,12 @@ void TestAwgFiles::signalQueries()
     collection.addCopy(source("two.csv", "left;right\n1;10\n2;20\n"));
     collection.addCopy(source("bare.csv", "5\n6\n"));
     QCOMPARE(collection.countSignals(0), 2);
-    QCOMPARE(collection.signalNames(0), (QStringList{"left", "right"}));
-    QCOMPARE(collection.data(0, 1), (QVector<double>{10, 20}));
+    QCOMPARE(collection.signalNames(0), (QStringList {"left", "right"}));
+    QCOMPARE(collection.data(0, 1), (QVector<double> {10, 20}));
     QVERIFY(collection.data(0, 5).isEmpty());
     QVERIFY(collection.data(0, -1).isEmpty());
     QVERIFY(collection.signalNames(1).isEmpty());
-    QCOMPARE(collection.data(1, 0), (QVector<double>{5, 6}));
+    QCOMPARE(collection.data(1, 0), (QVector<double> {5, 6}));
     QCOMPARE(collection.countSignals(7), 0);
 }
 
@@ -237,7 +238,7 @@ void TestAwgFiles::storeAndRestore()
         QFile::remove(collection.file(2)); // stale entries are skipped
     }
     const QString list = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
-                         + "/FunctionGeneratorAwgFilesCollection.ini";
+            + "/FunctionGeneratorAwgFilesCollection.ini";
     QVERIFY(QFile::exists(list));
     QCOMPARE(QSettings(list, QSettings::IniFormat).value("awgDataFiles").toStringList().size(), 3);
 
@@ -245,7 +246,7 @@ void TestAwgFiles::storeAndRestore()
     QCOMPARE(restored.count(), 2);
     QVERIFY(restored.file(0).endsWith("b.csv"));
     QVERIFY(restored.file(1).endsWith("a.csv"));
-    QCOMPARE(restored.useOrder(), (QVector<int>{0, 1}));
+    QCOMPARE(restored.useOrder(), (QVector<int> {0, 1}));
     QCOMPARE(restored.pinCount(0), 0);
 }
 

@@ -1,4 +1,5 @@
-#if __has_include("resources/resourceinterface.h") && __has_include("hardware/modules/kw7/kw7module.h")
+#if __has_include("resources/resourceinterface.h")                                                 \
+                  && __has_include("hardware/modules/kw7/kw7module.h")
 #include "resources/kw7functiongeneratorresource.h"
 
 #include "hardware/modules/kw7/kw7module.h"
@@ -99,7 +100,7 @@ void TestFunctionGenerator::freshResource()
     QCOMPARE(r.state(), S::Stopped);
     QCOMPARE(r.mode(), FunctionGeneratorMode::StandardFunctions);
     QCOMPARE(r.channelsCount(), 2u);
-    QCOMPARE(r.supportedRanges(), (std::set<unsigned>{1, 10}));
+    QCOMPARE(r.supportedRanges(), (std::set<unsigned> {1, 10}));
     QCOMPARE(r.supportedFunctions().size(), size_t(7));
     QVERIFY(!r.supportedFunctions().count(F::PRBS));
     for (unsigned ch = 0; ch < 2; ++ch) {
@@ -129,8 +130,8 @@ void TestFunctionGenerator::freshResource()
 void TestFunctionGenerator::factoryTypes()
 {
     ResourceFactory factory;
-    QCOMPARE(factory.availiableTypes(), (QStringList{"HX2", "HX9", "KT220 Power Supply",
-                                                     "KW7 Function Generator", "RV31"}));
+    QCOMPARE(factory.availiableTypes(),
+             (QStringList {"HX2", "HX9", "KT220 Power Supply", "KW7 Function Generator", "RV31"}));
     std::unique_ptr<QObject> made(factory.create(QStringLiteral("KW7 Function Generator")));
     QVERIFY(qobject_cast<KW7FunctionGeneratorResource *>(made.get()));
 }
@@ -138,24 +139,22 @@ void TestFunctionGenerator::factoryTypes()
 void TestFunctionGenerator::startSequence()
 {
     m_resource->start(S::Immediate);
-    const std::vector<std::string> channel{"zqkw7_config_chan", "zqkw7_config_afg",
-                                           "zqkw7_config_afg_gen", "zqkw7_config_afg_signal",
-                                           "zqkw7_config_afg_modul"};
-    std::vector<std::string> expected{"zqkw7_config_sample_freq", "zqkw7_config_source_freq",
-                                      "zqkw7_config_start", "zqkw7_config_mode"};
+    const std::vector<std::string> channel {"zqkw7_config_chan", "zqkw7_config_afg",
+                                            "zqkw7_config_afg_gen", "zqkw7_config_afg_signal",
+                                            "zqkw7_config_afg_modul"};
+    std::vector<std::string> expected {"zqkw7_config_sample_freq", "zqkw7_config_source_freq",
+                                       "zqkw7_config_start", "zqkw7_config_mode"};
     expected.insert(expected.end(), channel.begin(), channel.end());
     expected.insert(expected.end(), channel.begin(), channel.end());
     expected.push_back("zqkw7_start");
     QCOMPARE(functions(), expected);
 
-    const auto args = [](const char *function) {
-        return simbench::callLog(function).front().args;
-    };
-    QCOMPARE(args("zqkw7_config_sample_freq"), (std::vector<std::string>{"4", "2"}));
-    QCOMPARE(args("zqkw7_config_source_freq"), (std::vector<std::string>{"0", "0"}));
+    const auto args = [](const char *function) { return simbench::callLog(function).front().args; };
+    QCOMPARE(args("zqkw7_config_sample_freq"), (std::vector<std::string> {"4", "2"}));
+    QCOMPARE(args("zqkw7_config_source_freq"), (std::vector<std::string> {"0", "0"}));
     QCOMPARE(args("zqkw7_config_start").at(0), std::string("0"));
     QCOMPARE(args("zqkw7_config_start").at(1), std::string("0"));
-    QCOMPARE(args("zqkw7_config_mode"), std::vector<std::string>{"1"});
+    QCOMPARE(args("zqkw7_config_mode"), std::vector<std::string> {"1"});
     QCOMPARE(args("zqkw7_config_chan").at(0), std::string("1"));
     QCOMPARE(args("zqkw7_config_chan").at(2), std::string("1")); // output on
     QCOMPARE(args("zqkw7_config_chan").at(3), std::string("1")); // 10 V range
@@ -178,7 +177,7 @@ void TestFunctionGenerator::squareTable()
     m_resource->start(S::Immediate);
 
     QCOMPARE(simbench::callLog("zqkw7_config_sample_freq").front().args,
-             (std::vector<std::string>{"2", "2"}));
+             (std::vector<std::string> {"2", "2"}));
     const auto tables = simbench::callLog("zqkw7_afg_setData");
     QCOMPARE(tables.size(), size_t(1));
     QCOMPARE(tables.front().args.at(2), std::string("1020"));
@@ -283,7 +282,7 @@ void TestFunctionGenerator::tickBatchesWhileRunning()
     QCOMPARE(simbench::callLog("zqkw7_stop").size(), size_t(0));
     QCOMPARE(simbench::callLog("zqkw7_config_sample_freq").size(), size_t(1));
     QCOMPARE(QString::fromStdString(simbench::callLog("zqkw7_config_afg").front().args.at(2))
-                 .toDouble(),
+                     .toDouble(),
              3000.0);
     simbench::clearCallLog();
     tick();
@@ -308,7 +307,7 @@ void TestFunctionGenerator::tickRestartsOnModeOrFile()
     m_resource->setMode(FunctionGeneratorMode::ArbitraryWaveform);
     tick();
     QCOMPARE(functions().front(), std::string("zqkw7_stop"));
-    QCOMPARE(simbench::callLog("zqkw7_config_mode").front().args, std::vector<std::string>{"0"});
+    QCOMPARE(simbench::callLog("zqkw7_config_mode").front().args, std::vector<std::string> {"0"});
 }
 
 void TestFunctionGenerator::nothingSentWhileStopped()
@@ -321,7 +320,7 @@ void TestFunctionGenerator::nothingSentWhileStopped()
     QCOMPARE(simbench::callLog("zqkw7_config_sample_freq").size(), size_t(1));
     const auto level = simbench::callLog("zqkw7_afg_setData");
     QCOMPARE(level.size(), size_t(1));
-    QCOMPARE(level.front().data, std::vector<double>{0.0});
+    QCOMPARE(level.front().data, std::vector<double> {0.0});
 }
 
 void TestFunctionGenerator::channelIndexOutOfRange()
@@ -368,7 +367,8 @@ void TestFunctionGenerator::awgBuffer()
     QVERIFY(source.open(QIODevice::WriteOnly));
     source.write("a;b\n");
     for (int i = 0; i < 100; ++i)
-        source.write(QByteArray::number(i) + ';' + QByteArray::number(i < 30 ? 1000 + i : 0) + '\n');
+        source.write(QByteArray::number(i) + ';' + QByteArray::number(i < 30 ? 1000 + i : 0)
+                     + '\n');
     source.close();
     // Signal b holds 30 samples: a shorter file for it.
     QFile shorter(dir.filePath(QStringLiteral("short.csv")));

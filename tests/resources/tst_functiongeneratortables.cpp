@@ -87,8 +87,7 @@ void TestFunctionGeneratorTables::params_data()
     QTest::newRow("zero") << 0.0 << 300000000u << 0u << 0.0;
     QTest::newRow("negative") << -5.0 << 300000000u << 0u << 0.0;
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << 300000000u << 0u << 0.0;
-    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 300000000u << 0u
-                              << 0.0;
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 300000000u << 0u << 0.0;
     QTest::newRow("tiny") << 1e-300 << 300000000u << 1023u << 0.0;
 }
 

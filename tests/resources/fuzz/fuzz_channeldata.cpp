@@ -19,13 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
 
-    QStringList names{QStringLiteral("sentinel")};
+    QStringList names {QStringLiteral("sentinel")};
     const QVector<QVector<double>> columns = loadChannelsData(path, &names);
     for (const QVector<double> &column : columns) {
         if (column.size() != columns.first().size())
             std::abort();
     }
-    const bool header = names != QStringList{QStringLiteral("sentinel")};
+    const bool header = names != QStringList {QStringLiteral("sentinel")};
     if (header && names.size() != columns.size())
         std::abort();
     if (columns.isEmpty() && header)
