@@ -139,7 +139,7 @@ KW7FunctionGeneratorResource::KW7FunctionGeneratorResource(QObject *parent)
     : FunctionGeneratorResource(parent)
     , m_d(std::make_unique<Internal>())
 {
-    const ModuleTypes generator = static_cast<ModuleTypes>(3);
+    const ModuleTypes generator = ModuleTypeKW7;
     getDependencies()->add(generator,
                            std::shared_ptr<FacilitiesRequirementsInterface>(
                                    FacilitiesRequirementsFactory::create(generator)));
@@ -652,12 +652,8 @@ void KW7FunctionGeneratorResource::restoreState(const ResourceState &state)
     t.delay = readDouble(s[QStringLiteral("triggerOptions.delay")]);
     setTriggerOptions(t);
 
-    const QString modeKey = QStringLiteral("mode");
-    for (auto it = s.begin(); it != s.end(); ++it) {
-        if (it->first == modeKey) {
-            setMode(FunctionGeneratorMode(readInt(it->second)));
-            break;
-        }
-    }
+    // The mode is the one value that an older state may lack; it is then kept.
+    if (s.contains(QStringLiteral("mode")))
+        setMode(FunctionGeneratorMode(readInt(s[QStringLiteral("mode")])));
 }
 #endif

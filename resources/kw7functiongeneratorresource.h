@@ -3,6 +3,7 @@
                   && __has_include("hardware/modules/kw7/kw7module.h")
 
 #include "resources/functiongeneratorresource.h"
+#include "resources/resourcestate.h"
 
 #include <memory>
 
