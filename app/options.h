@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+class ArrangementsCollection;
+class QSettings;
+
+// The application's options. Copies share one arrangements collection, so a page that edits
+// arrangements through its own copy edits the cache's too; the scalar fields are values and
+// reach the cache only through save_to_cache.
+struct Options
+{
+    Options();
+
+    QByteArray mainwindow_geometry;
+    bool auto_initialization = false;
+    bool full_screen_on_start = false;
+    QString app_language;
+    int color_theme = 1;
+    int font_type = 0;
+    bool virtual_keyboard = false;
+    int arrangement_index = 0;
+    bool restore_arrangement = false;
+    std::shared_ptr<ArrangementsCollection> arrangements;
+};
+
+// The settings store, opened with the names of the first call; later names are ignored.
+std::shared_ptr<QSettings> get_environment(const QString &organization,
+                                           const QString &application);
+Options load_from_environment(const QString &organization, const QString &application);
+void save_to_environment(const Options &options, const QString &organization,
+                         const QString &application);
+
+// The one in-memory copy of the options that pages and views read.
+std::shared_ptr<Options> get_cache();
+Options load_from_cache();
+void save_to_cache(const Options &options);

@@ -1,0 +1,83 @@
+#include "app/translationloader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+const QStringList &languages()
+{
+    static const QStringList list{QStringLiteral("en"), QStringLiteral("ru")};
+    return list;
+}
+
+const QStringList &baseNames()
+{
+    static const QStringList list{QStringLiteral("pralune"), QStringLiteral("virtualkeyboard"),
+                                  QStringLiteral("vekwidgets")};
+    return list;
+}
+
+QString translationsDirectory()
+{
+    QDir dir(QCoreApplication::applicationDirPath());
+    dir.cd(QStringLiteral("translations"));
+    return dir.absolutePath();
+}
+
+} // namespace
+
+std::shared_ptr<TranslationLoader> TranslationLoader::instance()
+{
+    static const std::shared_ptr<TranslationLoader> loader(new TranslationLoader);
+    return loader;
+}
+
+TranslationLoader::TranslationLoader()
+    : QObject(nullptr)
+    , m_currentLanguage(defaultLanguage())
+{
+    for (const QString &base : baseNames())
+        m_translators.insert(base, new QTranslator(this));
+}
+
+QStringList TranslationLoader::supportedLanguages()
+{
+    return languages();
+}
+
+QString TranslationLoader::defaultLanguage()
+{
+    return QLocale::system().language() == QLocale::Russian ? QStringLiteral("ru")
+                                                            : QStringLiteral("en");
+}
+
+QString TranslationLoader::currentLanguage() const
+{
+    return m_currentLanguage;
+}
+
+void TranslationLoader::load(const QString &language)
+{
+    if (!supportedLanguages().contains(language, Qt::CaseSensitive))
+        return;
+
+    m_currentLanguage = language;
+    if (language == QLatin1String("ru"))
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    else
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
+
+    const QString directory = translationsDirectory();
+    for (auto it = m_translators.cbegin(); it != m_translators.cend(); ++it) {
+        const QString fileName = QStringLiteral("%1_%2").arg(it.key(), language);
+        QTranslator *translator = it.value();
+        QCoreApplication::removeTranslator(translator);
+        // No search delimiters: a missing "pralune_ru" must not fall back to a "pralune"
+        // file, or the base name would show texts of some other language.
+        if (translator->load(fileName, directory, QStringLiteral(""), QStringLiteral(".qm")))
+            QCoreApplication::installTranslator(translator);
+    }
+}

@@ -1,0 +1,8 @@
+#include "resources/factoryinterface.h"
+
+FactoryInterface::FactoryInterface(QObject *parent)
+    : QObject(parent)
+{
+}
+
+FactoryInterface::~FactoryInterface() = default;

@@ -1,0 +1,344 @@
+#include "app/arrangementscollection.h"
+#include "app/arrangementstate.h"
+#include "app/options.h"
+#include "app/translationloader.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+const QString organization = QStringLiteral("corvanta");
+const QString application = QStringLiteral("pralune");
+
+std::shared_ptr<QSettings> store()
+{
+    return get_environment(organization, application);
+}
+
+ArrangementState twoViews()
+{
+    ArrangementState state;
+    state.addResourceInformation(QStringLiteral("ResourceHX2"), QStringLiteral("a1"), true,
+                                 QStringLiteral("HX2"));
+    state.addResourceInformation(QStringLiteral("ResourceRV31"), QStringLiteral("b2"), false,
+                                 QStringLiteral("RV31"));
+    return state;
+}
+
+ArrangementState oneView(const QString &name)
+{
+    ArrangementState state;
+    state.addResourceInformation(QStringLiteral("Resource") + name, name.toLower(), true, name);
+    return state;
+}
+} // namespace
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void freshStoreGivesReaderDefaults();
+    void constructedRecordDefaults();
+    void everyFieldRoundTrips();
+    void unsupportedLanguageBecomesDefault_data();
+    void unsupportedLanguageBecomesDefault();
+    void keysOnFile();
+    void shorterArrayLeavesNoExtraArrangements();
+    void currentArrangementAtStart_data();
+    void currentArrangementAtStart();
+    void corruptedArraySizeStopsAtMissingElement();
+    void copiesShareOneCollection();
+    void environmentKeepsFirstNames();
+};
+
+void TestOptions::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(store()->fileName().endsWith(QLatin1String("corvanta/pralune.conf")));
+}
+
+void TestOptions::init()
+{
+    store()->clear();
+    store()->sync();
+}
+
+void TestOptions::freshStoreGivesReaderDefaults()
+{
+    const Options options = load_from_environment(organization, application);
+    QVERIFY(options.mainwindow_geometry.isEmpty());
+    QCOMPARE(options.auto_initialization, false);
+    QCOMPARE(options.full_screen_on_start, false);
+    QCOMPARE(options.app_language, TranslationLoader::defaultLanguage());
+    QCOMPARE(options.color_theme, 0);
+    QCOMPARE(options.font_type, 0);
+    QCOMPARE(options.virtual_keyboard, false);
+    QCOMPARE(options.arrangement_index, 0);
+    QCOMPARE(options.restore_arrangement, false);
+    QVERIFY(options.arrangements);
+    QCOMPARE(options.arrangements->count(), 1);
+    QVERIFY(!options.arrangements->currentArrangement().isValid());
+}
+
+void TestOptions::constructedRecordDefaults()
+{
+    const Options options;
+    QCOMPARE(options.color_theme, 1);
+    QCOMPARE(options.font_type, 0);
+    QCOMPARE(options.arrangement_index, 0);
+    QCOMPARE(options.restore_arrangement, false);
+    QCOMPARE(options.app_language, TranslationLoader::defaultLanguage());
+    QVERIFY(options.arrangements);
+    QCOMPARE(options.arrangements->count(), 1);
+}
+
+void TestOptions::everyFieldRoundTrips()
+{
+    Options written;
+    written.mainwindow_geometry = QByteArray("\x01\x00\xff geometry", 12);
+    written.auto_initialization = true;
+    written.full_screen_on_start = true;
+    written.app_language = TranslationLoader::defaultLanguage() == QLatin1String("ru")
+                               ? QStringLiteral("en")
+                               : QStringLiteral("ru");
+    written.color_theme = 7;
+    written.font_type = 3;
+    written.virtual_keyboard = true;
+    written.arrangement_index = 0;
+    written.restore_arrangement = true;
+    written.arrangements->setCurrentArrangement(twoViews());
+    written.arrangements->saveCurrent();
+    written.arrangements->setCurrentArrangement(oneView(QStringLiteral("KW7")));
+    written.arrangements->saveCurrent();
+    written.arrangements->setName(2, QStringLiteral("generator only"));
+    save_to_environment(written, organization, application);
+
+    const Options read = load_from_environment(organization, application);
+    QCOMPARE(read.mainwindow_geometry, written.mainwindow_geometry);
+    QCOMPARE(read.auto_initialization, true);
+    QCOMPARE(read.full_screen_on_start, true);
+    QCOMPARE(read.app_language, written.app_language);
+    QCOMPARE(read.color_theme, 7);
+    QCOMPARE(read.font_type, 3);
+    QCOMPARE(read.virtual_keyboard, true);
+    QCOMPARE(read.arrangement_index, 0);
+    QCOMPARE(read.restore_arrangement, true);
+    QVERIFY(read.arrangements != written.arrangements);
+    QCOMPARE(read.arrangements->count(), 3);
+    QVERIFY(read.arrangements->currentArrangement() == oneView(QStringLiteral("KW7")));
+    QVERIFY(read.arrangements->arrangement(1) == twoViews());
+    QVERIFY(read.arrangements->arrangement(2) == oneView(QStringLiteral("KW7")));
+    QCOMPARE(read.arrangements->name(1), QStringLiteral("HX2/RV31"));
+    QCOMPARE(read.arrangements->name(2), QStringLiteral("generator only"));
+}
+
+void TestOptions::unsupportedLanguageBecomesDefault_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("expected");
+    const QString fallback = TranslationLoader::defaultLanguage();
+    QTest::newRow("ru") << QStringLiteral("ru") << QStringLiteral("ru");
+    QTest::newRow("en") << QStringLiteral("en") << QStringLiteral("en");
+    QTest::newRow("de") << QStringLiteral("de") << fallback;
+    QTest::newRow("upper case EN") << QStringLiteral("EN") << fallback;
+    QTest::newRow("empty") << QString() << fallback;
+}
+
+void TestOptions::unsupportedLanguageBecomesDefault()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, expected);
+    store()->setValue(QStringLiteral("app_language"), stored);
+
+    const Options options = load_from_environment(organization, application);
+    QCOMPARE(options.app_language, expected);
+
+    save_to_environment(options, organization, application);
+    QCOMPARE(store()->value(QStringLiteral("app_language")).toString(), expected);
+}
+
+void TestOptions::keysOnFile()
+{
+    Options options;
+    options.mainwindow_geometry = QByteArray("geo");
+    options.auto_initialization = true;
+    options.full_screen_on_start = false;
+    options.app_language = QStringLiteral("ru");
+    options.color_theme = 0;
+    options.font_type = 1;
+    options.virtual_keyboard = true;
+    options.arrangement_index = 1;
+    options.restore_arrangement = true;
+    options.arrangements->setCurrentArrangement(oneView(QStringLiteral("HX9")));
+    options.arrangements->saveCurrent();
+    options.arrangements->setCurrentArrangement(twoViews());
+    save_to_environment(options, organization, application);
+
+    QSettings file(store()->fileName(), QSettings::IniFormat);
+    const QStringList expectedKeys{
+        QStringLiteral("mainwindow_geometry"),
+        QStringLiteral("auto_initialization"),
+        QStringLiteral("full_screen_on_start"),
+        QStringLiteral("app_language"),
+        QStringLiteral("color_theme"),
+        QStringLiteral("font_type"),
+        QStringLiteral("virtual_keyboard"),
+        QStringLiteral("arrangement_index"),
+        QStringLiteral("restore_arrangement"),
+        QStringLiteral("Last used arrangement/Arrangement/size"),
+        QStringLiteral("Last used arrangement/Arrangement/1/type"),
+        QStringLiteral("Last used arrangement/Arrangement/1/uniqueId"),
+        QStringLiteral("Last used arrangement/Arrangement/1/isMaximized"),
+        QStringLiteral("Last used arrangement/Arrangement/1/name"),
+        QStringLiteral("Last used arrangement/Arrangement/2/type"),
+        QStringLiteral("Last used arrangement/Arrangement/2/uniqueId"),
+        QStringLiteral("Last used arrangement/Arrangement/2/isMaximized"),
+        QStringLiteral("Last used arrangement/Arrangement/2/name"),
+        QStringLiteral("ArrangementsCollection/size"),
+        QStringLiteral("ArrangementsCollection/1/name"),
+        QStringLiteral("ArrangementsCollection/1/Arrangement/size"),
+        QStringLiteral("ArrangementsCollection/1/Arrangement/1/type"),
+        QStringLiteral("ArrangementsCollection/1/Arrangement/1/uniqueId"),
+        QStringLiteral("ArrangementsCollection/1/Arrangement/1/isMaximized"),
+        QStringLiteral("ArrangementsCollection/1/Arrangement/1/name"),
+    };
+    QStringList actual = file.allKeys();
+    QStringList expected = expectedKeys;
+    actual.sort();
+    expected.sort();
+    QCOMPARE(actual, expected);
+
+    QCOMPARE(file.value(QStringLiteral("mainwindow_geometry")).toByteArray(), QByteArray("geo"));
+    QCOMPARE(file.value(QStringLiteral("auto_initialization")).toBool(), true);
+    QCOMPARE(file.value(QStringLiteral("app_language")).toString(), QStringLiteral("ru"));
+    QCOMPARE(file.value(QStringLiteral("font_type")).toInt(), 1);
+    QCOMPARE(file.value(QStringLiteral("arrangement_index")).toInt(), 1);
+    QCOMPARE(file.value(QStringLiteral("Last used arrangement/Arrangement/size")).toInt(), 2);
+    QCOMPARE(file.value(QStringLiteral("Last used arrangement/Arrangement/2/type")).toString(),
+             QStringLiteral("ResourceRV31"));
+    QCOMPARE(file.value(QStringLiteral("Last used arrangement/Arrangement/1/isMaximized"))
+                 .toBool(),
+             true);
+    QCOMPARE(file.value(QStringLiteral("ArrangementsCollection/size")).toInt(), 1);
+    QCOMPARE(file.value(QStringLiteral("ArrangementsCollection/1/name")).toString(),
+             QStringLiteral("HX9"));
+    QCOMPARE(file.value(QStringLiteral("ArrangementsCollection/1/Arrangement/1/uniqueId"))
+                 .toString(),
+             QStringLiteral("hx9"));
+}
+
+void TestOptions::shorterArrayLeavesNoExtraArrangements()
+{
+    Options options;
+    for (const QString &name : {QStringLiteral("HX2"), QStringLiteral("HX9"),
+                                QStringLiteral("RV31")}) {
+        options.arrangements->setCurrentArrangement(oneView(name));
+        options.arrangements->saveCurrent();
+    }
+    save_to_environment(options, organization, application);
+    options.arrangements->remove(1);
+    options.arrangements->remove(1);
+    save_to_environment(options, organization, application);
+
+    const Options read = load_from_environment(organization, application);
+    QCOMPARE(read.arrangements->count(), 2);
+    QCOMPARE(read.arrangements->name(1), QStringLiteral("RV31"));
+}
+
+void TestOptions::currentArrangementAtStart_data()
+{
+    QTest::addColumn<bool>("restore");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("expectedFirstName"); // empty: an empty arrangement
+    QTest::newRow("restore, last used") << true << 0 << QStringLiteral("HX2");
+    QTest::newRow("restore, second saved") << true << 2 << QStringLiteral("RV31");
+    QTest::newRow("restore, last saved") << true << 3 << QStringLiteral("KW7");
+    QTest::newRow("restore, one past the end") << true << 4 << QString();
+    QTest::newRow("restore, far out") << true << 1000000 << QString();
+    QTest::newRow("restore, negative") << true << -1 << QString();
+    QTest::newRow("no restore") << false << 1 << QString();
+}
+
+void TestOptions::currentArrangementAtStart()
+{
+    QFETCH(bool, restore);
+    QFETCH(int, index);
+    QFETCH(QString, expectedFirstName);
+
+    Options options;
+    for (const QString &name : {QStringLiteral("HX9"), QStringLiteral("RV31"),
+                                QStringLiteral("KW7")}) {
+        options.arrangements->setCurrentArrangement(oneView(name));
+        options.arrangements->saveCurrent();
+    }
+    options.arrangements->setCurrentArrangement(oneView(QStringLiteral("HX2")));
+    options.restore_arrangement = restore;
+    options.arrangement_index = index;
+    save_to_environment(options, organization, application);
+
+    const Options read = load_from_environment(organization, application);
+    QCOMPARE(read.arrangement_index, index);
+    QCOMPARE(read.arrangements->count(), 4);
+    const ArrangementState current = read.arrangements->currentArrangement();
+    if (expectedFirstName.isEmpty()) {
+        QVERIFY(!current.isValid());
+    } else {
+        QCOMPARE(current.count(), 1);
+        QCOMPARE(current.name(0), expectedFirstName);
+    }
+}
+
+void TestOptions::corruptedArraySizeStopsAtMissingElement()
+{
+    Options options;
+    options.arrangements->setCurrentArrangement(twoViews());
+    options.arrangements->saveCurrent();
+    save_to_environment(options, organization, application);
+
+    const std::shared_ptr<QSettings> settings = store();
+    settings->setValue(QStringLiteral("ArrangementsCollection/size"), 2147483647);
+    settings->setValue(QStringLiteral("ArrangementsCollection/1/Arrangement/size"), 2147483647);
+    settings->setValue(QStringLiteral("Last used arrangement/Arrangement/size"), 2147483647);
+    settings->sync();
+
+    const Options read = load_from_environment(organization, application);
+    QCOMPARE(read.arrangements->count(), 2);
+    QVERIFY(read.arrangements->arrangement(1) == twoViews());
+    QCOMPARE(read.arrangements->name(1), QStringLiteral("HX2/RV31"));
+}
+
+void TestOptions::copiesShareOneCollection()
+{
+    Options started;
+    save_to_cache(started);
+    QCOMPARE(get_cache()->arrangements, started.arrangements);
+
+    Options first = load_from_cache();
+    const Options second = load_from_cache();
+    first.color_theme = 5;
+    first.arrangements->setCurrentArrangement(twoViews());
+    first.arrangements->saveCurrent();
+
+    QCOMPARE(second.arrangements->count(), 2);
+    QCOMPARE(get_cache()->arrangements->name(1), QStringLiteral("HX2/RV31"));
+    QCOMPARE(get_cache()->color_theme, started.color_theme);
+
+    save_to_cache(first);
+    QCOMPARE(load_from_cache().color_theme, 5);
+}
+
+void TestOptions::environmentKeepsFirstNames()
+{
+    const std::shared_ptr<QSettings> other =
+        get_environment(QStringLiteral("someone"), QStringLiteral("else"));
+    QCOMPARE(other, store());
+    QCOMPARE(other->organizationName(), organization);
+    QCOMPARE(other->applicationName(), application);
+}
+
+QTEST_GUILESS_MAIN(TestOptions)
+#include "tst_options.moc"
