@@ -1,6 +1,7 @@
 #include "resources/functiongeneratorawgfilescollection.h"
 
 #include "resources/channeldatafile.h"
+#include "resources/resourcestate.h"
 #include "resources/signalcollection.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -265,8 +265,9 @@ void FunctionGeneratorAwgFilesCollection::store() const
     QStringList paths;
     for (int index : m_d->useOrder)
         paths.append(m_d->files.at(index));
-    QSettings settings(listFilePath(), QSettings::IniFormat);
-    settings.setValue(kListKey, paths);
+    ResourceState state;
+    state[kListKey] = paths;
+    saveStateToFile(state, listFilePath());
 }
 
 void FunctionGeneratorAwgFilesCollection::restore()
@@ -276,8 +277,8 @@ void FunctionGeneratorAwgFilesCollection::restore()
     m_d->useOrder.clear();
     m_d->pins.clear();
 
-    const QSettings settings(listFilePath(), QSettings::IniFormat);
-    const QStringList stored = settings.value(kListKey).toStringList();
+    const ResourceState state = loadStateFromFile(listFilePath());
+    const QStringList stored = state[kListKey].toStringList();
     for (const QString &path : stored) {
         if (m_d->files.size() >= maxFiles)
             break;
