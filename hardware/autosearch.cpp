@@ -6,20 +6,26 @@
 #include <QByteArray>
 #include <QtConcurrent>
 
+#include <cstring>
+
 namespace {
 
-constexpr char resourceExpression[] = "?*[0-9]?*::?*::INSTR";
+const char resourceExpression[] = "?*[0-9]?*::?*::INSTR";
+const char carrierIdnWord[] = "ZQTAVRIN";
+const char powerSupplyIdnWord[] = "ZQVOLTA";
 constexpr ViUInt32 identificationLockTimeoutMs = 2000;
-
-// The reply is read with a width that bounds what VISA writes, and the buffer is terminated
-// by us as well, so an instrument that sends more than this cannot overrun it.
+// The reply is read with a width, so an instrument that talks too much cannot overrun it.
 constexpr int idnBufferSize = 256;
-constexpr char idnReadFormat[] = "%256t";
+const char idnReadFormat[] = "%256t";
+static_assert(idnBufferSize == 256, "the read width in idnReadFormat must match the buffer");
+
+// Bits 12 to 15 carry revision information, not the model.
+constexpr quint32 modelBitsMask = ~quint32(0xF000);
 
 struct CarrierModel
 {
     unsigned short manufacturerId;
-    unsigned long modelCode;
+    quint32 modelCode;
 };
 
 constexpr CarrierModel carrierModels[] = {
@@ -29,7 +35,7 @@ constexpr CarrierModel carrierModels[] = {
 
 struct MezzanineCode
 {
-    unsigned long code;
+    quint32 code;
     ModuleTypes type;
 };
 
@@ -40,22 +46,15 @@ constexpr MezzanineCode mezzanineCodes[] = {
     { 0x39, ModuleTypeHX2 },
 };
 
-// Bits 12 to 15 carry revision information, not the model.
-constexpr unsigned long withoutRevisionBits(unsigned long code)
-{
-    return code & ~0xF000ul;
-}
+constexpr ViInt16 carrierSlotCount = 8;
 
-void readModel(ViSession instrument, unsigned short *manufacturerId, unsigned long *modelCode)
+// Attribute reads that may fail leave the value at 0.
+ViUInt16 readUInt16(ViSession instrument, ViAttr attribute)
 {
-    ViUInt16 manufacturer = 0;
-    ViUInt16 model = 0;
-    if (viGetAttribute(instrument, VI_ATTR_MANF_ID, &manufacturer) < 0)
-        manufacturer = 0;
-    if (viGetAttribute(instrument, VI_ATTR_MODEL_CODE, &model) < 0)
-        model = 0;
-    *manufacturerId = manufacturer;
-    *modelCode = model & 0x0FFFu;
+    ViUInt16 value = 0;
+    if (viGetAttribute(instrument, attribute, &value) < 0)
+        return 0;
+    return value;
 }
 
 } // namespace
@@ -63,20 +62,21 @@ void readModel(ViSession instrument, unsigned short *manufacturerId, unsigned lo
 AutoSearch::AutoSearch(QObject *parent)
     : QObject(parent)
 {
+    // The results cross from the pool thread to the GUI thread by queued delivery.
     qRegisterMetaType<ModuleDescription>("ModuleDescription");
     qRegisterMetaType<QVector<ModuleDescription>>("QVector<ModuleDescription>");
 }
 
 void AutoSearch::find()
 {
-    // Virtual dispatch picks the simulator's run for a simulator.
-    QtConcurrent::run([this] { FindVISAinstruments(); });
+    // The future is dropped: a run is neither waited for nor cancelled.
+    QtConcurrent::run(this, &AutoSearch::FindVISAinstruments);
 }
 
 ModuleTypes AutoSearch::findMainDeviceByModel(unsigned short manufacturerId,
                                               unsigned long modelCode)
 {
-    const unsigned long model = withoutRevisionBits(modelCode);
+    const quint32 model = quint32(modelCode) & modelBitsMask;
     for (const CarrierModel &carrier : carrierModels) {
         if (carrier.manufacturerId == manufacturerId && carrier.modelCode == model)
             return ModuleTypeTavrin;
@@ -87,16 +87,16 @@ ModuleTypes AutoSearch::findMainDeviceByModel(unsigned short manufacturerId,
 ModuleTypes AutoSearch::findMainDeviceByIDN(unsigned short manufacturerId,
                                             unsigned long modelCode, const QString &idn)
 {
-    if (idn.contains(QLatin1String("ZQTAVRIN")))
+    if (idn.contains(QLatin1String(carrierIdnWord), Qt::CaseSensitive))
         return ModuleTypeTavrin;
-    if (idn.contains(QLatin1String("ZQVOLTA")))
+    if (idn.contains(QLatin1String(powerSupplyIdnWord), Qt::CaseSensitive))
         return ModuleTypeKT220;
     return findMainDeviceByModel(manufacturerId, modelCode);
 }
 
 ModuleTypes AutoSearch::findMezzanineByModel(unsigned long code)
 {
-    const unsigned long model = withoutRevisionBits(code);
+    const quint32 model = quint32(code) & modelBitsMask;
     for (const MezzanineCode &mezzanine : mezzanineCodes) {
         if (mezzanine.code == model)
             return mezzanine.type;
@@ -122,18 +122,66 @@ void AutoSearch::FindVISAinstruments()
 
     ViFindList findList = 0;
     ViUInt32 count = 0;
-    ViChar resource[VI_FIND_BUFLEN] = {};
-    if (viFindRsrc(resourceManager, resourceExpression, &findList, &count, resource) < 0) {
+    ViChar description[VI_FIND_BUFLEN] = {};
+    if (viFindRsrc(resourceManager, resourceExpression, &findList, &count, description) < 0) {
         viClose(resourceManager);
         emit autoSearchFinished(modules);
         return;
     }
 
-    for (ViUInt32 i = 0; i < count; ++i) {
-        if (i > 0 && viFindNext(findList, resource) < 0)
+    for (ViUInt32 index = 0; index < count; ++index) {
+        if (index > 0 && viFindNext(findList, description) < 0)
             break;
-        resource[VI_FIND_BUFLEN - 1] = '\0';
-        examineResource(resourceManager, resource, modules);
+        description[VI_FIND_BUFLEN - 1] = '\0';
+        const QString resource = QString::fromLocal8Bit(description);
+
+        ViSession instrument = 0;
+        if (viOpen(resourceManager, description, VI_NO_LOCK, 0, &instrument) < 0)
+            continue;
+
+        ViUInt16 interfaceType = 0;
+        if (viGetAttribute(instrument, VI_ATTR_INTF_TYPE, &interfaceType) >= 0) {
+            switch (interfaceType) {
+            case VI_INTF_GPIB:
+            case VI_INTF_ASRL:
+            case VI_INTF_TCPIP:
+            case VI_INTF_USB: {
+                if (viLock(instrument, VI_EXCLUSIVE_LOCK, identificationLockTimeoutMs, VI_NULL,
+                           VI_NULL)
+                    < 0)
+                    break;
+                ViChar idn[idnBufferSize] = {};
+                const ViStatus query = viQueryf(instrument, "*IDN?\n", idnReadFormat, idn);
+                viUnlock(instrument);
+                if (query < 0)
+                    break;
+                idn[idnBufferSize - 1] = '\0';
+                const QString reply = QString::fromUtf8(idn);
+                const ViUInt16 manufacturerId = readUInt16(instrument, VI_ATTR_MANF_ID);
+                const ViUInt16 modelCode = readUInt16(instrument, VI_ATTR_MODEL_CODE) & 0x0FFF;
+                const ModuleTypes type = findMainDeviceByIDN(manufacturerId, modelCode, reply);
+                if (type == ModuleTypeTavrin)
+                    scanCarrier(resource, modules);
+                else if (type != ModuleTypeNone)
+                    report(ModuleDescription { type, resource, 1 }, modules);
+                break;
+            }
+            case VI_INTF_VXI:
+            case VI_INTF_GPIB_VXI: {
+                ViInt16 slot = 0;
+                if (viGetAttribute(instrument, VI_ATTR_SLOT, &slot) != VI_SUCCESS || slot == 0)
+                    break;
+                const ViUInt16 manufacturerId = readUInt16(instrument, VI_ATTR_MANF_ID);
+                const ViUInt16 modelCode = readUInt16(instrument, VI_ATTR_MODEL_CODE) & 0x0FFF;
+                if (findMainDeviceByModel(manufacturerId, modelCode) == ModuleTypeTavrin)
+                    scanCarrier(resource, modules);
+                break;
+            }
+            default:
+                break; // PXI and anything else: no module of the family
+            }
+        }
+        viClose(instrument);
     }
 
     viClose(findList);
@@ -141,75 +189,21 @@ void AutoSearch::FindVISAinstruments()
     emit autoSearchFinished(modules);
 }
 
-void AutoSearch::examineResource(unsigned int resourceManager, const char *resource,
-                                 QVector<ModuleDescription> &modules)
-{
-    ViSession instrument = 0;
-    if (viOpen(resourceManager, resource, VI_NO_LOCK, 0, &instrument) < 0)
-        return;
-
-    ViUInt16 interfaceType = 0;
-    if (viGetAttribute(instrument, VI_ATTR_INTF_TYPE, &interfaceType) >= 0) {
-        unsigned short manufacturerId = 0;
-        unsigned long modelCode = 0;
-        const QString resourceString = QString::fromLatin1(resource);
-        switch (interfaceType) {
-        case VI_INTF_GPIB:
-        case VI_INTF_ASRL:
-        case VI_INTF_TCPIP:
-        case VI_INTF_USB: {
-            if (viLock(instrument, VI_EXCLUSIVE_LOCK, identificationLockTimeoutMs, VI_NULL,
-                       VI_NULL)
-                < 0)
-                break;
-            char reply[idnBufferSize + 1] = {};
-            const ViStatus query = viQueryf(instrument, "*IDN?\n", idnReadFormat, reply);
-            viUnlock(instrument);
-            if (query < 0)
-                break;
-            reply[idnBufferSize] = '\0';
-            const QString idn = QString::fromUtf8(reply);
-            readModel(instrument, &manufacturerId, &modelCode);
-            const ModuleTypes type = findMainDeviceByIDN(manufacturerId, modelCode, idn);
-            if (type == ModuleTypeTavrin)
-                scanCarrier(resourceString, modules);
-            else if (type != ModuleTypeNone)
-                report(ModuleDescription { type, resourceString, 1 }, modules);
-            break;
-        }
-        case VI_INTF_VXI:
-        case VI_INTF_GPIB_VXI: {
-            ViInt16 slot = 0;
-            if (viGetAttribute(instrument, VI_ATTR_SLOT, &slot) != 0 || slot == 0)
-                break;
-            readModel(instrument, &manufacturerId, &modelCode);
-            if (findMainDeviceByModel(manufacturerId, modelCode) == ModuleTypeTavrin)
-                scanCarrier(resourceString, modules);
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    viClose(instrument);
-}
-
 void AutoSearch::scanCarrier(const QString &resource, QVector<ModuleDescription> &modules)
 {
-    const QByteArray resourceName = resource.toLatin1();
     ViSession carrier = 0;
-    if (zqtavrin_init(resourceName.constData(), 1, 1, &carrier) < 0)
+    const QByteArray path = resource.toLocal8Bit();
+    if (zqtavrin_init(path.constData(), VI_TRUE, VI_TRUE, &carrier) < 0)
         return;
-    for (ViInt16 slot = 1; slot <= ZQTAVRIN_SLOT_COUNT; ++slot) {
+    for (ViInt16 slot = 1; slot <= carrierSlotCount; ++slot) {
         ViUInt16 present = 0;
         ViInt16 code = 0;
         if (zqtavrin_m_type_q(carrier, slot, &present, &code) < 0 || present == 0)
             continue;
-        // Widened with its sign: a code with bit 15 set matches no model.
-        const long signedCode = code;
-        const ModuleTypes type = findMezzanineByModel(static_cast<unsigned long>(signedCode));
+        // Widened with its sign: a code with bit 15 set matches no mezzanine.
+        const ModuleTypes type = findMezzanineByModel(static_cast<unsigned long>(qint32(code)));
         if (type != ModuleTypeNone)
-            report(ModuleDescription { type, resource, slot }, modules);
+            report(ModuleDescription { type, resource, int(slot) }, modules);
     }
     zqtavrin_close(carrier);
 }

@@ -6,16 +6,18 @@
 #include <QString>
 #include <QVector>
 
-// Searches the VISA resources for carriers (whose slots it asks for their mezzanines) and
-// stand-alone power supplies. The run happens on the global thread pool and reports only
-// through queued signals; autoSearchFinished comes exactly once per run, on every path.
-// The object must outlive the run.
+// Finds the carriers and stand-alone instruments among the VISA resources and reports the
+// modules in the carriers' slots and the instruments themselves.
+//
+// The search runs on the global thread pool and reports through signals only; the object
+// must outlive the run, which ends with exactly one autoSearchFinished on every path.
 class AutoSearch : public QObject
 {
     Q_OBJECT
 public:
     explicit AutoSearch(QObject *parent = nullptr);
 
+    // Starts one run and returns at once; the outcome comes only through the signals.
     void find();
 
     virtual void FindVISAinstruments();
@@ -31,8 +33,6 @@ signals:
     void autoSearchFinished(const QVector<ModuleDescription> &modules);
 
 private:
-    void report(const ModuleDescription &module, QVector<ModuleDescription> &modules);
     void scanCarrier(const QString &resource, QVector<ModuleDescription> &modules);
-    void examineResource(unsigned int resourceManager, const char *resource,
-                         QVector<ModuleDescription> &modules);
+    void report(const ModuleDescription &module, QVector<ModuleDescription> &modules);
 };

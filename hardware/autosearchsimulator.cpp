@@ -12,13 +12,14 @@ void AutoSearchSimulator::FindVISAinstruments()
 {
     QVector<ModuleDescription> modules;
     for (int i = 0; i < m_types.count(); ++i) {
-        QThread::msleep(modulePauseMs);
+        // The pause comes first, as a real search spends its time before each hit.
+        QThread::msleep(pauseMs);
         ModuleDescription module;
         module.type = m_types.at(i);
         module.resource = QStringLiteral("SIM::%1::INSTR").arg(i + 1);
         module.position = (i % 8) + 1;
-        modules.append(module);
         emit found(module);
+        modules.append(module);
     }
     emit autoSearchFinished(modules);
 }

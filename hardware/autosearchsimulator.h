@@ -4,7 +4,8 @@
 
 #include <QList>
 
-// Reports a given list of module types as simulated resources, without VISA or drivers.
+// Stands in for the VISA search in demonstration mode: reports the given module types as
+// simulated resources, one every 200 ms, without touching VISA or a driver.
 class AutoSearchSimulator : public AutoSearch
 {
     Q_OBJECT
@@ -13,8 +14,8 @@ public:
 
     void FindVISAinstruments() override;
 
-    // The pause before each simulated module is reported.
-    static constexpr int modulePauseMs = 200;
+    // The pause before each simulated report.
+    static constexpr int pauseMs = 200;
 
 private:
     QList<ModuleTypes> m_types;

@@ -12,8 +12,6 @@ void BaseModuleInitTask::run()
 {
     if (m_carrier->init() == 0)
         m_carrier->selftest();
-    // Even on a failed carrier its modules get their own attempt: whether they work depends
-    // on their own driver calls.
     ModuleCollection::instance().setStateByPath(m_carrier->path(), m_carrier->base(),
                                                 ModuleInterface::NotInitialized);
 }

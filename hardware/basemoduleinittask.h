@@ -4,8 +4,8 @@
 
 class TavrinModule;
 
-// Initializes and self-tests one carrier on a pool thread and puts the modules of its path
-// into the not-initialized state, ready for their own task.
+// Initializes and self-tests one carrier on a pool thread, then puts the modules on it into
+// state 1 so that their own tasks take them on, whether the carrier succeeded or not.
 class BaseModuleInitTask : public QRunnable
 {
 public:

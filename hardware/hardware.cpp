@@ -6,15 +6,13 @@
 #include "hardware/modules/tavrin/tavrinmodule.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QThreadPool>
-#include <QTimer>
 
 namespace {
 
-const QString carrierBase = QStringLiteral("VXI");
-
-// How long the GUI thread sleeps at most between looks at the pool while it waits.
+const char carrierBase[] = "VXI";
+// How long the GUI thread waits for the pool between two rounds of event processing: short
+// enough to keep the screen live, long enough not to spin.
 constexpr int poolPollMs = 50;
 
 } // namespace
@@ -24,22 +22,31 @@ Hardware::Hardware(QObject *parent)
 {
 }
 
-Hardware::~Hardware() = default;
-
-TavrinModule *Hardware::carrier(const QString &path) const
+// The carriers are closed by closeBaseModules before this; destroying a carrier closes no
+// driver session, it only frees the object.
+Hardware::~Hardware()
 {
-    return m_carriers.value(path, nullptr);
+    qDeleteAll(m_baseModules);
+}
+
+TavrinModule *Hardware::baseModule(const QString &path) const
+{
+    return m_baseModules.value(path, nullptr);
+}
+
+int Hardware::baseModuleCount() const
+{
+    return m_baseModules.count();
 }
 
 void Hardware::waitForPool()
 {
     QThreadPool *pool = QThreadPool::globalInstance();
-    // The timer bounds each wait, so the loop neither spins nor sleeps past the pool's end;
-    // the queued state changes of the tasks are delivered meanwhile.
-    QTimer wakeUp;
-    wakeUp.start(poolPollMs);
-    while (pool->activeThreadCount() != 0)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    while (pool->activeThreadCount() != 0) {
+        // The modules' queued stateChanged signals reach the screen here.
+        QCoreApplication::processEvents(QEventLoop::AllEvents, poolPollMs);
+        pool->waitForDone(poolPollMs);
+    }
     pool->waitForDone();
 }
 
@@ -48,27 +55,29 @@ bool Hardware::initializeBaseModules()
     ModuleCollection &collection = ModuleCollection::instance();
     for (int i = 0; i < collection.count(); ++i) {
         ModuleInterface *module = collection.byOrder(i);
-        if (!module || module->base() != carrierBase || m_carriers.contains(module->path()))
+        if (!module || module->base() != QLatin1String(carrierBase)
+            || m_baseModules.contains(module->path()))
             continue;
         auto *carrier = new TavrinModule(nullptr);
         carrier->setPath(module->path());
-        m_carriers.insert(module->path(), carrier);
+        m_baseModules.insert(module->path(), carrier);
     }
-    if (m_carriers.isEmpty())
+    if (m_baseModules.isEmpty())
         return true;
 
-    m_carriers.first()->performInitResourses();
+    m_baseModules.first()->performInitResourses();
 
     QThreadPool *pool = QThreadPool::globalInstance();
-    for (TavrinModule *carrier : qAsConst(m_carriers))
+    for (TavrinModule *carrier : qAsConst(m_baseModules))
         pool->start(new BaseModuleInitTask(carrier), 0);
     waitForPool();
 
+    // Only now, with every carrier task done, are the sessions final.
     for (int i = 0; i < collection.count(); ++i) {
         ModuleInterface *module = collection.byOrder(i);
         if (!module)
             continue;
-        if (TavrinModule *carrier = m_carriers.value(module->path(), nullptr))
+        if (TavrinModule *carrier = m_baseModules.value(module->path(), nullptr))
             module->setMainHandle(carrier->handle());
     }
     return true;
@@ -80,10 +89,10 @@ bool Hardware::initializeModules()
     QList<ModuleInitTask *> tasks;
     for (int i = 0; i < collection.count(); ++i) {
         ModuleInterface *module = collection.byOrder(i);
-        if (module && !m_carriers.contains(module->path()))
+        if (module && !m_baseModules.contains(module->path()))
             tasks.append(new ModuleInitTask({ module->id() }));
     }
-    for (auto it = m_carriers.cbegin(); it != m_carriers.cend(); ++it) {
+    for (auto it = m_baseModules.cbegin(); it != m_baseModules.cend(); ++it) {
         QList<int> ids;
         for (int i = 0; i < collection.count(); ++i) {
             ModuleInterface *module = collection.byOrder(i);
@@ -101,12 +110,19 @@ bool Hardware::initializeModules()
     return true;
 }
 
+static bool isOpen(const ModuleInterface *module)
+{
+    const ModuleInterface::ModuleState state = module->state();
+    return state != ModuleInterface::NotReached && state != ModuleInterface::NotInitialized
+            && module->handle() != 0;
+}
+
 bool Hardware::closeModules()
 {
     ModuleCollection &collection = ModuleCollection::instance();
     for (int i = 0; i < collection.count(); ++i) {
         ModuleInterface *module = collection.byOrder(i);
-        if (!module || module->state() <= ModuleInterface::NotInitialized || module->handle() == 0)
+        if (!module || !isOpen(module))
             continue;
         if (module->close() < 0)
             emit errorOccurred(tr("Close error %1: %2").arg(module->name(), module->errorString()));
@@ -116,10 +132,11 @@ bool Hardware::closeModules()
 
 bool Hardware::closeBaseModules()
 {
-    const QMap<QString, TavrinModule *> carriers = m_carriers;
+    const QMap<QString, TavrinModule *> carriers = m_baseModules;
     for (TavrinModule *carrier : carriers) {
-        if (!carrier || carrier->state() <= ModuleInterface::NotInitialized || carrier->handle() == 0)
+        if (!carrier || !isOpen(carrier))
             continue;
+        // A carrier's close failure is not reported: its modules are closed already.
         carrier->close();
         QCoreApplication::processEvents();
     }

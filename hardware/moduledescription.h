@@ -6,12 +6,13 @@
 #include <QString>
 #include <QVector>
 
-// One search hit: what was found and where it is reached.
+// One search hit. A mezzanine module carries the resource string of its carrier and its slot;
+// a stand-alone instrument its own resource string and position 1.
 struct ModuleDescription
 {
     ModuleTypes type = ModuleTypeNone;
-    QString resource; // VISA resource string; a mezzanine carries its carrier's
-    int position = 1; // carrier slot 1 to 8; 1 for a stand-alone instrument
+    QString resource;
+    int position = 1;
 
     bool operator==(const ModuleDescription &other) const
     {

@@ -3,20 +3,21 @@
 #include "hardware/modulecollection.h"
 #include "hardware/moduleinterface.h"
 
-ModuleInitTask::ModuleInitTask(const QList<int> &moduleIds)
-    : m_moduleIds(moduleIds)
+ModuleInitTask::ModuleInitTask(const QList<int> &ids)
+    : m_ids(ids)
 {
 }
 
 void ModuleInitTask::run()
 {
-    const ModuleCollection &collection = ModuleCollection::instance();
-    for (int id : qAsConst(m_moduleIds)) {
+    ModuleCollection &collection = ModuleCollection::instance();
+    for (int id : qAsConst(m_ids)) {
         ModuleInterface *module = collection.byId(id);
         if (!module)
             continue;
         // No carrier task reached this mezzanine's carrier: there is no session to use.
-        if (module->state() == ModuleInterface::NotReached && module->base() == QLatin1String("VXI"))
+        if (module->state() == ModuleInterface::NotReached
+            && module->base() == QLatin1String("VXI"))
             continue;
         if (module->init() >= 0)
             module->selftest();

@@ -15,19 +15,35 @@ TavrinModule::TavrinModule(QObject *parent)
     setState(NotInitialized);
 }
 
+// Destroying a carrier does not close its driver session (that is closeBaseModules' work),
+// but the resource-manager session it opened for itself goes with it.
+TavrinModule::~TavrinModule()
+{
+    closeResourceManager();
+}
+
+void TavrinModule::closeResourceManager()
+{
+    if (m_resourceManager != 0) {
+        viClose(m_resourceManager);
+        m_resourceManager = 0;
+    }
+}
+
 void TavrinModule::performInitResourses()
 {
-    // The driver opens its own sessions; this only wakes VISA up. The session is kept open
-    // for the process's life on purpose, as VISA shares one default manager per process.
-    ViSession session = 0;
-    viOpenDefaultRM(&session);
+    // The status is not examined: a failure shows up in the carrier's own init.
+    closeResourceManager();
+    ViSession resourceManager = 0;
+    viOpenDefaultRM(&resourceManager);
+    m_resourceManager = resourceManager;
 }
 
 int TavrinModule::performInit()
 {
     ViSession session = 0;
     const QByteArray resource = path().toLatin1();
-    if (PRALUNE_DRIVER_FAILED(zqtavrin_init(resource.constData(), 1, 1, &session)))
+    if (PRALUNE_DRIVER_FAILED(zqtavrin_init(resource.constData(), VI_TRUE, VI_TRUE, &session)))
         return status();
     setHandle(session);
     return 0;
@@ -37,6 +53,7 @@ int TavrinModule::performSelftest()
 {
     ViInt16 code = 0;
     ViChar message[ZQTAVRIN_MESSAGE_BUFLEN] = {};
+    // A failing self test is no driver error here: the result code tells it.
     setStatus(zqtavrin_self_test(handle(), &code, message));
     message[ZQTAVRIN_MESSAGE_BUFLEN - 1] = '\0';
     setSelfTestResultCode(code);
@@ -74,16 +91,15 @@ int TavrinModule::performStop()
 
 int TavrinModule::performClose()
 {
-    if (PRALUNE_DRIVER_FAILED(zqtavrin_close(handle())))
-        return status();
-    return 0;
+    const bool failed = PRALUNE_DRIVER_FAILED(zqtavrin_close(handle()));
+    closeResourceManager();
+    return failed ? status() : 0;
 }
 
 void TavrinModule::performErrorMessage(int status)
 {
     const ViSession session = handle();
-    reportDriverError(
-            this, status,
-            [session, status](char *buffer) { zqtavrin_error_message(session, status, buffer); },
-            DriverErrorTrace::None);
+    reportDriverError(this, status, [session, status](char *buffer) {
+        zqtavrin_error_message(session, status, buffer);
+    }, DriverErrorTrace::None);
 }

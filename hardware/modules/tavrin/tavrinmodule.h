@@ -2,19 +2,17 @@
 
 #include "hardware/moduleinterface.h"
 
-// The carrier: the VISA-reached base module whose eight slots hold the mezzanines. Its
-// session is handed to the mezzanines of its path as their main handle.
-//
-// Its operations take no lock: the hardware object runs one task per carrier and closes
-// carriers only after everything else.
+// The carrier: reached through VISA, it holds up to eight mezzanine modules, which reach
+// their own drivers through its session. Its operations take no lock: the initialization
+// tasks run one carrier per task, and everything else happens on the GUI thread.
 class TavrinModule : public ModuleInterface
 {
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TavrinModule(QObject *parent = nullptr);
+    ~TavrinModule() override;
 
-    // Opens the VISA default resource manager once before the carriers are initialized, so
-    // that the driver finds VISA ready.
+    // Opens the VISA default resource manager before the first carrier is initialized.
     virtual void performInitResourses();
 
 protected:
@@ -26,4 +24,10 @@ protected:
     int performStop() override;
     int performClose() override;
     void performErrorMessage(int status) override;
+
+private:
+    void closeResourceManager();
+
+    // Kept so that it can be closed again with the carrier; 0 when none is open.
+    quint32 m_resourceManager = 0;
 };

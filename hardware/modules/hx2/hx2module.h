@@ -1,0 +1,63 @@
+#pragma once
+
+#include "hardware/demowaveformgenerator.h"
+#include "hardware/drivercall.h"
+#include "hardware/mathchannel.h"
+#include "hardware/moduleinterface.h"
+
+#include <QVector>
+
+// The first oscilloscope mezzanine: two input channels and the math channel as a third row.
+// The rows live in the module and are reused from frame to frame; dataChanged hands them out
+// by reference, so receivers copy what they keep.
+class HX2Module : public ModuleInterface
+{
+    Q_OBJECT
+public:
+    Q_INVOKABLE explicit HX2Module(QObject *parent = nullptr);
+
+    QString namePrefix() const override;
+
+    int configure(int channel, int enabled, int coupling, int rangeCode, int filter,
+                  double offset);
+    int configureMath(int enabled, int operation, int sourceA, int sourceB, double offset);
+    int configureTime(double period, double duration, double startTime);
+    int configureTrigger(int channel, int source, int mode, bool polarity, double *times,
+                         double *levels);
+    int configureTriggerForProgrammStart();
+
+    int pointCount() const { return m_pointCount; }
+    double period() const { return m_period; }
+    double startTime() const { return m_startTime; }
+
+    void performDemoDataReading();
+
+signals:
+    void dataChanged(double startTime, QVector<QVector<double>> &data);
+    void overDriveWarning();
+
+protected:
+    int performInit() override;
+    int performSelftest() override;
+    int performConfigure() override;
+    int performStart() override;
+    int performDataReading() override;
+    int performReset() override;
+    int performStop() override;
+    int performClose() override;
+    void performErrorMessage(int status) override;
+
+private:
+    int refuse(int status, const DriverCallSite &site);
+    void completeFrame();
+
+    QVector<bool> m_enabled;
+    QVector<double> m_offsets;
+    QVector<QVector<double>> m_data;
+    int m_channelCount = 2;
+    int m_pointCount = 0;
+    double m_period;
+    double m_startTime = 0.0;
+    DemoWaveformGenerator m_demo; // holds the module's MT19937, seeded 5489
+    MathChannel m_math;
+};

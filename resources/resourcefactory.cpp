@@ -1,0 +1,38 @@
+#include "resources/resourcefactory.h"
+
+#include "hardware/prototypeinstance.h"
+#include "resources/kt220resource.h"
+#include "resources/resourceinterface.h"
+
+ResourceFactory::ResourceFactory(QObject *parent)
+    : FactoryInterface(parent)
+{
+    // One line per resource class; a later type name replaces an earlier one.
+    addPrototype<KT220Resource>();
+}
+
+ResourceFactory::~ResourceFactory() = default;
+
+template <class Resource>
+void ResourceFactory::addPrototype()
+{
+    auto prototype = std::make_shared<Resource>(nullptr);
+    const QString type = prototype->type();
+    m_prototypes[type] = std::move(prototype);
+}
+
+QStringList ResourceFactory::availiableTypes() const
+{
+    QStringList types;
+    for (const auto &entry : m_prototypes)
+        types.append(entry.first);
+    return types;
+}
+
+QObject *ResourceFactory::create(const QString &type)
+{
+    const auto found = m_prototypes.find(type);
+    if (found == m_prototypes.end())
+        return nullptr;
+    return newInstanceOfPrototype<ResourceInterface>(found->second.get());
+}
