@@ -1,6 +1,4 @@
 #pragma once
-#if __has_include("resources/resourceinterface.h")                                                 \
-                  && __has_include("hardware/modules/kw7/kw7module.h")
 
 #include "resources/functiongeneratoroptions.h"
 #include "resources/resourceinterface.h"
@@ -47,4 +45,3 @@ public:
     virtual void stop() = 0;
     virtual void forceTrigger() = 0;
 };
-#endif

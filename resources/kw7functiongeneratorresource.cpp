@@ -1,8 +1,7 @@
-#if __has_include("resources/resourceinterface.h")                                                 \
-                  && __has_include("hardware/modules/kw7/kw7module.h")
 #include "resources/kw7functiongeneratorresource.h"
 
 #include "hardware/facilitiesrequirementsfactory.h"
+#include "hardware/facilitiesrequirementsinterface.h"
 #include "hardware/modules/kw7/kw7module.h"
 #include "resources/functiongeneratorawgfilescollection.h"
 #include "resources/kw7signaltables.h"
@@ -140,9 +139,9 @@ KW7FunctionGeneratorResource::KW7FunctionGeneratorResource(QObject *parent)
     , m_d(std::make_unique<Internal>())
 {
     const ModuleTypes generator = ModuleTypeKW7;
-    getDependencies()->add(generator,
-                           std::shared_ptr<FacilitiesRequirementsInterface>(
-                                   FacilitiesRequirementsFactory::create(generator)));
+    const FacilitiesRequirementsFactory requirementsFactory;
+    getDependencies()->add(generator, std::shared_ptr<FacilitiesRequirementsInterface>(
+                                          requirementsFactory.create(generator)));
 }
 
 KW7FunctionGeneratorResource::~KW7FunctionGeneratorResource() = default;
@@ -656,4 +655,3 @@ void KW7FunctionGeneratorResource::restoreState(const ResourceState &state)
     if (s.contains(QStringLiteral("mode")))
         setMode(FunctionGeneratorMode(readInt(s[QStringLiteral("mode")])));
 }
-#endif

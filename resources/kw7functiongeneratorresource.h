@@ -1,6 +1,4 @@
 #pragma once
-#if __has_include("resources/resourceinterface.h")                                                 \
-                  && __has_include("hardware/modules/kw7/kw7module.h")
 
 #include "resources/functiongeneratorresource.h"
 #include "resources/resourcestate.h"
@@ -65,4 +63,3 @@ private:
 
     std::unique_ptr<Internal> m_d;
 };
-#endif

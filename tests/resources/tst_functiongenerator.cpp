@@ -1,5 +1,3 @@
-#if __has_include("resources/resourceinterface.h")                                                 \
-                  && __has_include("hardware/modules/kw7/kw7module.h")
 #include "resources/kw7functiongeneratorresource.h"
 
 #include "hardware/modules/kw7/kw7module.h"
@@ -519,15 +517,3 @@ void TestFunctionGenerator::restorePartialState()
 
 QTEST_GUILESS_MAIN(TestFunctionGenerator)
 #include "tst_functiongenerator.moc"
-#else
-// The resource framework and the generator module are not in this tree yet.
-#include <QtTest>
-class TestFunctionGenerator : public QObject
-{
-    Q_OBJECT
-private slots:
-    void pending() { QSKIP("resource framework not merged yet"); }
-};
-QTEST_GUILESS_MAIN(TestFunctionGenerator)
-#include "tst_functiongenerator.moc"
-#endif
