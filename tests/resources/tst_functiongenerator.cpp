@@ -128,8 +128,8 @@ void TestFunctionGenerator::freshResource()
 void TestFunctionGenerator::factoryTypes()
 {
     ResourceFactory factory;
-    QCOMPARE(factory.availiableTypes(),
-             (QStringList {"HX2", "HX9", "KT220 Power Supply", "KW7 Function Generator", "RV31"}));
+    // The other instruments register their own prototypes beside this one.
+    QVERIFY(factory.availiableTypes().contains(QStringLiteral("KW7 Function Generator")));
     std::unique_ptr<QObject> made(factory.create(QStringLiteral("KW7 Function Generator")));
     QVERIFY(qobject_cast<KW7FunctionGeneratorResource *>(made.get()));
 }
