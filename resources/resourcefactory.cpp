@@ -2,12 +2,14 @@
 
 #include "hardware/prototypeinstance.h"
 #include "resources/kt220resource.h"
+#include "resources/kw7functiongeneratorresource.h"
 #include "resources/resourceinterface.h"
 
 ResourceFactory::ResourceFactory(QObject *parent)
     : FactoryInterface(parent)
 {
     // One line per resource class; a later type name replaces an earlier one.
+    addPrototype<KW7FunctionGeneratorResource>();
     addPrototype<KT220Resource>();
 }
 

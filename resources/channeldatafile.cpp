@@ -1,0 +1,113 @@
+#include "resources/channeldatafile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QChar kSeparator = QLatin1Char(';');
+
+// Any letter marks a header line; the Latin range deliberately spans "[" to "`" as well.
+const QRegularExpression &headerPattern()
+{
+    static const QRegularExpression pattern(QStringLiteral("([A-zА-я])"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern;
+}
+
+double toSample(const QStringRef &field)
+{
+    bool ok = false;
+    const double value = QLocale::c().toDouble(field, &ok);
+    return ok ? value : 0.0;
+}
+
+void appendSamples(QVector<QVector<double>> &columns, const QVector<QStringRef> &fields)
+{
+    for (int j = 0; j < fields.size(); ++j)
+        columns[j].append(toSample(fields.at(j)));
+}
+
+} // namespace
+
+bool saveChannelsData(const QString &fileName, const QVector<QVector<double>> &columns)
+{
+    if (columns.isEmpty())
+        return false;
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+
+    QTextStream out(&file);
+    const QString word = QCoreApplication::translate("common", "channel");
+    out << word << " 1";
+    int rows = columns.first().size();
+    for (int k = 2; k <= columns.size(); ++k) {
+        out << ';' << word << QStringLiteral(" %1").arg(k);
+        rows = std::max(rows, columns.at(k - 1).size());
+    }
+    out << '\n';
+
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns.size(); ++c) {
+            if (c > 0)
+                out << ';';
+            if (r < columns.at(c).size())
+                out << columns.at(c).at(r);
+        }
+        out << '\n';
+        if (out.status() != QTextStream::Ok)
+            return false; // QSaveFile discards the partial copy
+    }
+
+    out.flush();
+    if (out.status() != QTextStream::Ok)
+        return false;
+    return file.commit();
+}
+
+QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *names)
+{
+    if (fileName.isEmpty())
+        return {};
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+
+    // readLine strips "\n" and "\r\n" alike, so files made on Windows read as their Unix twins.
+    QTextStream in(&file);
+    const QString first = in.readLine();
+    if (first.isEmpty())
+        return {};
+
+    const QVector<QStringRef> firstFields = first.splitRef(kSeparator, Qt::KeepEmptyParts);
+    const int columnCount = firstFields.size();
+    QVector<QVector<double>> columns(columnCount);
+
+    if (headerPattern().match(first).hasMatch()) {
+        if (names) {
+            names->clear();
+            for (const QStringRef &field : firstFields)
+                names->append(field.toString());
+        }
+    } else {
+        appendSamples(columns, firstFields);
+    }
+
+    QString line;
+    while (in.readLineInto(&line)) {
+        // Count before splitting: a hostile line of a million fields is rejected without
+        // building a million references.
+        if (line.count(kSeparator) + 1 != columnCount)
+            break;
+        appendSamples(columns, line.splitRef(kSeparator, Qt::KeepEmptyParts));
+    }
+    return columns;
+}

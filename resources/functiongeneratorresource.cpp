@@ -1,0 +1,6 @@
+#include "resources/functiongeneratorresource.h"
+
+QString FunctionGeneratorResource::viewType() const
+{
+    return QStringLiteral("Function Generator");
+}

@@ -1,0 +1,228 @@
+#include "resources/channeldatafile.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Columns = QVector<QVector<double>>;
+
+class TestChannelData : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void save_data();
+    void save();
+    void saveRefusesNoColumns();
+    void saveToVanishedFolder();
+    void saveFailureKeepsOldFile();
+    void roundTrip();
+
+    void load_data();
+    void load();
+    void loadKeepsNamesWithoutHeader();
+    void loadUnreadable();
+
+    void hostile_data();
+    void hostile();
+
+private:
+    QString write(const QByteArray &content)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("data%1.csv").arg(m_counter++));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(content);
+        return path;
+    }
+    QTemporaryDir m_dir;
+    int m_counter = 0;
+};
+
+void TestChannelData::save_data()
+{
+    QTest::addColumn<Columns>("columns");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("short second column")
+            << Columns {{1, 2, 3}, {0.5}} << QByteArray("channel 1;channel 2\n1;0.5\n2;\n3;\n");
+    QTest::newRow("all empty columns")
+            << Columns {{}, {}, {}} << QByteArray("channel 1;channel 2;channel 3\n");
+    QTest::newRow("%g number format")
+            << Columns {{1234567, 0.00001, -0.25, 100000, 1e-4}}
+            << QByteArray("channel 1\n1.23457e+06\n1e-05\n-0.25\n100000\n0.0001\n");
+}
+
+void TestChannelData::save()
+{
+    QFETCH(Columns, columns);
+    QFETCH(QByteArray, expected);
+    const QString path = m_dir.filePath(QStringLiteral("save.csv"));
+    QVERIFY(saveChannelsData(path, columns));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), expected);
+}
+
+void TestChannelData::saveRefusesNoColumns()
+{
+    const QString path = m_dir.filePath(QStringLiteral("none.csv"));
+    QVERIFY(!saveChannelsData(path, {}));
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestChannelData::saveToVanishedFolder()
+{
+    QVERIFY(!saveChannelsData(m_dir.filePath(QStringLiteral("gone/x.csv")), Columns {{1}}));
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("gone"))));
+}
+
+void TestChannelData::saveFailureKeepsOldFile()
+{
+    // The old file survives a failed replacement.
+    const QString path = write("old content\n");
+    QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool folderLocked =
+            !QFile(m_dir.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly);
+    if (folderLocked)
+        QVERIFY(!saveChannelsData(path, Columns {{1}}));
+    QFile::setPermissions(m_dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("old content\n"));
+    if (!folderLocked)
+        QSKIP("running with rights that ignore folder permissions");
+}
+
+void TestChannelData::roundTrip()
+{
+    const QString path = m_dir.filePath(QStringLiteral("round.csv"));
+    QVERIFY(saveChannelsData(path, Columns {{1, 2, 3}, {0.5}}));
+    QStringList names;
+    QCOMPARE(loadChannelsData(path, &names), (Columns {{1, 2, 3}, {0.5, 0, 0}}));
+    QCOMPARE(names, (QStringList {"channel 1", "channel 2"}));
+}
+
+void TestChannelData::load_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<Columns>("columns");
+    QTest::addColumn<QStringList>("names");
+    const QStringList none {"untouched"};
+    QTest::newRow("header and two columns")
+            << QByteArray("t;u\n0;1\n1;2\n") << Columns {{0, 1}, {1, 2}} << QStringList {"t", "u"};
+    QTest::newRow("single data line") << QByteArray("1;2") << Columns {{1}, {2}} << none;
+    QTest::newRow("exponent makes a header")
+            << QByteArray("1e-3;2\n4;5\n") << Columns {{4}, {5}} << QStringList {"1e-3", "2"};
+    QTest::newRow("plain decimals are data")
+            << QByteArray("0.001;2\n") << Columns {{0.001}, {2}} << none;
+    QTest::newRow("bracket counts as letter")
+            << QByteArray("[1];_\n3;4\n") << Columns {{3}, {4}} << QStringList {"[1]", "_"};
+    QTest::newRow("cyrillic header")
+            << QByteArray("канал;б\n3;4\n") << Columns {{3}, {4}} << QStringList {"канал", "б"};
+    QTest::newRow("blank line ends two columns")
+            << QByteArray("1;2\n\n3;4\n") << Columns {{1}, {2}} << none;
+    QTest::newRow("blank line is zero in one column")
+            << QByteArray("1\n\n3\n") << Columns {{1, 0, 3}} << none;
+    QTest::newRow("wrong field count ends the read")
+            << QByteArray("1;2\n3;4\n5;6;7\n8;9\n") << Columns {{1, 3}, {2, 4}} << none;
+    QTest::newRow("unconvertible field is zero")
+            << QByteArray("1;2\n3;-\n") << Columns {{1, 3}, {2, 0}} << none;
+    QTest::newRow("trailing line break adds nothing")
+            << QByteArray("1;2\n3;4\n") << Columns {{1, 3}, {2, 4}} << none;
+    QTest::newRow("crlf line ends") << QByteArray("a;b\r\n1;2\r\n3;4\r\n")
+                                    << Columns {{1, 3}, {2, 4}} << QStringList {"a", "b"};
+    QTest::newRow("empty first line") << QByteArray("\n1;2\n") << Columns {} << none;
+    QTest::newRow("empty file") << QByteArray() << Columns {} << none;
+}
+
+void TestChannelData::load()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(Columns, columns);
+    QFETCH(QStringList, names);
+    QStringList read {"untouched"};
+    QCOMPARE(loadChannelsData(write(content), &read), columns);
+    QCOMPARE(read, names);
+    QCOMPARE(loadChannelsData(write(content), nullptr), columns);
+}
+
+void TestChannelData::loadKeepsNamesWithoutHeader()
+{
+    QStringList names {"kept"};
+    QCOMPARE(loadChannelsData(write("+1.5;-2\n"), &names), (Columns {{1.5}, {-2}}));
+    QCOMPARE(names, QStringList {"kept"});
+}
+
+void TestChannelData::loadUnreadable()
+{
+    QVERIFY(loadChannelsData(QString()).isEmpty());
+    QVERIFY(loadChannelsData(m_dir.filePath(QStringLiteral("missing.csv"))).isEmpty());
+    QVERIFY(loadChannelsData(m_dir.path()).isEmpty());
+}
+
+// Files a user may hand the importer by mistake or by malice. The reader must follow its rules
+// on each without crashing or hanging; the expected shape is what those rules give.
+void TestChannelData::hostile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+
+    QByteArray garbage(1 << 20, Qt::Uninitialized);
+    quint32 seed = 12345;
+    for (char &c : garbage) {
+        seed = seed * 1664525u + 1013904223u;
+        c = char(seed >> 24);
+    }
+    QTest::newRow("binary garbage") << garbage << -1 << -1;
+
+    QByteArray nul("1;2\n");
+    nul.append('\0');
+    nul.append(";3\n4;5\n");
+    QTest::newRow("nul byte in a field") << nul << 2 << -1;
+
+    QByteArray wide = QByteArray("1").append(QByteArray(";1").repeated(999999)).append('\n');
+    QTest::newRow("first line of a million fields") << wide << 1000000 << 1;
+    QTest::newRow("later line of a million fields")
+            << QByteArray("1;2\n").append(wide).append("3;4\n") << 2 << 1;
+
+    QByteArray big = QByteArray("0.125;-3\n").repeated(100 * 1024 * 1024 / 9);
+    QTest::newRow("100 MB file") << big << 2 << big.size() / 9;
+    QTest::newRow("100 MB without a line break") << QByteArray(100 * 1024 * 1024, '7') << 1 << 1;
+    QTest::newRow("utf-8 bom before header") << QByteArray("\xEF\xBB\xBFt;u\n1;2\n") << 2 << 1;
+    QTest::newRow("utf-8 bom before data") << QByteArray("\xEF\xBB\xBF"
+                                                         "1;2\n3;4\n")
+                                           << 2 << 2;
+    QTest::newRow("lone carriage returns") << QByteArray("1;2\r3;4\r") << 3 << 1;
+    QTest::newRow("only separators") << QByteArray(";;;\n;;;\n") << 4 << 2;
+    QTest::newRow("only line breaks") << QByteArray(100000, '\n') << 0 << 0;
+    QTest::newRow("invalid utf-8") << QByteArray("\xc3\x28;\xfd\n1;2\n") << 2 << 2;
+    QTest::newRow("utf-16 byte-order mark") << QByteArray("\xff\xfe"
+                                                          "1\0;\0"
+                                                          "2\0\n\0",
+                                                          10)
+                                            << 2 << 1;
+}
+
+void TestChannelData::hostile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    const QString path = write(content);
+    content.clear();
+    const Columns read = loadChannelsData(path);
+    if (columns >= 0)
+        QCOMPARE(read.size(), columns);
+    for (const QVector<double> &column : read)
+        QCOMPARE(column.size(), read.first().size());
+    if (rows >= 0 && !read.isEmpty())
+        QCOMPARE(read.first().size(), rows);
+    QFile::remove(path);
+}
+
+QTEST_GUILESS_MAIN(TestChannelData)
+#include "tst_channeldata.moc"
