@@ -3,6 +3,8 @@
 #include "hardware/prototypeinstance.h"
 #include "resources/kt220resource.h"
 #include "resources/kw7functiongeneratorresource.h"
+#include "resources/resourcehx2.h"
+#include "resources/resourcehx9.h"
 #include "resources/resourceinterface.h"
 
 ResourceFactory::ResourceFactory(QObject *parent)
@@ -11,6 +13,8 @@ ResourceFactory::ResourceFactory(QObject *parent)
     // One line per resource class; a later type name replaces an earlier one.
     addPrototype<KW7FunctionGeneratorResource>();
     addPrototype<KT220Resource>();
+    addPrototype<ResourceHX2>();
+    addPrototype<ResourceHX9>();
 }
 
 ResourceFactory::~ResourceFactory() = default;

@@ -18,8 +18,7 @@ public:
 
     QString namePrefix() const override;
 
-    int configure(int channel, int enabled, int coupling, int rangeCode, int filter,
-                  double offset);
+    int configure(int channel, int enabled, int coupling, int rangeCode, int filter, double offset);
     int configureMath(int enabled, int operation, int sourceA, int sourceB, double offset);
     int configureTime(double period, double duration, double startTime);
     int configureTrigger(int channel, int source, int mode, bool polarity, double *times,
@@ -32,6 +31,10 @@ public:
 
     void performDemoDataReading();
 
+    // Public for the oscilloscope resources, which re-program a started module and must not
+    // move it to the configured state as ModuleInterface::configure() would.
+    int performConfigure() override;
+
 signals:
     void dataChanged(double startTime, QVector<QVector<double>> &data);
     void overDriveWarning();
@@ -39,7 +42,6 @@ signals:
 protected:
     int performInit() override;
     int performSelftest() override;
-    int performConfigure() override;
     int performStart() override;
     int performDataReading() override;
     int performReset() override;

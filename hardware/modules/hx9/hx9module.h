@@ -31,13 +31,16 @@ public:
 
     void performDemoDataReading();
 
+    // Public for the oscilloscope resources, which re-program a started module and must not
+    // move it to the configured state as ModuleInterface::configure() would.
+    int performConfigure() override;
+
 signals:
     void dataChanged(double startTime, QVector<QVector<double>> &data);
 
 protected:
     int performInit() override;
     int performSelftest() override;
-    int performConfigure() override;
     int performStart() override;
     int performDataReading() override;
     int performReset() override;

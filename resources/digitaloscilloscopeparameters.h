@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The oscilloscope's settings as the view and the oscilloscope resources exchange them: plain
+// records passed by value. Field names follow the keys of the resources' stored state.
+
+enum DigitalOscilloscopeStartType : int {
+    DigitalOscilloscopeSingle = 1, // one frame, then the resource stops itself
+    DigitalOscilloscopeAutomatic = 2, // frames until stopped
+    DigitalOscilloscopeCyclic = 3, // frames until stopped
+};
+
+enum DigitalOscilloscopeEventMode : int {
+    DigitalOscilloscopeEdge = 0,
+    DigitalOscilloscopeRunt = 1,
+    DigitalOscilloscopeWindow = 2,
+    DigitalOscilloscopeRate = 3,
+    DigitalOscilloscopeImpulse = 4, // pulse duration
+    DigitalOscilloscopeInterval = 5,
+};
+
+// A channel record holds it as a truth value: true selects the first impedance.
+enum DigitalOscilloscopeImpedanceType : int {
+    DigitalOscilloscopeHighImpedance = 0, // 1 MOhm
+    DigitalOscilloscopeLowImpedance = 1, // 50 Ohm
+};
+
+struct DigitalOscilloscopeChannelParameters
+{
+    int channel = 0; // 0 or 1; selects the record's slot on set
+    int state = 0; // non-zero: channel on
+    quint8 range = 0; // index into the resource's supported ranges
+    int filter = 0; // code of one of the resource's supported filters
+    bool impedance = false; // true: DigitalOscilloscopeHighImpedance
+    double offset = 0.0; // volts, added by the module to every sample
+    bool coupling = false; // passed to the module as 0 or 1
+};
+
+struct DigitalOscilloscopeMathChannelParameters
+{
+    int type = 0; // 0 A + B, 1 A - B, 2 A * B, 3 A / B
+    int state = 0; // non-zero: math channel on
+    double offset = 0.0; // coefficient of the operation
+    int sourceA = 0; // channel number of operand A
+    int sourceB = 0; // channel number of operand B
+};
+
+struct DigitalOscilloscopeTriggerParameters
+{
+    int channel = 0; // source channel number
+    double prehistory = 0.0; // seconds of the frame before the trigger
+    int mode = 0; // a DigitalOscilloscopeEventMode
+    bool polarity = false;
+    // The two levels and the two times each reach the module as one pair.
+    double level1 = 0.0; // volts
+    double level2 = 0.0;
+    double time1 = 0.0; // seconds
+    double time2 = 0.0;
+};
+
+struct DigitalOscilloscopeTimeParameters
+{
+    double period = 0.0; // sampling period, seconds
+    double time = 0.0; // scan time of one frame, seconds
+};
