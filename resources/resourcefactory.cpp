@@ -6,11 +6,13 @@
 #include "resources/resourcehx2.h"
 #include "resources/resourcehx9.h"
 #include "resources/resourceinterface.h"
+#include "resources/resourcerv38.h"
 
 ResourceFactory::ResourceFactory(QObject *parent)
     : FactoryInterface(parent)
 {
     // One line per resource class; a later type name replaces an earlier one.
+    addPrototype<ResourceRV38>();
     addPrototype<KW7FunctionGeneratorResource>();
     addPrototype<KT220Resource>();
     addPrototype<ResourceHX2>();
