@@ -627,19 +627,23 @@ private slots:
         struct Shot
         {
             int theme;
+            int font;
             QString language;
             QString name;
         };
-        const QList<Shot> shots = {{0, "en", "dark"}, {1, "en", "light"}, {0, "ru", "dark-ru"},
-                                   {1, "ru", "light-ru"}};
+        const QList<Shot> shots = {{0, 0, "en", "dark"},         {1, 0, "en", "light"},
+                                   {0, 0, "ru", "dark-ru"},      {1, 0, "ru", "light-ru"},
+                                   {0, 1, "ru", "dark-large-ru"}, {1, 1, "en", "light-large"}};
         for (const Shot &shot : shots) {
             Options options = freshOptions(3);
             options.color_theme = shot.theme;
+            options.font_type = shot.font;
             options.app_language = shot.language;
             options.restore_arrangement = true;
             options.arrangement_index = 2;
             save_to_cache(options);
-            qApp->setStyleSheet(sheet(shot.theme == 0 ? "dark" : "light"));
+            qApp->setStyleSheet(sheet(QString(shot.theme == 0 ? "dark" : "light")
+                                      + (shot.font == 1 ? "_large" : "")));
             // The page sits centred in the main window's content frame, at most 1000 wide.
             QWidget window;
             window.setProperty("main", true);
