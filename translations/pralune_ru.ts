@@ -163,7 +163,7 @@
     <message>
         <location filename="../ui/settingscontentwidget.ui" line="107"/>
         <location filename="../ui/settingscontentwidget.ui" line="130"/>
-        <location filename="../ui/settingscontentwidget.cpp" line="275"/>
+        <location filename="../ui/settingscontentwidget.cpp" line="274"/>
         <source>Pralune</source>
         <translation>Pralune</translation>
     </message>
@@ -262,7 +262,7 @@
     </message>
     <message>
         <location filename="../ui/settingscontentwidget.ui" line="254"/>
-        <location filename="../ui/settingscontentwidget.cpp" line="276"/>
+        <location filename="../ui/settingscontentwidget.cpp" line="275"/>
         <source>Screen layout</source>
         <translation>Экран</translation>
     </message>
@@ -359,7 +359,7 @@
 (после перезапуска приложения)</translation>
     </message>
     <message>
-        <location filename="../ui/settingscontentwidget.cpp" line="318"/>
+        <location filename="../ui/settingscontentwidget.cpp" line="317"/>
         <source>Version: </source>
         <translation>Версия: </translation>
     </message>
