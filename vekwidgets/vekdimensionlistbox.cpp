@@ -1,38 +1,31 @@
 #include "vekwidgets/vekdimensionlistbox.h"
 
+#include "vekwidgets/vekdimensionfield.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
-#include <QHBoxLayout>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr double shownMaximum = 999.99;
-constexpr double shownMinimum = 0.01;
 constexpr double matchTolerance = 0.0001;
 
 } // namespace
 
-class VekDimensionListBoxPrivate
+class VekDimensionListBoxPrivate : public VekDimensionField
 {
 public:
-    QComboBox *units = nullptr;
-    QDoubleSpinBox *spin = nullptr;
-    QVector<QPair<double, QString>> dimensions;
+    explicit VekDimensionListBoxPrivate(QWidget *owner)
+        : VekDimensionField(owner)
+    {
+    }
+
     VekDimensionListBox::Type type = VekDimensionListBox::None;
     unsigned int current = 0;
     std::vector<double> supported;
-
-    double multiplier() const
-    {
-        const int index = units->currentIndex();
-        if (index >= 0 && index < dimensions.size())
-            return dimensions.at(index).first;
-        return 1.0;
-    }
 
     bool anyIn(double from, double below) const
     {
@@ -52,22 +45,8 @@ public:
 
 VekDimensionListBox::VekDimensionListBox(QWidget *parent)
     : QWidget(parent)
-    , d(std::make_unique<VekDimensionListBoxPrivate>())
+    , d(std::make_unique<VekDimensionListBoxPrivate>(this))
 {
-    d->units = new QComboBox(this);
-    d->units->setFixedWidth(50);
-    d->spin = new QDoubleSpinBox(this);
-    d->spin->setAlignment(Qt::AlignCenter);
-    d->spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    d->spin->setContextMenuPolicy(Qt::NoContextMenu);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(d->spin, 1);
-    layout->addWidget(d->units, 0);
-    d->units->hide();
-
     d->spin->setRange(0, 999);
     d->spin->setSingleStep(1);
 
@@ -88,10 +67,7 @@ void VekDimensionListBox::setType(Type type)
 {
     const bool sameType = type == d->type;
     d->type = type;
-    const int index = d->units->currentIndex();
-    const bool hadUnit = index >= 0 && index < d->dimensions.size();
-    QString label = hadUnit ? d->dimensions.at(index).second : QString();
-    const double multiplier = hadUnit ? d->dimensions.at(index).first : 0.0;
+    const VekDimensionField::ShownUnit before = d->shownUnit();
     QVector<QPair<double, QString>> list;
     const QString unitFormat = QStringLiteral("%1%2");
     switch (type) {
@@ -121,32 +97,12 @@ void VekDimensionListBox::setType(Type type)
         break;
     }
 
-    const bool wasBlocked = d->units->blockSignals(true);
-    setDimensions(list);
-    if (label.isEmpty() && !list.isEmpty())
-        label = list.first().second;
-    d->units->setCurrentText(label);
-    // After a change of language the labels differ while the units stay: keep the unit.
-    if (sameType && hadUnit && d->units->currentText() != label) {
-        for (int i = 0; i < list.size(); ++i) {
-            if (list.at(i).first == multiplier)
-                d->units->setCurrentIndex(i);
-        }
-    }
-    d->units->blockSignals(wasBlocked);
+    d->replaceUnits(list, before, sameType);
 }
 
 void VekDimensionListBox::setDimensions(const QVector<QPair<double, QString>> &dimensions)
 {
-    d->dimensions = dimensions;
-    d->units->clear();
-    if (dimensions.isEmpty()) {
-        d->units->hide();
-        return;
-    }
-    for (const auto &dimension : dimensions)
-        d->units->addItem(dimension.second);
-    d->units->show();
+    d->setDimensions(dimensions);
 }
 
 void VekDimensionListBox::tryValidate()
@@ -156,14 +112,14 @@ void VekDimensionListBox::tryValidate()
 
 void VekDimensionListBox::validate(double shown)
 {
-    const double x = std::max(shown, shownMinimum);
+    const double x = std::max(shown, VekDimensionField::shownMinimum);
     if (d->supported.empty())
         return;
     const double m = d->multiplier();
     const double tolerance = m * matchTolerance;
     size_t i = 0;
     while (i + 1 < d->supported.size() && x * m - d->supported[i] > tolerance
-           && d->supported[i] / m < shownMaximum)
+           && d->supported[i] / m < VekDimensionField::shownMaximum)
         ++i;
     d->spin->setValue(d->supported[i] / m);
     if (i != d->current) {
@@ -174,27 +130,16 @@ void VekDimensionListBox::validate(double shown)
 
 void VekDimensionListBox::setValue(double value)
 {
-    int index = -1;
-    for (int i = 0; i < d->dimensions.size(); ++i) {
-        const double shown = std::fabs(value / d->dimensions.at(i).first);
-        if (shown > shownMinimum && shown < shownMaximum) {
-            index = i;
-            break;
-        }
-    }
+    const int index = d->unitIndexFor(value);
     if (index < 0) {
         // Keep the unit shown rather than clearing it, which would reinterpret the number.
         d->current = 0;
         return;
     }
     // Validate once with the new number; the old one read in the new unit would be stale.
-    const bool unitsBlocked = d->units->blockSignals(true);
-    d->units->setCurrentIndex(index);
-    d->units->blockSignals(unitsBlocked);
+    d->selectUnitSilently(index);
     const double shown = value / d->dimensions.at(index).first;
-    const bool wasBlocked = d->spin->blockSignals(true);
-    d->spin->setValue(shown);
-    d->spin->blockSignals(wasBlocked);
+    d->showSilently(shown);
     validate(shown);
 }
 

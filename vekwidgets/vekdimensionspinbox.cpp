@@ -1,27 +1,30 @@
 #include "vekwidgets/vekdimensionspinbox.h"
 
+#include "vekwidgets/vekdimensionfield.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
-#include <QHBoxLayout>
 
 #include <cmath>
 
 namespace {
 
-constexpr double shownMaximum = 999.99;
-constexpr double shownMinimum = 0.01;
+constexpr double shownMaximum = VekDimensionField::shownMaximum;
+constexpr double shownMinimum = VekDimensionField::shownMinimum;
 // A value this close below the next multiple of the step counts as that multiple.
 constexpr double snapSlack = 0.1;
 
 } // namespace
 
-class VekDimensionSpinBoxPrivate
+class VekDimensionSpinBoxPrivate : public VekDimensionField
 {
 public:
-    QComboBox *units = nullptr;
-    QDoubleSpinBox *spin = nullptr;
-    QVector<QPair<double, QString>> dimensions;
+    explicit VekDimensionSpinBoxPrivate(QWidget *owner)
+        : VekDimensionField(owner)
+    {
+    }
+
     double step = 1.0;
     double minimum = 0.0;
     double maximum = 99.99;
@@ -29,14 +32,6 @@ public:
     // The last accepted value in base units. Kept in base units rather than as the shown
     // number, so that a change of unit that changes the quantity is reported.
     double value = 0.0;
-
-    double multiplier() const
-    {
-        const int index = units->currentIndex();
-        if (index >= 0 && index < dimensions.size())
-            return dimensions.at(index).first;
-        return 1.0;
-    }
 
     // The shown maximum for the current unit, so that the range's top stays reachable.
     void applyMaximum()
@@ -52,36 +47,12 @@ public:
         spin->setSingleStep(step * (std::trunc(m / step + snapSlack) + 1) / m);
         applyMaximum();
     }
-
-    int unitIndexFor(double value) const
-    {
-        for (int i = 0; i < dimensions.size(); ++i) {
-            const double shown = std::fabs(value / dimensions.at(i).first);
-            if (shown > shownMinimum && shown < shownMaximum)
-                return i;
-        }
-        return -1;
-    }
 };
 
 VekDimensionSpinBox::VekDimensionSpinBox(QWidget *parent)
     : QWidget(parent)
-    , d(std::make_unique<VekDimensionSpinBoxPrivate>())
+    , d(std::make_unique<VekDimensionSpinBoxPrivate>(this))
 {
-    d->units = new QComboBox(this);
-    d->units->setFixedWidth(50);
-    d->spin = new QDoubleSpinBox(this);
-    d->spin->setAlignment(Qt::AlignCenter);
-    d->spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    d->spin->setContextMenuPolicy(Qt::NoContextMenu);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(d->spin, 1);
-    layout->addWidget(d->units, 0);
-    d->units->hide();
-
     d->step = d->spin->singleStep();
     d->minimum = d->spin->minimum();
     d->maximum = d->spin->maximum();
@@ -103,10 +74,7 @@ void VekDimensionSpinBox::setType(Type type)
 {
     const bool sameType = type == d->type;
     d->type = type;
-    const int index = d->units->currentIndex();
-    const bool hadUnit = index >= 0 && index < d->dimensions.size();
-    QString label = hadUnit ? d->dimensions.at(index).second : QString();
-    const double multiplier = hadUnit ? d->dimensions.at(index).first : 0.0;
+    const VekDimensionField::ShownUnit before = d->shownUnit();
     QVector<QPair<double, QString>> list;
     const double s = d->step;
     const double lo = d->minimum;
@@ -149,32 +117,12 @@ void VekDimensionSpinBox::setType(Type type)
         return;
     }
 
-    const bool wasBlocked = d->units->blockSignals(true);
-    setDimensions(list);
-    if (label.isEmpty() && !list.isEmpty())
-        label = list.first().second;
-    d->units->setCurrentText(label);
-    // After a change of language the labels differ while the units stay: keep the unit.
-    if (sameType && hadUnit && d->units->currentText() != label) {
-        for (int i = 0; i < list.size(); ++i) {
-            if (list.at(i).first == multiplier)
-                d->units->setCurrentIndex(i);
-        }
-    }
-    d->units->blockSignals(wasBlocked);
+    d->replaceUnits(list, before, sameType);
 }
 
 void VekDimensionSpinBox::setDimensions(const QVector<QPair<double, QString>> &dimensions)
 {
-    d->dimensions = dimensions;
-    d->units->clear();
-    if (dimensions.isEmpty()) {
-        d->units->hide();
-        return;
-    }
-    for (const auto &dimension : dimensions)
-        d->units->addItem(dimension.second);
-    d->units->show();
+    d->setDimensions(dimensions);
 }
 
 void VekDimensionSpinBox::setRange(double minimum, double maximum)
@@ -243,23 +191,17 @@ void VekDimensionSpinBox::setValue(double value)
     if (d->dimensions.isEmpty() || index < 0) {
         // Keep the unit shown: clearing it would reinterpret the number the box shows.
         d->value = value;
-        const bool wasBlocked = d->spin->blockSignals(true);
-        d->spin->setValue(value / d->multiplier());
-        d->spin->blockSignals(wasBlocked);
+        d->showSilently(value / d->multiplier());
         return;
     }
 
     // Change the unit silently and validate once, so only the final value is reported and
     // the old number is never reported reinterpreted in the new unit.
-    const bool unitsBlocked = d->units->blockSignals(true);
-    d->units->setCurrentIndex(index);
-    d->units->blockSignals(unitsBlocked);
+    d->selectUnitSilently(index);
     const double shown = value / d->dimensions.at(index).first;
     setType(d->type);
     d->applyStep();
-    const bool spinBlocked = d->spin->blockSignals(true);
-    d->spin->setValue(shown);
-    d->spin->blockSignals(spinBlocked);
+    d->showSilently(shown);
     validate(shown);
 }
 

@@ -96,4 +96,70 @@ Unit *mezzanine(Call &call, const char *library, ViStatus *status)
     return anySession(call, library, status);
 }
 
+ViStatus initEntry(const char *function, const char *library, ViConstRsrc resource,
+                   ViBoolean idQuery, ViBoolean reset, ResourceKind required, ViSession *vi,
+                   void (*resetUnit)(Unit &unit))
+{
+    Call call(function, 0);
+    call.arg(resource).arg(idQuery).arg(reset);
+    if (call.failed())
+        return call.status();
+    const ViStatus status = initSession(call, library, resource, idQuery, required, vi);
+    if (status == VI_SUCCESS && reset && resetUnit)
+        resetUnit(call.resource(call.session(*vi, library))->units[0]);
+    return call.finish(status);
+}
+
+ViStatus connectEntry(const char *function, const char *library, ViSession vi, ViSession carrier,
+                      ViInt16 slot, ViInt16 idQuery, ViInt16 reset, int moduleCode,
+                      NullSession null)
+{
+    Call call(function, vi);
+    call.arg(static_cast<long long>(carrier)).arg(slot).arg(idQuery).arg(reset);
+    if (call.failed())
+        return call.status();
+    if (vi == VI_NULL && null == NullSession::Succeeds)
+        return call.finish(VI_SUCCESS);
+    return call.finish(connectSession(call, library, carrier, slot, moduleCode, reset != 0));
+}
+
+ViStatus closeEntry(const char *function, const char *library, ViSession vi, NullSession null)
+{
+    Call call(function, vi);
+    if (call.failed())
+        return call.status();
+    if (vi == VI_NULL && null == NullSession::Succeeds)
+        return call.finish(VI_SUCCESS);
+    return call.finish(closeSession(call, library));
+}
+
+ViStatus resetMezzanineEntry(const char *function, const char *library, ViSession vi,
+                             void (*resetState)(Unit &unit), NullSession null)
+{
+    Call call(function, vi);
+    if (call.failed())
+        return call.status();
+    if (vi == VI_NULL && null == NullSession::Succeeds)
+        return call.finish(VI_SUCCESS);
+    ViStatus status = VI_SUCCESS;
+    Unit *unit = anySession(call, library, &status);
+    if (unit && call.session(library)->slot != 0) {
+        if (resetState)
+            resetState(*unit);
+        unit->settings.clear();
+        unit->set("connected", "1");
+    }
+    return call.finish(status);
+}
+
+ViStatus errorMessageEntry(const char *function, const char *library, ViSession vi, ViStatus status,
+                           ViChar *message)
+{
+    Call call(function, vi);
+    call.arg(static_cast<long long>(status));
+    if (call.failed())
+        return call.status();
+    return call.finish(errorMessage(call, library, status, message));
+}
+
 } // namespace simbench

@@ -23,4 +23,52 @@ Unit *mezzanine(Call &call, const char *library, ViStatus *status);
 // The unit of an open session of the library, connected or not.
 Unit *anySession(Call &call, const char *library, ViStatus *status);
 
+// Whether a call on session 0 fails like one on any unknown session, or succeeds and does
+// nothing (the function generator's demonstration mode makes such calls).
+enum class NullSession { Refused, Succeeds };
+
+// The entry points that the libraries have alike. function is the name the call log shows;
+// an injected failure is returned before anything else happens.
+//
+// With reset, resetUnit (when given) starts the unit of the opened resource afresh: the
+// carrier's own or the power supply's; a mezzanine is reset by connecting.
+ViStatus initEntry(const char *function, const char *library, ViConstRsrc resource,
+                   ViBoolean idQuery, ViBoolean reset, ResourceKind required, ViSession *vi,
+                   void (*resetUnit)(Unit &unit) = nullptr);
+ViStatus connectEntry(const char *function, const char *library, ViSession vi, ViSession carrier,
+                      ViInt16 slot, ViInt16 idQuery, ViInt16 reset, int moduleCode,
+                      NullSession null = NullSession::Refused);
+ViStatus closeEntry(const char *function, const char *library, ViSession vi,
+                    NullSession null = NullSession::Refused);
+// A mezzanine's reset: the unit of a connected session forgets its settings and, through
+// resetState (when given), its model's state, and stays connected.
+ViStatus resetMezzanineEntry(const char *function, const char *library, ViSession vi,
+                             void (*resetState)(Unit &unit),
+                             NullSession null = NullSession::Refused);
+ViStatus errorMessageEntry(const char *function, const char *library, ViSession vi, ViStatus status,
+                           ViChar *message);
+
+// The rest of most entry points, once the call and its arguments are logged: an injected
+// failure at once; else find(&status) looks up what the call acts on (null with the failure in
+// status) and body runs on it; the status is finished either way.
+template<typename Find, typename F>
+ViStatus onTarget(Call &call, Find &&find, F &&body)
+{
+    if (call.failed())
+        return call.status();
+    ViStatus status = VI_SUCCESS;
+    auto *target = find(&status);
+    if (!target)
+        return call.finish(status);
+    return call.finish(body(*target));
+}
+
+// onTarget on the connected unit of a mezzanine library's session.
+template<typename F>
+ViStatus onMezzanine(Call &call, const char *library, F &&body)
+{
+    const auto find = [&](ViStatus *status) { return mezzanine(call, library, status); };
+    return onTarget(call, find, body);
+}
+
 } // namespace simbench

@@ -1,5 +1,7 @@
 #include "simbench/oscilloscope.h"
 
+#include "simbench/driver.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -55,6 +57,82 @@ ViStatus readScopeWaveform(Call &call, Unit &unit, ViInt16 channel, ViInt32 *cou
     }
     *count = n;
     return overdrive ? ZQ_WARN_INPUT_OVERDRIVE : VI_SUCCESS;
+}
+
+ViStatus scopeConfigEntry(const char *function, const char *library, ViSession vi)
+{
+    Call call(function, vi);
+    return onMezzanine(call, library, [&](Unit &unit) {
+        unit.set("configured", "1");
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus scopeBaseFrequencyEntry(const char *function, const char *library, ViSession vi,
+                                 ViInt16 base)
+{
+    Call call(function, vi);
+    call.arg(base);
+    return onMezzanine(call, library, [&](Unit &unit) {
+        unit.set("base_frequency", base);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus scopeTimeEntry(const char *function, const char *library, ViSession vi,
+                        const ScopeLimits &limits, ViReal64 *period, ViReal64 *duration,
+                        ViReal64 *startTime)
+{
+    Call call(function, vi);
+    call.arg(period ? *period : 0.0).arg(duration ? *duration : 0.0);
+    call.arg(startTime ? *startTime : 0.0);
+    return onMezzanine(call, library, [&](Unit &unit) {
+        return configureScopeTime(unit, limits, period, duration, startTime);
+    });
+}
+
+ViStatus scopeEventsEntry(const char *function, const char *library, ViSession vi, ViInt16 channel,
+                          ViInt16 mode, ViUInt8 polarity, ViInt16 a, ViInt16 b,
+                          const ViReal64 *times, const ViReal64 *levels)
+{
+    Call call(function, vi);
+    call.arg(channel).arg(mode).arg(polarity).arg(a).arg(b);
+    call.arg(times ? times[0] : 0.0).arg(times ? times[1] : 0.0);
+    call.arg(levels ? levels[0] : 0.0).arg(levels ? levels[1] : 0.0);
+    return onMezzanine(call, library, [&](Unit &unit) {
+        if (channel < 0 || channel > 1 || !times || !levels)
+            return ZQ_ERROR_PARAMETER;
+        unit.set("trigger.channel", channel);
+        unit.set("trigger.mode", mode);
+        unit.set("trigger.polarity", polarity);
+        unit.set("trigger.time1", times[0]);
+        unit.set("trigger.time2", times[1]);
+        unit.set("trigger.level1", levels[0]);
+        unit.set("trigger.level2", levels[1]);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus scopeArmEntry(const char *function, const char *library, ViSession vi, bool armed)
+{
+    Call call(function, vi);
+    return onMezzanine(call, library, [&](Unit &unit) {
+        unit.scope.armed = armed;
+        unit.set("armed", armed ? "1" : "0");
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus scopeReadEntry(const char *function, const char *library, ViSession vi, ViInt16 channel,
+                        ViInt16 block, ViInt16 first, ViInt32 *count, ViInt16 units, ViInt16 a,
+                        ViInt16 b, ViReal64 *samples, ViInt16 c, ViInt16 d, ViInt16 e)
+{
+    Call call(function, vi);
+    call.arg(channel).arg(block).arg(first).arg(count ? *count : 0).arg(units).arg(a).arg(b);
+    call.argBuffer(count ? *count : 0).arg(c).arg(d).arg(e);
+    return onMezzanine(call, library, [&](Unit &unit) {
+        return readScopeWaveform(call, unit, channel, count, samples);
+    });
 }
 
 } // namespace simbench

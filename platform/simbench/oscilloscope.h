@@ -20,4 +20,21 @@ ViStatus configureScopeTime(Unit &unit, const ScopeLimits &limits, ViReal64 *per
 ViStatus readScopeWaveform(Call &call, Unit &unit, ViInt16 channel, ViInt32 *count,
                            ViReal64 *samples);
 
+// The entry points that the two models have alike; function and library as for the entries
+// of simbench/driver.h.
+ViStatus scopeConfigEntry(const char *function, const char *library, ViSession vi);
+ViStatus scopeBaseFrequencyEntry(const char *function, const char *library, ViSession vi,
+                                 ViInt16 base);
+ViStatus scopeTimeEntry(const char *function, const char *library, ViSession vi,
+                        const ScopeLimits &limits, ViReal64 *period, ViReal64 *duration,
+                        ViReal64 *startTime);
+ViStatus scopeEventsEntry(const char *function, const char *library, ViSession vi, ViInt16 channel,
+                          ViInt16 mode, ViUInt8 polarity, ViInt16 a, ViInt16 b,
+                          const ViReal64 *times, const ViReal64 *levels);
+// The trigger (armed) and stop (not armed) calls.
+ViStatus scopeArmEntry(const char *function, const char *library, ViSession vi, bool armed);
+ViStatus scopeReadEntry(const char *function, const char *library, ViSession vi, ViInt16 channel,
+                        ViInt16 block, ViInt16 first, ViInt32 *count, ViInt16 units, ViInt16 a,
+                        ViInt16 b, ViReal64 *samples, ViInt16 c, ViInt16 d, ViInt16 e);
+
 } // namespace simbench

@@ -1,5 +1,6 @@
-// The HX2 oscilloscope's driver over the simulated bench: two inputs with a 0.3 V and a 1 V
-// range, a time base, trigger settings, arming and reading.
+// The HX9 oscilloscope's driver over the simulated bench: two inputs with ranges from 50 mV to
+// 50 V and a choice of input impedance, a time base, trigger settings, arming, a ready query
+// and reading.
 #include "zqhx9.h"
 #include "simbench/driver.h"
 #include "simbench/oscilloscope.h"
@@ -20,70 +21,35 @@ double supportedRange(double volts)
     }
     return Ranges[sizeof Ranges / sizeof Ranges[0] - 1];
 }
-
-template<typename F>
-ViStatus onModule(Call &call, F &&body)
-{
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = mezzanine(call, Library, &status);
-    if (!unit)
-        return call.finish(status);
-    return call.finish(body(*unit));
-}
 } // namespace
 
 extern "C" ViStatus zqhx9_init(ViConstRsrc resource, ViBoolean idQuery, ViBoolean reset,
                                ViSession *vi)
 {
-    Call call("zqhx9_init", 0);
-    call.arg(resource).arg(idQuery).arg(reset);
-    if (call.failed())
-        return call.status();
-    return call.finish(initSession(call, Library, resource, idQuery, ResourceKind::Carrier, vi));
+    return initEntry("zqhx9_init", Library, resource, idQuery, reset, ResourceKind::Carrier, vi);
 }
 
 extern "C" ViStatus zqhx9_connect(ViSession vi, ViSession carrier, ViInt16 slot, ViInt16 idQuery,
                                   ViInt16 reset)
 {
-    Call call("zqhx9_connect", vi);
-    call.arg(static_cast<long long>(carrier)).arg(slot).arg(idQuery).arg(reset);
-    if (call.failed())
-        return call.status();
-    return call.finish(connectSession(call, Library, carrier, slot, ZQHX9_MODULE_CODE, reset != 0));
+    return connectEntry("zqhx9_connect", Library, vi, carrier, slot, idQuery, reset,
+                        ZQHX9_MODULE_CODE);
 }
 
 extern "C" ViStatus zqhx9_close(ViSession vi)
 {
-    Call call("zqhx9_close", vi);
-    if (call.failed())
-        return call.status();
-    return call.finish(closeSession(call, Library));
+    return closeEntry("zqhx9_close", Library, vi);
 }
 
 extern "C" ViStatus zqhx9_reset(ViSession vi)
 {
-    Call call("zqhx9_reset", vi);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = anySession(call, Library, &status);
-    if (unit && call.session(Library)->slot != 0) {
-        unit->scope = ScopeState();
-        unit->settings.clear();
-        unit->set("connected", "1");
-    }
-    return call.finish(status);
+    return resetMezzanineEntry("zqhx9_reset", Library, vi,
+                               [](Unit &unit) { unit.scope = ScopeState(); });
 }
 
 extern "C" ViStatus zqhx9_config(ViSession vi)
 {
-    Call call("zqhx9_config", vi);
-    return onModule(call, [&](Unit &unit) {
-        unit.set("configured", "1");
-        return VI_SUCCESS;
-    });
+    return scopeConfigEntry("zqhx9_config", Library, vi);
 }
 
 extern "C" ViStatus zqhx9_configInput(ViSession vi, ViInt16 channel, ViInt16 enabled,
@@ -93,7 +59,7 @@ extern "C" ViStatus zqhx9_configInput(ViSession vi, ViInt16 channel, ViInt16 ena
     Call call("zqhx9_configInput", vi);
     call.arg(channel).arg(enabled).arg(coupling).arg(impedance).arg(filter);
     call.arg(range ? *range : 0.0).arg(reserved);
-    return onModule(call, [&](Unit &unit) {
+    return onMezzanine(call, Library, [&](Unit &unit) {
         if (channel < 0 || channel > 1 || !range || !(*range > 0.0))
             return ZQ_ERROR_PARAMETER;
         ScopeChannel &input = unit.scope.channels[static_cast<size_t>(channel)];
@@ -115,52 +81,28 @@ extern "C" ViStatus zqhx9_configInput(ViSession vi, ViInt16 channel, ViInt16 ena
 
 extern "C" ViStatus zqhx9_configBaseFreq(ViSession vi, ViInt16 base)
 {
-    Call call("zqhx9_configBaseFreq", vi);
-    call.arg(base);
-    return onModule(call, [&](Unit &unit) {
-        unit.set("base_frequency", base);
-        return VI_SUCCESS;
-    });
+    return scopeBaseFrequencyEntry("zqhx9_configBaseFreq", Library, vi, base);
 }
 
 extern "C" ViStatus zqhx9_configTime(ViSession vi, ViReal64 *period, ViReal64 *duration,
                                      ViReal64 *startTime)
 {
-    Call call("zqhx9_configTime", vi);
-    call.arg(period ? *period : 0.0).arg(duration ? *duration : 0.0);
-    call.arg(startTime ? *startTime : 0.0);
-    return onModule(call, [&](Unit &unit) {
-        return configureScopeTime(unit, Limits, period, duration, startTime);
-    });
+    return scopeTimeEntry("zqhx9_configTime", Library, vi, Limits, period, duration, startTime);
 }
 
 extern "C" ViStatus zqhx9_configEvents(ViSession vi, ViInt16 channel, ViInt16 mode,
                                        ViUInt8 polarity, ViInt16 a, ViInt16 b,
                                        const ViReal64 *times, const ViReal64 *levels)
 {
-    Call call("zqhx9_configEvents", vi);
-    call.arg(channel).arg(mode).arg(polarity).arg(a).arg(b);
-    call.arg(times ? times[0] : 0.0).arg(times ? times[1] : 0.0);
-    call.arg(levels ? levels[0] : 0.0).arg(levels ? levels[1] : 0.0);
-    return onModule(call, [&](Unit &unit) {
-        if (channel < 0 || channel > 1 || !times || !levels)
-            return ZQ_ERROR_PARAMETER;
-        unit.set("trigger.channel", channel);
-        unit.set("trigger.mode", mode);
-        unit.set("trigger.polarity", polarity);
-        unit.set("trigger.time1", times[0]);
-        unit.set("trigger.time2", times[1]);
-        unit.set("trigger.level1", levels[0]);
-        unit.set("trigger.level2", levels[1]);
-        return VI_SUCCESS;
-    });
+    return scopeEventsEntry("zqhx9_configEvents", Library, vi, channel, mode, polarity, a, b, times,
+                            levels);
 }
 
 extern "C" ViStatus zqhx9_configTrigger(ViSession vi, ViInt16 source, ViInt16 mode)
 {
     Call call("zqhx9_configTrigger", vi);
     call.arg(source).arg(mode);
-    return onModule(call, [&](Unit &unit) {
+    return onMezzanine(call, Library, [&](Unit &unit) {
         unit.set("trigger.source", source);
         unit.set("trigger.start_mode", mode);
         return VI_SUCCESS;
@@ -169,28 +111,18 @@ extern "C" ViStatus zqhx9_configTrigger(ViSession vi, ViInt16 source, ViInt16 mo
 
 extern "C" ViStatus zqhx9_trigger(ViSession vi)
 {
-    Call call("zqhx9_trigger", vi);
-    return onModule(call, [&](Unit &unit) {
-        unit.scope.armed = true;
-        unit.set("armed", "1");
-        return VI_SUCCESS;
-    });
+    return scopeArmEntry("zqhx9_trigger", Library, vi, true);
 }
 
 extern "C" ViStatus zqhx9_stop(ViSession vi)
 {
-    Call call("zqhx9_stop", vi);
-    return onModule(call, [&](Unit &unit) {
-        unit.scope.armed = false;
-        unit.set("armed", "0");
-        return VI_SUCCESS;
-    });
+    return scopeArmEntry("zqhx9_stop", Library, vi, false);
 }
 
 extern "C" ViStatus zqhx9_ready_Q(ViSession vi, ViInt16 *ready)
 {
     Call call("zqhx9_ready_Q", vi);
-    return onModule(call, [&](Unit &unit) {
+    return onMezzanine(call, Library, [&](Unit &unit) {
         if (!ready)
             return ZQ_ERROR_PARAMETER;
         double flag = unit.scope.armed ? 1.0 : 0.0;
@@ -204,19 +136,11 @@ extern "C" ViStatus zqhx9_readWaveform(ViSession vi, ViInt16 channel, ViInt16 bl
                                        ViInt32 *count, ViInt16 units, ViInt16 a, ViInt16 b,
                                        ViReal64 *samples, ViInt16 c, ViInt16 d, ViInt16 e)
 {
-    Call call("zqhx9_readWaveform", vi);
-    call.arg(channel).arg(block).arg(first).arg(count ? *count : 0).arg(units).arg(a).arg(b);
-    call.argBuffer(count ? *count : 0).arg(c).arg(d).arg(e);
-    return onModule(call, [&](Unit &unit) {
-        return readScopeWaveform(call, unit, channel, count, samples);
-    });
+    return scopeReadEntry("zqhx9_readWaveform", Library, vi, channel, block, first, count, units, a,
+                          b, samples, c, d, e);
 }
 
 extern "C" ViStatus zqhx9_error_message(ViSession vi, ViStatus status, ViChar message[])
 {
-    Call call("zqhx9_error_message", vi);
-    call.arg(static_cast<long long>(status));
-    if (call.failed())
-        return call.status();
-    return call.finish(errorMessage(call, Library, status, message));
+    return errorMessageEntry("zqhx9_error_message", Library, vi, status, message);
 }

@@ -20,64 +20,33 @@ std::string channelKey(ViUInt16 channel, const char *name)
 template<typename F>
 ViStatus onModule(Call &call, ViSession vi, F &&body)
 {
-    if (call.failed())
-        return call.status();
-    if (vi == VI_NULL)
+    if (vi == VI_NULL && !call.failed())
         return call.finish(VI_SUCCESS);
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = mezzanine(call, Library, &status);
-    if (!unit)
-        return call.finish(status);
-    return call.finish(body(*unit));
+    return onMezzanine(call, Library, body);
 }
 } // namespace
 
 extern "C" ViStatus zqkw7_init(ViConstRsrc resource, ViBoolean idQuery, ViBoolean reset,
                                ViSession *vi)
 {
-    Call call("zqkw7_init", 0);
-    call.arg(resource).arg(idQuery).arg(reset);
-    if (call.failed())
-        return call.status();
-    return call.finish(initSession(call, Library, resource, idQuery, ResourceKind::Carrier, vi));
+    return initEntry("zqkw7_init", Library, resource, idQuery, reset, ResourceKind::Carrier, vi);
 }
 
 extern "C" ViStatus zqkw7_connect(ViSession vi, ViSession carrier, ViInt16 slot, ViInt16 idQuery,
                                   ViInt16 reset)
 {
-    Call call("zqkw7_connect", vi);
-    call.arg(static_cast<long long>(carrier)).arg(slot).arg(idQuery).arg(reset);
-    if (call.failed())
-        return call.status();
-    if (vi == VI_NULL)
-        return call.finish(VI_SUCCESS);
-    return call.finish(connectSession(call, Library, carrier, slot, ZQKW7_MODULE_CODE, reset != 0));
+    return connectEntry("zqkw7_connect", Library, vi, carrier, slot, idQuery, reset,
+                        ZQKW7_MODULE_CODE, NullSession::Succeeds);
 }
 
 extern "C" ViStatus zqkw7_close(ViSession vi)
 {
-    Call call("zqkw7_close", vi);
-    if (call.failed())
-        return call.status();
-    if (vi == VI_NULL)
-        return call.finish(VI_SUCCESS);
-    return call.finish(closeSession(call, Library));
+    return closeEntry("zqkw7_close", Library, vi, NullSession::Succeeds);
 }
 
 extern "C" ViStatus zqkw7_reset(ViSession vi)
 {
-    Call call("zqkw7_reset", vi);
-    if (call.failed())
-        return call.status();
-    if (vi == VI_NULL)
-        return call.finish(VI_SUCCESS);
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = anySession(call, Library, &status);
-    if (unit && call.session(Library)->slot != 0) {
-        unit->settings.clear();
-        unit->set("connected", "1");
-    }
-    return call.finish(status);
+    return resetMezzanineEntry("zqkw7_reset", Library, vi, nullptr, NullSession::Succeeds);
 }
 
 extern "C" ViStatus zqkw7_start(ViSession vi)
@@ -278,9 +247,5 @@ extern "C" ViStatus zqkw7_writeAWG(ViSession vi, ViInt16 offset, ViUInt32 total,
 
 extern "C" ViStatus zqkw7_error_message(ViSession vi, ViStatus status, ViChar message[])
 {
-    Call call("zqkw7_error_message", vi);
-    call.arg(static_cast<long long>(status));
-    if (call.failed())
-        return call.status();
-    return call.finish(errorMessage(call, Library, status, message));
+    return errorMessageEntry("zqkw7_error_message", Library, vi, status, message);
 }

@@ -25,58 +25,32 @@ template<typename F>
 ViStatus onModule(const char *function, ViSession vi, F &&body)
 {
     Call call(function, vi);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = mezzanine(call, Library, &status);
-    if (!unit)
-        return call.finish(status);
-    return call.finish(body(*unit));
+    return onMezzanine(call, Library, body);
 }
 } // namespace
 
 extern "C" ViStatus zqrv31_init(ViConstRsrc resource, ViBoolean idQuery, ViBoolean reset,
                                 ViSession *vi)
 {
-    Call call("zqrv31_init", 0);
-    call.arg(resource).arg(idQuery).arg(reset);
-    if (call.failed())
-        return call.status();
-    return call.finish(initSession(call, Library, resource, idQuery, ResourceKind::Carrier, vi));
+    return initEntry("zqrv31_init", Library, resource, idQuery, reset, ResourceKind::Carrier, vi);
 }
 
 extern "C" ViStatus zqrv31_connect(ViSession vi, ViSession carrier, ViInt16 slot, ViInt16 idQuery,
                                    ViInt16 reset)
 {
-    Call call("zqrv31_connect", vi);
-    call.arg(static_cast<long long>(carrier)).arg(slot).arg(idQuery).arg(reset);
-    if (call.failed())
-        return call.status();
-    return call.finish(
-            connectSession(call, Library, carrier, slot, ZQRV31_MODULE_CODE, reset != 0));
+    return connectEntry("zqrv31_connect", Library, vi, carrier, slot, idQuery, reset,
+                        ZQRV31_MODULE_CODE);
 }
 
 extern "C" ViStatus zqrv31_close(ViSession vi)
 {
-    Call call("zqrv31_close", vi);
-    if (call.failed())
-        return call.status();
-    return call.finish(closeSession(call, Library));
+    return closeEntry("zqrv31_close", Library, vi);
 }
 
 extern "C" ViStatus zqrv31_reset(ViSession vi)
 {
-    Call call("zqrv31_reset", vi);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = anySession(call, Library, &status);
-    if (unit && call.session(Library)->slot != 0) {
-        unit->multimeter = MultimeterState();
-        unit->settings.clear();
-        unit->set("connected", "1");
-    }
-    return call.finish(status);
+    return resetMezzanineEntry("zqrv31_reset", Library, vi,
+                               [](Unit &unit) { unit.multimeter = MultimeterState(); });
 }
 
 extern "C" ViStatus zqrv31_confInstr(ViSession vi)
@@ -109,12 +83,10 @@ extern "C" ViStatus zqrv31_calZeroAuto(ViSession vi, ViInt16 mode)
 {
     Call call("zqrv31_calZeroAuto", vi);
     call.arg(mode);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    if (Unit *unit = mezzanine(call, Library, &status))
-        unit->set("autozero.mode", mode);
-    return call.finish(status);
+    return onMezzanine(call, Library, [&](Unit &unit) {
+        unit.set("autozero.mode", mode);
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqrv31_calZeroAutoExe(ViSession vi)
@@ -131,71 +103,58 @@ extern "C" ViStatus zqrv31_conf_func(ViSession vi, ViInt16 function, ViUInt8 aut
 {
     Call call("zqrv31_conf_func", vi);
     call.arg(function).arg(autoRange).arg(range).arg(time).arg(filter).arg(impedance);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = mezzanine(call, Library, &status);
-    if (!unit)
-        return call.finish(status);
-    if (function < 0 || function >= FunctionCount || time < 0.0 || (!autoRange && !(range > 0.0)))
-        return call.finish(ZQ_ERROR_PARAMETER);
-    unit->multimeter.function = function;
-    unit->multimeter.autoRange = autoRange != 0;
-    unit->multimeter.range = range;
-    unit->set("function", function);
-    unit->set("autorange", autoRange != 0 ? "1" : "0");
-    unit->set("range", range);
-    unit->set("time", time);
-    unit->set("filter", filter);
-    unit->set("impedance", impedance);
-    return call.finish(VI_SUCCESS);
+    return onMezzanine(call, Library, [&](Unit &unit) {
+        if (function < 0 || function >= FunctionCount || time < 0.0
+            || (!autoRange && !(range > 0.0)))
+            return ZQ_ERROR_PARAMETER;
+        unit.multimeter.function = function;
+        unit.multimeter.autoRange = autoRange != 0;
+        unit.multimeter.range = range;
+        unit.set("function", function);
+        unit.set("autorange", autoRange != 0 ? "1" : "0");
+        unit.set("range", range);
+        unit.set("time", time);
+        unit.set("filter", filter);
+        unit.set("impedance", impedance);
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqrv31_systLfr(ViSession vi, ViInt16 lineFrequency)
 {
     Call call("zqrv31_systLfr", vi);
     call.arg(lineFrequency);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    if (Unit *unit = mezzanine(call, Library, &status))
-        unit->set("line_frequency", lineFrequency);
-    return call.finish(status);
+    return onMezzanine(call, Library, [&](Unit &unit) {
+        unit.set("line_frequency", lineFrequency);
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqrv31_sampCoun(ViSession vi, ViUInt16 count)
 {
     Call call("zqrv31_sampCoun", vi);
     call.arg(count);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = mezzanine(call, Library, &status);
-    if (!unit)
-        return call.finish(status);
-    if (count == 0)
-        return call.finish(ZQ_ERROR_PARAMETER);
-    unit->multimeter.sampleCount = count;
-    unit->set("sample_count", count);
-    return call.finish(VI_SUCCESS);
+    return onMezzanine(call, Library, [&](Unit &unit) {
+        if (count == 0)
+            return ZQ_ERROR_PARAMETER;
+        unit.multimeter.sampleCount = count;
+        unit.set("sample_count", count);
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqrv31_mode_readData(ViSession vi, ViInt16 mode, ViInt32 count)
 {
     Call call("zqrv31_mode_readData", vi);
     call.arg(mode).arg(count);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = mezzanine(call, Library, &status);
-    if (!unit)
-        return call.finish(status);
-    if (count < 0)
-        return call.finish(ZQ_ERROR_PARAMETER);
-    unit->multimeter.packetCount = count;
-    unit->set("read_mode", mode);
-    unit->set("packet_count", count);
-    return call.finish(VI_SUCCESS);
+    return onMezzanine(call, Library, [&](Unit &unit) {
+        if (count < 0)
+            return ZQ_ERROR_PARAMETER;
+        unit.multimeter.packetCount = count;
+        unit.set("read_mode", mode);
+        unit.set("packet_count", count);
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqrv31_trigger(ViSession vi, ViUInt16 count, ViUInt8 firstFlag, ViReal64 time,
@@ -203,37 +162,30 @@ extern "C" ViStatus zqrv31_trigger(ViSession vi, ViUInt16 count, ViUInt8 firstFl
 {
     Call call("zqrv31_trigger", vi);
     call.arg(count).arg(firstFlag).arg(time).arg(option).arg(secondFlag);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    if (Unit *unit = mezzanine(call, Library, &status)) {
-        unit->set("trigger.count", count);
-        unit->set("trigger.first", firstFlag);
-        unit->set("trigger.time", time);
-        unit->set("trigger.option", option);
-        unit->set("trigger.second", secondFlag);
-    }
-    return call.finish(status);
+    return onMezzanine(call, Library, [&](Unit &unit) {
+        unit.set("trigger.count", count);
+        unit.set("trigger.first", firstFlag);
+        unit.set("trigger.time", time);
+        unit.set("trigger.option", option);
+        unit.set("trigger.second", secondFlag);
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqrv31_numReadyData(ViSession vi, ViInt32 *count)
 {
     Call call("zqrv31_numReadyData", vi);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = mezzanine(call, Library, &status);
-    if (!unit)
-        return call.finish(status);
-    if (!count)
-        return call.finish(ZQ_ERROR_PARAMETER);
-    const MultimeterState &m = unit->multimeter;
-    double ready = 0.0;
-    if (m.running)
-        ready = m.packetCount > 0 ? m.packetCount : m.sampleCount;
-    call.scripted(&ready);
-    *count = static_cast<ViInt32>(ready);
-    return call.finish(VI_SUCCESS);
+    return onMezzanine(call, Library, [&](Unit &unit) {
+        if (!count)
+            return ZQ_ERROR_PARAMETER;
+        const MultimeterState &m = unit.multimeter;
+        double ready = 0.0;
+        if (m.running)
+            ready = m.packetCount > 0 ? m.packetCount : m.sampleCount;
+        call.scripted(&ready);
+        *count = static_cast<ViInt32>(ready);
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqrv31_read_packet(ViSession vi, ViInt32 count, ViReal64 *readings,
@@ -241,37 +193,29 @@ extern "C" ViStatus zqrv31_read_packet(ViSession vi, ViInt32 count, ViReal64 *re
 {
     Call call("zqrv31_read_packet", vi);
     call.arg(count).argBuffer(count);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = mezzanine(call, Library, &status);
-    if (!unit)
-        return call.finish(status);
-    if (!got || count < 0 || (count > 0 && !readings))
-        return call.finish(ZQ_ERROR_PARAMETER);
-    MultimeterState &m = unit->multimeter;
-    double delivered = m.running ? count : 0;
-    if (call.scripted(&delivered))
-        delivered = std::max(0.0, std::min(delivered, static_cast<double>(count)));
-    const ViInt32 n = static_cast<ViInt32>(delivered);
-    const double value = FunctionReadings[m.function] * unit->readingScale;
-    const double ranged = m.function <= 1 ? SignalAmplitude * unit->readingScale : value;
-    const bool over = !m.autoRange && std::fabs(ranged) > m.range;
-    for (ViInt32 i = 0; i < n; ++i) {
-        const double ripple = 1e-4 * std::sin(0.1 * static_cast<double>(m.readingIndex++));
-        readings[i] = over ? OverloadReading : value * (1.0 + ripple);
-    }
-    *got = n;
-    if (over && n > 0)
-        return call.finish(ZQRV31_WARN_OVER_RANGE_FIRST + m.function);
-    return call.finish(VI_SUCCESS);
+    return onMezzanine(call, Library, [&](Unit &unit) {
+        if (!got || count < 0 || (count > 0 && !readings))
+            return ZQ_ERROR_PARAMETER;
+        MultimeterState &m = unit.multimeter;
+        double delivered = m.running ? count : 0;
+        if (call.scripted(&delivered))
+            delivered = std::max(0.0, std::min(delivered, static_cast<double>(count)));
+        const ViInt32 n = static_cast<ViInt32>(delivered);
+        const double value = FunctionReadings[m.function] * unit.readingScale;
+        const double ranged = m.function <= 1 ? SignalAmplitude * unit.readingScale : value;
+        const bool over = !m.autoRange && std::fabs(ranged) > m.range;
+        for (ViInt32 i = 0; i < n; ++i) {
+            const double ripple = 1e-4 * std::sin(0.1 * static_cast<double>(m.readingIndex++));
+            readings[i] = over ? OverloadReading : value * (1.0 + ripple);
+        }
+        *got = n;
+        if (over && n > 0)
+            return ZQRV31_WARN_OVER_RANGE_FIRST + m.function;
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqrv31_error_message(ViSession vi, ViStatus status, ViChar message[])
 {
-    Call call("zqrv31_error_message", vi);
-    call.arg(static_cast<long long>(status));
-    if (call.failed())
-        return call.status();
-    return call.finish(errorMessage(call, Library, status, message));
+    return errorMessageEntry("zqrv31_error_message", Library, vi, status, message);
 }

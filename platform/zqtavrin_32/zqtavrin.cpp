@@ -15,83 +15,70 @@ Resource *carrier(Call &call, ViStatus *status)
     *status = s ? (r ? VI_SUCCESS : VI_ERROR_CONN_LOST) : VI_ERROR_INV_OBJECT;
     return r;
 }
+
+// onTarget on the carrier of an open session.
+template<typename F>
+ViStatus onCarrier(Call &call, F &&body)
+{
+    return onTarget(call, [&](ViStatus *status) { return carrier(call, status); }, body);
+}
 } // namespace
 
 extern "C" ViStatus zqtavrin_init(ViConstRsrc resource, ViBoolean idQuery, ViBoolean reset,
                                   ViSession *vi)
 {
-    Call call("zqtavrin_init", 0);
-    call.arg(resource).arg(idQuery).arg(reset);
-    if (call.failed())
-        return call.status();
-    const ViStatus status =
-            initSession(call, Library, resource, idQuery, ResourceKind::Carrier, vi);
-    if (status == VI_SUCCESS && reset)
-        call.resource(call.session(*vi, Library))->units[0].settings.clear();
-    return call.finish(status);
+    return initEntry("zqtavrin_init", Library, resource, idQuery, reset, ResourceKind::Carrier, vi,
+                     [](Unit &unit) { unit.settings.clear(); });
 }
 
 extern "C" ViStatus zqtavrin_close(ViSession vi)
 {
-    Call call("zqtavrin_close", vi);
-    if (call.failed())
-        return call.status();
-    return call.finish(closeSession(call, Library));
+    return closeEntry("zqtavrin_close", Library, vi);
 }
 
 extern "C" ViStatus zqtavrin_reset(ViSession vi)
 {
     Call call("zqtavrin_reset", vi);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    if (Resource *r = carrier(call, &status))
-        r->units[0].settings.clear();
-    return call.finish(status);
+    return onCarrier(call, [&](Resource &r) {
+        r.units[0].settings.clear();
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqtavrin_self_test(ViSession vi, ViInt16 *result, ViChar message[])
 {
     Call call("zqtavrin_self_test", vi);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Resource *r = carrier(call, &status);
-    if (!r)
-        return call.finish(status);
-    if (!result || !message)
-        return call.finish(ZQ_ERROR_PARAMETER);
-    ViInt16 code = r->selfTestCode;
-    double scripted = 0.0;
-    if (call.scripted(&scripted))
-        code = static_cast<ViInt16>(scripted);
-    *result = code;
-    std::string text = r->selfTestMessage;
-    if (text.empty())
-        text = code == 0 ? "Self test passed" : "Self test failed";
-    copyText(text, message);
-    return call.finish(VI_SUCCESS);
+    return onCarrier(call, [&](Resource &r) {
+        if (!result || !message)
+            return ZQ_ERROR_PARAMETER;
+        ViInt16 code = r.selfTestCode;
+        double scripted = 0.0;
+        if (call.scripted(&scripted))
+            code = static_cast<ViInt16>(scripted);
+        *result = code;
+        std::string text = r.selfTestMessage;
+        if (text.empty())
+            text = code == 0 ? "Self test passed" : "Self test failed";
+        copyText(text, message);
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqtavrin_m_type_q(ViSession vi, ViInt16 slot, ViUInt16 *present, ViInt16 *code)
 {
     Call call("zqtavrin_m_type_q", vi);
     call.arg(slot);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Resource *r = carrier(call, &status);
-    if (!r)
-        return call.finish(status);
-    if (slot < 1 || slot > ZQTAVRIN_SLOT_COUNT || !present || !code)
-        return call.finish(ZQ_ERROR_PARAMETER);
-    ViInt16 value = r->units[static_cast<size_t>(slot)].code;
-    double scripted = 0.0;
-    if (call.scripted(&scripted))
-        value = static_cast<ViInt16>(static_cast<long>(scripted));
-    *present = value != 0 ? 1 : 0;
-    *code = value;
-    return call.finish(VI_SUCCESS);
+    return onCarrier(call, [&](Resource &r) {
+        if (slot < 1 || slot > ZQTAVRIN_SLOT_COUNT || !present || !code)
+            return ZQ_ERROR_PARAMETER;
+        ViInt16 value = r.units[static_cast<size_t>(slot)].code;
+        double scripted = 0.0;
+        if (call.scripted(&scripted))
+            value = static_cast<ViInt16>(static_cast<long>(scripted));
+        *present = value != 0 ? 1 : 0;
+        *code = value;
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqtavrin_config_trigger(ViSession vi, ViInt16 source, ViInt16 mode,
@@ -99,44 +86,33 @@ extern "C" ViStatus zqtavrin_config_trigger(ViSession vi, ViInt16 source, ViInt1
 {
     Call call("zqtavrin_config_trigger", vi);
     call.arg(source).arg(mode).arg(line);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    if (Resource *r = carrier(call, &status)) {
-        r->units[0].set("trigger.source", source);
-        r->units[0].set("trigger.mode", mode);
-        r->units[0].set("trigger.line", line);
-    }
-    return call.finish(status);
+    return onCarrier(call, [&](Resource &r) {
+        r.units[0].set("trigger.source", source);
+        r.units[0].set("trigger.mode", mode);
+        r.units[0].set("trigger.line", line);
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqtavrin_start(ViSession vi)
 {
     Call call("zqtavrin_start", vi);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    if (Resource *r = carrier(call, &status))
-        r->units[0].set("running", "1");
-    return call.finish(status);
+    return onCarrier(call, [&](Resource &r) {
+        r.units[0].set("running", "1");
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqtavrin_stop(ViSession vi)
 {
     Call call("zqtavrin_stop", vi);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    if (Resource *r = carrier(call, &status))
-        r->units[0].set("running", "0");
-    return call.finish(status);
+    return onCarrier(call, [&](Resource &r) {
+        r.units[0].set("running", "0");
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqtavrin_error_message(ViSession vi, ViStatus status, ViChar message[])
 {
-    Call call("zqtavrin_error_message", vi);
-    call.arg(static_cast<long long>(status));
-    if (call.failed())
-        return call.status();
-    return call.finish(errorMessage(call, Library, status, message));
+    return errorMessageEntry("zqtavrin_error_message", Library, vi, status, message);
 }

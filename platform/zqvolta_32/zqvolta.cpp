@@ -31,6 +31,13 @@ double outputVoltage(const Unit &unit, double load)
     return std::min(unit.supply.voltage, unit.supply.current * load);
 }
 
+// onTarget on the output that the channel names.
+template<typename F>
+ViStatus onOutput(Call &call, ViConstString channel, F &&body)
+{
+    return onTarget(call, [&](ViStatus *status) { return output(call, channel, status); }, body);
+}
+
 Resource *resourceOf(Call &call)
 {
     return call.resource(call.session(Library));
@@ -40,26 +47,16 @@ Resource *resourceOf(Call &call)
 extern "C" ViStatus zqvolta_init(ViConstRsrc resource, ViBoolean idQuery, ViBoolean reset,
                                  ViSession *vi)
 {
-    Call call("zqvolta_init", 0);
-    call.arg(resource).arg(idQuery).arg(reset);
-    if (call.failed())
-        return call.status();
-    const ViStatus status =
-            initSession(call, Library, resource, idQuery, ResourceKind::PowerSupply, vi);
-    if (status == VI_SUCCESS && reset) {
-        Unit &unit = call.resource(call.session(*vi, Library))->units[0];
-        unit.supply = PowerSupplyState();
-        unit.settings.clear();
-    }
-    return call.finish(status);
+    return initEntry("zqvolta_init", Library, resource, idQuery, reset, ResourceKind::PowerSupply,
+                     vi, [](Unit &unit) {
+                         unit.supply = PowerSupplyState();
+                         unit.settings.clear();
+                     });
 }
 
 extern "C" ViStatus zqvolta_close(ViSession vi)
 {
-    Call call("zqvolta_close", vi);
-    if (call.failed())
-        return call.status();
-    return call.finish(closeSession(call, Library));
+    return closeEntry("zqvolta_close", Library, vi);
 }
 
 extern "C" ViStatus zqvolta_reset(ViSession vi)
@@ -79,12 +76,10 @@ extern "C" ViStatus zqvolta_ModeSession(ViSession vi, ViConstString channel, ViI
 {
     Call call("zqvolta_ModeSession", vi);
     call.arg(channel).arg(mode);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    if (Unit *unit = output(call, channel, &status))
-        unit->set("mode", mode);
-    return call.finish(status);
+    return onOutput(call, channel, [&](Unit &unit) {
+        unit.set("mode", mode);
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqvolta_ConfigureOutputEnabled(ViSession vi, ViConstString channel,
@@ -92,14 +87,11 @@ extern "C" ViStatus zqvolta_ConfigureOutputEnabled(ViSession vi, ViConstString c
 {
     Call call("zqvolta_ConfigureOutputEnabled", vi);
     call.arg(channel).arg(enabled);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    if (Unit *unit = output(call, channel, &status)) {
-        unit->supply.enabled = enabled != 0;
-        unit->set("enabled", enabled != 0 ? "1" : "0");
-    }
-    return call.finish(status);
+    return onOutput(call, channel, [&](Unit &unit) {
+        unit.supply.enabled = enabled != 0;
+        unit.set("enabled", enabled != 0 ? "1" : "0");
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqvolta_ConfigureOutputRange(ViSession vi, ViConstString channel, ViInt32 kind,
@@ -107,22 +99,18 @@ extern "C" ViStatus zqvolta_ConfigureOutputRange(ViSession vi, ViConstString cha
 {
     Call call("zqvolta_ConfigureOutputRange", vi);
     call.arg(channel).arg(kind).arg(value);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = output(call, channel, &status);
-    if (!unit)
-        return call.finish(status);
-    if (kind == ZQVOLTA_RANGE_VOLTAGE && value >= 0.0 && value <= MaxVoltage) {
-        unit->supply.voltage = value;
-        unit->set("voltage", value);
-    } else if (kind == ZQVOLTA_RANGE_CURRENT && value >= 0.0 && value <= MaxCurrent) {
-        unit->supply.current = value;
-        unit->set("current", value);
-    } else {
-        return call.finish(ZQ_ERROR_PARAMETER);
-    }
-    return call.finish(VI_SUCCESS);
+    return onOutput(call, channel, [&](Unit &unit) {
+        if (kind == ZQVOLTA_RANGE_VOLTAGE && value >= 0.0 && value <= MaxVoltage) {
+            unit.supply.voltage = value;
+            unit.set("voltage", value);
+        } else if (kind == ZQVOLTA_RANGE_CURRENT && value >= 0.0 && value <= MaxCurrent) {
+            unit.supply.current = value;
+            unit.set("current", value);
+        } else {
+            return ZQ_ERROR_PARAMETER;
+        }
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqvolta_GetTelemetry(ViSession vi, ViConstString channel, ViInt32 kind,
@@ -130,58 +118,46 @@ extern "C" ViStatus zqvolta_GetTelemetry(ViSession vi, ViConstString channel, Vi
 {
     Call call("zqvolta_GetTelemetry", vi);
     call.arg(channel).arg(kind).arg(average);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = output(call, channel, &status);
-    if (!unit)
-        return call.finish(status);
-    if (!value || average < 1)
-        return call.finish(ZQ_ERROR_PARAMETER);
-    const double load = resourceOf(call)->load;
-    const double voltage = outputVoltage(*unit, load);
-    double result = 0.0;
-    if (kind == ZQVOLTA_TELEMETRY_VOLTAGE)
-        result = voltage;
-    else if (kind == ZQVOLTA_TELEMETRY_CURRENT)
-        result = voltage / load;
-    else
-        return call.finish(ZQ_ERROR_PARAMETER);
-    call.scripted(&result);
-    *value = result;
-    return call.finish(VI_SUCCESS);
+    return onOutput(call, channel, [&](Unit &unit) {
+        if (!value || average < 1)
+            return ZQ_ERROR_PARAMETER;
+        const double load = resourceOf(call)->load;
+        const double voltage = outputVoltage(unit, load);
+        double result = 0.0;
+        if (kind == ZQVOLTA_TELEMETRY_VOLTAGE)
+            result = voltage;
+        else if (kind == ZQVOLTA_TELEMETRY_CURRENT)
+            result = voltage / load;
+        else
+            return ZQ_ERROR_PARAMETER;
+        call.scripted(&result);
+        *value = result;
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqvolta_GetState(ViSession vi, ViConstString channel, ViUInt16 *state)
 {
     Call call("zqvolta_GetState", vi);
     call.arg(channel);
-    if (call.failed())
-        return call.status();
-    ViStatus status = VI_SUCCESS;
-    Unit *unit = output(call, channel, &status);
-    if (!unit)
-        return call.finish(status);
-    if (!state)
-        return call.finish(ZQ_ERROR_PARAMETER);
-    ViUInt16 word = 0;
-    if (unit->supply.enabled) {
-        const double load = resourceOf(call)->load;
-        word = unit->supply.voltage > unit->supply.current * load ? ZQVOLTA_STATE_CC
-                                                                  : ZQVOLTA_STATE_CV;
-    }
-    double scripted = 0.0;
-    if (call.scripted(&scripted))
-        word = static_cast<ViUInt16>(static_cast<long>(scripted));
-    *state = word;
-    return call.finish(VI_SUCCESS);
+    return onOutput(call, channel, [&](Unit &unit) {
+        if (!state)
+            return ZQ_ERROR_PARAMETER;
+        ViUInt16 word = 0;
+        if (unit.supply.enabled) {
+            const double load = resourceOf(call)->load;
+            word = unit.supply.voltage > unit.supply.current * load ? ZQVOLTA_STATE_CC
+                                                                    : ZQVOLTA_STATE_CV;
+        }
+        double scripted = 0.0;
+        if (call.scripted(&scripted))
+            word = static_cast<ViUInt16>(static_cast<long>(scripted));
+        *state = word;
+        return VI_SUCCESS;
+    });
 }
 
 extern "C" ViStatus zqvolta_error_message(ViSession vi, ViStatus status, ViChar message[])
 {
-    Call call("zqvolta_error_message", vi);
-    call.arg(static_cast<long long>(status));
-    if (call.failed())
-        return call.status();
-    return call.finish(errorMessage(call, Library, status, message));
+    return errorMessageEntry("zqvolta_error_message", Library, vi, status, message);
 }

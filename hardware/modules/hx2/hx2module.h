@@ -1,15 +1,13 @@
 #pragma once
 
-#include "hardware/demowaveformgenerator.h"
 #include "hardware/drivercall.h"
-#include "hardware/mathchannel.h"
 #include "hardware/moduleinterface.h"
+#include "hardware/oscilloscopeframe.h"
 
 #include <QVector>
 
 // The first oscilloscope mezzanine: two input channels and the math channel as a third row.
-// The rows live in the module and are reused from frame to frame; dataChanged hands them out
-// by reference, so receivers copy what they keep.
+// dataChanged lends the frame's rows by reference, so receivers copy what they keep.
 class HX2Module : public ModuleInterface
 {
     Q_OBJECT
@@ -25,9 +23,9 @@ public:
                          double *levels);
     int configureTriggerForProgrammStart();
 
-    int pointCount() const { return m_pointCount; }
-    double period() const { return m_period; }
-    double startTime() const { return m_startTime; }
+    int pointCount() const { return m_frame.pointCount(); }
+    double period() const { return m_frame.period(); }
+    double startTime() const { return m_frame.startTime(); }
 
     void performDemoDataReading();
 
@@ -53,13 +51,5 @@ private:
     int refuse(int status, const DriverCallSite &site);
     void completeFrame();
 
-    QVector<bool> m_enabled;
-    QVector<double> m_offsets;
-    QVector<QVector<double>> m_data;
-    int m_channelCount = 2;
-    int m_pointCount = 0;
-    double m_period;
-    double m_startTime = 0.0;
-    DemoWaveformGenerator m_demo; // holds the module's MT19937, seeded 5489
-    MathChannel m_math;
+    OscilloscopeFrame m_frame;
 };

@@ -21,11 +21,7 @@ constexpr double InitialPeriod = 2e-10;
 
 HX9Module::HX9Module(QObject *parent)
     : ModuleInterface(parent)
-    , m_enabled(ChannelCount, false)
-    , m_offsets(ChannelCount, 0.0)
-    , m_data(ChannelCount + 1)
-    , m_channelCount(ChannelCount)
-    , m_period(InitialPeriod)
+    , m_frame(ChannelCount, InitialPeriod)
 {
     setType(ModuleTypeHX9);
     setBase(QStringLiteral("VXI"));
@@ -126,7 +122,7 @@ int HX9Module::configure(int channel, int enabled, int coupling, int impedance, 
                          double range, double offset)
 {
     QMutexLocker locker(lockMutex());
-    if (channel < 0 || channel >= m_channelCount)
+    if (!m_frame.isChannel(channel))
         return refuse(VI_ERROR_INV_PARAMETER, PRALUNE_CALL_SITE);
     if (!demoMode()) {
         // The driver may write back the range it chose; the module does not use it.
@@ -138,14 +134,13 @@ int HX9Module::configure(int channel, int enabled, int coupling, int impedance, 
         if (PRALUNE_DRIVER_FAILED(zqhx9_configBaseFreq(handle(), 0)))
             return status();
     }
-    m_enabled[channel] = enabled != 0;
-    m_offsets[channel] = offset;
+    m_frame.setChannel(channel, enabled != 0, offset);
     return 0;
 }
 
 int HX9Module::configureMath(int enabled, int operation, int sourceA, int sourceB, double offset)
 {
-    m_math.configure(enabled != 0, operation, sourceA, sourceB, offset);
+    m_frame.configureMath(enabled != 0, operation, sourceA, sourceB, offset);
     return 0;
 }
 
@@ -160,9 +155,7 @@ int HX9Module::configureTime(double period, double duration, double startTime)
         if (!validTimeBase(period, duration))
             return refuse(VI_ERROR_INV_PARAMETER, PRALUNE_CALL_SITE);
     }
-    m_pointCount = timeBasePointCount(period, duration);
-    m_period = period;
-    m_startTime = startTime;
+    m_frame.setTimeBase(period, duration, startTime);
     return 0;
 }
 
@@ -203,14 +196,15 @@ int HX9Module::performDataReading()
         return status();
     if (ready == 0)
         return 0;
-    for (int i = 0; i < m_channelCount; ++i) {
-        QVector<double> &row = m_data[i];
-        if (!m_enabled[i]) {
+    const int points = m_frame.pointCount();
+    for (int i = 0; i < m_frame.channelCount(); ++i) {
+        QVector<double> &row = m_frame.row(i);
+        if (!m_frame.isEnabled(i)) {
             row.resize(0);
             continue;
         }
-        row.resize(m_pointCount);
-        ViInt32 count = m_pointCount;
+        row.resize(points);
+        ViInt32 count = points;
         const ViStatus read = zqhx9_readWaveform(handle(), ViInt16(i), -1, 0, &count, 1, 0, 0,
                                                  row.data(), 0, 0, 0);
         if (read < 0) {
@@ -218,7 +212,7 @@ int HX9Module::performDataReading()
             return runDriverErrorPath(this, read, PRALUNE_CALL_SITE);
         }
         // Nothing delivered: the row keeps its size and its earlier samples.
-        count = std::clamp<ViInt32>(count, 0, m_pointCount);
+        count = std::clamp<ViInt32>(count, 0, points);
         if (count > 0)
             row.resize(count);
     }
@@ -229,45 +223,14 @@ int HX9Module::performDataReading()
 
 void HX9Module::performDemoDataReading()
 {
-    double *rows[ChannelCount];
-    int rowCount = 0;
-    for (int i = 0; i < m_channelCount; ++i) {
-        QVector<double> &row = m_data[i];
-        if (m_enabled[i]) {
-            row.resize(m_pointCount);
-            rows[rowCount++] = row.data();
-        } else {
-            row.resize(0);
-        }
-    }
-    m_demo.generateFrame(rows, rowCount, m_pointCount, m_period);
+    m_frame.generateDemo();
     completeFrame();
 }
 
-// The math row is computed from the rows as read, before the channel offsets are added.
 void HX9Module::completeFrame()
 {
-    if (m_math.state()) {
-        m_math.setSourceData(m_data);
-        m_data[m_channelCount] = m_math.calculate();
-        // Let go of the math channel's shared copy, or the next frame's resize would copy
-        // every row instead of reusing it.
-        QVector<QVector<double>> none;
-        m_math.setSourceData(none);
-    } else {
-        m_data[m_channelCount].resize(0);
-    }
-    for (int i = 0; i < m_channelCount; ++i) {
-        const double offset = m_offsets[i];
-        if (!m_enabled[i] || offset == 0.0)
-            continue;
-        QVector<double> &row = m_data[i];
-        double *samples = row.data();
-        const int n = row.size();
-        for (int k = 0; k < n; ++k)
-            samples[k] += offset;
-    }
-    emit dataChanged(m_startTime, m_data);
+    m_frame.complete();
+    emit dataChanged(m_frame.startTime(), m_frame.rows());
 }
 
 void HX9Module::performErrorMessage(int status)
