@@ -51,26 +51,30 @@ struct Extremes
 
 Extremes extremes(const double *x, size_t n)
 {
-    double lo[4] = {x[0], x[0], x[0], x[0]};
-    double hi[4] = {x[0], x[0], x[0], x[0]};
+    // Plain locals rather than an array, so that the four lanes stay in registers.
+    double lo0 = x[0], lo1 = x[0], lo2 = x[0], lo3 = x[0];
+    double hi0 = x[0], hi1 = x[0], hi2 = x[0], hi3 = x[0];
     size_t i = 1;
     for (; i + 4 <= n; i += 4) {
-        for (int k = 0; k < 4; ++k) {
-            const double v = x[i + size_t(k)];
-            lo[k] = v < lo[k] ? v : lo[k];
-            hi[k] = v > hi[k] ? v : hi[k];
-        }
+        const double a = x[i], b = x[i + 1], c = x[i + 2], d = x[i + 3];
+        lo0 = a < lo0 ? a : lo0;
+        lo1 = b < lo1 ? b : lo1;
+        lo2 = c < lo2 ? c : lo2;
+        lo3 = d < lo3 ? d : lo3;
+        hi0 = a > hi0 ? a : hi0;
+        hi1 = b > hi1 ? b : hi1;
+        hi2 = c > hi2 ? c : hi2;
+        hi3 = d > hi3 ? d : hi3;
     }
     for (; i < n; ++i) {
-        lo[0] = x[i] < lo[0] ? x[i] : lo[0];
-        hi[0] = x[i] > hi[0] ? x[i] : hi[0];
+        lo0 = x[i] < lo0 ? x[i] : lo0;
+        hi0 = x[i] > hi0 ? x[i] : hi0;
     }
-    Extremes e {lo[0], hi[0]};
-    for (int k = 1; k < 4; ++k) {
-        e.minimum = lo[k] < e.minimum ? lo[k] : e.minimum;
-        e.maximum = hi[k] > e.maximum ? hi[k] : e.maximum;
-    }
-    return e;
+    lo0 = lo1 < lo0 ? lo1 : lo0;
+    lo2 = lo3 < lo2 ? lo3 : lo2;
+    hi0 = hi1 > hi0 ? hi1 : hi0;
+    hi2 = hi3 > hi2 ? hi3 : hi2;
+    return {lo2 < lo0 ? lo2 : lo0, hi2 > hi0 ? hi2 : hi0};
 }
 
 // Each sample is divided by the length before it is added, which keeps the sum in the range
