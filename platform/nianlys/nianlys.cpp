@@ -83,9 +83,28 @@ struct Levels
 // The two state levels: the most frequent values of the upper and of the lower half of the
 // span, each the mean of the samples in its modal histogram bin, so that a clean level comes
 // out exactly.
+// The slow way, for the rare record with a NaN or an infinity in it (a math channel that
+// divided by zero): levels come from the finite samples only. No finite sample: 0 and 0.
+Extremes finiteExtremes(const double *x, int32_t n)
+{
+    Extremes e {0.0, 0.0};
+    bool any = false;
+    for (int32_t i = 0; i < n; ++i) {
+        if (!std::isfinite(x[i]))
+            continue;
+        e.minimum = any ? std::min(e.minimum, x[i]) : x[i];
+        e.maximum = any ? std::max(e.maximum, x[i]) : x[i];
+        any = true;
+    }
+    return e;
+}
+
 Levels stateLevels(const double *x, int32_t n, int bins)
 {
-    const Extremes e = extremes(x, n);
+    Extremes e = extremes(x, n);
+    // A NaN after the first sample passes the fast pass unseen; the histogram sets it aside.
+    if (!std::isfinite(e.minimum) || !std::isfinite(e.maximum))
+        e = finiteExtremes(x, n);
     Levels levels;
     levels.minimum = e.minimum;
     levels.maximum = e.maximum;
@@ -99,19 +118,22 @@ Levels stateLevels(const double *x, int32_t n, int bins)
     // one bin, and with a single table each update would wait for the previous one; tables
     // the compiler knows apart from the samples need no reloading between updates.
     constexpr int Tables = 4;
-    int32_t counts[Tables][MaximumHistogramSize];
-    double sums[Tables][MaximumHistogramSize];
+    // One spare bin past the last for the samples that are not finite numbers.
+    int32_t counts[Tables][MaximumHistogramSize + 1];
+    double sums[Tables][MaximumHistogramSize + 1];
     for (int k = 0; k < Tables; ++k) {
-        std::fill_n(counts[k], bins, 0);
-        std::fill_n(sums[k], bins, 0.0);
+        std::fill_n(counts[k], bins + 1, 0);
+        std::fill_n(sums[k], bins + 1, 0.0);
     }
     const double scale = bins / span;
     const double top = bins - 1;
     const double minimum = levels.minimum;
-    // The sample at the maximum (and a NaN) goes to the top bin.
+    // The sample at the maximum lands at (about) bins and belongs to the top bin.
     auto bin = [=](double v) {
         const double t = (v - minimum) * scale;
-        return int(t < top ? t : top);
+        if (t >= 0.0 && t < top)
+            return int(t);
+        return t >= 0.0 && t <= bins + 0.5 ? bins - 1 : bins;
     };
     int32_t i = 0;
     for (; i + Tables <= n; i += Tables) {
