@@ -20,7 +20,9 @@ QStringList defaultFileNames()
 
 AnalysisLibrary &AnalysisLibrary::instance()
 {
-    static AnalysisLibrary library(defaultFileNames());
+    // The names are settled at the first call of a function, when the program's folder is
+    // known, not when the binding is first mentioned.
+    static AnalysisLibrary library({});
     return library;
 }
 
@@ -35,8 +37,9 @@ bool AnalysisLibrary::isLoaded() const
 
 void AnalysisLibrary::load()
 {
+    const QStringList names = m_fileNames.isEmpty() ? defaultFileNames() : m_fileNames;
     QStringList errors;
-    for (const QString &name : qAsConst(m_fileNames)) {
+    for (const QString &name : names) {
         m_library.setFileName(name);
         if (m_library.load())
             break;

@@ -73,7 +73,8 @@ public:
     // system's library search finds it.
     static AnalysisLibrary &instance();
 
-    // A binding that tries the given file names in order (tests point it at other modules).
+    // A binding that tries the given file names in order (tests point it at other modules);
+    // none: the process-wide binding's search.
     explicit AnalysisLibrary(const QStringList &fileNames);
     AnalysisLibrary(const AnalysisLibrary &) = delete;
     AnalysisLibrary &operator=(const AnalysisLibrary &) = delete;
