@@ -2,9 +2,12 @@
 // waveform. Levels come from a histogram of the samples; times are in samples, found by
 // linear interpolation between the samples around each reference-level crossing.
 #include "nianlys.h"
+#include "nianlyscontrol.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <cstring>
 #include <type_traits>
 #include <vector>
 
@@ -16,12 +19,57 @@ constexpr int32_t NoError = 0;
 constexpr int32_t ErrorTooFewSamples = -20001;
 constexpr int32_t ErrorLevels = -20002; // reference percentages out of order
 constexpr int DefaultHistogramSize = 256;
+constexpr int MaximumHistogramSize = 1024;
+
+enum CountedFunction { PulseParamCalls, PulseMeasCalls, CycleRmsAverageCalls, CountedFunctions };
+std::atomic<int32_t> callCounts[CountedFunctions];
+
+void countCall(CountedFunction function)
+{
+    callCounts[function].fetch_add(1, std::memory_order_relaxed);
+}
 
 template<typename T>
 void put(T *slot, T value)
 {
     if (slot)
         *slot = value;
+}
+
+// The passes over the samples below keep several independent partial results, so that a
+// step does not wait for the one before it; they run over a million samples per frame.
+struct Extremes
+{
+    double minimum;
+    double maximum;
+};
+
+Extremes extremes(const double *x, int32_t n) // n >= 1
+{
+    // Plain locals rather than an array, so that the four lanes stay in registers.
+    double lo0 = x[0], lo1 = x[0], lo2 = x[0], lo3 = x[0];
+    double hi0 = x[0], hi1 = x[0], hi2 = x[0], hi3 = x[0];
+    int32_t i = 1;
+    for (; i + 4 <= n; i += 4) {
+        const double a = x[i], b = x[i + 1], c = x[i + 2], d = x[i + 3];
+        lo0 = a < lo0 ? a : lo0;
+        lo1 = b < lo1 ? b : lo1;
+        lo2 = c < lo2 ? c : lo2;
+        lo3 = d < lo3 ? d : lo3;
+        hi0 = a > hi0 ? a : hi0;
+        hi1 = b > hi1 ? b : hi1;
+        hi2 = c > hi2 ? c : hi2;
+        hi3 = d > hi3 ? d : hi3;
+    }
+    for (; i < n; ++i) {
+        lo0 = x[i] < lo0 ? x[i] : lo0;
+        hi0 = x[i] > hi0 ? x[i] : hi0;
+    }
+    lo0 = lo1 < lo0 ? lo1 : lo0;
+    lo2 = lo3 < lo2 ? lo3 : lo2;
+    hi0 = hi1 > hi0 ? hi1 : hi0;
+    hi2 = hi3 > hi2 ? hi3 : hi2;
+    return {lo2 < lo0 ? lo2 : lo0, hi2 > hi0 ? hi2 : hi0};
 }
 
 struct Levels
@@ -35,36 +83,114 @@ struct Levels
 // The two state levels: the most frequent values of the upper and of the lower half of the
 // span, each the mean of the samples in its modal histogram bin, so that a clean level comes
 // out exactly.
+// The slow way, for the rare record with a NaN or an infinity in it (a math channel that
+// divided by zero): levels come from the finite samples only. No finite sample: 0 and 0.
+Extremes finiteExtremes(const double *x, int32_t n)
+{
+    Extremes e {0.0, 0.0};
+    bool any = false;
+    for (int32_t i = 0; i < n; ++i) {
+        if (!std::isfinite(x[i]))
+            continue;
+        e.minimum = any ? std::min(e.minimum, x[i]) : x[i];
+        e.maximum = any ? std::max(e.maximum, x[i]) : x[i];
+        any = true;
+    }
+    return e;
+}
+
 Levels stateLevels(const double *x, int32_t n, int bins)
 {
+    Extremes e = extremes(x, n);
+    // A NaN after the first sample passes the fast pass unseen; the histogram sets it aside.
+    if (!std::isfinite(e.minimum) || !std::isfinite(e.maximum))
+        e = finiteExtremes(x, n);
     Levels levels;
-    levels.minimum = *std::min_element(x, x + n);
-    levels.maximum = *std::max_element(x, x + n);
+    levels.minimum = e.minimum;
+    levels.maximum = e.maximum;
     const double span = levels.maximum - levels.minimum;
     if (!(span > 0.0)) {
         levels.high = levels.low = levels.minimum;
         return levels;
     }
-    bins = std::max(bins, 2);
-    std::vector<int> counts(static_cast<size_t>(bins), 0);
-    std::vector<double> sums(static_cast<size_t>(bins), 0.0);
-    for (int32_t i = 0; i < n; ++i) {
-        int bin = static_cast<int>((x[i] - levels.minimum) / span * bins);
-        bin = std::clamp(bin, 0, bins - 1);
-        ++counts[static_cast<size_t>(bin)];
-        sums[static_cast<size_t>(bin)] += x[i];
+    bins = std::clamp(bins, 2, MaximumHistogramSize);
+    // Four interleaved tables on the stack: on the flat top of a pulse every sample falls in
+    // one bin, and with a single table each update would wait for the previous one; tables
+    // the compiler knows apart from the samples need no reloading between updates.
+    constexpr int Tables = 4;
+    // One spare bin past the last for the samples that are not finite numbers.
+    int32_t counts[Tables][MaximumHistogramSize + 1];
+    double sums[Tables][MaximumHistogramSize + 1];
+    for (int k = 0; k < Tables; ++k) {
+        std::fill_n(counts[k], bins + 1, 0);
+        std::fill_n(sums[k], bins + 1, 0.0);
+    }
+    const double scale = bins / span;
+    const double top = bins - 1;
+    const double minimum = levels.minimum;
+    // The sample at the maximum lands at (about) bins and belongs to the top bin.
+    auto bin = [=](double v) {
+        const double t = (v - minimum) * scale;
+        if (t >= 0.0 && t < top)
+            return int(t);
+        return t >= 0.0 && t <= bins + 0.5 ? bins - 1 : bins;
+    };
+    int32_t i = 0;
+    for (; i + Tables <= n; i += Tables) {
+        const double a = x[i], b = x[i + 1], c = x[i + 2], d = x[i + 3];
+        const int ba = bin(a), bb = bin(b), bc = bin(c), bd = bin(d);
+        ++counts[0][ba];
+        sums[0][ba] += a;
+        ++counts[1][bb];
+        sums[1][bb] += b;
+        ++counts[2][bc];
+        sums[2][bc] += c;
+        ++counts[3][bd];
+        sums[3][bd] += d;
+    }
+    for (; i < n; ++i) {
+        const int b = bin(x[i]);
+        ++counts[0][b];
+        sums[0][b] += x[i];
+    }
+    for (int k = 1; k < Tables; ++k) {
+        for (int b = 0; b < bins; ++b) {
+            counts[0][b] += counts[k][b];
+            sums[0][b] += sums[k][b];
+        }
     }
     auto modal = [&](int first, int last) {
         int best = first;
         for (int b = first; b < last; ++b) {
-            if (counts[static_cast<size_t>(b)] > counts[static_cast<size_t>(best)])
+            if (counts[0][b] > counts[0][best])
                 best = b;
         }
-        return sums[static_cast<size_t>(best)] / std::max(counts[static_cast<size_t>(best)], 1);
+        return sums[0][best] / std::max(counts[0][best], 1);
     };
     levels.low = modal(0, bins / 2);
     levels.high = modal(bins / 2, bins);
     return levels;
+}
+
+// The first index from `from` on whose sample satisfies beyond, n when there is none. Blocks
+// of eight samples are decided with one branch and without a chain of dependent steps, which
+// is what long flat stretches need.
+template<typename Beyond>
+int32_t findFirst(const double *x, int32_t from, int32_t n, Beyond beyond)
+{
+    int32_t i = from;
+    for (; i + 8 <= n; i += 8) {
+        const bool b0 = beyond(x[i]), b1 = beyond(x[i + 1]), b2 = beyond(x[i + 2]),
+                   b3 = beyond(x[i + 3]), b4 = beyond(x[i + 4]), b5 = beyond(x[i + 5]),
+                   b6 = beyond(x[i + 6]), b7 = beyond(x[i + 7]);
+        if (((b0 | b1) | (b2 | b3)) | ((b4 | b5) | (b6 | b7)))
+            break;
+    }
+    for (; i < n; ++i) {
+        if (beyond(x[i]))
+            return i;
+    }
+    return n;
 }
 
 // Fractional index at which the line from x[i - 1] to x[i] passes level.
@@ -84,30 +210,32 @@ struct Crossings
 };
 
 // Crossings of the middle level that complete a transition from beyond one outer reference
-// level to beyond the other, so noise around the middle level counts once.
+// level to beyond the other, so noise around the middle level counts once: of the middle
+// crossings in the transition's direction since the last outer level was left, the last.
 Crossings middleCrossings(const double *x, int32_t n, double low, double middle, double high)
 {
-    enum State { Unknown, Low, High } state = Unknown;
     Crossings result;
-    double candidate = -1.0;
-    for (int32_t i = 0; i < n; ++i) {
-        if (i > 0) {
-            if (state == Low && x[i - 1] < middle && x[i] >= middle)
-                candidate = crossing(x, i, middle);
-            else if (state == High && x[i - 1] > middle && x[i] <= middle)
-                candidate = crossing(x, i, middle);
+    const auto isHigh = [high](double v) { return v >= high; };
+    const auto isLow = [low](double v) { return v <= low; };
+    int32_t entry = findFirst(x, 0, n, [=](double v) { return isHigh(v) | isLow(v); });
+    if (entry >= n)
+        return result;
+    bool above = isHigh(x[entry]);
+    for (;;) {
+        const int32_t next =
+                above ? findFirst(x, entry + 1, n, isLow) : findFirst(x, entry + 1, n, isHigh);
+        if (next >= n)
+            break;
+        for (int32_t k = next; k > entry; --k) {
+            const bool crosses = above ? x[k - 1] > middle && x[k] <= middle
+                                       : x[k - 1] < middle && x[k] >= middle;
+            if (crosses) {
+                (above ? result.falling : result.rising).push_back(crossing(x, k, middle));
+                break;
+            }
         }
-        if (x[i] >= high && state != High) {
-            if (state == Low && candidate >= 0.0)
-                result.rising.push_back(candidate);
-            state = High;
-            candidate = -1.0;
-        } else if (x[i] <= low && state != Low) {
-            if (state == High && candidate >= 0.0)
-                result.falling.push_back(candidate);
-            state = Low;
-            candidate = -1.0;
-        }
+        above = !above;
+        entry = next;
     }
     return result;
 }
@@ -149,6 +277,25 @@ Edge firstEdge(const double *x, int32_t n, double from, double to)
     return edge;
 }
 
+void sumAndSquares(const double *x, int32_t n, double &sum, double &squares)
+{
+    double s[4] = {};
+    double q[4] = {};
+    int32_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        for (int k = 0; k < 4; ++k) {
+            s[k] += x[i + k];
+            q[k] += x[i + k] * x[i + k];
+        }
+    }
+    for (; i < n; ++i) {
+        s[0] += x[i];
+        q[0] += x[i] * x[i];
+    }
+    sum = (s[0] + s[1]) + (s[2] + s[3]);
+    squares = (q[0] + q[1]) + (q[2] + q[3]);
+}
+
 bool validPercentages(double high, double middle, double low)
 {
     return low >= 0.0 && low < middle && middle < high && high <= 100.0;
@@ -163,6 +310,7 @@ NIANLYS_EXPORT int32_t AALFunc142(const double *samples, int32_t count, double *
                                   int32_t *fallIndex, int32_t *riseSamples, int32_t *fallSamples,
                                   double *riseSlope)
 {
+    countCall(PulseParamCalls);
     double results[9] = {};
     int32_t indexes[4] = {-1, -1, 0, 0};
     int32_t status = ErrorTooFewSamples;
@@ -219,6 +367,7 @@ NIANLYS_EXPORT int32_t AALFunc364(const double *samples, int32_t count, int32_t 
                                   double *dutyCycle, double *periods, double *firstCrossing,
                                   double *highLevel, double *lowLevel)
 {
+    countCall(PulseMeasCalls);
     double results[7] = {};
     int32_t status = ErrorTooFewSamples;
     if (!validPercentages(highPercent, middlePercent, lowPercent)) {
@@ -275,6 +424,7 @@ NIANLYS_EXPORT int32_t AALFunc365(const double *samples, int32_t count, int32_t 
                                   double *rms, double *cycles, double *first, double *last,
                                   double *highLevel, double *lowLevel)
 {
+    countCall(CycleRmsAverageCalls);
     double results[7] = {};
     int32_t status = ErrorTooFewSamples;
     if (!validPercentages(highPercent, middlePercent, lowPercent)) {
@@ -302,10 +452,7 @@ NIANLYS_EXPORT int32_t AALFunc365(const double *samples, int32_t count, int32_t 
         }
         double sum = 0.0;
         double squares = 0.0;
-        for (int32_t i = begin; i < end; ++i) {
-            sum += samples[i];
-            squares += samples[i] * samples[i];
-        }
+        sumAndSquares(samples + begin, end - begin, sum, squares);
         const double length = std::max(1, end - begin);
         results[0] = sum / length;
         results[1] = std::sqrt(squares / length);
@@ -325,9 +472,32 @@ NIANLYS_EXPORT int32_t AALFunc365(const double *samples, int32_t count, int32_t 
     return status;
 }
 
+NIANLYS_EXPORT int32_t nianlysCallCount(const char *exportName)
+{
+    static const char *const names[CountedFunctions] = {NIANLYS_PULSE_PARAM_EXPORT,
+                                                        NIANLYS_PULSE_MEAS_EXPORT,
+                                                        NIANLYS_CYCLE_RMS_AVERAGE_EXPORT};
+    for (int f = 0; f < CountedFunctions; ++f) {
+        if (exportName && std::strcmp(exportName, names[f]) == 0)
+            return callCounts[f].load(std::memory_order_relaxed);
+    }
+    return -1;
+}
+
+NIANLYS_EXPORT void nianlysResetCallCounts()
+{
+    for (std::atomic<int32_t> &count : callCounts)
+        count.store(0, std::memory_order_relaxed);
+}
+
 // The declared function types must fit the exports, or the program's look-up would call
 // them with the wrong arguments.
 static_assert(std::is_same<decltype(&AALFunc142), NianlysPulseParamFunction>::value, "PulseParam");
 static_assert(std::is_same<decltype(&AALFunc364), NianlysPulseMeasFunction>::value, "PulseMeas");
 static_assert(std::is_same<decltype(&AALFunc365), NianlysCycleRmsAverageFunction>::value,
               "CycleRMSAverage");
+static_assert(std::is_same<decltype(&nianlysCallCount), NianlysCallCountFunction>::value,
+              "CallCount");
+static_assert(
+        std::is_same<decltype(&nianlysResetCallCounts), NianlysResetCallCountsFunction>::value,
+        "ResetCallCounts");

@@ -231,6 +231,37 @@ private slots:
         const auto cycle = cycleMeanRms(flat);
         QVERIFY(std::fabs(cycle.first - 0.7) < 1e-12);
     }
+
+    // What a caller may hand over by mistake: no sample may be read beyond count, no
+    // histogram size may blow the module's tables, and a NaN must not stop the analysis.
+    void hostileArguments()
+    {
+        std::vector<double> x = periodic(100, 5, [](int k) { return k < 50 ? 1.0 : 0.0; });
+        double r[7];
+        for (int32_t bins : {-5, 0, 1, 1000000}) {
+            QCOMPARE(m_pulseMeas(x.data(), int32_t(x.size()), 1, 1, 90.0, 50.0, 10.0, 1, 2, bins,
+                                 &r[0], &r[1], &r[2], &r[3], &r[4], &r[5], &r[6]),
+                     0);
+            QVERIFY2(std::fabs(r[0] - 100.0) <= 1.0, qPrintable(QString::number(r[0])));
+        }
+        QVERIFY(m_pulseMeas(x.data(), -3, 1, 1, 90.0, 50.0, 10.0, 1, 2, 256, &r[0], &r[1], &r[2],
+                            &r[3], &r[4], &r[5], &r[6])
+                < 0);
+        QCOMPARE(r[0], 0.0);
+        x[123] = std::nan("");
+        x[0] = std::nan("");
+        const PulseParam p = pulseParam(x);
+        QCOMPARE(p.status, 0);
+        x[0] = 1.0;
+        x[310] = HUGE_VAL; // on a high stretch, and
+        x[360] = -HUGE_VAL; // on a low one: no new edge, and no level moves
+        const PulseParam levels = pulseParam(x);
+        QCOMPARE(levels.r[4], 1.0);
+        QCOMPARE(levels.r[5], 0.0);
+        const PulseMeas m = pulseMeas(x, 1);
+        QCOMPARE(m.status, 0);
+        QVERIFY2(std::fabs(m.period - 100.0) <= 1.0, qPrintable(QString::number(m.period)));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAnalysisLibrary)
