@@ -236,6 +236,14 @@ void TestPraluneWindow::closeStoresGeometryAndArrangementForTheNextStart()
     PraluneWindow second;
     QTRY_VERIFY_WITH_TIMEOUT(instruments(second)->activeViews()->size() == 3u, reachTimeoutMs);
     QCOMPARE(workspace(second), before);
+    // Restored pinned views show their miniatures inside their frames, as pinned ones do.
+    QTest::qWait(300);
+    for (const auto &view : instruments(second)->activeViews()->getPinnedViews()) {
+        QWidget *pinned = view->pinnedUserInterface();
+        QVERIFY(pinned->isVisible());
+        QVERIFY(!pinned->geometry().isEmpty());
+        QVERIFY(pinned->parentWidget()->rect().contains(pinned->geometry()));
+    }
     QCOMPARE(second.geometry(), QRect(40, 50, 700, 500));
 }
 
