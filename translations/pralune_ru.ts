@@ -282,7 +282,7 @@
     <message>
         <location line="+17"/>
         <location line="+23"/>
-        <location filename="../ui/settingscontentwidget.cpp" line="+275"/>
+        <location filename="../ui/settingscontentwidget.cpp" line="+274"/>
         <source>Pralune</source>
         <translation>Pralune</translation>
     </message>

@@ -44,7 +44,8 @@ bool isSeparator(const QListWidgetItem *item)
 } // namespace
 
 SettingsContentWidget::SettingsContentWidget(QWidget *parent)
-    : QWidget(parent), ui(new Ui::SettingsContentWidget)
+    : QWidget(parent)
+    , ui(new Ui::SettingsContentWidget)
 {
     ui->setupUi(this);
     restoreOptions();
@@ -99,10 +100,8 @@ SettingsContentWidget::SettingsContentWidget(QWidget *parent)
             &SettingsContentWidget::storeOptions);
     connect(ui->languageComboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &SettingsContentWidget::storeOptions);
-    connect(ui->themeSwitch, &VekDoubleSwitch::toggled, this,
-            &SettingsContentWidget::storeOptions);
-    connect(ui->fontSwitch, &VekDoubleSwitch::toggled, this,
-            &SettingsContentWidget::storeOptions);
+    connect(ui->themeSwitch, &VekDoubleSwitch::toggled, this, &SettingsContentWidget::storeOptions);
+    connect(ui->fontSwitch, &VekDoubleSwitch::toggled, this, &SettingsContentWidget::storeOptions);
     connect(ui->virtualKeyboardSwitch, &VekDoubleSwitch::toggled, this,
             &SettingsContentWidget::storeOptions);
     connect(ui->saveArrangementButton, &QPushButton::clicked, this,

@@ -5,7 +5,8 @@
 #include <QEvent>
 
 SettingsToolBarWidget::SettingsToolBarWidget(QWidget *parent)
-    : QWidget(parent), m_ui(new Ui::SettingsToolBarWidget)
+    : QWidget(parent)
+    , m_ui(new Ui::SettingsToolBarWidget)
 {
     m_ui->setupUi(this);
     connect(m_ui->backButton, &QPushButton::clicked, this, &SettingsToolBarWidget::finished);

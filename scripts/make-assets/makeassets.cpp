@@ -488,8 +488,8 @@ void writeImages()
             shadow.setPixel(x, y, qRgba(0, 0, 0, 80 * (shadow.height() - y) / shadow.height()));
     writeFile("images/bottom-shadow-border.png", png(shadow));
 
-    // The company logo: the mark alone. The Settings page shows it in a 40 x 40 label with the
-    // company's name in a label of its own beside it, so a mark with the name would be cut.
+    // The company logo: the mark only. It sits in a 40 x 40 label beside the company's name,
+    // which the Settings page writes as text of its own.
     QPainterPath mark;
     mark.addEllipse(QRectF(2, 4, 30, 30));
     QPainterPath cut;
@@ -497,8 +497,8 @@ void writeImages()
     QPainterPath wedge;
     wedge.moveTo(17, 19); wedge.lineTo(34, 10); wedge.lineTo(34, 28); wedge.closeSubpath();
     const QPainterPath logoMark = mark.subtracted(cut).subtracted(wedge);
-    const QString logo = QString("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"34\" height=\"38\" "
-                                 "viewBox=\"0 0 34 38\">\n<path fill=\"#2196F3\" d=\"%1\"/>\n</svg>\n")
+    const QString logo = QString("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"36\" height=\"38\" "
+                                 "viewBox=\"0 0 36 38\">\n<path fill=\"#2196F3\" d=\"%1\"/>\n</svg>\n")
                                  .arg(svgPathData(logoMark.simplified()));
     writeFile("images/corvantaLogo.svg", logo.toUtf8());
 

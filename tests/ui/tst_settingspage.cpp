@@ -28,8 +28,7 @@ namespace {
 ArrangementState workspace(const QString &name)
 {
     ArrangementState state;
-    state.addResourceInformation(QStringLiteral("Digital Oscilloscope"), name + "-id", true,
-                                 name);
+    state.addResourceInformation(QStringLiteral("Digital Oscilloscope"), name + "-id", true, name);
     return state;
 }
 
@@ -239,26 +238,33 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("expected");
-        const QString shown = QStringLiteral("auto=%1 full=%2 theme=%3 font=%4 lang=%5 "
-                                             "keyboard=%6 index=%7 restore=%8");
         // The page shows: auto on, full screen off, light, standard, English, keyboard on,
-        // arrangement 1, restore on.
-        QTest::newRow("automatic initialization") << "automaticInitializeDoubleSwitch"
-                << shown.arg(0).arg(0).arg(1).arg(0).arg("en").arg(1).arg(1).arg(1);
-        QTest::newRow("full screen") << "fullScreenSwitch"
-                << shown.arg(1).arg(1).arg(1).arg(0).arg("en").arg(1).arg(1).arg(1);
-        QTest::newRow("theme") << "themeSwitch"
-                << shown.arg(1).arg(0).arg(0).arg(0).arg("en").arg(1).arg(1).arg(1);
-        QTest::newRow("font") << "fontSwitch"
-                << shown.arg(1).arg(0).arg(1).arg(1).arg("en").arg(1).arg(1).arg(1);
-        QTest::newRow("language") << "languageComboBox"
-                << shown.arg(1).arg(0).arg(1).arg(0).arg("ru").arg(1).arg(1).arg(1);
-        QTest::newRow("virtual keyboard") << "virtualKeyboardSwitch"
-                << shown.arg(1).arg(0).arg(1).arg(0).arg("en").arg(0).arg(1).arg(1);
-        QTest::newRow("default arrangement") << "arrangementComboBox"
-                << shown.arg(1).arg(0).arg(1).arg(0).arg("en").arg(1).arg(2).arg(1);
-        QTest::newRow("restore on start") << "restoreArrangementDoubleSwitch"
-                << shown.arg(1).arg(0).arg(1).arg(0).arg("en").arg(1).arg(1).arg(0);
+        // arrangement 1, restore on; each row changes one control.
+        const auto row = [](const char *name, const char *control, void (*change)(Options &)) {
+            Options o;
+            o.auto_initialization = true;
+            o.full_screen_on_start = false;
+            o.color_theme = 1;
+            o.font_type = 0;
+            o.app_language = QStringLiteral("en");
+            o.virtual_keyboard = true;
+            o.arrangement_index = 1;
+            o.restore_arrangement = true;
+            change(o);
+            QTest::newRow(name) << QString(control) << scalars(o);
+        };
+        row("automatic initialization", "automaticInitializeDoubleSwitch",
+            [](Options &o) { o.auto_initialization = false; });
+        row("full screen", "fullScreenSwitch", [](Options &o) { o.full_screen_on_start = true; });
+        row("theme", "themeSwitch", [](Options &o) { o.color_theme = 0; });
+        row("font", "fontSwitch", [](Options &o) { o.font_type = 1; });
+        row("language", "languageComboBox", [](Options &o) { o.app_language = "ru"; });
+        row("virtual keyboard", "virtualKeyboardSwitch",
+            [](Options &o) { o.virtual_keyboard = false; });
+        row("default arrangement", "arrangementComboBox",
+            [](Options &o) { o.arrangement_index = 2; });
+        row("restore on start", "restoreArrangementDoubleSwitch",
+            [](Options &o) { o.restore_arrangement = false; });
     }
 
     void oneChangeStoresAllFields()
@@ -627,19 +633,23 @@ private slots:
         struct Shot
         {
             int theme;
+            int font;
             QString language;
             QString name;
         };
-        const QList<Shot> shots = {{0, "en", "dark"}, {1, "en", "light"}, {0, "ru", "dark-ru"},
-                                   {1, "ru", "light-ru"}};
+        const QList<Shot> shots = {{0, 0, "en", "dark"},          {1, 0, "en", "light"},
+                                   {0, 0, "ru", "dark-ru"},       {1, 0, "ru", "light-ru"},
+                                   {0, 1, "ru", "dark-large-ru"}, {1, 1, "en", "light-large"}};
         for (const Shot &shot : shots) {
             Options options = freshOptions(3);
             options.color_theme = shot.theme;
+            options.font_type = shot.font;
             options.app_language = shot.language;
             options.restore_arrangement = true;
             options.arrangement_index = 2;
             save_to_cache(options);
-            qApp->setStyleSheet(sheet(shot.theme == 0 ? "dark" : "light"));
+            qApp->setStyleSheet(sheet(QString(shot.theme == 0 ? "dark" : "light")
+                                      + (shot.font == 1 ? "_large" : "")));
             // The page sits centred in the main window's content frame, at most 1000 wide.
             QWidget window;
             window.setProperty("main", true);

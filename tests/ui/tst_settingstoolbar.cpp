@@ -1,7 +1,9 @@
 #include "app/translationloader.h"
+#include "assets/assets.h"
 #include "ui/settingstoolbarwidget.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -13,6 +15,7 @@ class TestSettingsToolBar : public QObject
 private slots:
     void backEmitsFinishedPerClick();
     void languageChange();
+    void screenshots();
 };
 
 namespace {
@@ -58,6 +61,26 @@ void TestSettingsToolBar::languageChange()
     QCoreApplication::processEvents();
     QCOMPARE(caption(bar)->text(), QStringLiteral("Settings"));
     QCOMPARE(backButton(bar)->text(), QString(QChar(0xE317)));
+}
+
+// Not a check: the bar in both themes for a person to look at.
+void TestSettingsToolBar::screenshots()
+{
+    const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+    initPraluneAssets();
+    for (const QString &theme : {QStringLiteral("dark"), QStringLiteral("light")}) {
+        QFile file(QStringLiteral(":/stylesheets/%1.theme").arg(theme));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+        SettingsToolBarWidget bar;
+        bar.resize(640, 32);
+        bar.show();
+        QTest::qWait(20);
+        bar.grab().save(dir + "/settings-toolbar-" + theme + ".png");
+    }
+    qApp->setStyleSheet(QString());
 }
 
 QTEST_MAIN(TestSettingsToolBar)
