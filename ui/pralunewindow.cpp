@@ -18,6 +18,8 @@
 #include <QPropertyAnimation>
 #include <QUrl>
 
+#include <initializer_list>
+
 namespace {
 const QString errorStyle = QStringLiteral(".QFrame{background-color: #F44336;}");
 const QString documentationFile = QStringLiteral("Documentation.pdf");
@@ -26,7 +28,9 @@ const QChar windowGlyph(0xE85B);
 constexpr int settingsSlideMs = 300;
 } // namespace
 
-PraluneWindow::PraluneWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::PraluneWindow)
+PraluneWindow::PraluneWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::PraluneWindow)
 {
     ui->setupUi(this);
     restoreOptions();
@@ -67,12 +71,10 @@ void PraluneWindow::createModeWidgets()
     m_settingsToolBar = new SettingsToolBarWidget(this);
     m_instrumentsContent = new InstrumentsContentWidget(this);
     m_instrumentsToolBar = new InstrumentsToolBarWidget(this);
-    for (QWidget *page : {static_cast<QWidget *>(m_initializationContent),
-                          static_cast<QWidget *>(m_initializationToolBar),
-                          static_cast<QWidget *>(m_settingsContent),
-                          static_cast<QWidget *>(m_settingsToolBar),
-                          static_cast<QWidget *>(m_instrumentsContent),
-                          static_cast<QWidget *>(m_instrumentsToolBar)})
+    const std::initializer_list<QWidget *> pages = {
+            m_initializationContent, m_initializationToolBar, m_settingsContent,
+            m_settingsToolBar,       m_instrumentsContent,    m_instrumentsToolBar};
+    for (QWidget *page : pages)
         page->hide();
 }
 

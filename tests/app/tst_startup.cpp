@@ -53,11 +53,11 @@ private slots:
 void TestStartup::inputMethod_data()
 {
     QTest::addColumn<bool>("keyboard");
-    QTest::addColumn<QByteArray>("given");   // "-" for a variable that is not set
+    QTest::addColumn<QByteArray>("given"); // "-" for a variable that is not set
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("keyboard on") << true << QByteArray("-") << QByteArray("qtvirtualkeyboard");
-    QTest::newRow("keyboard on replaces") << true << QByteArray("ibus")
-                                          << QByteArray("qtvirtualkeyboard");
+    QTest::newRow("keyboard on replaces")
+            << true << QByteArray("ibus") << QByteArray("qtvirtualkeyboard");
     QTest::newRow("keyboard off leaves unset") << false << QByteArray("-") << QByteArray("-");
     QTest::newRow("keyboard off keeps") << false << QByteArray("ibus") << QByteArray("ibus");
 }
@@ -90,7 +90,7 @@ void TestStartup::identity()
 
 void TestStartup::eventLoopResult_data()
 {
-    QTest::addColumn<int>("kind");   // 0 returns, 1 throws a standard exception, 2 throws an int
+    QTest::addColumn<int>("kind"); // 0 returns, 1 throws a standard exception, 2 throws an int
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("ordinary end") << 0 << 7 << QByteArray();

@@ -90,7 +90,7 @@ void openViews(PraluneWindow &window, int count)
         const unsigned active = instruments(window)->activeViews()->size();
         QTest::mouseClick(cards.first(), Qt::LeftButton);
         QCOMPARE(instruments(window)->activeViews()->size(), active + 1);
-        if (i + 1 < count)   // back to the selection page for the next card
+        if (i + 1 < count) // back to the selection page for the next card
             QTest::mouseClick(window.findChild<QPushButton *>("pinButton"), Qt::LeftButton);
     }
 }
@@ -261,7 +261,7 @@ void TestPraluneWindow::errorStripOfTheMaximizedInstrument()
     QVERIFY(window.isErrorState());
     QCOMPARE(stripColour(window), errorRed);
 
-    current->resource()->setError();   // a second error changes nothing
+    current->resource()->setError(); // a second error changes nothing
     QCOMPARE(stripColour(window), errorRed);
 
     // Pinning clears the strip; a new maximized instrument starts blue.
@@ -314,8 +314,9 @@ void TestPraluneWindow::screenMode()
     const auto expect = [&](bool fullScreen) {
         QCOMPARE(window.isFullScreen(), fullScreen);
         QCOMPARE(button->text(), QString(QChar(fullScreen ? 0xE85B : 0xE895)));
-        QCOMPARE(button->toolTip(), fullScreen ? QString("Return to window view")
-                                               : QString("Maximize application to full screen"));
+        QCOMPARE(button->toolTip(),
+                 fullScreen ? QString("Return to window view")
+                            : QString("Maximize application to full screen"));
     };
     QVERIFY(window.isVisible());
     expect(fullScreenOnStart);
@@ -338,7 +339,7 @@ void TestPraluneWindow::helpOpensTheDocumentation()
     PraluneWindow window;
     auto *help = window.findChild<QPushButton *>("helpPushButton");
     QTest::mouseClick(help, Qt::LeftButton);
-    QVERIFY(opener.opened.isEmpty());   // no file, nothing opened
+    QVERIFY(opener.opened.isEmpty()); // no file, nothing opened
 
     QFile file(QStringLiteral("Documentation.pdf"));
     QVERIFY(file.open(QIODevice::WriteOnly));
