@@ -3,6 +3,7 @@
 #include "app/options.h"
 #include "app/startup.h"
 #include "app/themestylesheet.h"
+#include "app/translationloader.h"
 #include "assets/assets.h"
 #include "hardware/modulecollection.h"
 #include "resources/resourcecollection.h"
@@ -157,6 +158,7 @@ private slots:
     void screenMode_data();
     void screenMode();
     void helpOpensTheDocumentation();
+    void languageChangeKeepsTheScreenMode();
 };
 
 void TestPraluneWindow::initTestCase()
@@ -353,6 +355,31 @@ void TestPraluneWindow::helpOpensTheDocumentation()
 
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QVERIFY(QDir::setCurrent(previous));
+}
+
+void TestPraluneWindow::languageChangeKeepsTheScreenMode()
+{
+    Options options = load_from_cache();
+    options.full_screen_on_start = true;
+    options.auto_initialization = false;
+    options.app_language = QStringLiteral("en");
+    save_to_cache(options);
+    PraluneWindow window;
+    auto *button = window.findChild<QPushButton *>("screenModeButton");
+
+    TranslationLoader::instance()->load(QStringLiteral("ru"));
+    QCoreApplication::processEvents(); // the language change reaches the widgets posted
+    QVERIFY(window.isFullScreen());
+    QCOMPARE(button->text(), QString(QChar(0xE85B)));
+    QCOMPARE(button->toolTip(), QString::fromUtf8("Вернуться в оконный режим"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(button->toolTip(), QString::fromUtf8("Развернуть программу на весь экран"));
+
+    TranslationLoader::instance()->load(QStringLiteral("en"));
+    QCoreApplication::processEvents();
+    QVERIFY(!window.isFullScreen());
+    QCOMPARE(button->toolTip(), QString("Maximize application to full screen"));
+    QCOMPARE(window.windowTitle(), QString("Pralune"));
 }
 
 QTEST_MAIN(TestPraluneWindow)
