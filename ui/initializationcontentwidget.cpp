@@ -84,8 +84,15 @@ InitializationContentWidget::InitializationContentWidget(QWidget *parent)
 InitializationContentWidget::~InitializationContentWidget()
 {
     m_busyMovie->deleteLater();
-    if (m_autoSearch)
+    if (m_autoSearch && m_stage == Stage::Searching) {
+        // The run on the pool still uses the search object: it goes once its last report is
+        // out, not with the page (closing the window during a search must not crash).
+        disconnect(m_autoSearch, nullptr, this, nullptr);
+        connect(m_autoSearch, &AutoSearch::autoSearchFinished, m_autoSearch,
+                &QObject::deleteLater);
+    } else if (m_autoSearch) {
         m_autoSearch->deleteLater();
+    }
     m_hardware->closeModules();
     m_hardware->closeBaseModules();
     delete ui;

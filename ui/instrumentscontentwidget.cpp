@@ -178,7 +178,9 @@ void InstrumentsContentWidget::animatedPinn(const std::shared_ptr<ViewInterface>
 {
     m_ui->pinnedCollectionWidget->pin(view);
     QWidget *pinned = view->pinnedUserInterface();
-    if (!pinned)
+    // A rebuild pins into the hidden row: the widget has no place of its own yet, and an
+    // animation towards its stale geometry would leave it there once the row is laid out.
+    if (!pinned || !pinned->isVisible())
         return;
     const QRect end = pinned->frameGeometry();
     // Parented to the widget it moves, so it cannot outlive it; it deletes itself when done.

@@ -1,16 +1,32 @@
+#include "app/options.h"
+#include "app/startup.h"
+#include "app/themestylesheet.h"
+#include "assets/assets.h"
+#include "ui/pralunewindow.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("pralune"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1.0.561"));
-    QApplication::setOrganizationName(QStringLiteral("corvanta"));
+    const Options options = load_from_environment(QString::fromLatin1(Startup::organization),
+                                                  QString::fromLatin1(Startup::application));
+    Startup::selectInputMethod(options);
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Pralune"));
-    window.resize(1280, 800);
-    window.show();
-    return app.exec();
+    QApplication app(argc, argv);
+    Startup::setApplicationIdentity();
+    save_to_cache(options);
+    initPraluneAssets();
+    applyThemeStyleSheet(options.color_theme, options.font_type);
+
+    int exitCode = 0;
+    {
+        PraluneWindow window;
+        window.show();
+        exitCode = Startup::runEventLoop([&app] { return app.exec(); });
+
+        // The window is still there: its close handling has put the geometry into the cache,
+        // and destroying it closes the modules only after the options are safe.
+        Startup::writeOptionsBack();
+    }
+    return exitCode;
 }

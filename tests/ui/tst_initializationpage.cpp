@@ -1,5 +1,6 @@
 #include "app/options.h"
 #include "assets/assets.h"
+#include "hardware/autosearchsimulator.h"
 #include "hardware/moduledescription.h"
 #include "hardware/modulecollection.h"
 #include "hardware/moduleinterface.h"
@@ -154,6 +155,15 @@ private slots:
         QCOMPARE(page.findChild<QLabel *>(QStringLiteral("demoModeLabel"))->text(),
                  QStringLiteral("Demo mode on"));
         QTRY_VERIFY_WITH_TIMEOUT(!actionButton(page)->isHidden(), searchTimeoutMs);
+    }
+
+    // The window closed while the search still runs: the run goes on over its own object and
+    // ends quietly, with nothing left connected to the page.
+    void pageGoneDuringTheSearch()
+    {
+        { InitializationContentWidget page; }
+        QTest::qWait(AutoSearchSimulator::pauseMs * 6);
+        QCOMPARE(ModuleCollection::instance().count(), 0);
     }
 
     // The page re-wires its action button several times; the style must still be able to
