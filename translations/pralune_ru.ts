@@ -4,7 +4,6 @@
 <context>
     <name>DigitalMultimeterView</name>
     <message>
-        <location filename="../views/multimeter/digitalmultimeterview.cpp" line="+41"/>
         <source>Digital Multimeter</source>
         <translation>Цифровой мультиметр</translation>
     </message>
@@ -12,7 +11,6 @@
 <context>
     <name>DigitalOscilloscopeView</name>
     <message>
-        <location filename="../views/oscilloscope/digitaloscilloscopeview.cpp" line="+41"/>
         <source>Digital Oscilloscope</source>
         <translation>Цифровой осциллограф</translation>
     </message>
@@ -20,98 +18,90 @@
 <context>
     <name>FunctionGeneratorView</name>
     <message>
-        <location filename="../views/functiongenerator/functiongeneratorview.cpp" line="+41"/>
         <source>Function Generator</source>
         <translation>Функциональный генератор</translation>
     </message>
 </context>
 <context>
+    <name>HX2Module</name>
+    <message>
+        <source>HX2</source>
+        <translation>HX2</translation>
+    </message>
+</context>
+<context>
+    <name>HX9Module</name>
+    <message>
+        <source>XH9</source>
+        <translation>XH9</translation>
+    </message>
+</context>
+<context>
+    <name>Hardware</name>
+    <message>
+        <source>Close error %1: %2</source>
+        <translation>Ошибка закрытия %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>InitializationContentWidget</name>
     <message>
-        <location filename="../ui/initializationcontentwidget.ui" line="+32"/>
-        <location filename="../ui/initializationcontentwidget.cpp" line="+257"/>
-        <location line="+23"/>
         <source>Found modules</source>
         <translation>Найденные модули</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Device type</source>
         <translation>Тип устройства</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Path</source>
         <translation>Путь</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Position</source>
         <translation>Позиция</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>#</source>
         <translation>#</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <location filename="../ui/initializationcontentwidget.cpp" line="-116"/>
-        <location line="+117"/>
         <source>Initialize</source>
         <translation>Инициализировать</translation>
     </message>
     <message>
-        <location line="+28"/>
         <source>Autoinitialize all found modules (after application restart)</source>
         <translation>Автоматически инициализировать все найденные модули (после перезапуска программы)</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+28"/>
         <source>Yes</source>
         <translation>Да</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location line="+28"/>
         <source>No</source>
         <translation>Нет</translation>
     </message>
     <message>
-        <location line="-8"/>
-        <location filename="../ui/initializationcontentwidget.cpp" line="-5"/>
         <source>Turn demo mode</source>
         <translation>Демо-режим</translation>
     </message>
     <message>
-        <location filename="../ui/initializationcontentwidget.cpp" line="-214"/>
-        <location line="+214"/>
         <source>Demo mode on</source>
         <translation>Демо-режим включён</translation>
     </message>
     <message>
-        <location line="-119"/>
-        <location line="+127"/>
         <source>Modules not found</source>
         <translation>Модули не найдены</translation>
     </message>
     <message>
-        <location line="-126"/>
-        <location line="+127"/>
         <source>Restart autosearch</source>
         <translation>Повторить поиск</translation>
     </message>
     <message>
-        <location line="-109"/>
-        <location line="+113"/>
-        <location line="+3"/>
         <source>Modules initialization</source>
         <translation>Инициализация модулей</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+88"/>
         <source>Start working with devices</source>
         <translation>Начать работу с устройствами</translation>
     </message>
@@ -119,9 +109,6 @@
 <context>
     <name>InitializationToolBarWidget</name>
     <message>
-        <location filename="../ui/initializationtoolbarwidget.ui" line="+19"/>
-        <location filename="../ui/initializationtoolbarwidget.cpp" line="+12"/>
-        <location line="+12"/>
         <source>Hardware initialization</source>
         <translation>Инициализация оборудования</translation>
     </message>
@@ -129,58 +116,62 @@
 <context>
     <name>InstrumentsToolBarWidget</name>
     <message>
-        <location filename="../ui/instrumentstoolbarwidget.ui" line="+15"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>Show settings page</source>
         <translation>Показать страницу настроек</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>Pin current device</source>
         <translation>Закрепить текущий прибор</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>Take a screenshort</source>
         <translation>Сохранить снимок экрана прибора</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>Export data to a text file</source>
         <translation>Экспортировать данные в текстовый файл</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../ui/instrumentstoolbarwidget.cpp" line="+45"/>
         <source>Pralune</source>
         <translation>Pralune</translation>
     </message>
     <message>
-        <location filename="../ui/instrumentstoolbarwidget.cpp" line="-2"/>
         <source>Pralune - Instrument selection</source>
         <translation>Pralune - Выбор прибора</translation>
     </message>
 </context>
 <context>
+    <name>KT220Module</name>
+    <message>
+        <source>KT220</source>
+        <translation>KT220</translation>
+    </message>
+</context>
+<context>
+    <name>KW7Module</name>
+    <message>
+        <source>KW7</source>
+        <translation>KW7</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleInterface</name>
+    <message>
+        <source>Module %1 not found at %2 slot</source>
+        <translation>Модуль %1 не найден в слоте %2</translation>
+    </message>
+    <message>
+        <source>Module at %1 slot isn&apos;t %2, found module has module code %3</source>
+        <translation>Модуль в слоте %1 не является %2: код найденного модуля %3</translation>
+    </message>
+</context>
+<context>
     <name>PinnedWrapFrame</name>
     <message>
-        <location filename="../ui/pinnedwrapframe.ui" line="+75"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>Expand device</source>
         <translation>Развернуть прибор</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>Close device</source>
         <translation>Закрыть прибор</translation>
     </message>
@@ -188,7 +179,6 @@
 <context>
     <name>PowerSupplyView</name>
     <message>
-        <location filename="../views/powersupply/powersupplyview.cpp" line="+41"/>
         <source>Power Supply</source>
         <translation>Источник питания</translation>
     </message>
@@ -196,18 +186,14 @@
 <context>
     <name>PraluneWindow</name>
     <message>
-        <location filename="../ui/pralunewindow.ui" line="+9"/>
-        <location filename="../ui/pralunewindow.cpp" line="+232"/>
         <source>Pralune</source>
         <translation>Pralune</translation>
     </message>
     <message>
-        <location filename="../ui/pralunewindow.cpp" line="-8"/>
         <source>Return to window view</source>
         <translation>Вернуться в оконный режим</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Maximize application to full screen</source>
         <translation>Развернуть программу на весь экран</translation>
     </message>
@@ -215,270 +201,600 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/initializationcontentwidget.cpp" line="-268"/>
         <source>RV31</source>
         <translation>RV31</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>HX9</source>
         <translation>HX9</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>KW7</source>
         <translation>KW7</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>KT220</source>
         <translation>KT220</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>HX2</source>
         <translation>HX2</translation>
     </message>
     <message>
-        <location filename="../app/arrangementscollection.cpp" line="+52"/>
         <source>Last used arrangement</source>
         <translation>Последняя компоновка</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="+26"/>
         <source>pralune</source>
         <translation>pralune</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>corvanta</source>
         <translation>corvanta</translation>
     </message>
     <message>
-        <location filename="../ui/viewbase/commonfunctions.cpp" line="+113"/>
         <source>n</source>
         <translation>н</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>mk</source>
         <translation>мк</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>m</source>
         <translation>м</translation>
+    </message>
+    <message>
+        <source>No error (the call was successful)</source>
+        <translation>Ошибки нет (вызов выполнен успешно)</translation>
+    </message>
+    <message>
+        <source>Specified event is already enabled for at least one of the specified mechanisms</source>
+        <translation>Указанное событие уже разрешено хотя бы для одного из указанных механизмов</translation>
+    </message>
+    <message>
+        <source>Specified event is already disabled for at least one of the specified mechanisms</source>
+        <translation>Указанное событие уже запрещено хотя бы для одного из указанных механизмов</translation>
+    </message>
+    <message>
+        <source>Operation completed successfully, but queue was already empty</source>
+        <translation>Операция выполнена успешно, но очередь уже была пуста</translation>
+    </message>
+    <message>
+        <source>The specified termination character was read</source>
+        <translation>Прочитан указанный символ завершения</translation>
+    </message>
+    <message>
+        <source>The number of bytes transferred is equal to the requested input count. More data might be available</source>
+        <translation>Передано запрошенное число байтов. Возможно, есть ещё данные</translation>
+    </message>
+    <message>
+        <source>The specified configuration either does not exist or could not be loaded; using VISA-specified defaults</source>
+        <translation>Указанная конфигурация не существует или не может быть загружена; используются значения VISA по умолчанию</translation>
+    </message>
+    <message>
+        <source>Session opened successfully, but the device at the specified address is not responding</source>
+        <translation>Сеанс открыт, но устройство по указанному адресу не отвечает</translation>
+    </message>
+    <message>
+        <source>The path from trigSrc to trigDest is already mapped</source>
+        <translation>Путь от trigSrc к trigDest уже назначен</translation>
+    </message>
+    <message>
+        <source>Wait terminated successfully on receipt of an event notification. There is still at least one more event occurrence of the requested type(s) available for this session</source>
+        <translation>Ожидание успешно завершено по уведомлению о событии. Для этого сеанса доступно ещё хотя бы одно событие запрошенного типа</translation>
+    </message>
+    <message>
+        <source>The specified object reference is uninitialized</source>
+        <translation>Указанная ссылка на объект не инициализирована</translation>
+    </message>
+    <message>
+        <source>Although the specified state of the attribute is valid, it is not supported by this resource implementation</source>
+        <translation>Указанное состояние атрибута допустимо, но не поддерживается этой реализацией ресурса</translation>
+    </message>
+    <message>
+        <source>The status code passed to the operation could not be interpreted</source>
+        <translation>Переданный операции код состояния не удалось распознать</translation>
+    </message>
+    <message>
+        <source>The specified I/O buffer type is not supported</source>
+        <translation>Указанный тип буфера ввода-вывода не поддерживается</translation>
+    </message>
+    <message>
+        <source>Event handled successfully. Do not invoke any other handlers on this session for this event</source>
+        <translation>Событие успешно обработано. Другие обработчики этого события для сеанса вызывать не нужно</translation>
+    </message>
+    <message>
+        <source>Operation completed successfully, and this session has nested shared locks</source>
+        <translation>Операция выполнена успешно; сеанс держит вложенные общие блокировки</translation>
+    </message>
+    <message>
+        <source>Operation completed successfully, and this session has nested exclusive locks</source>
+        <translation>Операция выполнена успешно; сеанс держит вложенные монопольные блокировки</translation>
+    </message>
+    <message>
+        <source>Operation completed successfully, but the operation was actually synchronous rather than asynchronous</source>
+        <translation>Операция выполнена успешно, но фактически синхронно, а не асинхронно</translation>
+    </message>
+    <message>
+        <source>Unknown system error (miscellaneous error)</source>
+        <translation>Неизвестная системная ошибка (прочая ошибка)</translation>
+    </message>
+    <message>
+        <source>The given session or object reference is invalid</source>
+        <translation>Недопустимый сеанс или ссылка на объект</translation>
+    </message>
+    <message>
+        <source>Specified type of lock cannot be obtained, or specified operation cannot be performed, because the resource is locked</source>
+        <translation>Невозможно получить блокировку указанного типа или выполнить операцию: ресурс заблокирован</translation>
+    </message>
+    <message>
+        <source>Invalid expression specified for search</source>
+        <translation>Недопустимое выражение для поиска</translation>
+    </message>
+    <message>
+        <source>Insufficient location information or the device or resource is not present in the system</source>
+        <translation>Недостаточно сведений о расположении, или устройство либо ресурс отсутствует в системе</translation>
+    </message>
+    <message>
+        <source>Invalid resource reference specified. Parsing error</source>
+        <translation>Недопустимая ссылка на ресурс. Ошибка разбора</translation>
+    </message>
+    <message>
+        <source>Invalid access mode</source>
+        <translation>Недопустимый режим доступа</translation>
+    </message>
+    <message>
+        <source>Timeout expired before operation completed</source>
+        <translation>Время ожидания истекло до завершения операции</translation>
+    </message>
+    <message>
+        <source>The VISA driver failed to properly close the session or object reference. This might be due to an error freeing internal or OS resources, a failed network connection, or a lower-level driver or OS error</source>
+        <translation>Драйвер VISA не смог корректно закрыть сеанс или ссылку на объект. Возможные причины: ошибка освобождения внутренних ресурсов или ресурсов ОС, разрыв сетевого соединения, ошибка драйвера нижнего уровня или ОС</translation>
+    </message>
+    <message>
+        <source>Specified degree is invalid</source>
+        <translation>Недопустимая степень</translation>
+    </message>
+    <message>
+        <source>Specified job identifier is invalid</source>
+        <translation>Недопустимый идентификатор задания</translation>
+    </message>
+    <message>
+        <source>The specified attribute is not defined or supported by the referenced session, event, or find list</source>
+        <translation>Указанный атрибут не определён или не поддерживается данным сеансом, событием или списком поиска</translation>
+    </message>
+    <message>
+        <source>The specified state of the attribute is not valid, or is not supported as defined by the session, event, or find list</source>
+        <translation>Указанное состояние атрибута недопустимо или не поддерживается сеансом, событием или списком поиска</translation>
+    </message>
+    <message>
+        <source>The specified attribute is read-only</source>
+        <translation>Указанный атрибут доступен только для чтения</translation>
+    </message>
+    <message>
+        <source>The specified type of lock is not supported by this resource</source>
+        <translation>Указанный тип блокировки не поддерживается этим ресурсом</translation>
+    </message>
+    <message>
+        <source>The access key to the resource associated with this session is invalid</source>
+        <translation>Недопустимый ключ доступа к ресурсу этого сеанса</translation>
+    </message>
+    <message>
+        <source>Specified event type is not supported by the resource</source>
+        <translation>Указанный тип события не поддерживается ресурсом</translation>
+    </message>
+    <message>
+        <source>Invalid mechanism specified</source>
+        <translation>Указан недопустимый механизм</translation>
+    </message>
+    <message>
+        <source>A handler was not installed</source>
+        <translation>Обработчик не установлен</translation>
+    </message>
+    <message>
+        <source>The given handler reference is invalid</source>
+        <translation>Недопустимая ссылка на обработчик</translation>
+    </message>
+    <message>
+        <source>Specified event context is invalid</source>
+        <translation>Недопустимый контекст события</translation>
+    </message>
+    <message>
+        <source>The session must be enabled for events of the specified type in order to receive them</source>
+        <translation>Чтобы получать события указанного типа, их нужно разрешить для сеанса</translation>
+    </message>
+    <message>
+        <source>User abort occurred during transfer</source>
+        <translation>Передача прервана пользователем</translation>
+    </message>
+    <message>
+        <source>Violation of raw write protocol occurred during transfer</source>
+        <translation>Нарушение протокола прямой записи во время передачи</translation>
+    </message>
+    <message>
+        <source>Violation of raw read protocol occurred during transfer</source>
+        <translation>Нарушение протокола прямого чтения во время передачи</translation>
+    </message>
+    <message>
+        <source>Device reported an output protocol error during transfer</source>
+        <translation>Устройство сообщило об ошибке протокола вывода во время передачи</translation>
+    </message>
+    <message>
+        <source>Device reported an input protocol error during transfer</source>
+        <translation>Устройство сообщило об ошибке протокола ввода во время передачи</translation>
+    </message>
+    <message>
+        <source>Bus error occurred during transfer</source>
+        <translation>Ошибка шины во время передачи</translation>
+    </message>
+    <message>
+        <source>Unable to queue the asynchronous operation because there is already an operation in progress</source>
+        <translation>Невозможно поставить асинхронную операцию в очередь: уже выполняется другая операция</translation>
+    </message>
+    <message>
+        <source>Unable to start operation because setup is invalid (due to attributes being set to an inconsistent state)</source>
+        <translation>Невозможно начать операцию: настройка недопустима (атрибуты находятся в несогласованном состоянии)</translation>
+    </message>
+    <message>
+        <source>Unable to queue asynchronous operation</source>
+        <translation>Невозможно поставить асинхронную операцию в очередь</translation>
+    </message>
+    <message>
+        <source>Insufficient system resources to perform necessary memory allocation</source>
+        <translation>Недостаточно системных ресурсов для выделения памяти</translation>
+    </message>
+    <message>
+        <source>Invalid buffer mask specified</source>
+        <translation>Указана недопустимая маска буфера</translation>
+    </message>
+    <message>
+        <source>Could not perform operation because of I/O error</source>
+        <translation>Операция не выполнена из-за ошибки ввода-вывода</translation>
+    </message>
+    <message>
+        <source>A format specifier in the format string is invalid</source>
+        <translation>Недопустимый спецификатор в строке формата</translation>
+    </message>
+    <message>
+        <source>A format specifier in the format string is not supported</source>
+        <translation>Спецификатор в строке формата не поддерживается</translation>
+    </message>
+    <message>
+        <source>The specified trigger line is currently in use</source>
+        <translation>Указанная линия запуска уже используется</translation>
+    </message>
+    <message>
+        <source>The specified mode is not supported by this VISA implementation</source>
+        <translation>Указанный режим не поддерживается этой реализацией VISA</translation>
+    </message>
+    <message>
+        <source>Service request has not been received for the session</source>
+        <translation>Запрос на обслуживание для сеанса не получен</translation>
+    </message>
+    <message>
+        <source>Invalid address space specified</source>
+        <translation>Указано недопустимое адресное пространство</translation>
+    </message>
+    <message>
+        <source>Invalid offset specified</source>
+        <translation>Указано недопустимое смещение</translation>
+    </message>
+    <message>
+        <source>Invalid access width specified</source>
+        <translation>Указана недопустимая ширина доступа</translation>
+    </message>
+    <message>
+        <source>Specified offset is not accessible from this hardware</source>
+        <translation>Указанное смещение недоступно на этом оборудовании</translation>
+    </message>
+    <message>
+        <source>Cannot support source and destination widths that are different</source>
+        <translation>Разная ширина источника и приёмника не поддерживается</translation>
+    </message>
+    <message>
+        <source>The specified session is not currently mapped</source>
+        <translation>Указанный сеанс сейчас не отображён</translation>
+    </message>
+    <message>
+        <source>A previous response is still pending, causing a multiple query error</source>
+        <translation>Предыдущий ответ ещё не получен: ошибка множественного запроса</translation>
+    </message>
+    <message>
+        <source>No listeners condition is detected (both NRFD and NDAC are deasserted)</source>
+        <translation>Нет слушателей (сигналы NRFD и NDAC сняты)</translation>
+    </message>
+    <message>
+        <source>The interface associated with this session is not currently the controller in charge</source>
+        <translation>Интерфейс этого сеанса сейчас не является ответственным контроллером</translation>
+    </message>
+    <message>
+        <source>The interface associated with this session is not the system controller</source>
+        <translation>Интерфейс этого сеанса не является системным контроллером</translation>
+    </message>
+    <message>
+        <source>The given session or object reference does not support this operation</source>
+        <translation>Сеанс или ссылка на объект не поддерживает эту операцию</translation>
+    </message>
+    <message>
+        <source>An interrupt is still pending from a previous call</source>
+        <translation>Прерывание от предыдущего вызова ещё не обработано</translation>
+    </message>
+    <message>
+        <source>A parity error occurred during transfer</source>
+        <translation>Ошибка чётности во время передачи</translation>
+    </message>
+    <message>
+        <source>A framing error occurred during transfer</source>
+        <translation>Ошибка кадрирования во время передачи</translation>
+    </message>
+    <message>
+        <source>An overrun error occurred during transfer. A character was not read from the hardware before the next character arrived</source>
+        <translation>Переполнение во время передачи: символ не был прочитан до прихода следующего</translation>
+    </message>
+    <message>
+        <source>The path from trigSrc to trigDest is not currently mapped</source>
+        <translation>Путь от trigSrc к trigDest сейчас не назначен</translation>
+    </message>
+    <message>
+        <source>The specified offset is not properly aligned for the access width of the operation</source>
+        <translation>Указанное смещение не выровнено по ширине доступа операции</translation>
+    </message>
+    <message>
+        <source>A specified user buffer is not valid or cannot be accessed for the required size</source>
+        <translation>Указанный буфер пользователя недопустим или недоступен в нужном размере</translation>
+    </message>
+    <message>
+        <source>The resource is valid, but VISA cannot currently access it</source>
+        <translation>Ресурс допустим, но VISA сейчас не может к нему обратиться</translation>
+    </message>
+    <message>
+        <source>Specified width is not supported by this hardware</source>
+        <translation>Указанная ширина не поддерживается этим оборудованием</translation>
+    </message>
+    <message>
+        <source>The value of some parameter (which parameter is not known) is invalid</source>
+        <translation>Недопустимое значение одного из параметров (какого именно, неизвестно)</translation>
+    </message>
+    <message>
+        <source>The protocol specified is invalid</source>
+        <translation>Указан недопустимый протокол</translation>
+    </message>
+    <message>
+        <source>Invalid size of window specified</source>
+        <translation>Указан недопустимый размер окна</translation>
+    </message>
+    <message>
+        <source>The specified session currently contains a mapped window</source>
+        <translation>В указанном сеансе уже есть отображённое окно</translation>
+    </message>
+    <message>
+        <source>The given operation is not implemented</source>
+        <translation>Операция не реализована</translation>
+    </message>
+    <message>
+        <source>Invalid length specified</source>
+        <translation>Указана недопустимая длина</translation>
+    </message>
+    <message>
+        <source>The specified mode is invalid</source>
+        <translation>Указан недопустимый режим</translation>
+    </message>
+    <message>
+        <source>The current session did not have a lock on the resource</source>
+        <translation>Текущий сеанс не держал блокировку ресурса</translation>
+    </message>
+    <message>
+        <source>The device does not export any memory</source>
+        <translation>Устройство не предоставляет память</translation>
+    </message>
+    <message>
+        <source>A code library required by VISA could not be located or loaded</source>
+        <translation>Не удалось найти или загрузить библиотеку, необходимую VISA</translation>
+    </message>
+    <message>
+        <source>The interface cannot generate an interrupt on the requested level or with the requested statusID value</source>
+        <translation>Интерфейс не может сформировать прерывание на запрошенном уровне или с запрошенным statusID</translation>
+    </message>
+    <message>
+        <source>The value specified by the line parameter is invalid</source>
+        <translation>Недопустимое значение параметра line</translation>
+    </message>
+    <message>
+        <source>An error occurred while trying to open the specified file. Possible reasons include an invalid path or lack of access rights</source>
+        <translation>Ошибка при открытии указанного файла. Возможные причины: неверный путь или нет прав доступа</translation>
+    </message>
+    <message>
+        <source>An error occurred while performing I/O on the specified file</source>
+        <translation>Ошибка ввода-вывода при работе с указанным файлом</translation>
+    </message>
+    <message>
+        <source>One of the specified lines (trigSrc or trigDest) is not supported by this VISA implementation, or the combination of lines is not a valid mapping</source>
+        <translation>Одна из указанных линий (trigSrc или trigDest) не поддерживается этой реализацией VISA, или такое сочетание линий недопустимо</translation>
+    </message>
+    <message>
+        <source>The specified mechanism is not supported for the given event type</source>
+        <translation>Указанный механизм не поддерживается для этого типа события</translation>
+    </message>
+    <message>
+        <source>The interface type is valid but the specified interface number is not configured</source>
+        <translation>Тип интерфейса допустим, но интерфейс с указанным номером не настроен</translation>
+    </message>
+    <message>
+        <source>The connection for the given session has been lost</source>
+        <translation>Соединение для этого сеанса потеряно</translation>
+    </message>
+</context>
+<context>
+    <name>RV31Module</name>
+    <message>
+        <source>RV31</source>
+        <translation>RV31</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceHX2</name>
+    <message>
+        <source>GHz</source>
+        <translation>ГГц</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceHX9</name>
+    <message>
+        <source>GHz</source>
+        <translation>ГГц</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
     </message>
 </context>
 <context>
     <name>SettingsContentWidget</name>
     <message>
-        <location filename="../ui/settingscontentwidget.ui" line="+90"/>
         <source>Холдинг
 Корванта</source>
         <translation>Холдинг
 Корванта</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+23"/>
-        <location filename="../ui/settingscontentwidget.cpp" line="+274"/>
         <source>Pralune</source>
         <translation>Pralune</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The&lt;span style=&quot; font-weight:600;&quot;&gt; Application startup&lt;/span&gt; field group&lt;/p&gt;&lt;hr/&gt;&lt;p&gt;contains application settings&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Группа полей&lt;span style=&quot; font-weight:600;&quot;&gt; «Запуск приложения»&lt;/span&gt;&lt;/p&gt;&lt;hr/&gt;&lt;p&gt;содержит настройки запуска приложения&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Initialize devices automatically</source>
         <translation>Инициализировать устройства автоматически</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+102"/>
-        <location line="+28"/>
         <source>Yes</source>
         <translation>Да</translation>
     </message>
     <message>
-        <location line="-130"/>
-        <location line="+102"/>
-        <location line="+28"/>
         <source>No</source>
         <translation>Нет</translation>
     </message>
     <message>
-        <location line="-125"/>
         <source>Instruments Arrangements</source>
         <translation>Компоновки приборов</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>Save current instruments arrangement</source>
         <translation>Сохранить текущую компоновку приборов</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Save current arrangement</source>
         <translation>Сохранить текущую компоновку</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>Apply selected instruments arrangement</source>
         <translation>Применить выбранную компоновку приборов</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Apply</source>
         <translation>Применить</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>Remove selected instruments arrangement</source>
         <translation>Удалить выбранную компоновку приборов</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Default instruments arrangement </source>
         <translation>Компоновка по умолчанию</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>&lt;b&gt;Default instruments arrangement &lt;/b&gt;</source>
         <translation>&lt;b&gt;Компоновка приборов по умолчанию&lt;/b&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Restore on start
 (default instruments arrangement )</source>
         <translation>Восстанавливать при запуске
 (компоновку по умолчанию)</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>&lt;b&gt;Restore on start&lt;/b&gt;&lt;hr&gt; Push to on/off restore default instuments arrangement on start</source>
         <translation>&lt;b&gt;Восстанавливать при запуске&lt;/b&gt;&lt;hr&gt; Включает или выключает восстановление компоновки приборов по умолчанию при запуске</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location filename="../ui/settingscontentwidget.cpp" line="+1"/>
         <source>Screen layout</source>
         <translation>Экран</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Start in fullscreen mode</source>
         <translation>Запускать в полноэкранном режиме</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>&lt;b&gt;Language&lt;/b&gt;</source>
         <translation>&lt;b&gt;Язык&lt;/b&gt;</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>Language</source>
         <translation>Язык</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>&lt;b&gt;Theme&lt;/b&gt;</source>
         <translation>&lt;b&gt;Тема&lt;/b&gt;</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>Theme</source>
         <translation>Тема</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Light</source>
         <translation>Светлая</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Dark</source>
         <translation>Тёмная</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>&lt;b&gt;Font size&lt;/b&gt;</source>
         <translation>&lt;b&gt;Размер шрифта&lt;/b&gt;</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>Font</source>
         <translation>Шрифт</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Standard</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Large</source>
         <translation>Крупный</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Keyboard</source>
         <translation>Клавиатура</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>On</source>
         <translation>Вкл.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Off</source>
         <translation>Выкл.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Virtual input panel
 (after application restart)</source>
         <translation>Экранная клавиатура
 (после перезапуска приложения)</translation>
     </message>
     <message>
-        <location filename="../ui/settingscontentwidget.cpp" line="+42"/>
         <source>Version: </source>
         <translation>Версия: </translation>
     </message>
@@ -486,57 +802,52 @@
 <context>
     <name>SettingsToolBarWidget</name>
     <message>
-        <location filename="../ui/settingstoolbarwidget.ui" line="+15"/>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>Back</source>
         <translation>Назад</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
 </context>
 <context>
+    <name>common</name>
+    <message>
+        <source>channel</source>
+        <translation>канал</translation>
+    </message>
+</context>
+<context>
     <name>dimension prefix</name>
     <message>
-        <location filename="../ui/viewbase/commonfunctions.h" line="+22"/>
         <source>k</source>
         <translation>к</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>M</source>
         <translation>М</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>G</source>
         <translation>Г</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>T</source>
         <translation>Т</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>m</source>
         <translation>м</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>mk</source>
         <translation>мк</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>n</source>
         <translation>н</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>p</source>
         <translation>п</translation>
     </message>
