@@ -6,6 +6,7 @@
 #include "support/frameworktestmodule.h"
 
 #include "simbench/simcontrol.h"
+#include "support/simulatedcalls.h"
 #include "visatype.h"
 #include "zqtavrin.h"
 
@@ -29,30 +30,7 @@ const char *const Bench = "[VXI0::3::INSTR]\n"
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 const double Infinity = std::numeric_limits<double>::infinity();
 
-int count(const char *function)
-{
-    return int(simbench::callLog(function).size());
-}
-
-std::vector<std::string> lastArgs(const char *function)
-{
-    const auto calls = simbench::callLog(function);
-    return calls.empty() ? std::vector<std::string>() : calls.back().args;
-}
-
-double number(const std::string &text)
-{
-    return QString::fromStdString(text).toDouble();
-}
-
-// The functions called since the log was cleared, in call order.
-QStringList callNames()
-{
-    QStringList names;
-    for (const simbench::CallRecord &call : simbench::callLog())
-        names << QString::fromStdString(call.function);
-    return names;
-}
+using namespace simulatedcalls;
 
 // Start options as the trigger call receives them: count, first flag, time, option, second flag.
 void compareTrigger(const std::vector<std::string> &args, unsigned option, double time,

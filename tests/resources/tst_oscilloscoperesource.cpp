@@ -7,6 +7,7 @@
 #include "resources/resourcefactory.h"
 
 #include "simbench/simcontrol.h"
+#include "support/simulatedcalls.h"
 #include "visatype.h"
 #include "zqtavrin.h"
 
@@ -29,21 +30,7 @@ const char *const Bench = "[VXI0::3::INSTR]\n"
                           "slot1 = 0x39\n"
                           "slot2 = 0x2D\n";
 
-int count(const char *function)
-{
-    return int(simbench::callLog(function).size());
-}
-
-std::vector<std::string> lastArgs(const char *function)
-{
-    const auto calls = simbench::callLog(function);
-    return calls.empty() ? std::vector<std::string>() : calls.back().args;
-}
-
-double number(const std::string &text)
-{
-    return QString::fromStdString(text).toDouble();
-}
+using namespace simulatedcalls;
 
 } // namespace
 
