@@ -38,24 +38,9 @@ QString key(const char *pattern, int n, int m)
     return QString::fromLatin1(pattern).arg(n).arg(m);
 }
 
-// Reading does not add the key to the caller's state; an absent key reads as zero.
-QVariant read(const ResourceState &state, const QString &name)
-{
-    return state.contains(name) ? state[name] : QVariant();
-}
-
 quint8 readRange(const ResourceState &state, const QString &name)
 {
-    return quint8(std::min(read(state, name).toUInt(), 255u));
-}
-
-// The length a stored list may have: the count is only trusted up to the longest list.
-int readListSize(const ResourceState &state, const QString &name)
-{
-    const double size = read(state, name).toDouble();
-    if (!(size > 0.0))
-        return 0;
-    return int(std::min(size, double(MezzanineOscilloscopeResource::MaximumEvaluationCount)));
+    return quint8(std::min(state.value(name).toUInt(), 255u));
 }
 
 } // namespace
@@ -387,52 +372,52 @@ void MezzanineOscilloscopeResource::restoreState(const ResourceState &state)
     for (int i = 0; i < channelCount(); ++i) {
         DigitalOscilloscopeChannelParameters channel;
         channel.channel = i;
-        channel.state = read(state, key("state_%1", i)).toInt();
+        channel.state = state.value(key("state_%1", i)).toInt();
         channel.range = readRange(state, key("range_%1", i));
-        channel.filter = read(state, key("filter_%1", i)).toInt();
-        channel.impedance = storesImpedance() ? read(state, key("impedance_%1", i)).toBool() : true;
-        channel.offset = read(state, key("offset_%1", i)).toDouble();
-        channel.coupling = read(state, key("coupling_%1", i)).toBool();
+        channel.filter = state.value(key("filter_%1", i)).toInt();
+        channel.impedance = storesImpedance() ? state.value(key("impedance_%1", i)).toBool() : true;
+        channel.offset = state.value(key("offset_%1", i)).toDouble();
+        channel.coupling = state.value(key("coupling_%1", i)).toBool();
         configureChannelParameters(channel);
     }
 
     DigitalOscilloscopeMathChannelParameters math;
-    math.state = read(state, QStringLiteral("math_state")).toInt();
-    math.type = read(state, QStringLiteral("math_type")).toInt();
-    math.offset = read(state, QStringLiteral("math_offset")).toDouble();
-    math.sourceA = read(state, QStringLiteral("math_sourceA")).toInt();
-    math.sourceB = read(state, QStringLiteral("math_sourceB")).toInt();
+    math.state = state.value(QStringLiteral("math_state")).toInt();
+    math.type = state.value(QStringLiteral("math_type")).toInt();
+    math.offset = state.value(QStringLiteral("math_offset")).toDouble();
+    math.sourceA = state.value(QStringLiteral("math_sourceA")).toInt();
+    math.sourceB = state.value(QStringLiteral("math_sourceB")).toInt();
     configureMathChannelParameters(math);
 
     DigitalOscilloscopeTriggerParameters trigger;
-    trigger.channel = read(state, QStringLiteral("trigger_channel")).toInt();
-    trigger.prehistory = read(state, QStringLiteral("trigger_prehistory")).toDouble();
-    trigger.mode = read(state, QStringLiteral("trigger_mode")).toInt();
-    trigger.polarity = read(state, QStringLiteral("trigger_polarity")).toBool();
-    trigger.level1 = read(state, QStringLiteral("trigger_level1")).toDouble();
-    trigger.level2 = read(state, QStringLiteral("trigger_level2")).toDouble();
-    trigger.time1 = read(state, QStringLiteral("trigger_time1")).toDouble();
-    trigger.time2 = read(state, QStringLiteral("trigger_time2")).toDouble();
+    trigger.channel = state.value(QStringLiteral("trigger_channel")).toInt();
+    trigger.prehistory = state.value(QStringLiteral("trigger_prehistory")).toDouble();
+    trigger.mode = state.value(QStringLiteral("trigger_mode")).toInt();
+    trigger.polarity = state.value(QStringLiteral("trigger_polarity")).toBool();
+    trigger.level1 = state.value(QStringLiteral("trigger_level1")).toDouble();
+    trigger.level2 = state.value(QStringLiteral("trigger_level2")).toDouble();
+    trigger.time1 = state.value(QStringLiteral("trigger_time1")).toDouble();
+    trigger.time2 = state.value(QStringLiteral("trigger_time2")).toDouble();
     configureTriggerParameters(trigger);
 
     DigitalOscilloscopeTimeParameters time;
-    time.period = read(state, QStringLiteral("period")).toDouble();
-    time.time = read(state, QStringLiteral("time")).toDouble();
+    time.period = state.value(QStringLiteral("period")).toDouble();
+    time.time = state.value(QStringLiteral("time")).toDouble();
     configureTimeParameters(time);
 
     Lists lists(size_t(channelCount() + 1));
     for (int i = 0; i < int(lists.size()); ++i) {
-        const int size = readListSize(state, key("evaluation_size_%1", i));
+        const int size = readCount(state, key("evaluation_size_%1", i), MaximumEvaluationCount);
         std::vector<EvaluationType> &list = lists[size_t(i)];
         list.reserve(size_t(size));
         for (int j = 0; j < size; ++j)
-            list.push_back(EvaluationType(read(state, key("evaluation_%1_%2", i, j)).toInt()));
+            list.push_back(EvaluationType(state.value(key("evaluation_%1_%2", i, j)).toInt()));
     }
     configureEvaluationTypes(lists);
 
     std::vector<int> zooms;
     for (int i = 0; i < RowCount; ++i)
-        zooms.push_back(read(state, key("channel%1_zoom", i)).toInt());
-    configureChannelXIndex(read(state, QStringLiteral("horizontal_index")).toInt());
+        zooms.push_back(state.value(key("channel%1_zoom", i)).toInt());
+    configureChannelXIndex(state.value(QStringLiteral("horizontal_index")).toInt());
     configureChannelYZooms(zooms);
 }

@@ -57,21 +57,6 @@ QString key(const char *pattern, int n)
     return QString::fromLatin1(pattern).arg(n);
 }
 
-// Reading does not add the key to the caller's state; an absent key reads as zero.
-QVariant read(const ResourceState &state, const QString &name)
-{
-    return state.contains(name) ? state[name] : QVariant();
-}
-
-// The length a stored list may have: the count is only trusted up to the longest list.
-int readListSize(const ResourceState &state, const QString &name)
-{
-    const double size = read(state, name).toDouble();
-    if (!(size > 0.0))
-        return 0;
-    return int(std::min(size, double(ResourceRV38::MaximumEvaluationCount)));
-}
-
 FunctionsMode tableFunction(FunctionsMode function)
 {
     return FunctionsMode(std::clamp<int>(function, FunctionsModeFirst, FunctionsModeLast));
@@ -208,7 +193,6 @@ void ResourceRV38::startData()
 void ResourceRV38::stopData()
 {
     RV31Module *module = m_d->module.data();
-    m_dataTimer.disconnect();
     if (module) {
         disconnect(module, &RV31Module::dataChanged, this, &ResourceRV38::changeData);
         disconnect(module, &RV31Module::overMeasurement, this, &ResourceRV38::overMeasurementData);
@@ -373,32 +357,32 @@ ResourceState ResourceRV38::storeState()
 void ResourceRV38::restoreState(const ResourceState &state)
 {
     DigitalGeneratorMainParameters main = mainParameters();
-    main.function = FunctionsMode(read(state, QStringLiteral("function")).toInt());
-    main.range = read(state, QStringLiteral("range")).toDouble();
-    main.filter_index = read(state, QStringLiteral("filter_index")).toInt();
-    main.impedance = read(state, QStringLiteral("impedance")).toBool();
-    main.power_frequency = read(state, QStringLiteral("power_frequency")).toInt();
-    main.point_count = read(state, QStringLiteral("point_count")).toInt();
-    main.integration_time = read(state, QStringLiteral("integration_time")).toDouble();
-    main.delay_time = read(state, QStringLiteral("delay_time")).toDouble();
-    main.rise_fall = read(state, QStringLiteral("rise_fall")).toBool();
+    main.function = FunctionsMode(state.value(QStringLiteral("function")).toInt());
+    main.range = state.value(QStringLiteral("range")).toDouble();
+    main.filter_index = state.value(QStringLiteral("filter_index")).toInt();
+    main.impedance = state.value(QStringLiteral("impedance")).toBool();
+    main.power_frequency = state.value(QStringLiteral("power_frequency")).toInt();
+    main.point_count = state.value(QStringLiteral("point_count")).toInt();
+    main.integration_time = state.value(QStringLiteral("integration_time")).toDouble();
+    main.delay_time = state.value(QStringLiteral("delay_time")).toDouble();
+    main.rise_fall = state.value(QStringLiteral("rise_fall")).toBool();
     // The view's range list follows the restored function (the one the module gets).
     main.ranges = rangeSettings.value(tableFunction(main.function));
     configureMainParameters(main);
 
     DigitalGeneratorAdditionalParameters additional;
-    additional.auto_zero = read(state, QStringLiteral("auto_zero")).toInt();
+    additional.auto_zero = state.value(QStringLiteral("auto_zero")).toInt();
     configureAdditionalParameters(additional);
 
-    const int size = readListSize(state, QStringLiteral("evaluation_size"));
+    const int size = readCount(state, QStringLiteral("evaluation_size"), MaximumEvaluationCount);
     std::vector<EvaluationType> evaluations;
     evaluations.reserve(size_t(size));
     for (int i = 0; i < size; ++i)
-        evaluations.push_back(EvaluationType(read(state, key("evaluation_%1", i)).toInt()));
+        evaluations.push_back(EvaluationType(state.value(key("evaluation_%1", i)).toInt()));
 
     {
         QMutexLocker locker(&m_mutex);
-        m_d->ui.scanTime = read(state, QStringLiteral("scanTime")).toDouble();
+        m_d->ui.scanTime = state.value(QStringLiteral("scanTime")).toDouble();
     }
     configureEvaluationTypes(evaluations);
 }

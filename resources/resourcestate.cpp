@@ -2,6 +2,16 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
+int readCount(const ResourceState &state, const QString &key, int maximum)
+{
+    const double count = state.value(key).toDouble();
+    if (!(count > 0.0))
+        return 0;
+    return int(std::min(count, double(maximum)));
+}
+
 void saveStateToFile(const ResourceState &state, const QString &fileName)
 {
     QSettings settings(fileName, QSettings::IniFormat);

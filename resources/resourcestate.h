@@ -26,10 +26,21 @@ public:
 
     int size() const { return int(m_values.size()); }
     bool contains(const QString &key) const { return m_values.count(key) != 0; }
+    // Reading without adding: an absent key gives an invalid value and the state stays as it
+    // is, so a state read back for restoring is never changed by the reading.
+    QVariant value(const QString &key) const
+    {
+        const auto found = m_values.find(key);
+        return found != m_values.end() ? found->second : QVariant();
+    }
 
 private:
     mutable Map m_values;
 };
+
+// A stored count as far as it can be trusted: 0 when absent, negative or not a number, and
+// never above maximum, so that nothing is allocated from what a hostile file says.
+int readCount(const ResourceState &state, const QString &key, int maximum);
 
 // The INI form of a state: every key at top level. Keys the file holds and the state does
 // not keep their old values. A file that cannot be written is left as it is.

@@ -166,7 +166,7 @@ void PraluneWindow::activateSettingsMode()
     setContentWidget(m_settingsContent);
     setToolBarWidget(m_settingsToolBar);
     // The error stays remembered; the strip shows it again on the way back to the instruments.
-    setTopFrameStyle(false);
+    resetErrorStyle();
 }
 
 void PraluneWindow::activateInstrumentsMode()
@@ -174,7 +174,7 @@ void PraluneWindow::activateInstrumentsMode()
     m_mode = Mode::Instruments;
     setContentWidget(m_instrumentsContent);
     setToolBarWidget(m_instrumentsToolBar);
-    setTopFrameStyle(m_error);
+    resetErrorStyle();
 }
 
 void PraluneWindow::setFullScreenMode(bool fullScreen)

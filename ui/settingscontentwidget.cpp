@@ -4,6 +4,7 @@
 
 #include "app/arrangementlistmodel.h"
 #include "app/options.h"
+#include "app/startup.h"
 #include "app/themestylesheet.h"
 #include "app/translationloader.h"
 #include "ui/viewbase/viewinterface.h"
@@ -20,7 +21,6 @@ namespace {
 
 const QString praluneKey = QStringLiteral("Pralune");
 const QString screenLayoutKey = QStringLiteral("Screen layout");
-const QString versionText = QStringLiteral("0.1.0.561");
 
 const QString russian = QStringLiteral("ru");
 const QString english = QStringLiteral("en");
@@ -314,7 +314,7 @@ void SettingsContentWidget::navigate(int rowIndex)
 
 void SettingsContentWidget::setVersionText()
 {
-    ui->versionLabel->setText(tr("Version: ") + versionText);
+    ui->versionLabel->setText(tr("Version: ") + QString::fromLatin1(Startup::version));
 }
 
 void SettingsContentWidget::changeEvent(QEvent *event)
