@@ -4,8 +4,7 @@
 
 ArrangementListModel::ArrangementListModel(QObject *parent)
     : QAbstractListModel(parent)
-{
-}
+{ }
 
 void ArrangementListModel::setCollection(const std::shared_ptr<ArrangementsCollection> &collection)
 {
@@ -47,8 +46,7 @@ Qt::ItemFlags ArrangementListModel::flags(const QModelIndex &index) const
 
 bool ArrangementListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)
-        || index.row() == 0)
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole) || index.row() == 0)
         return false;
     if (!m_collection->setName(index.row(), value.toString()))
         return false;

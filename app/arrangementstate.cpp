@@ -23,13 +23,11 @@ struct ArrangementState::Internal
 
 ArrangementState::ArrangementState()
     : m_d(std::make_unique<Internal>())
-{
-}
+{ }
 
 ArrangementState::ArrangementState(const ArrangementState &other)
     : m_d(std::make_unique<Internal>(*other.m_d))
-{
-}
+{ }
 
 // A moved-from state stays usable as an empty one.
 ArrangementState::ArrangementState(ArrangementState &&other) noexcept
@@ -100,7 +98,7 @@ void ArrangementState::clear()
 bool ArrangementState::operator==(const ArrangementState &other) const
 {
     return m_d->types == other.m_d->types && m_d->maximized == other.m_d->maximized
-           && m_d->uniqueIds == other.m_d->uniqueIds && m_d->names == other.m_d->names;
+            && m_d->uniqueIds == other.m_d->uniqueIds && m_d->names == other.m_d->names;
 }
 
 void ArrangementState::store(const std::shared_ptr<QSettings> &settings) const

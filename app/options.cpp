@@ -21,14 +21,12 @@ const QString restoreArrangementKey = QStringLiteral("restore_arrangement");
 Options::Options()
     : app_language(TranslationLoader::defaultLanguage())
     , arrangements(std::make_shared<ArrangementsCollection>())
-{
-}
+{ }
 
-std::shared_ptr<QSettings> get_environment(const QString &organization,
-                                           const QString &application)
+std::shared_ptr<QSettings> get_environment(const QString &organization, const QString &application)
 {
     static const std::shared_ptr<QSettings> settings = std::make_shared<QSettings>(
-        QSettings::NativeFormat, QSettings::UserScope, organization, application);
+            QSettings::NativeFormat, QSettings::UserScope, organization, application);
     return settings;
 }
 
@@ -47,8 +45,7 @@ Options load_from_environment(const QString &organization, const QString &applic
     options.arrangement_index = settings->value(arrangementIndexKey, 0).toInt();
     options.restore_arrangement = settings->value(restoreArrangementKey, false).toBool();
 
-    if (!TranslationLoader::supportedLanguages().contains(options.app_language,
-                                                          Qt::CaseSensitive))
+    if (!TranslationLoader::supportedLanguages().contains(options.app_language, Qt::CaseSensitive))
         options.app_language = TranslationLoader::defaultLanguage();
 
     options.arrangements->restore(settings);

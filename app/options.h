@@ -28,8 +28,7 @@ struct Options
 };
 
 // The settings store, opened with the names of the first call; later names are ignored.
-std::shared_ptr<QSettings> get_environment(const QString &organization,
-                                           const QString &application);
+std::shared_ptr<QSettings> get_environment(const QString &organization, const QString &application);
 Options load_from_environment(const QString &organization, const QString &application);
 void save_to_environment(const Options &options, const QString &organization,
                          const QString &application);

@@ -9,14 +9,14 @@ namespace {
 
 const QStringList &languages()
 {
-    static const QStringList list{QStringLiteral("en"), QStringLiteral("ru")};
+    static const QStringList list {QStringLiteral("en"), QStringLiteral("ru")};
     return list;
 }
 
 const QStringList &baseNames()
 {
-    static const QStringList list{QStringLiteral("pralune"), QStringLiteral("virtualkeyboard"),
-                                  QStringLiteral("vekwidgets")};
+    static const QStringList list {QStringLiteral("pralune"), QStringLiteral("virtualkeyboard"),
+                                   QStringLiteral("vekwidgets")};
     return list;
 }
 

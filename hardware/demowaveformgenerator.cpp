@@ -14,7 +14,7 @@ constexpr double NoiseScale = 0.1;
 constexpr double NoiseDeviation = 5.0;
 constexpr double NoiseMean = 0.0;
 
-constexpr int SineBlock = 1024;          // samples per sine block (table length)
+constexpr int SineBlock = 1024; // samples per sine block (table length)
 constexpr std::size_t BatchPairs = 1024; // deviate pairs the polar method makes per batch
 
 constexpr double TwoPow32 = 4294967296.0;
@@ -71,9 +71,25 @@ inline double logarithm(double v)
     const double f = m - 1.0;
     const double s = f / (2.0 + f);
     const double z = s * s;
-    const double r = z * (2.0 / 3 + z * (2.0 / 5 + z * (2.0 / 7 + z * (2.0 / 9 + z * (2.0 / 11
-                   + z * (2.0 / 13 + z * (2.0 / 15 + z * (2.0 / 17 + z * (2.0 / 19
-                   + z * (2.0 / 21))))))))));
+    const double r = z
+            * (2.0 / 3
+               + z
+                       * (2.0 / 5
+                          + z
+                                  * (2.0 / 7
+                                     + z
+                                             * (2.0 / 9
+                                                + z
+                                                        * (2.0 / 11
+                                                           + z
+                                                                   * (2.0 / 13
+                                                                      + z
+                                                                              * (2.0 / 15
+                                                                                 + z
+                                                                                         * (2.0 / 17
+                                                                                            + z
+                                                                                                    * (2.0 / 19
+                                                                                                       + z * (2.0 / 21))))))))));
     const double halfSquare = 0.5 * f * f;
     return e * Ln2High - ((halfSquare - (s * (halfSquare + r) + e * Ln2Low)) - f);
 }
@@ -206,8 +222,7 @@ void DemoWaveformGenerator::refillDeviates()
         // another round, but never more than the frame has samples for, so that the engine
         // ends the frame where the standard distribution leaves it.
         const std::size_t needed = wanted - accepted;
-        const std::size_t candidates =
-            std::min(needed + needed / 3 + 16, m_pairsLeft - accepted);
+        const std::size_t candidates = std::min(needed + needed / 3 + 16, m_pairsLeft - accepted);
         std::uint32_t *w = m_words.data();
         m_twister.generate(w, 4 * candidates);
 

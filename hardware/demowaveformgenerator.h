@@ -46,7 +46,7 @@ private:
     bool m_sineValid = false;
     std::vector<double> m_stepSin, m_stepCos;
     std::vector<double> m_blockSin, m_blockCos;
-    double m_stepHigh = 0.0;  // h split so that k · m_stepHigh and k · m_stepMid are exact
+    double m_stepHigh = 0.0; // h split so that k · m_stepHigh and k · m_stepMid are exact
     double m_stepMid = 0.0;
-    double m_stepLow = 0.0;   // what h lacks to be 6280 · period exactly
+    double m_stepLow = 0.0; // what h lacks to be 6280 · period exactly
 };

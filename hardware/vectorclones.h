@@ -5,7 +5,7 @@
 // program still runs on any x86-64 while a recent one gets wide vectors. Those files are
 // compiled without floating-point contraction, so every clone gives the same bits.
 #if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__ELF__)
-#define PRALUNE_VECTOR_CLONES \
+#define PRALUNE_VECTOR_CLONES                                                                      \
     __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
 #else
 #define PRALUNE_VECTOR_CLONES

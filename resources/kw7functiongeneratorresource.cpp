@@ -140,8 +140,9 @@ KW7FunctionGeneratorResource::KW7FunctionGeneratorResource(QObject *parent)
 {
     const ModuleTypes generator = ModuleTypeKW7;
     const FacilitiesRequirementsFactory requirementsFactory;
-    getDependencies()->add(generator, std::shared_ptr<FacilitiesRequirementsInterface>(
-                                          requirementsFactory.create(generator)));
+    getDependencies()->add(generator,
+                           std::shared_ptr<FacilitiesRequirementsInterface>(
+                                   requirementsFactory.create(generator)));
 }
 
 KW7FunctionGeneratorResource::~KW7FunctionGeneratorResource() = default;

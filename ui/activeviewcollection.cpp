@@ -5,9 +5,9 @@
 #include <iterator>
 
 ActiveViewCollection::ActiveViewCollection(unsigned limit, QObject *parent)
-    : QObject(parent), m_limit(limit)
-{
-}
+    : QObject(parent)
+    , m_limit(limit)
+{ }
 
 ActiveViewCollection::~ActiveViewCollection() = default;
 

@@ -88,8 +88,7 @@ InitializationContentWidget::~InitializationContentWidget()
         // The run on the pool still uses the search object: it goes once its last report is
         // out, not with the page (closing the window during a search must not crash).
         disconnect(m_autoSearch, nullptr, this, nullptr);
-        connect(m_autoSearch, &AutoSearch::autoSearchFinished, m_autoSearch,
-                &QObject::deleteLater);
+        connect(m_autoSearch, &AutoSearch::autoSearchFinished, m_autoSearch, &QObject::deleteLater);
     } else if (m_autoSearch) {
         m_autoSearch->deleteLater();
     }
@@ -116,7 +115,8 @@ void InitializationContentWidget::moduleFound(const ModuleDescription &descripti
     table->setCellWidget(row, 3, indicator);
     indicator->setChecked(true);
 
-    table->setFixedHeight(table->horizontalHeader()->height() + table->rowHeight(0) * table->rowCount());
+    table->setFixedHeight(table->horizontalHeader()->height()
+                          + table->rowHeight(0) * table->rowCount());
 
     m_selectionCount.ref();
     connect(indicator, &InitializationIndicatorWidget::stateChanged, this,
@@ -236,7 +236,8 @@ void InitializationContentWidget::startInitialization()
 void InitializationContentWidget::createAutosearch()
 {
     if (m_autoSearch) {
-        disconnect(m_autoSearch, &AutoSearch::found, this, &InitializationContentWidget::moduleFound);
+        disconnect(m_autoSearch, &AutoSearch::found, this,
+                   &InitializationContentWidget::moduleFound);
         disconnect(m_autoSearch, &AutoSearch::autoSearchFinished, this,
                    &InitializationContentWidget::searchFinished);
         delete m_autoSearch;

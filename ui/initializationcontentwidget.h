@@ -40,7 +40,14 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    enum class Stage { Searching, NothingFound, Found, Initializing, PartlyInitialized, NoneInitialized };
+    enum class Stage {
+        Searching,
+        NothingFound,
+        Found,
+        Initializing,
+        PartlyInitialized,
+        NoneInitialized
+    };
 
     void startInitialization();
     void createAutosearch();

@@ -4,9 +4,9 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMovie>
-#include <QIcon>
 #include <QPixmap>
 
 namespace {
@@ -17,11 +17,15 @@ const QSize indicatorSize(16, 16);
 
 const char *const checkBoxStyleSheet =
         ".QCheckBox::indicator:unchecked { image: url(:/icons/checkbox/checkbox_unchecked.png); }\n"
-        ".QCheckBox::indicator:unchecked:hover { image: url(:/icons/checkbox/checkbox_unchecked_hover.png); }\n"
-        ".QCheckBox::indicator:unchecked:pressed { image: url(:/icons/checkbox/checkbox_unchecked_pressed.png); }\n"
+        ".QCheckBox::indicator:unchecked:hover { image: "
+        "url(:/icons/checkbox/checkbox_unchecked_hover.png); }\n"
+        ".QCheckBox::indicator:unchecked:pressed { image: "
+        "url(:/icons/checkbox/checkbox_unchecked_pressed.png); }\n"
         ".QCheckBox::indicator:checked { image: url(:/icons/checkbox/checkbox_checked.png); }\n"
-        ".QCheckBox::indicator:checked:hover { image: url(:/icons/checkbox/checkbox_checked_hover.png); }\n"
-        ".QCheckBox::indicator:checked:pressed { image: url(:/icons/checkbox/checkbox_checked_pressed.png); }\n";
+        ".QCheckBox::indicator:checked:hover { image: "
+        "url(:/icons/checkbox/checkbox_checked_hover.png); }\n"
+        ".QCheckBox::indicator:checked:pressed { image: "
+        "url(:/icons/checkbox/checkbox_checked_pressed.png); }\n";
 } // namespace
 
 InitializationIndicatorWidget::InitializationIndicatorWidget(QWidget *parent)
@@ -34,8 +38,8 @@ InitializationIndicatorWidget::InitializationIndicatorWidget(QWidget *parent)
     m_layout->setAlignment(Qt::AlignCenter);
     m_layout->addWidget(m_checkBox);
 
-    const QString folder = load_from_cache().color_theme == 0 ? QStringLiteral("dark")
-                                                               : QStringLiteral("light");
+    const QString folder =
+            load_from_cache().color_theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
     m_successIconPath = QStringLiteral(":/icons/%1/%2").arg(folder, QLatin1String(iconSuccessPath));
     m_errorIconPath = QStringLiteral(":/icons/%1/%2").arg(folder, QLatin1String(iconErrorPath));
     m_checkBox->setStyleSheet(QLatin1String(checkBoxStyleSheet));

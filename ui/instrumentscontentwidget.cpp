@@ -33,7 +33,8 @@ DigitalOscilloscopeView *maximizedOscilloscope(const std::shared_ptr<ViewInterfa
 } // namespace
 
 InstrumentsContentWidget::InstrumentsContentWidget(QWidget *parent)
-    : QWidget(parent), m_ui(new Ui::InstrumentsContentWidget)
+    : QWidget(parent)
+    , m_ui(new Ui::InstrumentsContentWidget)
 {
     m_ui->setupUi(this);
     m_ui->pinnedCollectionWidget->hide();
@@ -73,17 +74,16 @@ void InstrumentsContentWidget::createLinks()
             &InstrumentsContentWidget::onSelected, Qt::DirectConnection);
     connect(m_ui->pinnedCollectionWidget, &PinnedCollectionWidget::aboutToHide, m_activeViews,
             &ActiveViewCollection::hide, Qt::DirectConnection);
-    connect(m_ui->pinnedCollectionWidget, &PinnedCollectionWidget::aboutToMaximize,
-            m_activeViews, &ActiveViewCollection::maximize, Qt::DirectConnection);
+    connect(m_ui->pinnedCollectionWidget, &PinnedCollectionWidget::aboutToMaximize, m_activeViews,
+            &ActiveViewCollection::maximize, Qt::DirectConnection);
     connect(get_cache()->arrangements.get(), &ArrangementsCollection::currentArrangementChanged,
             this, &InstrumentsContentWidget::restoreArrangement);
 }
 
 bool InstrumentsContentWidget::canPin() const
 {
-    return m_activeViews->size() < m_activeViews->limit()
-            && m_ui->viewSelectionWidget->count() > 0 && m_activeViews->size() > 0
-            && m_ui->stackedWidget->currentIndex() == fullScreenPage;
+    return m_activeViews->size() < m_activeViews->limit() && m_ui->viewSelectionWidget->count() > 0
+            && m_activeViews->size() > 0 && m_ui->stackedWidget->currentIndex() == fullScreenPage;
 }
 
 void InstrumentsContentWidget::reset()
@@ -321,8 +321,8 @@ bool InstrumentsContentWidget::restoreArrangement(const ArrangementState &state)
             continue;
         }
         if (QWidget *pinned = view->pinnedUserInterface())
-            ViewSelectionWidget::maxPinnedWidgetHeight = qMax(
-                    ViewSelectionWidget::maxPinnedWidgetHeight, pinned->sizeHint().height());
+            ViewSelectionWidget::maxPinnedWidgetHeight =
+                    qMax(ViewSelectionWidget::maxPinnedWidgetHeight, pinned->sizeHint().height());
     }
 
     m_ui->pinnedCollectionWidget->setVisible(!m_activeViews->getPinnedViews().empty());

@@ -5,7 +5,8 @@
 #include <QEvent>
 
 InstrumentsToolBarWidget::InstrumentsToolBarWidget(QWidget *parent)
-    : QWidget(parent), m_ui(new Ui::InstrumentsToolBarWidget)
+    : QWidget(parent)
+    , m_ui(new Ui::InstrumentsToolBarWidget)
 {
     m_ui->setupUi(this);
     m_ui->pinButton->setEnabled(false);
@@ -13,8 +14,7 @@ InstrumentsToolBarWidget::InstrumentsToolBarWidget(QWidget *parent)
 
     connect(m_ui->settingsButton, &QPushButton::clicked, this,
             &InstrumentsToolBarWidget::applicationSettingsRequested);
-    connect(m_ui->pinButton, &QPushButton::clicked, this,
-            &InstrumentsToolBarWidget::pinRequested);
+    connect(m_ui->pinButton, &QPushButton::clicked, this, &InstrumentsToolBarWidget::pinRequested);
     connect(m_ui->pictureButton, &QPushButton::clicked, this,
             &InstrumentsToolBarWidget::pictureRequested);
     connect(m_ui->dataButton, &QPushButton::clicked, this,

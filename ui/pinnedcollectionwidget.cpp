@@ -18,15 +18,14 @@ void repolish(QWidget *widget)
 } // namespace
 
 PinnedCollectionWidget::PinnedCollectionWidget(QWidget *parent)
-    : QWidget(parent),
-      m_ui(new Ui::PinnedCollectionWidget),
-      m_hideMapper(new QSignalMapper(this)),
-      m_maximizeMapper(new QSignalMapper(this))
+    : QWidget(parent)
+    , m_ui(new Ui::PinnedCollectionWidget)
+    , m_hideMapper(new QSignalMapper(this))
+    , m_maximizeMapper(new QSignalMapper(this))
 {
     m_ui->setupUi(this);
     m_ui->mockFrame->show();
-    connect(m_hideMapper, &QSignalMapper::mappedInt, this,
-            &PinnedCollectionWidget::onHideClicked);
+    connect(m_hideMapper, &QSignalMapper::mappedInt, this, &PinnedCollectionWidget::onHideClicked);
     connect(m_maximizeMapper, &QSignalMapper::mappedInt, this,
             &PinnedCollectionWidget::onMaximizeClicked);
 }

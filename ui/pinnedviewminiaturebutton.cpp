@@ -16,7 +16,9 @@ const QColor outlineColor(QStringLiteral("#b0b0c0"));
 
 PinnedViewMiniatureButton::PinnedViewMiniatureButton(const std::shared_ptr<ViewInterface> &view,
                                                      const QString &caption, QWidget *parent)
-    : QToolButton(parent), m_view(view), m_caption(caption)
+    : QToolButton(parent)
+    , m_view(view)
+    , m_caption(caption)
 {
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_pixmapHeight = pinnedWidgetHintHeight();

@@ -10,12 +10,14 @@
 #include <QFontMetrics>
 
 namespace {
-const QString errorStyleSheet = QStringLiteral(
-        "QWidget{border: none; background-color: #F44336; text-align: left;}");
+const QString errorStyleSheet =
+        QStringLiteral("QWidget{border: none; background-color: #F44336; text-align: left;}");
 }
 
 PinnedWrapFrame::PinnedWrapFrame(QWidget *content, const QString &description, QWidget *parent)
-    : QFrame(parent), m_description(description), m_ui(new Ui::PinnedWrapFrame)
+    : QFrame(parent)
+    , m_description(description)
+    , m_ui(new Ui::PinnedWrapFrame)
 {
     // Building the form sets a style sheet, whose style change arrives before the buttons
     // exist; setButtonsIcons must see them as missing.
@@ -69,8 +71,8 @@ QString PinnedWrapFrame::elidedDescription(int width) const
 
 void PinnedWrapFrame::setButtonsIcons()
 {
-    const QString theme = load_from_cache().color_theme == 0 ? QStringLiteral("dark")
-                                                             : QStringLiteral("light");
+    const QString theme =
+            load_from_cache().color_theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
     if (m_ui->hideButton)
         m_ui->hideButton->setIcon(createThemeIcon(theme, QStringLiteral("control/close.svg")));
     if (m_ui->maximaizeButton)
@@ -82,8 +84,7 @@ void PinnedWrapFrame::createLinks()
 {
     connect(m_ui->hideButton, &QPushButton::clicked, [this] { emit hideClicked(); });
     connect(m_ui->maximaizeButton, &QPushButton::clicked, [this] { emit maximizeClicked(); });
-    connect(m_ui->descriptionPushButton, &QPushButton::clicked,
-            [this] { emit maximizeClicked(); });
+    connect(m_ui->descriptionPushButton, &QPushButton::clicked, [this] { emit maximizeClicked(); });
 }
 
 void PinnedWrapFrame::resizeEvent(QResizeEvent *event)

@@ -12,8 +12,8 @@ class PinnedWrapFrame;
 class PinnedWrapFrame : public QFrame
 {
     Q_OBJECT
-    Q_PROPERTY(int stickDirection READ stickDirection WRITE setSticky DESIGNABLE true SCRIPTABLE
-                       true STORED true)
+    Q_PROPERTY(int stickDirection READ stickDirection WRITE setSticky
+                       DESIGNABLE true SCRIPTABLE true STORED true)
 public:
     PinnedWrapFrame(QWidget *content, const QString &description, QWidget *parent = nullptr);
     ~PinnedWrapFrame() override;

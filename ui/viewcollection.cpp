@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-ViewCollection::ViewCollection(QObject *parent) : QObject(parent) {}
+ViewCollection::ViewCollection(QObject *parent)
+    : QObject(parent)
+{ }
 
 ViewCollection::~ViewCollection() = default;
 
@@ -66,7 +68,6 @@ bool ViewCollection::contains(const std::shared_ptr<ViewInterface> &view) const
 
 bool ViewCollection::idTaken(ViewId id, const ViewInterface *except) const
 {
-    return std::any_of(m_views.begin(), m_views.end(), [&](const auto &view) {
-        return view.get() != except && view->id() == id;
-    });
+    return std::any_of(m_views.begin(), m_views.end(),
+                       [&](const auto &view) { return view.get() != except && view->id() == id; });
 }

@@ -6,7 +6,8 @@
 #include "views/oscilloscope/digitaloscilloscopeview.h"
 #include "views/powersupply/powersupplyview.h"
 
-ViewFactory::ViewFactory(QObject *parent) : FactoryInterface(parent)
+ViewFactory::ViewFactory(QObject *parent)
+    : FactoryInterface(parent)
 {
     addPrototype(std::make_shared<DigitalMultimeterView>());
     addPrototype(std::make_shared<FunctionGeneratorView>());

@@ -13,7 +13,8 @@
 int ViewSelectionWidget::maxPinnedWidgetHeight = 0;
 
 ViewSelectionWidget::ViewSelectionWidget(QWidget *parent)
-    : QWidget(parent), m_mapper(new QSignalMapper(this))
+    : QWidget(parent)
+    , m_mapper(new QSignalMapper(this))
 {
     auto *layout = new FlowGridLayout(this, 2, 3);
     layout->setSpacing(6);
@@ -187,8 +188,7 @@ void ViewSelectionWidget::clearCollection()
 
 void ViewSelectionWidget::createLinks()
 {
-    connect(m_mapper, &QSignalMapper::mappedInt, this,
-            &ViewSelectionWidget::onSelected);
+    connect(m_mapper, &QSignalMapper::mappedInt, this, &ViewSelectionWidget::onSelected);
 }
 
 void ViewSelectionWidget::updateButtonsHeight()

@@ -20,8 +20,7 @@ class VekDimensionListBoxPrivate : public VekDimensionField
 public:
     explicit VekDimensionListBoxPrivate(QWidget *owner)
         : VekDimensionField(owner)
-    {
-    }
+    { }
 
     VekDimensionListBox::Type type = VekDimensionListBox::None;
     unsigned int current = 0;

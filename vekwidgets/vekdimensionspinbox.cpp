@@ -22,8 +22,7 @@ class VekDimensionSpinBoxPrivate : public VekDimensionField
 public:
     explicit VekDimensionSpinBoxPrivate(QWidget *owner)
         : VekDimensionField(owner)
-    {
-    }
+    { }
 
     double step = 1.0;
     double minimum = 0.0;

@@ -31,7 +31,7 @@ struct BenchState
     std::map<std::string, std::deque<double>> scripts;
     std::map<std::string, std::string> errorTexts;
     std::deque<CallRecord> log;
-    size_t logDataValues = 0;   // samples held by the records of the log
+    size_t logDataValues = 0; // samples held by the records of the log
     uint64_t sequence = 0;
     std::chrono::steady_clock::time_point epoch = std::chrono::steady_clock::now();
 

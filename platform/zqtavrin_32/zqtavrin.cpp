@@ -20,7 +20,8 @@ Resource *carrier(Call &call, ViStatus *status)
 template<typename F>
 ViStatus onCarrier(Call &call, F &&body)
 {
-    return onTarget(call, [&](ViStatus *status) { return carrier(call, status); }, body);
+    return onTarget(
+            call, [&](ViStatus *status) { return carrier(call, status); }, body);
 }
 } // namespace
 

@@ -35,7 +35,8 @@ double outputVoltage(const Unit &unit, double load)
 template<typename F>
 ViStatus onOutput(Call &call, ViConstString channel, F &&body)
 {
-    return onTarget(call, [&](ViStatus *status) { return output(call, channel, status); }, body);
+    return onTarget(
+            call, [&](ViStatus *status) { return output(call, channel, status); }, body);
 }
 
 Resource *resourceOf(Call &call)

@@ -25,8 +25,10 @@
 
 namespace {
 
-const char *kIconFont = "/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf";
-const char *kIconCss = "/usr/share/fonts-material-design-icons-iconfont/css/material-design-icons.css";
+const char *kIconFont =
+        "/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf";
+const char *kIconCss =
+        "/usr/share/fonts-material-design-icons-iconfont/css/material-design-icons.css";
 const char *kTextFont = "/usr/share/fonts/truetype/roboto/unhinted/RobotoTTF/Roboto-Medium.ttf";
 
 QString outDir;
@@ -78,7 +80,8 @@ void writeFile(const QString &relative, const QByteArray &data)
 QByteArray svgOf(const QPainterPath &path, const QString &colour = "@FG@", bool evenOdd = false)
 {
     return QString("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"24\" height=\"24\" "
-                   "viewBox=\"0 0 24 24\">\n<path fill=\"%1\" fill-rule=\"%2\" d=\"%3\"/>\n</svg>\n")
+                   "viewBox=\"0 0 24 24\">\n<path fill=\"%1\" fill-rule=\"%2\" "
+                   "d=\"%3\"/>\n</svg>\n")
             .arg(colour, evenOdd ? "evenodd" : "nonzero",
                  svgPathData(evenOdd ? path : path.simplified()))
             .toUtf8();
@@ -193,30 +196,43 @@ QPainterPath standardFunction(const QString &name)
     if (name == "sine")
         return stroke(curve([=](qreal t) { return mid - amp * std::sin(2 * M_PI * t); }));
     if (name == "haversine")
-        return stroke(curve([=](qreal t) { return mid + amp - 2 * amp * std::pow(std::sin(M_PI * t), 2); }));
+        return stroke(curve(
+                [=](qreal t) { return mid + amp - 2 * amp * std::pow(std::sin(M_PI * t), 2); }));
     if (name == "square" || name == "rectangular") {
         const qreal duty = name == "square" ? 0.5 : 0.3;
         const qreal x = 3 + 18 * duty;
-        return stroke(polyline({{3, mid + amp}, {3, mid - amp}, {x, mid - amp}, {x, mid + amp},
-                                {21, mid + amp}, {21, mid - amp}}));
+        return stroke(polyline({{3, mid + amp},
+                                {3, mid - amp},
+                                {x, mid - amp},
+                                {x, mid + amp},
+                                {21, mid + amp},
+                                {21, mid - amp}}));
     }
     if (name == "pulse")
-        return stroke(polyline({{3, mid + amp}, {8, mid + amp}, {8, mid - amp}, {11, mid - amp},
-                                {11, mid + amp}, {21, mid + amp}}));
+        return stroke(polyline({{3, mid + amp},
+                                {8, mid + amp},
+                                {8, mid - amp},
+                                {11, mid - amp},
+                                {11, mid + amp},
+                                {21, mid + amp}}));
     if (name == "triangular")
         return stroke(polyline({{3, mid}, {7.5, mid - amp}, {16.5, mid + amp}, {21, mid}}));
     if (name == "positive_ramp")
-        return stroke(polyline({{3, mid + amp}, {12, mid - amp}, {12, mid + amp}, {21, mid - amp}}));
+        return stroke(
+                polyline({{3, mid + amp}, {12, mid - amp}, {12, mid + amp}, {21, mid - amp}}));
     if (name == "negative_ramp")
-        return stroke(polyline({{3, mid - amp}, {12, mid + amp}, {12, mid - amp}, {21, mid + amp}}));
+        return stroke(
+                polyline({{3, mid - amp}, {12, mid + amp}, {12, mid - amp}, {21, mid + amp}}));
     if (name == "ramp_up")
         return stroke(polyline({{3, mid + amp}, {8, mid + amp}, {16, mid - amp}, {21, mid - amp}}));
     if (name == "level")
         return united({stroke(polyline({{3, mid - 3}, {21, mid - 3}})),
                        dashedLine({3, mid + 5}, {21, mid + 5})});
     if (name == "gaussian_noise" || name == "uniform_noise") {
-        static const qreal g[] = {0.1, -0.5, 0.8, -0.2, 0.3, -0.9, 0.6, -0.4, 0.95, -0.1, 0.2, -0.7, 0.5};
-        static const qreal u[] = {0.7, -0.7, 0.6, -0.8, 0.7, -0.6, 0.8, -0.7, 0.6, -0.8, 0.7, -0.6, 0.7};
+        static const qreal g[] = {0.1,  -0.5, 0.8,  -0.2, 0.3,  -0.9, 0.6,
+                                  -0.4, 0.95, -0.1, 0.2,  -0.7, 0.5};
+        static const qreal u[] = {0.7,  -0.7, 0.6,  -0.8, 0.7,  -0.6, 0.8,
+                                  -0.7, 0.6,  -0.8, 0.7,  -0.6, 0.7};
         const qreal *v = name == "gaussian_noise" ? g : u;
         QVector<QPointF> pts;
         for (int i = 0; i < 13; ++i)
@@ -224,9 +240,18 @@ QPainterPath standardFunction(const QString &name)
         return stroke(polyline(pts), 1.6);
     }
     if (name == "pseudorandom_binary_sequence")
-        return stroke(polyline({{3, mid + amp}, {5, mid + amp}, {5, mid - amp}, {11, mid - amp},
-                                {11, mid + amp}, {13, mid + amp}, {13, mid - amp}, {15, mid - amp},
-                                {15, mid + amp}, {19, mid + amp}, {19, mid - amp}, {21, mid - amp}}));
+        return stroke(polyline({{3, mid + amp},
+                                {5, mid + amp},
+                                {5, mid - amp},
+                                {11, mid - amp},
+                                {11, mid + amp},
+                                {13, mid + amp},
+                                {13, mid - amp},
+                                {15, mid - amp},
+                                {15, mid + amp},
+                                {19, mid + amp},
+                                {19, mid - amp},
+                                {21, mid - amp}}));
     if (name == "awg")
         return stroke(curve([=](qreal t) {
             return mid - amp * (0.6 * std::sin(2 * M_PI * t) + 0.4 * std::sin(6 * M_PI * t + 0.5));
@@ -247,26 +272,66 @@ QPainterPath trigger(const QString &name)
                                      : polyline({{3, hi}, {12, hi}, {12, lo}, {21, lo}})),
                        edgeArrow(12).translated(rising ? 3.5 : -3.5, 0)});
     if (name.startsWith("trigger_impulse"))
-        return united({stroke(rising ? polyline({{3, lo}, {9, lo}, {9, hi}, {15, hi}, {15, lo}, {21, lo}})
-                                     : polyline({{3, hi}, {9, hi}, {9, lo}, {15, lo}, {15, hi}, {21, hi}})),
-                       stroke(polyline({{9, 21.5}, {15, 21.5}}), 1.2)});
+        return united(
+                {stroke(rising ? polyline({{3, lo}, {9, lo}, {9, hi}, {15, hi}, {15, lo}, {21, lo}})
+                               : polyline(
+                                       {{3, hi}, {9, hi}, {9, lo}, {15, lo}, {15, hi}, {21, hi}})),
+                 stroke(polyline({{9, 21.5}, {15, 21.5}}), 1.2)});
     if (name.startsWith("trigger_interval"))
-        return united({stroke(rising ? polyline({{2, lo}, {5, lo}, {5, hi}, {9, hi}, {9, lo}, {15, lo},
-                                                 {15, hi}, {19, hi}, {19, lo}, {22, lo}})
-                                     : polyline({{2, hi}, {5, hi}, {5, lo}, {9, lo}, {9, hi}, {15, hi},
-                                                 {15, lo}, {19, lo}, {19, hi}, {22, hi}}),
+        return united({stroke(rising ? polyline({{2, lo},
+                                                 {5, lo},
+                                                 {5, hi},
+                                                 {9, hi},
+                                                 {9, lo},
+                                                 {15, lo},
+                                                 {15, hi},
+                                                 {19, hi},
+                                                 {19, lo},
+                                                 {22, lo}})
+                                     : polyline({{2, hi},
+                                                 {5, hi},
+                                                 {5, lo},
+                                                 {9, lo},
+                                                 {9, hi},
+                                                 {15, hi},
+                                                 {15, lo},
+                                                 {19, lo},
+                                                 {19, hi},
+                                                 {22, hi}}),
                               1.6),
                        stroke(polyline({{5, 21.5}, {15, 21.5}}), 1.2)});
     if (name == "trigger_window")
         return united({dashedLine({2, 7}, {22, 7}), dashedLine({2, 17}, {22, 17}),
-                       stroke(curve([](qreal t) { return 12 - 8 * std::sin(2 * M_PI * t); }, 3, 21), 1.6)});
+                       stroke(curve([](qreal t) { return 12 - 8 * std::sin(2 * M_PI * t); }, 3, 21),
+                              1.6)});
     if (name == "trigger_rand")
-        return united({stroke(polyline({{3, lo}, {7, lo}, {7, hi}, {9, hi}, {9, lo}, {15, lo}, {15, hi},
-                                        {16, hi}, {16, lo}, {21, lo}}), 1.6),
+        return united({stroke(polyline({{3, lo},
+                                        {7, lo},
+                                        {7, hi},
+                                        {9, hi},
+                                        {9, lo},
+                                        {15, lo},
+                                        {15, hi},
+                                        {16, hi},
+                                        {16, lo},
+                                        {21, lo}}),
+                              1.6),
                        text("?", 8, 12, 8)});
     if (name == "trigger_rate")
-        return united({stroke(polyline({{3, lo}, {5, lo}, {5, hi}, {8, hi}, {8, lo}, {11, lo}, {11, hi},
-                                        {14, hi}, {14, lo}, {17, lo}, {17, hi}, {20, hi}, {20, lo}, {21, lo}}),
+        return united({stroke(polyline({{3, lo},
+                                        {5, lo},
+                                        {5, hi},
+                                        {8, hi},
+                                        {8, lo},
+                                        {11, lo},
+                                        {11, hi},
+                                        {14, hi},
+                                        {14, lo},
+                                        {17, lo},
+                                        {17, hi},
+                                        {20, hi},
+                                        {20, lo},
+                                        {21, lo}}),
                               1.4)});
     std::fprintf(stderr, "unknown trigger %s\n", qPrintable(name));
     std::exit(1);
@@ -280,18 +345,37 @@ QPainterPath cursorIcon(bool vertical, const QString &n)
 
 void writeIconSources()
 {
-    struct Glyph { const char *file; const char *glyph; };
+    struct Glyph
+    {
+        const char *file;
+        const char *glyph;
+    };
     // Control icons drawn from the icon font that the style sheets use for the tool bars.
     static const Glyph control[] = {
-        {"arrow_down", "keyboard_arrow_down"}, {"arrow_minus", "remove"}, {"arrow_plus", "add"},
-        {"arrow_up", "keyboard_arrow_up"}, {"auto_start_mode", "autorenew"}, {"close", "close"},
-        {"cursor_settings", "tune"}, {"delayed_start_mode", "timer"}, {"expand_arrow", "expand_more"},
-        {"export", "save_alt"}, {"fullscreen", "fullscreen"}, {"graph_zoom_out", "zoom_out"},
-        {"immediate_start_mode", "play_arrow"},
-        {"linked_range_slider", "link"}, {"measurment", "straighten"}, {"normal_start_mode", "repeat"},
-        {"on_trigger_start_mode", "flash_on"}, {"power", "power_settings_new"},
-        {"save_picture", "photo_camera"}, {"settings", "settings"}, {"single_start_mode", "looks_one"},
-        {"stop", "stop"}, {"time_label", "schedule"}, {"unlinked_range_slider", "link_off"},
+            {"arrow_down", "keyboard_arrow_down"},
+            {"arrow_minus", "remove"},
+            {"arrow_plus", "add"},
+            {"arrow_up", "keyboard_arrow_up"},
+            {"auto_start_mode", "autorenew"},
+            {"close", "close"},
+            {"cursor_settings", "tune"},
+            {"delayed_start_mode", "timer"},
+            {"expand_arrow", "expand_more"},
+            {"export", "save_alt"},
+            {"fullscreen", "fullscreen"},
+            {"graph_zoom_out", "zoom_out"},
+            {"immediate_start_mode", "play_arrow"},
+            {"linked_range_slider", "link"},
+            {"measurment", "straighten"},
+            {"normal_start_mode", "repeat"},
+            {"on_trigger_start_mode", "flash_on"},
+            {"power", "power_settings_new"},
+            {"save_picture", "photo_camera"},
+            {"settings", "settings"},
+            {"single_start_mode", "looks_one"},
+            {"stop", "stop"},
+            {"time_label", "schedule"},
+            {"unlinked_range_slider", "link_off"},
     };
     for (const Glyph &g : control)
         writeFile(QString("icons/control/%1.svg").arg(g.file), svgOf(glyph(g.glyph)));
@@ -308,11 +392,19 @@ void writeIconSources()
     writeFile("icons/control/vcursor_1.svg", svgOf(cursorIcon(true, "1")));
     writeFile("icons/control/vcursor_2.svg", svgOf(cursorIcon(true, "2")));
 
-    struct Label { const char *file; const char *text; qreal size; };
+    struct Label
+    {
+        const char *file;
+        const char *text;
+        qreal size;
+    };
     static const Label meter[] = {
-        {"alternating_voltage", "V~", 12}, {"alternating_current", "A~", 12},
-        {"2wire_resistance", "\u03a9", 14}, {"4wire_resistance", "4\u03a9", 12},
-        {"frequency", "Hz", 12}, {"period", "T", 14},
+            {"alternating_voltage", "V~", 12},
+            {"alternating_current", "A~", 12},
+            {"2wire_resistance", "\u03a9", 14},
+            {"4wire_resistance", "4\u03a9", 12},
+            {"frequency", "Hz", 12},
+            {"period", "T", 14},
     };
     for (const Label &l : meter)
         writeFile(QString("icons/multimeter_functions/%1.svg").arg(l.file),
@@ -326,9 +418,10 @@ void writeIconSources()
                           "rectangular", "sine", "square", "triangular", "uniform_noise"})
         writeFile(QString("icons/standard_functions/%1.svg").arg(f), svgOf(standardFunction(f)));
 
-    for (const char *t : {"trigger_edge_falling", "trigger_edge_rising", "trigger_impulse_falling",
-                          "trigger_impulse_rising", "trigger_interval_falling",
-                          "trigger_interval_rising", "trigger_rand", "trigger_rate", "trigger_window"})
+    for (const char *t :
+         {"trigger_edge_falling", "trigger_edge_rising", "trigger_impulse_falling",
+          "trigger_impulse_rising", "trigger_interval_falling", "trigger_interval_rising",
+          "trigger_rand", "trigger_rate", "trigger_window"})
         writeFile(QString("icons/triggers/%1.svg").arg(t), svgOf(trigger(t)));
 }
 
@@ -356,14 +449,21 @@ QByteArray png(const QImage &image)
 QByteArray gifAnimation(const QVector<QImage> &frames, const QVector<QRgb> &palette, int delayCs)
 {
     QByteArray out("GIF89a");
-    auto u16 = [&](int v) { out.append(char(v & 0xff)); out.append(char((v >> 8) & 0xff)); };
+    auto u16 = [&](int v) {
+        out.append(char(v & 0xff));
+        out.append(char((v >> 8) & 0xff));
+    };
     const int w = frames.first().width(), h = frames.first().height();
-    u16(w); u16(h);
+    u16(w);
+    u16(h);
     out.append(char(0xF7)); // global colour table of 256 entries
-    out.append(char(0)); out.append(char(0));
+    out.append(char(0));
+    out.append(char(0));
     for (int i = 0; i < 256; ++i) {
         const QRgb c = palette.value(i, 0);
-        out.append(char(qRed(c))); out.append(char(qGreen(c))); out.append(char(qBlue(c)));
+        out.append(char(qRed(c)));
+        out.append(char(qGreen(c)));
+        out.append(char(qBlue(c)));
     }
     out.append("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19); // loop forever
     for (const QImage &frame : frames) {
@@ -372,24 +472,39 @@ QByteArray gifAnimation(const QVector<QImage> &frames, const QVector<QRgb> &pale
         u16(delayCs);
         out.append(char(0)); // palette index 0 is transparent
         out.append(char(0));
-        out.append(char(0x2C)); u16(0); u16(0); u16(w); u16(h); out.append(char(0));
+        out.append(char(0x2C));
+        u16(0);
+        u16(0);
+        u16(w);
+        u16(h);
+        out.append(char(0));
         out.append(char(8)); // minimum code size
         QByteArray codes;
-        quint32 acc = 0; int bits = 0;
+        quint32 acc = 0;
+        int bits = 0;
         auto put = [&](int code) {
-            acc |= quint32(code) << bits; bits += 9;
-            while (bits >= 8) { codes.append(char(acc & 0xff)); acc >>= 8; bits -= 8; }
+            acc |= quint32(code) << bits;
+            bits += 9;
+            while (bits >= 8) {
+                codes.append(char(acc & 0xff));
+                acc >>= 8;
+                bits -= 8;
+            }
         };
         int run = 0;
         put(256);
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
                 put(frame.pixelIndex(x, y));
-                if (++run == 250) { put(256); run = 0; }
+                if (++run == 250) {
+                    put(256);
+                    run = 0;
+                }
             }
         }
         put(257);
-        if (bits > 0) codes.append(char(acc & 0xff));
+        if (bits > 0)
+            codes.append(char(acc & 0xff));
         for (int i = 0; i < codes.size(); i += 255) {
             const QByteArray block = codes.mid(i, 255);
             out.append(char(block.size()));
@@ -428,7 +543,8 @@ void writeBusyIndicator()
         indexed.setColorTable(palette);
         for (int y = 0; y < size; ++y)
             for (int x = 0; x < size; ++x)
-                indexed.setPixel(x, y, qAlpha(rgb.pixel(x, y)) < 40 ? 0 : qMax(1, qAlpha(rgb.pixel(x, y))));
+                indexed.setPixel(
+                        x, y, qAlpha(rgb.pixel(x, y)) < 40 ? 0 : qMax(1, qAlpha(rgb.pixel(x, y))));
         images << indexed;
     }
     writeFile("icons/busy-indicator.gif", gifAnimation(images, palette, 8));
@@ -445,7 +561,8 @@ void writeImages()
     // Status marks of the initialization list.
     QPainterPath circle;
     circle.addEllipse(QRectF(2, 2, 20, 20));
-    writeFile("icons/success.svg", coloured(circle.subtracted(glyph("check").translated(0, 0)), "#4CAF50"));
+    writeFile("icons/success.svg",
+              coloured(circle.subtracted(glyph("check").translated(0, 0)), "#4CAF50"));
     writeFile("icons/error.svg", coloured(circle.subtracted(glyph("close")), "#F44336"));
     writeFile("icons/expand_arrow.svg", coloured(glyph("expand_more"), "#757575"));
 
@@ -456,14 +573,23 @@ void writeImages()
     hole.addEllipse(QRectF(5, 5, 14, 14));
     QPainterPath dot;
     dot.addEllipse(QRectF(8, 8, 8, 8));
-    writeFile("icons/radiobutton/radiobutton_unchecked.svg", coloured(ring.subtracted(hole), "#757575"));
+    writeFile("icons/radiobutton/radiobutton_unchecked.svg",
+              coloured(ring.subtracted(hole), "#757575"));
     writeFile("icons/radiobutton/radiobutton_checked.svg",
               coloured(united({ring.subtracted(hole), dot}), "#2196F3"));
-    struct Box { const char *name; const char *colour; bool checked; };
+    struct Box
+    {
+        const char *name;
+        const char *colour;
+        bool checked;
+    };
     static const Box boxes[] = {
-        {"checkbox_unchecked", "#757575", false}, {"checkbox_unchecked_hover", "#90CAF9", false},
-        {"checkbox_unchecked_pressed", "#2196F3", false}, {"checkbox_checked", "#2196F3", true},
-        {"checkbox_checked_hover", "#90CAF9", true}, {"checkbox_checked_pressed", "#1565C0", true},
+            {"checkbox_unchecked", "#757575", false},
+            {"checkbox_unchecked_hover", "#90CAF9", false},
+            {"checkbox_unchecked_pressed", "#2196F3", false},
+            {"checkbox_checked", "#2196F3", true},
+            {"checkbox_checked_hover", "#90CAF9", true},
+            {"checkbox_checked_pressed", "#1565C0", true},
     };
     for (const Box &b : boxes) {
         QPainterPath outer;
@@ -495,11 +621,15 @@ void writeImages()
     QPainterPath cut;
     cut.addEllipse(QRectF(9, 11, 16, 16));
     QPainterPath wedge;
-    wedge.moveTo(17, 19); wedge.lineTo(34, 10); wedge.lineTo(34, 28); wedge.closeSubpath();
+    wedge.moveTo(17, 19);
+    wedge.lineTo(34, 10);
+    wedge.lineTo(34, 28);
+    wedge.closeSubpath();
     const QPainterPath logoMark = mark.subtracted(cut).subtracted(wedge);
-    const QString logo = QString("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"36\" height=\"38\" "
-                                 "viewBox=\"0 0 36 38\">\n<path fill=\"#2196F3\" d=\"%1\"/>\n</svg>\n")
-                                 .arg(svgPathData(logoMark.simplified()));
+    const QString logo =
+            QString("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"36\" height=\"38\" "
+                    "viewBox=\"0 0 36 38\">\n<path fill=\"#2196F3\" d=\"%1\"/>\n</svg>\n")
+                    .arg(svgPathData(logoMark.simplified()));
     writeFile("images/corvantaLogo.svg", logo.toUtf8());
 
     // Window icon: a small scope screen.
@@ -507,14 +637,16 @@ void writeImages()
     screen.addRoundedRect(QRectF(1, 3, 22, 18), 3, 3);
     QPainterPath glass;
     glass.addRect(QRectF(3, 5, 18, 14));
-    const QPainterPath wave = stroke(curve([](qreal t) { return 12 - 4.5 * std::sin(2 * M_PI * t); }, 4, 20), 1.6);
-    const QByteArray iconSvg = QString("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"24\" height=\"24\" "
-                                       "viewBox=\"0 0 24 24\">\n<path fill=\"#2196F3\" d=\"%1\"/>\n"
-                                       "<path fill=\"#263238\" d=\"%2\"/>\n<path fill=\"#FFEB3B\" d=\"%3\"/>\n</svg>\n")
-                                       .arg(svgPathData(screen.subtracted(glass).simplified()),
-                                            svgPathData(glass.simplified()),
-                                            svgPathData(wave.simplified()))
-                                       .toUtf8();
+    const QPainterPath wave =
+            stroke(curve([](qreal t) { return 12 - 4.5 * std::sin(2 * M_PI * t); }, 4, 20), 1.6);
+    const QByteArray iconSvg =
+            QString("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"24\" height=\"24\" "
+                    "viewBox=\"0 0 24 24\">\n<path fill=\"#2196F3\" d=\"%1\"/>\n"
+                    "<path fill=\"#263238\" d=\"%2\"/>\n<path fill=\"#FFEB3B\" "
+                    "d=\"%3\"/>\n</svg>\n")
+                    .arg(svgPathData(screen.subtracted(glass).simplified()),
+                         svgPathData(glass.simplified()), svgPathData(wave.simplified()))
+                    .toUtf8();
     QByteArray ico;
     QBuffer buffer(&ico);
     buffer.open(QIODevice::WriteOnly);
@@ -546,7 +678,8 @@ int main(int argc, char **argv)
     QFile css(QString::fromLatin1(kIconCss));
     if (!css.open(QIODevice::ReadOnly))
         return 1;
-    const QRegularExpression rule(QStringLiteral("\\.material-icons\\.([a-z0-9_]+):before \\{\\s*content: \"\\\\([0-9a-f]+)\""));
+    const QRegularExpression rule(QStringLiteral(
+            "\\.material-icons\\.([a-z0-9_]+):before \\{\\s*content: \"\\\\([0-9a-f]+)\""));
     auto it = rule.globalMatch(QString::fromUtf8(css.readAll()));
     while (it.hasNext()) {
         const auto m = it.next();

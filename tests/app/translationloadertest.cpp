@@ -1,5 +1,5 @@
-#include "app/arrangementscollection.h"
 #include "app/translationloader.h"
+#include "app/arrangementscollection.h"
 
 #include <QApplication>
 #include <QDir>

@@ -107,13 +107,13 @@ void TestArrangementListModel::renameSavedRow()
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toModelIndex(), row2);
     QCOMPARE(changed.at(0).at(1).toModelIndex(), row2);
-    QCOMPARE(changed.at(0).at(2).value<QVector<int>>(), QVector<int>{Qt::EditRole});
+    QCOMPARE(changed.at(0).at(2).value<QVector<int>>(), QVector<int> {Qt::EditRole});
     QCOMPARE(collection->name(2), QStringLiteral("meter"));
     QCOMPARE(rowTexts(model), QStringList({"Last used arrangement", "HX2", "meter", "KW7"}));
 
     QVERIFY(model.setData(model.index(1, 0), QString(), Qt::DisplayRole));
     QCOMPARE(changed.count(), 2);
-    QCOMPARE(changed.at(1).at(2).value<QVector<int>>(), QVector<int>{Qt::DisplayRole});
+    QCOMPARE(changed.at(1).at(2).value<QVector<int>>(), QVector<int> {Qt::DisplayRole});
     QCOMPARE(collection->name(1), QString());
 }
 
@@ -169,14 +169,12 @@ void TestArrangementListModel::removeRows_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QStringList>("remaining");
-    const QStringList all{"Last used arrangement", "A", "B", "C"};
+    const QStringList all {"Last used arrangement", "A", "B", "C"};
     QTest::newRow("row 0") << 0 << 1 << false << all;
     QTest::newRow("negative row") << -1 << 1 << false << all;
     QTest::newRow("row count") << 4 << 1 << false << all;
-    QTest::newRow("first two") << 1 << 2 << true
-                               << QStringList({"Last used arrangement", "C"});
-    QTest::newRow("last one") << 3 << 1 << true
-                              << QStringList({"Last used arrangement", "A", "B"});
+    QTest::newRow("first two") << 1 << 2 << true << QStringList({"Last used arrangement", "C"});
+    QTest::newRow("last one") << 3 << 1 << true << QStringList({"Last used arrangement", "A", "B"});
     QTest::newRow("all saved") << 1 << 3 << true << QStringList({"Last used arrangement"});
     QTest::newRow("running past the end") << 2 << 3 << false << all;
     QTest::newRow("zero rows") << 1 << 0 << false << all;

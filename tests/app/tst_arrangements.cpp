@@ -15,8 +15,7 @@ ArrangementState views(const QStringList &names, int maximized = 0)
     ArrangementState state;
     for (int i = 0; i < names.size(); ++i)
         state.addResourceInformation(QStringLiteral("Resource") + names.at(i),
-                                     QStringLiteral("id-%1").arg(i), i == maximized,
-                                     names.at(i));
+                                     QStringLiteral("id-%1").arg(i), i == maximized, names.at(i));
     return state;
 }
 
@@ -160,8 +159,7 @@ void TestArrangements::saveCurrentNamesInSequence()
     collection.saveCurrent();
     collection.saveCurrent();
     collection.saveCurrent();
-    QCOMPARE(savedNames(collection),
-             QStringList({"HX2/RV31", "HX2/RV31_1", "HX2/RV31_2"}));
+    QCOMPARE(savedNames(collection), QStringList({"HX2/RV31", "HX2/RV31_1", "HX2/RV31_2"}));
     QVERIFY(collection.arrangement(3) == hx2AndRv31());
 
     QVERIFY(collection.setName(1, QStringLiteral("bench A")));
@@ -218,8 +216,8 @@ void TestArrangements::renameAndRemoveBounds()
     QFETCH(bool, accepted);
 
     ArrangementsCollection collection;
-    for (const QString &name : {QStringLiteral("HX2"), QStringLiteral("HX9"),
-                                QStringLiteral("RV31")}) {
+    for (const QString &name :
+         {QStringLiteral("HX2"), QStringLiteral("HX9"), QStringLiteral("RV31")}) {
         collection.setCurrentArrangement(views({name}));
         collection.saveCurrent();
     }

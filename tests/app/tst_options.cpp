@@ -103,8 +103,8 @@ void TestOptions::everyFieldRoundTrips()
     written.auto_initialization = true;
     written.full_screen_on_start = true;
     written.app_language = TranslationLoader::defaultLanguage() == QLatin1String("ru")
-                               ? QStringLiteral("en")
-                               : QStringLiteral("ru");
+            ? QStringLiteral("en")
+            : QStringLiteral("ru");
     written.color_theme = 7;
     written.font_type = 3;
     written.virtual_keyboard = true;
@@ -179,32 +179,32 @@ void TestOptions::keysOnFile()
     save_to_environment(options, organization, application);
 
     QSettings file(store()->fileName(), QSettings::IniFormat);
-    const QStringList expectedKeys{
-        QStringLiteral("mainwindow_geometry"),
-        QStringLiteral("auto_initialization"),
-        QStringLiteral("full_screen_on_start"),
-        QStringLiteral("app_language"),
-        QStringLiteral("color_theme"),
-        QStringLiteral("font_type"),
-        QStringLiteral("virtual_keyboard"),
-        QStringLiteral("arrangement_index"),
-        QStringLiteral("restore_arrangement"),
-        QStringLiteral("Last used arrangement/Arrangement/size"),
-        QStringLiteral("Last used arrangement/Arrangement/1/type"),
-        QStringLiteral("Last used arrangement/Arrangement/1/uniqueId"),
-        QStringLiteral("Last used arrangement/Arrangement/1/isMaximized"),
-        QStringLiteral("Last used arrangement/Arrangement/1/name"),
-        QStringLiteral("Last used arrangement/Arrangement/2/type"),
-        QStringLiteral("Last used arrangement/Arrangement/2/uniqueId"),
-        QStringLiteral("Last used arrangement/Arrangement/2/isMaximized"),
-        QStringLiteral("Last used arrangement/Arrangement/2/name"),
-        QStringLiteral("ArrangementsCollection/size"),
-        QStringLiteral("ArrangementsCollection/1/name"),
-        QStringLiteral("ArrangementsCollection/1/Arrangement/size"),
-        QStringLiteral("ArrangementsCollection/1/Arrangement/1/type"),
-        QStringLiteral("ArrangementsCollection/1/Arrangement/1/uniqueId"),
-        QStringLiteral("ArrangementsCollection/1/Arrangement/1/isMaximized"),
-        QStringLiteral("ArrangementsCollection/1/Arrangement/1/name"),
+    const QStringList expectedKeys {
+            QStringLiteral("mainwindow_geometry"),
+            QStringLiteral("auto_initialization"),
+            QStringLiteral("full_screen_on_start"),
+            QStringLiteral("app_language"),
+            QStringLiteral("color_theme"),
+            QStringLiteral("font_type"),
+            QStringLiteral("virtual_keyboard"),
+            QStringLiteral("arrangement_index"),
+            QStringLiteral("restore_arrangement"),
+            QStringLiteral("Last used arrangement/Arrangement/size"),
+            QStringLiteral("Last used arrangement/Arrangement/1/type"),
+            QStringLiteral("Last used arrangement/Arrangement/1/uniqueId"),
+            QStringLiteral("Last used arrangement/Arrangement/1/isMaximized"),
+            QStringLiteral("Last used arrangement/Arrangement/1/name"),
+            QStringLiteral("Last used arrangement/Arrangement/2/type"),
+            QStringLiteral("Last used arrangement/Arrangement/2/uniqueId"),
+            QStringLiteral("Last used arrangement/Arrangement/2/isMaximized"),
+            QStringLiteral("Last used arrangement/Arrangement/2/name"),
+            QStringLiteral("ArrangementsCollection/size"),
+            QStringLiteral("ArrangementsCollection/1/name"),
+            QStringLiteral("ArrangementsCollection/1/Arrangement/size"),
+            QStringLiteral("ArrangementsCollection/1/Arrangement/1/type"),
+            QStringLiteral("ArrangementsCollection/1/Arrangement/1/uniqueId"),
+            QStringLiteral("ArrangementsCollection/1/Arrangement/1/isMaximized"),
+            QStringLiteral("ArrangementsCollection/1/Arrangement/1/name"),
     };
     QStringList actual = file.allKeys();
     QStringList expected = expectedKeys;
@@ -220,22 +220,21 @@ void TestOptions::keysOnFile()
     QCOMPARE(file.value(QStringLiteral("Last used arrangement/Arrangement/size")).toInt(), 2);
     QCOMPARE(file.value(QStringLiteral("Last used arrangement/Arrangement/2/type")).toString(),
              QStringLiteral("ResourceRV31"));
-    QCOMPARE(file.value(QStringLiteral("Last used arrangement/Arrangement/1/isMaximized"))
-                 .toBool(),
+    QCOMPARE(file.value(QStringLiteral("Last used arrangement/Arrangement/1/isMaximized")).toBool(),
              true);
     QCOMPARE(file.value(QStringLiteral("ArrangementsCollection/size")).toInt(), 1);
     QCOMPARE(file.value(QStringLiteral("ArrangementsCollection/1/name")).toString(),
              QStringLiteral("HX9"));
     QCOMPARE(file.value(QStringLiteral("ArrangementsCollection/1/Arrangement/1/uniqueId"))
-                 .toString(),
+                     .toString(),
              QStringLiteral("hx9"));
 }
 
 void TestOptions::shorterArrayLeavesNoExtraArrangements()
 {
     Options options;
-    for (const QString &name : {QStringLiteral("HX2"), QStringLiteral("HX9"),
-                                QStringLiteral("RV31")}) {
+    for (const QString &name :
+         {QStringLiteral("HX2"), QStringLiteral("HX9"), QStringLiteral("RV31")}) {
         options.arrangements->setCurrentArrangement(oneView(name));
         options.arrangements->saveCurrent();
     }
@@ -270,8 +269,8 @@ void TestOptions::currentArrangementAtStart()
     QFETCH(QString, expectedFirstName);
 
     Options options;
-    for (const QString &name : {QStringLiteral("HX9"), QStringLiteral("RV31"),
-                                QStringLiteral("KW7")}) {
+    for (const QString &name :
+         {QStringLiteral("HX9"), QStringLiteral("RV31"), QStringLiteral("KW7")}) {
         options.arrangements->setCurrentArrangement(oneView(name));
         options.arrangements->saveCurrent();
     }
@@ -334,7 +333,7 @@ void TestOptions::copiesShareOneCollection()
 void TestOptions::environmentKeepsFirstNames()
 {
     const std::shared_ptr<QSettings> other =
-        get_environment(QStringLiteral("someone"), QStringLiteral("else"));
+            get_environment(QStringLiteral("someone"), QStringLiteral("else"));
     QCOMPARE(other, store());
     QCOMPARE(other->organizationName(), organization);
     QCOMPARE(other->applicationName(), application);

@@ -15,24 +15,66 @@ namespace {
 
 const char *const kSheets[] = {"dark", "dark_large", "light", "light_large"};
 
-const QStringList kControl = {
-    "arrow_down", "arrow_minus", "arrow_plus", "arrow_up", "auto_start_mode", "channel1_label",
-    "channel2_label", "channel3_label", "close", "cursor_settings", "delayed_start_mode",
-    "expand_arrow", "export", "fullscreen", "graph_zoom_out", "hcursor_1", "hcursor_2", "ic_check",
-    "ic_close", "immediate_start_mode", "linked_range_slider", "measurment", "normal_start_mode",
-    "on_trigger_start_mode", "power", "save_picture", "settings", "single_start_mode", "stop",
-    "time_label", "trigger_label", "unlinked_range_slider", "vcursor_1", "vcursor_2"};
-const QStringList kMeter = {"2wire_resistance", "4wire_resistance", "alternating_current",
-                            "alternating_voltage", "continuity", "direct_current",
-                            "direct_voltage", "frequency", "period"};
-const QStringList kFunctions = {"awg", "gaussian_noise", "haversine", "level", "negative_ramp",
-                                "positive_ramp", "pseudorandom_binary_sequence", "pulse",
-                                "ramp_up", "rectangular", "sine", "square", "triangular",
+const QStringList kControl = {"arrow_down",
+                              "arrow_minus",
+                              "arrow_plus",
+                              "arrow_up",
+                              "auto_start_mode",
+                              "channel1_label",
+                              "channel2_label",
+                              "channel3_label",
+                              "close",
+                              "cursor_settings",
+                              "delayed_start_mode",
+                              "expand_arrow",
+                              "export",
+                              "fullscreen",
+                              "graph_zoom_out",
+                              "hcursor_1",
+                              "hcursor_2",
+                              "ic_check",
+                              "ic_close",
+                              "immediate_start_mode",
+                              "linked_range_slider",
+                              "measurment",
+                              "normal_start_mode",
+                              "on_trigger_start_mode",
+                              "power",
+                              "save_picture",
+                              "settings",
+                              "single_start_mode",
+                              "stop",
+                              "time_label",
+                              "trigger_label",
+                              "unlinked_range_slider",
+                              "vcursor_1",
+                              "vcursor_2"};
+const QStringList kMeter = {"2wire_resistance",    "4wire_resistance", "alternating_current",
+                            "alternating_voltage", "continuity",       "direct_current",
+                            "direct_voltage",      "frequency",        "period"};
+const QStringList kFunctions = {"awg",
+                                "gaussian_noise",
+                                "haversine",
+                                "level",
+                                "negative_ramp",
+                                "positive_ramp",
+                                "pseudorandom_binary_sequence",
+                                "pulse",
+                                "ramp_up",
+                                "rectangular",
+                                "sine",
+                                "square",
+                                "triangular",
                                 "uniform_noise"};
-const QStringList kTriggers = {"trigger_edge_falling", "trigger_edge_rising",
-                               "trigger_impulse_falling", "trigger_impulse_rising",
-                               "trigger_interval_falling", "trigger_interval_rising",
-                               "trigger_rand", "trigger_rate", "trigger_window"};
+const QStringList kTriggers = {"trigger_edge_falling",
+                               "trigger_edge_rising",
+                               "trigger_impulse_falling",
+                               "trigger_impulse_rising",
+                               "trigger_interval_falling",
+                               "trigger_interval_rising",
+                               "trigger_rand",
+                               "trigger_rate",
+                               "trigger_window"};
 
 QString sheet(const char *name)
 {
@@ -73,10 +115,14 @@ private slots:
                                   "#FFFF00", "#FF00FF", "#00FF00", "#545454", "icons/dark/"};
         const QStringList light = {"#ffffff", "#212121", "#b0b0c0", "#9797A6", "#CACAD9",
                                    "#F44336", "#2196F3", "#4DBD33", "#bbdefb", "icons/light/"};
-        QTest::newRow("dark") << "dark" << dark << "18" << "8pt";
-        QTest::newRow("dark large") << "dark_large" << dark << "24" << "10pt";
-        QTest::newRow("light") << "light" << light << "18" << "8pt";
-        QTest::newRow("light large") << "light_large" << light << "24" << "10pt";
+        QTest::newRow("dark") << "dark" << dark << "18"
+                              << "8pt";
+        QTest::newRow("dark large") << "dark_large" << dark << "24"
+                                    << "10pt";
+        QTest::newRow("light") << "light" << light << "18"
+                               << "8pt";
+        QTest::newRow("light large") << "light_large" << light << "24"
+                                     << "10pt";
     }
 
     void sheetsHoldTheirTheme()
@@ -92,8 +138,9 @@ private slots:
             QVERIFY2(text.contains(colour, Qt::CaseInsensitive), qPrintable(colour));
         QVERIFY(text.contains("qproperty-markerSize: " + markerSize + ";"));
         QVERIFY(text.contains("font-size: " + baseFont + ";"));
-        for (const char *property : {"qproperty-normalBackgroundColor", "qproperty-focusedBackgroundColor",
-                                     "qproperty-pressedBackgroundColor", "qproperty-disabledBackgroundColor"})
+        for (const char *property :
+             {"qproperty-normalBackgroundColor", "qproperty-focusedBackgroundColor",
+              "qproperty-pressedBackgroundColor", "qproperty-disabledBackgroundColor"})
             QVERIFY(text.contains(QLatin1String(property)));
         QVERIFY(text.contains("VekDimensionSpinBox QComboBox"));
         // The other theme's arrow must not leak in.
@@ -125,15 +172,17 @@ private slots:
     void everyIconRenders()
     {
         QStringList paths;
-        const QList<QPair<QString, QStringList>> folders = {
-            {"control", kControl}, {"multimeter_functions", kMeter},
-            {"standard_functions", kFunctions}, {"triggers", kTriggers}};
+        const QList<QPair<QString, QStringList>> folders = {{"control", kControl},
+                                                            {"multimeter_functions", kMeter},
+                                                            {"standard_functions", kFunctions},
+                                                            {"triggers", kTriggers}};
         int disabled = 0;
         for (const QString theme : {"dark", "light"}) {
             for (const auto &folder : folders) {
                 for (const QString &name : folder.second) {
                     paths << QStringLiteral(":/icons/%1/%2/%3.svg").arg(theme, folder.first, name);
-                    const QString dis = QStringLiteral(":/icons/%1/%2/%3_dis.svg").arg(theme, folder.first, name);
+                    const QString dis = QStringLiteral(":/icons/%1/%2/%3_dis.svg")
+                                                .arg(theme, folder.first, name);
                     if (QFile::exists(dis)) {
                         QCOMPARE(theme, QStringLiteral("dark"));
                         paths << dis;
@@ -152,13 +201,19 @@ private slots:
             paths << ":/icons/multimeter_functions/" + name + ".svg";
         for (const QString &name : kFunctions)
             paths << ":/icons/standard_functions/" + name + ".svg";
-        paths << ":/icons/triggers/trigger_edge_falling.svg" << ":/icons/error.svg"
-              << ":/icons/success.svg" << ":/icons/expand_arrow.svg" << ":/icons/Quick Mode On-50.png"
+        paths << ":/icons/triggers/trigger_edge_falling.svg"
+              << ":/icons/error.svg"
+              << ":/icons/success.svg"
+              << ":/icons/expand_arrow.svg"
+              << ":/icons/Quick Mode On-50.png"
               << ":/icons/radiobutton/radiobutton_checked.svg"
-              << ":/icons/radiobutton/radiobutton_unchecked.svg" << ":/images/corvantaLogo.svg"
-              << ":/images/bottom-shadow-border.png" << ":/icons/pralune.ico";
-        for (const char *box : {"checkbox_checked", "checkbox_checked_hover", "checkbox_checked_pressed",
-                                "checkbox_unchecked", "checkbox_unchecked_hover", "checkbox_unchecked_pressed"})
+              << ":/icons/radiobutton/radiobutton_unchecked.svg"
+              << ":/images/corvantaLogo.svg"
+              << ":/images/bottom-shadow-border.png"
+              << ":/icons/pralune.ico";
+        for (const char *box :
+             {"checkbox_checked", "checkbox_checked_hover", "checkbox_checked_pressed",
+              "checkbox_unchecked", "checkbox_unchecked_hover", "checkbox_unchecked_pressed"})
             paths << QStringLiteral(":/icons/checkbox/%1.png").arg(QLatin1String(box));
         for (const QString &path : qAsConst(paths))
             QVERIFY2(rendersSomething(path), qPrintable(path));

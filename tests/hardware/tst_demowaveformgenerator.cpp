@@ -15,7 +15,8 @@ std::vector<std::vector<double>> referenceFrame(std::mt19937 &engine, int rows, 
                                                 double period)
 {
     std::normal_distribution<double> noise(0.0, 5.0);
-    std::vector<std::vector<double>> frame(static_cast<std::size_t>(rows), std::vector<double>(static_cast<std::size_t>(points)));
+    std::vector<std::vector<double>> frame(static_cast<std::size_t>(rows),
+                                           std::vector<double>(static_cast<std::size_t>(points)));
     for (auto &row : frame) {
         for (int k = 0; k < points; ++k) {
             const double g = noise(engine);
@@ -67,8 +68,8 @@ void TestDemoWaveformGenerator::frameMatchesStandardLibrary_data()
 
     QTest::newRow("two channels, 1 us") << 2 << 1000 << 1e-6 << 3;
     QTest::newRow("one channel, odd count drops the saved deviate") << 1 << 1001 << 3e-9 << 3;
-    QTest::newRow("two channels, odd count carries the deviate across rows") << 2 << 333 << 3e-6
-                                                                            << 2;
+    QTest::newRow("two channels, odd count carries the deviate across rows")
+            << 2 << 333 << 3e-6 << 2;
     QTest::newRow("few points") << 2 << 3 << 0.25 << 4;
     QTest::newRow("one point") << 1 << 1 << 1e-6 << 5;
     QTest::newRow("block edges") << 2 << 2049 << 6.4e-9 << 2;
@@ -87,7 +88,8 @@ void TestDemoWaveformGenerator::frameMatchesStandardLibrary()
 
     std::mt19937 engine(5489u);
     DemoWaveformGenerator generator;
-    std::vector<std::vector<double>> frame(static_cast<std::size_t>(rows), std::vector<double>(static_cast<std::size_t>(points)));
+    std::vector<std::vector<double>> frame(static_cast<std::size_t>(rows),
+                                           std::vector<double>(static_cast<std::size_t>(points)));
     std::vector<double *> targets;
     for (auto &row : frame)
         targets.push_back(row.data());
@@ -99,8 +101,8 @@ void TestDemoWaveformGenerator::frameMatchesStandardLibrary()
         for (int r = 0; r < rows; ++r)
             for (int k = 0; k < points; ++k)
                 worst = std::max(worst, std::abs(frame[r][k] - expected[r][k]));
-        QVERIFY2(worst <= 1e-12, qPrintable(QStringLiteral("frame %1: deviation %2")
-                                               .arg(f).arg(worst, 0, 'g', 3)));
+        QVERIFY2(worst <= 1e-12,
+                 qPrintable(QStringLiteral("frame %1: deviation %2").arg(f).arg(worst, 0, 'g', 3)));
     }
 }
 

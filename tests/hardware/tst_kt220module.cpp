@@ -102,7 +102,7 @@ void TestKT220Module::closeStopsAtFailure()
     simbench::failCall("zqvolta_reset", 1, VI_ERROR_TMO);
     QCOMPARE(module.close(), int(VI_ERROR_TMO));
     QCOMPARE(modulesbench::calledFunctions("zqvolta"),
-             (QStringList{"zqvolta_ConfigureOutputEnabled", "zqvolta_reset"}));
+             (QStringList {"zqvolta_ConfigureOutputEnabled", "zqvolta_reset"}));
     QCOMPARE(module.handle(), 0u);
 }
 

@@ -30,11 +30,21 @@ void TestModuleFactory::create_data()
     QTest::newRow("none") << 0 << QString() << QString() << QString();
     QTest::newRow("carrier") << 4 << QString() << QString() << QString();
     QTest::newRow("unknown") << 7 << QString() << QString() << QString();
-    QTest::newRow("multimeter") << 1 << "RV31Module" << "VXI" << "RV31";
-    QTest::newRow("HX9") << 2 << "HX9Module" << "VXI" << "XH9";
-    QTest::newRow("generator") << 3 << "KW7Module" << "VXI" << "KW7";
-    QTest::newRow("power supply") << 5 << "KT220Module" << "LXI" << "KT220";
-    QTest::newRow("HX2") << 6 << "HX2Module" << "VXI" << "HX2";
+    QTest::newRow("multimeter") << 1 << "RV31Module"
+                                << "VXI"
+                                << "RV31";
+    QTest::newRow("HX9") << 2 << "HX9Module"
+                         << "VXI"
+                         << "XH9";
+    QTest::newRow("generator") << 3 << "KW7Module"
+                               << "VXI"
+                               << "KW7";
+    QTest::newRow("power supply") << 5 << "KT220Module"
+                                  << "LXI"
+                                  << "KT220";
+    QTest::newRow("HX2") << 6 << "HX2Module"
+                         << "VXI"
+                         << "HX2";
 }
 
 void TestModuleFactory::create()
@@ -77,7 +87,7 @@ void TestModuleFactory::kw7CloseStopsAtFailure()
     simbench::clearCallLog();
     simbench::failCall("zqkw7_stop", 1, VI_ERROR_TMO);
     QCOMPARE(module.close(), int(VI_ERROR_TMO));
-    QCOMPARE(modulesbench::calledFunctions("zqkw7"), QStringList{"zqkw7_stop"});
+    QCOMPARE(modulesbench::calledFunctions("zqkw7"), QStringList {"zqkw7_stop"});
 
     // A module in a slot that holds another model opens nothing.
     QVERIFY(modulesbench::load());

@@ -22,11 +22,10 @@ struct FrameRecorder
 {
     explicit FrameRecorder(Module *module)
     {
-        QObject::connect(module, &Module::dataChanged, module,
-                         [this](double start, Rows &rows) {
-                             startTimes << start;
-                             frames << rows;
-                         });
+        QObject::connect(module, &Module::dataChanged, module, [this](double start, Rows &rows) {
+            startTimes << start;
+            frames << rows;
+        });
     }
     QList<double> startTimes;
     QList<Rows> frames;
@@ -154,11 +153,13 @@ void TestOscilloscopeModules::demoFrameMatchesStandardLibrary()
             QCOMPARE(rows[c].size(), Points);
             for (int k = 0; k < Points; ++k) {
                 const double g = noise(engine);
-                const double expected = 2 * std::sin(6280.0 * k * Period)
-                        + 0.1 * (g - std::trunc(g));
+                const double expected =
+                        2 * std::sin(6280.0 * k * Period) + 0.1 * (g - std::trunc(g));
                 QVERIFY2(std::abs(rows[c][k] - expected) <= 1e-9,
                          qPrintable(QStringLiteral("frame %1 row %2 sample %3")
-                                            .arg(frame).arg(c).arg(k)));
+                                            .arg(frame)
+                                            .arg(c)
+                                            .arg(k)));
             }
         }
         QCOMPARE(rows[2].size(), Points);
@@ -237,7 +238,7 @@ void TestOscilloscopeModules::frameEndsWithReArm()
     QCOMPARE(recorder.frames.size(), 1);
     QCOMPARE(recorder.frames.first()[0].size(), module.pointCount());
     QCOMPARE(modulesbench::calledFunctions("zqhx2"),
-             (QStringList{"zqhx2_readWaveform", "zqhx2_stop", "zqhx2_trigger"}));
+             (QStringList {"zqhx2_readWaveform", "zqhx2_stop", "zqhx2_trigger"}));
     QCOMPARE(module.state(), ModuleInterface::Started);
 }
 
@@ -252,14 +253,14 @@ void TestOscilloscopeModules::overdriveEndsFrameSilently()
     QCOMPARE(module.dataReading(), int(ZQ_WARN_INPUT_OVERDRIVE));
     QCOMPARE(overdrive.count(), 1);
     QVERIFY(recorder.frames.isEmpty());
-    QCOMPARE(modulesbench::calledFunctions("zqhx2"), QStringList{"zqhx2_readWaveform"});
+    QCOMPARE(modulesbench::calledFunctions("zqhx2"), QStringList {"zqhx2_readWaveform"});
 
     // A read that delivers nothing ends the frame silently as well.
     simbench::clearCallLog();
     simbench::scriptOutValues("zqhx2_readWaveform", {0});
     QCOMPARE(module.dataReading(), 0);
     QVERIFY(recorder.frames.isEmpty());
-    QCOMPARE(modulesbench::calledFunctions("zqhx2"), QStringList{"zqhx2_readWaveform"});
+    QCOMPARE(modulesbench::calledFunctions("zqhx2"), QStringList {"zqhx2_readWaveform"});
 }
 
 void TestOscilloscopeModules::hx9NotReadyReadsNothing()
@@ -276,7 +277,7 @@ void TestOscilloscopeModules::hx9NotReadyReadsNothing()
     simbench::scriptOutValues("zqhx9_ready_Q", {0});
     QCOMPARE(module.dataReading(), 0);
     QVERIFY(recorder.frames.isEmpty());
-    QCOMPARE(modulesbench::calledFunctions("zqhx9"), QStringList{"zqhx9_ready_Q"});
+    QCOMPARE(modulesbench::calledFunctions("zqhx9"), QStringList {"zqhx9_ready_Q"});
 
     // Ready, but the driver delivers nothing: the row keeps its size and the frame goes out.
     simbench::clearCallLog();
@@ -285,18 +286,17 @@ void TestOscilloscopeModules::hx9NotReadyReadsNothing()
     QCOMPARE(recorder.frames.size(), 1);
     QCOMPARE(recorder.frames.first()[0].size(), 100);
     QCOMPARE(modulesbench::calledFunctions("zqhx9"),
-             (QStringList{"zqhx9_ready_Q", "zqhx9_readWaveform", "zqhx9_stop",
-                          "zqhx9_trigger"}));
+             (QStringList {"zqhx9_ready_Q", "zqhx9_readWaveform", "zqhx9_stop", "zqhx9_trigger"}));
 }
 
 void TestOscilloscopeModules::closeStopsAtFailure_data()
 {
     QTest::addColumn<QString>("failing");
     QTest::addColumn<QStringList>("calls");
-    QTest::newRow("stop fails") << "zqhx2_stop" << QStringList{"zqhx2_stop"};
-    QTest::newRow("reset fails") << "zqhx2_reset" << QStringList{"zqhx2_stop", "zqhx2_reset"};
+    QTest::newRow("stop fails") << "zqhx2_stop" << QStringList {"zqhx2_stop"};
+    QTest::newRow("reset fails") << "zqhx2_reset" << QStringList {"zqhx2_stop", "zqhx2_reset"};
     QTest::newRow("close fails") << "zqhx2_close"
-                                 << QStringList{"zqhx2_stop", "zqhx2_reset", "zqhx2_close"};
+                                 << QStringList {"zqhx2_stop", "zqhx2_reset", "zqhx2_close"};
 }
 
 void TestOscilloscopeModules::closeStopsAtFailure()

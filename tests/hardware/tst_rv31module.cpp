@@ -168,7 +168,7 @@ void TestRV31Module::closeStopsAtFailure()
     simbench::failCall("zqrv31_reset", 1, VI_ERROR_TMO);
     QCOMPARE(module.close(), int(VI_ERROR_TMO));
     QCOMPARE(modulesbench::calledFunctions("zqrv31"),
-             (QStringList{"zqrv31_abor", "zqrv31_reset"}));
+             (QStringList {"zqrv31_abor", "zqrv31_reset"}));
     QCOMPARE(module.handle(), 0u);
 }
 

@@ -29,7 +29,8 @@ private slots:
         QTest::newRow("dark, initialized") << 0 << 2 << ":/icons/dark/control/ic_check.svg";
         QTest::newRow("dark, failed") << 0 << 1 << ":/icons/dark/control/ic_close.svg";
         QTest::newRow("light, initialized") << 1 << 2 << ":/icons/light/control/ic_check.svg";
-        QTest::newRow("light, configured is no success") << 1 << 3 << ":/icons/light/control/ic_close.svg";
+        QTest::newRow("light, configured is no success")
+                << 1 << 3 << ":/icons/light/control/ic_close.svg";
     }
 
     void resultFollowsThemeAndState()

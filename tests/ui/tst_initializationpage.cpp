@@ -1,8 +1,8 @@
 #include "app/options.h"
 #include "assets/assets.h"
 #include "hardware/autosearchsimulator.h"
-#include "hardware/moduledescription.h"
 #include "hardware/modulecollection.h"
+#include "hardware/moduledescription.h"
 #include "hardware/moduleinterface.h"
 #include "ui/initializationcontentwidget.h"
 #include "ui/initializationindicatorwidget.h"
@@ -82,7 +82,8 @@ private slots:
         const QStringList types = {"KW7", "HX9", "RV31", "KT220"};
         for (int row = 0; row < 4; ++row) {
             QCOMPARE(table(page)->item(row, 0)->text(), types.at(row));
-            QCOMPARE(table(page)->item(row, 1)->text(), QStringLiteral("SIM::%1::INSTR").arg(row + 1));
+            QCOMPARE(table(page)->item(row, 1)->text(),
+                     QStringLiteral("SIM::%1::INSTR").arg(row + 1));
             QCOMPARE(table(page)->item(row, 2)->text(), QString::number(row + 1));
             QVERIFY(indicator(page, row)->isChecked());
         }
@@ -161,7 +162,9 @@ private slots:
     // ends quietly, with nothing left connected to the page.
     void pageGoneDuringTheSearch()
     {
-        { InitializationContentWidget page; }
+        {
+            InitializationContentWidget page;
+        }
         QTest::qWait(AutoSearchSimulator::pauseMs * 6);
         QCOMPARE(ModuleCollection::instance().count(), 0);
     }

@@ -2,9 +2,9 @@
 #include "app/arrangementstate.h"
 #include "app/options.h"
 #include "assets/assets.h"
-#include "support/testresource.h"
 #include "resources/resourcecollection.h"
 #include "resources/resourcecreator.h"
+#include "support/testresource.h"
 #include "ui/activeviewcollection.h"
 #include "ui/instrumentscontentwidget.h"
 #include "ui/instrumentstoolbarwidget.h"
@@ -162,7 +162,7 @@ void TestInstrumentsPage::maximizeThenPinBySelectingAnother()
     QVERIFY(!scope->fullScreenUserInterface()->parent());
     QVERIFY(page.findChild<PinnedCollectionWidget *>()->isVisible());
     QVERIFY(frameOf(scope) && frameOf(scope)->isVisible());
-    QCOMPARE(save.last().first().toBool(), false);   // the multimeter does not enable saving
+    QCOMPARE(save.last().first().toBool(), false); // the multimeter does not enable saving
 }
 
 void TestInstrumentsPage::errorsOfPinnedAndMaximizedViews()
@@ -175,12 +175,12 @@ void TestInstrumentsPage::errorsOfPinnedAndMaximizedViews()
     select(page, first);
     select(page, second);
 
-    first->proccessError();   // pinned: its frame turns red, the page stays quiet
+    first->proccessError(); // pinned: its frame turns red, the page stays quiet
     QCOMPARE(errors.count(), 0);
     QVERIFY(!frameOf(first)->isEnabled());
     QVERIFY(frameOf(first)->styleSheet().contains("#F44336"));
 
-    second->proccessError();   // maximized: passed on once
+    second->proccessError(); // maximized: passed on once
     QCOMPARE(errors.count(), 1);
     QVERIFY(!second->fullScreenUserInterface()->isEnabled());
 }
@@ -195,13 +195,13 @@ void TestInstrumentsPage::pinnedFrameButtons()
     select(page, b);
     QSignalSpy caption(&page, &InstrumentsContentWidget::currentInstrumentChanged);
 
-    frameOf(a)->findChild<QPushButton *>("maximaizeButton")->click();   // expand
+    frameOf(a)->findChild<QPushButton *>("maximaizeButton")->click(); // expand
     QCOMPARE(page.activeViews()->getMaximizedView(), a);
     QCOMPARE(caption.last().first().toString(), QString("Power Supply"));
     QVERIFY(!frameOf(a)->isVisible());
     QVERIFY(frameOf(b)->isVisible());
 
-    frameOf(b)->findChild<QPushButton *>("hideButton")->click();   // close
+    frameOf(b)->findChild<QPushButton *>("hideButton")->click(); // close
     QCOMPARE(page.activeViews()->size(), 1u);
     QVERIFY(!page.activeViews()->exists(b));
     QVERIFY(!b->pinnedUserInterface()->parent());
@@ -233,7 +233,7 @@ void TestInstrumentsPage::pinDisabledWithoutCandidates()
     QCOMPARE(pinEnabled.last().first().toBool(),
              page.findChild<ViewSelectionWidget *>()->count() > 0);
     if (page.findChild<ViewSelectionWidget *>()->count() == 0) {
-        page.pin();   // nothing to pin to: the view stays maximized
+        page.pin(); // nothing to pin to: the view stays maximized
         QCOMPARE(page.activeViews()->getMaximizedView(), view);
         QCOMPARE(currentPage(page), 1);
     }
@@ -271,7 +271,7 @@ void TestInstrumentsPage::everyChangeStoresTheArrangement()
     QCOMPARE(current().type(0), QString("TestResource"));
     QCOMPARE(current().uniqueId(0), QString("scope-1"));
     QVERIFY(current().isMaximized(0));
-    QCOMPARE(current().name(0), QString());   // no modules, no model names
+    QCOMPARE(current().name(0), QString()); // no modules, no model names
 
     select(page, meter);
     QCOMPARE(current().count(), 2);
@@ -292,7 +292,7 @@ void TestInstrumentsPage::everyChangeStoresTheArrangement()
     frameOf(scope)->findChild<QPushButton *>("hideButton")->click();
     QCOMPARE(current().count(), 1);
     QCOMPARE(current().uniqueId(0), QString("meter-1"));
-    QCOMPARE(ResourceCollection::instance()->count(), 1);   // the hidden view's is released
+    QCOMPARE(ResourceCollection::instance()->count(), 1); // the hidden view's is released
 }
 
 void TestInstrumentsPage::resourceErrorReachesPageAndFrame()

@@ -40,7 +40,8 @@ void TestInstrumentsToolBar::caption_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("instrument") << "Digital Oscilloscope" << "Pralune - Digital Oscilloscope";
+    QTest::newRow("instrument") << "Digital Oscilloscope"
+                                << "Pralune - Digital Oscilloscope";
     QTest::newRow("none") << QString() << "Pralune - Instrument selection";
 }
 

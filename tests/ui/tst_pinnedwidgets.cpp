@@ -50,7 +50,8 @@ void TestPinnedWidgets::frameCaption_data()
 {
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("two lines") << "KT220 SIM::1::INSTR 1\nsecond line" << "KT220 SIM::1::INSTR 1";
+    QTest::newRow("two lines") << "KT220 SIM::1::INSTR 1\nsecond line"
+                               << "KT220 SIM::1::INSTR 1";
     QTest::newRow("empty") << QString() << QString();
 }
 
@@ -121,7 +122,7 @@ void TestPinnedWidgets::removingRemapsLaterFrames()
     row.pin(c);
     QWidget *thirdFrame = c->pinnedUserInterface()->parentWidget()->parentWidget();
     row.removePinnedView(b);
-    row.removePinnedView(std::make_shared<TestView>());   // not here: ignored
+    row.removePinnedView(std::make_shared<TestView>()); // not here: ignored
     QCOMPARE(row.count(), 2);
     QSignalSpy hide(&row, &PinnedCollectionWidget::aboutToHide);
     frameButton(thirdFrame, "hideButton")->click();
@@ -160,14 +161,14 @@ void TestPinnedWidgets::borders()
     row.show();
     const ViewPtr a = std::make_shared<TestView>(), b = std::make_shared<TestView>();
     row.pin(a);
-    QCOMPARE(frames(row).first()->stickDirection(), 1);   // mock frame fills the rest
+    QCOMPARE(frames(row).first()->stickDirection(), 1); // mock frame fills the rest
     row.pin(b);
     QCOMPARE(frames(row).at(0)->stickDirection(), 1);
     QCOMPARE(frames(row).at(1)->stickDirection(), 0);
-    row.resize(100, 120);   // no room: the last leans on the right edge
+    row.resize(100, 120); // no room: the last leans on the right edge
     QVERIFY(!row.findChild<QFrame *>("mockFrame")->isVisible());
     QCOMPARE(frames(row).at(1)->stickDirection(), 2);
-    row.hidePinnedView(b);   // a hidden frame is neither first nor last
+    row.hidePinnedView(b); // a hidden frame is neither first nor last
     QCOMPARE(frames(row).at(0)->stickDirection(),
              row.findChild<QFrame *>("mockFrame")->isVisible() ? 1 : 3);
 }
@@ -206,7 +207,7 @@ void TestPinnedWidgets::miniaturePixmapHeight()
     const QSize hint = button.sizeHint();
     QVERIFY(hint.height() > own);
     button.setPinnedWidgetPixmapHeight(own + 100);
-    QCOMPARE(button.sizeHint(), hint);   // computed once
+    QCOMPARE(button.sizeHint(), hint); // computed once
 }
 
 QTEST_MAIN(TestPinnedWidgets)

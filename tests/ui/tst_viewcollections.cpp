@@ -28,7 +28,8 @@ public:
     {
         auto record = [this](const char *what) {
             return [this, what](const ViewPtr &view) {
-                entries << QStringLiteral("%1:%2").arg(QLatin1String(what), m_names.value(view.get()));
+                entries << QStringLiteral("%1:%2").arg(QLatin1String(what),
+                                                       m_names.value(view.get()));
             };
         };
         connect(&views, &ActiveViewCollection::aboutToHide, this, record("aboutToHide"));
@@ -68,8 +69,8 @@ void TestViewCollections::uniqueIds()
     views.add(free3);
     views.add(clash);
     QCOMPARE(first->id().value(), 1);
-    QCOMPARE(free3->id().value(), 3);   // a free id stays
-    QCOMPARE(clash->id().value(), 2);   // a taken one becomes the smallest free
+    QCOMPARE(free3->id().value(), 3); // a free id stays
+    QCOMPARE(clash->id().value(), 2); // a taken one becomes the smallest free
     QCOMPARE(views.makeUniqueId().value(), 4);
 }
 
@@ -103,7 +104,7 @@ void TestViewCollections::lookupAndDuplicates()
     QVERIFY(!views[1u]);
     QCOMPARE(views[ViewId(1)], view);
     QVERIFY(!views[ViewId(2)]);
-    views.remove(newView());   // not a member: nothing
+    views.remove(newView()); // not a member: nothing
     QCOMPARE(views.size(), 1u);
 }
 
@@ -120,11 +121,11 @@ void TestViewCollections::signalOrder()
     QCOMPARE(log.entries,
              QStringList({"aboutToPin:A", "wasPinned:A", "aboutToMaximize:B", "wasMaximized:B"}));
     log.entries.clear();
-    views.maximize(b);   // already maximized: all four again
+    views.maximize(b); // already maximized: all four again
     QCOMPARE(log.entries,
              QStringList({"aboutToPin:B", "wasPinned:B", "aboutToMaximize:B", "wasMaximized:B"}));
     log.entries.clear();
-    views.pin(a);        // already pinned: nothing
+    views.pin(a); // already pinned: nothing
     QVERIFY(log.entries.isEmpty());
     views.pin(b);
     QCOMPARE(log.entries, QStringList({"aboutToPin:B", "wasPinned:B"}));
@@ -136,7 +137,7 @@ void TestViewCollections::signalOrder()
     views.hide(a);
     QCOMPARE(log.entries, QStringList({"aboutToHide:A", "wasHidden:A"}));
     log.entries.clear();
-    views.hide(a);       // not present: nothing
+    views.hide(a); // not present: nothing
     QVERIFY(log.entries.isEmpty());
     QCOMPARE(views.size(), 2u);
     QCOMPARE(views.getPinnedViews().size(), size_t(2));

@@ -1,5 +1,5 @@
-#include "ui/viewfactory.h"
 #include "ui/viewbase/viewinterface.h"
+#include "ui/viewfactory.h"
 #include "views/oscilloscope/digitaloscilloscopeview.h"
 
 #include <QSignalSpy>
@@ -77,7 +77,7 @@ void TestViewFactory::placeholderContract()
     std::unique_ptr<ViewInterface> view(qobject_cast<ViewInterface *>(factory.create(type)));
     QVERIFY(view);
     QCOMPARE(view->type(), type);
-    QCOMPARE(view->displayType(), type);   // untranslated in tests
+    QCOMPARE(view->displayType(), type); // untranslated in tests
     QVERIFY(view->fullScreenUserInterface());
     QVERIFY(view->pinnedUserInterface());
     QVERIFY(view->fullScreenUserInterface() != view->pinnedUserInterface());

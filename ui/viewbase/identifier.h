@@ -9,7 +9,9 @@ class Identifier
 {
 public:
     constexpr Identifier() = default;
-    constexpr explicit Identifier(T value) : m_value(value) {}
+    constexpr explicit Identifier(T value)
+        : m_value(value)
+    { }
 
     constexpr T value() const { return m_value; }
     constexpr bool isValid() const { return m_value != DefaultValue; }

@@ -2,11 +2,13 @@
 
 #include <QWidget>
 
-ViewInterface::ViewInterface(QObject *parent) : QObject(parent) {}
+ViewInterface::ViewInterface(QObject *parent)
+    : QObject(parent)
+{ }
 
 ViewInterface::~ViewInterface() = default;
 
-void ViewInterface::close() {}
+void ViewInterface::close() { }
 
 bool ViewInterface::isError() const
 {

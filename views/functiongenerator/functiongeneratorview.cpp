@@ -6,8 +6,7 @@ const QString viewTypeName = QStringLiteral("Function Generator");
 
 FunctionGeneratorView::FunctionGeneratorView(QObject *parent)
     : PlaceholderView(tr("Function Generator"), Settings::Titled, parent)
-{
-}
+{ }
 
 FunctionGeneratorView::~FunctionGeneratorView() = default;
 

@@ -6,8 +6,7 @@ const QString viewTypeName = QStringLiteral("Digital Multimeter");
 
 DigitalMultimeterView::DigitalMultimeterView(QObject *parent)
     : PlaceholderView(tr("Digital Multimeter"), Settings::Empty, parent)
-{
-}
+{ }
 
 DigitalMultimeterView::~DigitalMultimeterView() = default;
 

@@ -6,8 +6,7 @@ const QString viewTypeName = QStringLiteral("Digital Oscilloscope");
 
 DigitalOscilloscopeView::DigitalOscilloscopeView(QObject *parent)
     : PlaceholderView(tr("Digital Oscilloscope"), Settings::Titled, parent)
-{
-}
+{ }
 
 DigitalOscilloscopeView::~DigitalOscilloscopeView() = default;
 

@@ -23,12 +23,11 @@ std::unique_ptr<QWidget> makePlaceholder(const QString &text, const QSize &minim
 } // namespace
 
 PlaceholderView::PlaceholderView(const QString &title, Settings settings, QObject *parent)
-    : ViewInterface(parent),
-      m_fullScreen(makePlaceholder(title, QSize(320, 200))),
-      m_pinned(makePlaceholder(title, QSize(200, 90))),
-      m_settingsKind(settings)
-{
-}
+    : ViewInterface(parent)
+    , m_fullScreen(makePlaceholder(title, QSize(320, 200)))
+    , m_pinned(makePlaceholder(title, QSize(200, 90)))
+    , m_settingsKind(settings)
+{ }
 
 PlaceholderView::~PlaceholderView() = default;
 

@@ -6,8 +6,7 @@ const QString viewTypeName = QStringLiteral("Power Supply");
 
 PowerSupplyView::PowerSupplyView(QObject *parent)
     : PlaceholderView(tr("Power Supply"), Settings::Empty, parent)
-{
-}
+{ }
 
 PowerSupplyView::~PowerSupplyView() = default;
 

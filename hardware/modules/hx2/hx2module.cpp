@@ -232,7 +232,8 @@ void HX2Module::completeFrame()
 void HX2Module::performErrorMessage(int status)
 {
     const ViSession session = handle();
-    reportDriverError(this, status, [session, status](char *buffer) {
-        zqhx2_error_message(session, status, buffer);
-    }, DriverErrorTrace::Critical);
+    reportDriverError(
+            this, status,
+            [session, status](char *buffer) { zqhx2_error_message(session, status, buffer); },
+            DriverErrorTrace::Critical);
 }

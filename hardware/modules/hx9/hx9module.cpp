@@ -159,8 +159,7 @@ int HX9Module::configureTime(double period, double duration, double startTime)
     return 0;
 }
 
-int HX9Module::configureTrigger(int channel, int mode, bool polarity, double *times,
-                                double *levels)
+int HX9Module::configureTrigger(int channel, int mode, bool polarity, double *times, double *levels)
 {
     QMutexLocker locker(lockMutex());
     if (demoMode())
@@ -236,7 +235,8 @@ void HX9Module::completeFrame()
 void HX9Module::performErrorMessage(int status)
 {
     const ViSession session = handle();
-    reportDriverError(this, status, [session, status](char *buffer) {
-        zqhx9_error_message(session, status, buffer);
-    }, DriverErrorTrace::Critical);
+    reportDriverError(
+            this, status,
+            [session, status](char *buffer) { zqhx9_error_message(session, status, buffer); },
+            DriverErrorTrace::Critical);
 }

@@ -166,7 +166,8 @@ int KT220Module::getState(int &state)
 void KT220Module::performErrorMessage(int status)
 {
     const ViSession session = handle();
-    reportDriverError(this, status, [session, status](char *buffer) {
-        zqvolta_error_message(session, status, buffer);
-    }, DriverErrorTrace::Critical);
+    reportDriverError(
+            this, status,
+            [session, status](char *buffer) { zqvolta_error_message(session, status, buffer); },
+            DriverErrorTrace::Critical);
 }

@@ -93,7 +93,8 @@ int KW7Module::performClose()
 void KW7Module::performErrorMessage(int status)
 {
     const ViSession session = handle();
-    reportDriverError(this, status, [session, status](char *buffer) {
-        zqkw7_error_message(session, status, buffer);
-    }, DriverErrorTrace::Critical);
+    reportDriverError(
+            this, status,
+            [session, status](char *buffer) { zqkw7_error_message(session, status, buffer); },
+            DriverErrorTrace::Critical);
 }

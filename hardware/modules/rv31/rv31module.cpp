@@ -158,9 +158,8 @@ int RV31Module::configureFunction(int function, bool autoRange, double range, do
         return status();
     if (PRALUNE_DRIVER_FAILED(zqrv31_mode_readData(handle(), ReadMode, ViInt32(pointCount))))
         return status();
-    if (PRALUNE_DRIVER_FAILED(zqrv31_trigger(handle(), ViUInt16(m_optionCount),
-                                             m_firstFlag ? 1 : 0, m_optionTime, m_option,
-                                             m_secondFlag ? 1 : 0)))
+    if (PRALUNE_DRIVER_FAILED(zqrv31_trigger(handle(), ViUInt16(m_optionCount), m_firstFlag ? 1 : 0,
+                                             m_optionTime, m_option, m_secondFlag ? 1 : 0)))
         return status();
     return 0;
 }
@@ -218,7 +217,8 @@ void RV31Module::performDemoDataReading()
 void RV31Module::performErrorMessage(int status)
 {
     const ViSession session = handle();
-    reportDriverError(this, status, [session, status](char *buffer) {
-        zqrv31_error_message(session, status, buffer);
-    }, DriverErrorTrace::Critical);
+    reportDriverError(
+            this, status,
+            [session, status](char *buffer) { zqrv31_error_message(session, status, buffer); },
+            DriverErrorTrace::Critical);
 }

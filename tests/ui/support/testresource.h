@@ -11,9 +11,9 @@ class TestResource : public ResourceInterface
     Q_OBJECT
 public:
     TestResource(const QString &viewType, const QString &id)
-        : m_viewType(viewType), m_id(id)
-    {
-    }
+        : m_viewType(viewType)
+        , m_id(id)
+    { }
 
     QString type() const override { return QStringLiteral("TestResource"); }
     QString viewType() const override { return m_viewType; }

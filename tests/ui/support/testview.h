@@ -13,7 +13,9 @@ class TestView : public ViewInterface
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TestView(QObject *parent = nullptr)
-        : ViewInterface(parent), m_full(new QWidget), m_pinned(new QLabel(QStringLiteral("pin")))
+        : ViewInterface(parent)
+        , m_full(new QWidget)
+        , m_pinned(new QLabel(QStringLiteral("pin")))
     {
         m_pinned->setMinimumSize(120, 60);
     }
