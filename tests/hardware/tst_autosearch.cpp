@@ -278,6 +278,10 @@ void TestAutoSearch::failures_data()
             << "zqtavrin_init" << 1 << QVector<ModuleDescription> {supply};
     QTest::newRow("slot query fails")
             << "zqtavrin_m_type_q" << 2 << QVector<ModuleDescription> {kw7, supply};
+    QTest::newRow("slot query fails on the last module")
+            << "zqtavrin_m_type_q" << 5 << QVector<ModuleDescription> {rv31, supply};
+    QTest::newRow("carrier's slot unreadable")
+            << "viGetAttribute" << 2 << QVector<ModuleDescription> {supply};
     QTest::newRow("identification query fails")
             << "viQueryf" << 1 << QVector<ModuleDescription> {rv31, kw7};
 }
