@@ -42,6 +42,9 @@ QString freeCandidate(const QDir &folder, const QString &sourceName)
 
 QByteArray createSignature(const QString &path)
 {
+    // A device or a pipe may never end; only regular files are hashed.
+    if (!QFileInfo(path).isFile())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
