@@ -14,3 +14,8 @@ foreach(_t tst_initializationpage tst_initializationindicator)
             UI_FIXTURE_DIR="${CMAKE_BINARY_DIR}/test-fixtures/ui")
     endif()
 endforeach()
+# The bench the README offers for trying the program: the page's tests run on it as it ships.
+if(TARGET tst_initializationpage)
+    target_compile_definitions(tst_initializationpage PRIVATE
+        EXAMPLE_BENCH="${CMAKE_SOURCE_DIR}/platform/simbench/examplebench.ini")
+endif()
