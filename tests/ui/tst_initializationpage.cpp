@@ -74,6 +74,8 @@ class TestInitializationPage : public QObject
 private slots:
     void initTestCase()
     {
+        // Demonstration mode unless a test names a bench, whatever bench the shell names.
+        qunsetenv("PRALUNE_SIM_BENCH");
         QStandardPaths::setTestModeEnabled(true);
         initPraluneAssets();
     }

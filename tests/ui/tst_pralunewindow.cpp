@@ -212,6 +212,8 @@ private slots:
 
 void TestPraluneWindow::initTestCase()
 {
+    // The window's tests walk the demonstration road, whatever bench the shell names.
+    qunsetenv("PRALUNE_SIM_BENCH");
     QStandardPaths::setTestModeEnabled(true);
     initPraluneAssets();
     QApplication::setStyle(QStringLiteral("Fusion"));
