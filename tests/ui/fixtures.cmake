@@ -15,7 +15,9 @@ foreach(_t tst_initializationpage tst_initializationindicator)
     endif()
 endforeach()
 # The bench the README offers for trying the program: the page's tests run on it as it ships.
-if(TARGET tst_initializationpage)
-    target_compile_definitions(tst_initializationpage PRIVATE
-        EXAMPLE_BENCH="${CMAKE_SOURCE_DIR}/platform/simbench/examplebench.ini")
-endif()
+foreach(_t tst_initializationpage tst_pralunewindow)
+    if(TARGET ${_t})
+        target_compile_definitions(${_t} PRIVATE
+            EXAMPLE_BENCH="${CMAKE_SOURCE_DIR}/platform/simbench/examplebench.ini")
+    endif()
+endforeach()

@@ -21,6 +21,8 @@
 #include "ui/viewbase/viewinterface.h"
 #include "ui/viewselectionwidget.h"
 
+#include "simbench/simcontrol.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -229,6 +231,8 @@ void TestPraluneWindow::cleanup()
     Options options = load_from_cache();
     options.mainwindow_geometry.clear();
     save_to_cache(options);
+    qunsetenv("PRALUNE_SIM_BENCH");
+    simbench::reset();
 }
 
 void TestPraluneWindow::autoInitializationReachesInstruments()
@@ -538,6 +542,9 @@ void TestPraluneWindow::saveButtonsFollowTheMaximizedView()
 
 void TestPraluneWindow::restoredWorkspace_data()
 {
+    // The demonstration bench offers one resource of each view type; the example bench two
+    // oscilloscopes, so that four open views still leave a card on offer.
+    QTest::addColumn<bool>("exampleBench");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<int>("views");
     QTest::addColumn<QString>("maximized");
@@ -547,33 +554,49 @@ void TestPraluneWindow::restoredWorkspace_data()
     const QString generator = QStringLiteral("Function Generator");
     const QString supply = QStringLiteral("Power Supply");
     QTest::newRow("oscilloscope maximized alone")
-            << QStringList {scope + "*"} << 1 << scope << true;
+            << false << QStringList {scope + "*"} << 1 << scope << true;
     QTest::newRow("oscilloscope maximized, three pinned")
-            << QStringList {meter, generator, scope + "*", supply} << 4 << scope << false;
-    QTest::newRow("oscilloscope pinned") << QStringList {scope, meter + "*"} << 2 << meter << true;
-    QTest::newRow("nothing maximized") << QStringList {scope, supply} << 2 << QString() << false;
+            << false << QStringList {meter, generator, scope + "*", supply} << 4 << scope << false;
+    QTest::newRow("oscilloscope pinned")
+            << false << QStringList {scope, meter + "*"} << 2 << meter << true;
+    QTest::newRow("nothing maximized")
+            << false << QStringList {scope, supply} << 2 << QString() << false;
     QTest::newRow("two maximized")
-            << QStringList {supply + "*", meter, scope + "*"} << 3 << supply << true;
+            << false << QStringList {supply + "*", meter, scope + "*"} << 3 << supply << true;
+    QTest::newRow("four views, a fifth on offer")
+            << true << QStringList {meter, generator, scope + "*", supply} << 4 << scope << false;
     QTest::newRow("more than four entries")
-            << QStringList {supply, meter, generator + "*", scope, generator, scope, meter} << 4
-            << generator << false;
+            << true << QStringList {supply, meter, generator + "*", scope, scope} << 4 << generator
+            << false;
 }
 
 // A workspace rebuilt from a stored arrangement of the demonstration bench's resources looks
 // and behaves as one built by hand.
 void TestPraluneWindow::restoredWorkspace()
 {
+    QFETCH(bool, exampleBench);
     QFETCH(QStringList, entries);
     QFETCH(int, views);
     QFETCH(QString, maximized);
     QFETCH(bool, pinEnabled);
     useOptions(true);
+    if (exampleBench) {
+        qputenv("PRALUNE_SIM_BENCH", EXAMPLE_BENCH);
+        QVERIFY(simbench::loadBench(EXAMPLE_BENCH));
+    }
     PraluneWindow window;
     window.resize(1000, 700);
     QTRY_VERIFY_WITH_TIMEOUT(shows<InstrumentsContentWidget>(window), reachTimeoutMs);
-    get_cache()->arrangements->setCurrentArrangement(arrangementOf(entries));
+    const ArrangementState state = arrangementOf(entries);
+    QCOMPARE(state.count(), entries.size()); // every entry names a resource of the bench
+    const int total = possibleResources();
+    get_cache()->arrangements->setCurrentArrangement(state);
     const ActiveViewCollection *active = instruments(window)->activeViews();
     QCOMPARE(int(active->size()), views);
+    // Entries past the limit occupy nothing: their cards are still on offer.
+    const int offered = window.findChild<ViewSelectionWidget *>()->count();
+    QCOMPARE(offered, total - views);
+    QCOMPARE(offered > 0, exampleBench || views < 4);
     const auto current = active->getMaximizedView();
     QCOMPARE(current ? current->type() : QString(), maximized);
 
