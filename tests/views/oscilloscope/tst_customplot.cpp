@@ -448,6 +448,8 @@ private slots:
         QVERIFY(f.seen.zooms.isEmpty());
         f.plot->setXZoom(99);
         f.plot->setXZoom(-1);
+        f.plot->setDefaultXZoom(99);
+        f.plot->setXZoom(oneMs);
         QCOMPARE(f.seen.factor(), 1.0);
         Record record = sines(800);
         f.plot->dataChanged(0.0, record);
@@ -486,6 +488,16 @@ private slots:
         f.seen.zooms.clear();
         f.plot->xZoom(1000.0);
         QCOMPARE(f.seen.zooms, QList<int> {2});
+
+        // A table of two entries falls back to its last one.
+        Fixture small;
+        small.plot->setXDivisions({1e-3, 2e-3});
+        small.plot->setDefaultXZoom(0);
+        small.plot->setTimeParameters(10e-6, 8e-3);
+        small.plot->dataChanged(0.0, record);
+        small.seen.zooms.clear();
+        small.plot->xZoom(1000.0);
+        QCOMPARE(small.seen.zooms, QList<int> {1});
     }
 
     // Not a check: pictures of the plot for a person to look at.
