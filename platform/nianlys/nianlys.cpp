@@ -217,7 +217,7 @@ Crossings middleCrossings(const double *x, int32_t n, double low, double middle,
     Crossings result;
     const auto isHigh = [high](double v) { return v >= high; };
     const auto isLow = [low](double v) { return v <= low; };
-    int32_t entry = findFirst(x, 0, n, [=](double v) { return isHigh(v) | isLow(v); });
+    int32_t entry = findFirst(x, 0, n, [=](double v) { return isHigh(v) || isLow(v); });
     if (entry >= n)
         return result;
     bool above = isHigh(x[entry]);
