@@ -1,6 +1,7 @@
 #include "app/arrangementscollection.h"
 #include "app/arrangementstate.h"
 #include "app/options.h"
+#include "app/praluneversion.h"
 #include "app/translationloader.h"
 #include "assets/assets.h"
 #include "ui/settingscontentwidget.h"
@@ -396,7 +397,7 @@ private slots:
         QCOMPARE(list->currentRow(), 1);
         QCOMPARE(stack(page)->currentWidget(), child<QWidget>(page, "screenLayoutPage"));
         QCOMPARE(child<QLabel>(page, "versionLabel")->text(),
-                 QString::fromUtf8("Версия: 0.1.0.561"));
+                 QString::fromUtf8("Версия: ") + QStringLiteral(PRALUNE_VERSION));
         QCOMPARE(button(page, "saveArrangementButton")->text(),
                  QString::fromUtf8("Сохранить текущую компоновку"));
         // Renamed positions, same theme; the language items are never translated.
@@ -413,7 +414,8 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(TranslationLoader::instance()->currentLanguage(), QStringLiteral("en"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("Screen layout"));
-        QCOMPARE(child<QLabel>(page, "versionLabel")->text(), QStringLiteral("Version: 0.1.0.561"));
+        QCOMPARE(child<QLabel>(page, "versionLabel")->text(),
+                 QStringLiteral("Version: " PRALUNE_VERSION));
     }
 
     void choosingTheLoadedLanguageLoadsNothing()
