@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -618,12 +619,29 @@ private slots:
         QCOMPARE(stored.color_theme, 0);
     }
 
+    // The views own their settings widgets while the page's stack holds them: going, the page
+    // takes the views and their widgets with it, each deleted once (the sanitizer build sees a
+    // second delete).
     void destroyedWithItsViews()
     {
         auto page = std::make_unique<SettingsContentWidget>();
         page->show();
         clickNavigation(*page, 3);
+        const QPointer<QWidget> oscilloscopeSettings = stack(*page)->currentWidget();
+        clickNavigation(*page, 4);
+        const QPointer<QWidget> generatorSettings = stack(*page)->currentWidget();
+        const QPointer<QStackedWidget> pages = stack(*page);
+        const QPointer<QListWidget> rows = navigation(*page);
+        QVERIFY(oscilloscopeSettings && generatorSettings);
+        QVERIFY(oscilloscopeSettings != generatorSettings);
+        QVERIFY(oscilloscopeSettings->findChild<QLabel *>());
+        QVERIFY(pages->indexOf(oscilloscopeSettings) >= 0);
+
         page.reset();
+        QVERIFY(!oscilloscopeSettings);
+        QVERIFY(!generatorSettings);
+        QVERIFY(!pages);
+        QVERIFY(!rows);
     }
 
     // Not a check: pictures of the page for a person to look at.
