@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>EvaluateSettingsWidget</name>
+    <message>
+        <source>Measurement settings</source>
+        <translation>Настройки измерений</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Напряжение</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+</context>
+<context>
     <name>FunctionGeneratorView</name>
     <message>
         <source>Function Generator</source>
@@ -623,6 +638,218 @@
     <message>
         <source>The connection for the given session has been lost</source>
         <translation>Соединение для этого сеанса потеряно</translation>
+    </message>
+    <message>
+        <source>Amplitude</source>
+        <translation>Амплитуда</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Нижний</translation>
+    </message>
+    <message>
+        <source>RMS</source>
+        <translation>СКЗ</translation>
+    </message>
+    <message>
+        <source>Peak-to-peak</source>
+        <translation>Размах</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Минимум</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Верхний</translation>
+    </message>
+    <message>
+        <source>Overshoot</source>
+        <translation>Выброс</translation>
+    </message>
+    <message>
+        <source>Cycle RMS</source>
+        <translation>СКЗ периода</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Максимум</translation>
+    </message>
+    <message>
+        <source>Undershoot</source>
+        <translation>Выброс вниз</translation>
+    </message>
+    <message>
+        <source>Cycle Mean</source>
+        <translation>Сред. периода</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Период</translation>
+    </message>
+    <message>
+        <source>Pos Pulse Width</source>
+        <translation>Длит. имп. +</translation>
+    </message>
+    <message>
+        <source>Rise Rate</source>
+        <translation>Скор. нарастания</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Neg Pulse Width</source>
+        <translation>Длит. имп. -</translation>
+    </message>
+    <message>
+        <source>Fall Rate</source>
+        <translation>Скор. спада</translation>
+    </message>
+    <message>
+        <source>Pos Duty Cycle</source>
+        <translation>Коэф. заполн. +</translation>
+    </message>
+    <message>
+        <source>Rise Time</source>
+        <translation>Время нараст.</translation>
+    </message>
+    <message>
+        <source>Neg Duty Cycle</source>
+        <translation>Коэф. заполн. -</translation>
+    </message>
+    <message>
+        <source>Fall Time</source>
+        <translation>Время спада</translation>
+    </message>
+    <message>
+        <source>Ampl</source>
+        <translation>Ампл</translation>
+    </message>
+    <message>
+        <source>Pk-Pk</source>
+        <translation>Размах</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Выброс</translation>
+    </message>
+    <message>
+        <source>CycRMS</source>
+        <translation>СКЗпер</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс</translation>
+    </message>
+    <message>
+        <source>Under</source>
+        <translation>Провал</translation>
+    </message>
+    <message>
+        <source>CycMean</source>
+        <translation>Сред.пер</translation>
+    </message>
+    <message>
+        <source>+Width</source>
+        <translation>+Длит</translation>
+    </message>
+    <message>
+        <source>↑Rate</source>
+        <translation>↑Скор</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Част</translation>
+    </message>
+    <message>
+        <source>-Width</source>
+        <translation>-Длит</translation>
+    </message>
+    <message>
+        <source>↓Rate</source>
+        <translation>↓Скор</translation>
+    </message>
+    <message>
+        <source>+Duty</source>
+        <translation>+Запол</translation>
+    </message>
+    <message>
+        <source>↑Time</source>
+        <translation>↑Время</translation>
+    </message>
+    <message>
+        <source>-Duty</source>
+        <translation>-Запол</translation>
+    </message>
+    <message>
+        <source>↓Time</source>
+        <translation>↓Время</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>/s</source>
+        <translation>/с</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>4-wire resistance</source>
+        <translation>Сопротивление (4-пров.)</translation>
+    </message>
+    <message>
+        <source>Ω</source>
+        <translation>Ом</translation>
+    </message>
+    <message>
+        <source>2-wire resistance</source>
+        <translation>Сопротивление (2-пров.)</translation>
+    </message>
+    <message>
+        <source>AC voltage</source>
+        <translation>Переменное напряжение</translation>
+    </message>
+    <message>
+        <source>DC voltage</source>
+        <translation>Постоянное напряжение</translation>
+    </message>
+    <message>
+        <source>AC current</source>
+        <translation>Переменный ток</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>А</translation>
+    </message>
+    <message>
+        <source>DC current</source>
+        <translation>Постоянный ток</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Прозвонка</translation>
     </message>
 </context>
 <context>
