@@ -9,6 +9,217 @@
     </message>
 </context>
 <context>
+    <name>DigitalMultimeterWidget</name>
+    <message>
+        <source>Functions</source>
+        <translation>Функции</translation>
+    </message>
+    <message>
+        <source>DC voltage</source>
+        <translation>Постоянное напряжение</translation>
+    </message>
+    <message>
+        <source>AC voltage</source>
+        <translation>Переменное напряжение</translation>
+    </message>
+    <message>
+        <source>DC current</source>
+        <translation>Постоянный ток</translation>
+    </message>
+    <message>
+        <source>AC current</source>
+        <translation>Переменный ток</translation>
+    </message>
+    <message>
+        <source>2-wire resistance</source>
+        <translation>Сопротивление (2-пров.)</translation>
+    </message>
+    <message>
+        <source>4-wire resistance</source>
+        <translation>Сопротивление (4-пров.)</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Период</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Прозвонка</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Measurement range</source>
+        <translation>Диапазон измерения</translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Сбор данных</translation>
+    </message>
+    <message>
+        <source>Scan time</source>
+        <translation>Время развёртки</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Блок</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Однокр.</translation>
+    </message>
+    <message>
+        <source>Single&lt;hr&gt;Read one data package immediately</source>
+        <translation>Однократный&lt;hr&gt;Сразу прочитать один пакет данных</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Auto&lt;hr&gt;Start data reading</source>
+        <translation>Авто&lt;hr&gt;Начать чтение данных</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Ждущий</translation>
+    </message>
+    <message>
+        <source>Normal&lt;hr&gt;Start data reading after trigger condition occurring</source>
+        <translation>Ждущий&lt;hr&gt;Начать чтение данных по условию запуска</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Stop&lt;hr&gt;Stop data reading</source>
+        <translation>Стоп&lt;hr&gt;Остановить чтение данных</translation>
+    </message>
+    <message>
+        <source>Measurement settings</source>
+        <translation>Настройки измерений</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Запуск</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Фронт</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Нараст.</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Спад</translation>
+    </message>
+    <message>
+        <source>Delay before start</source>
+        <translation>Задержка запуска</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Принудительно</translation>
+    </message>
+    <message>
+        <source>Force&lt;hr&gt;Force a trigger acquisition regardless of the trigger condition</source>
+        <translation>Принудительно&lt;hr&gt;Запустить сбор данных независимо от условия запуска</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Power frequency</source>
+        <translation>Частота сети</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Гц</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Гц</translation>
+    </message>
+    <message>
+        <source>Input impedance</source>
+        <translation>Входное сопротивление</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Полоса</translation>
+    </message>
+    <message>
+        <source>5 Hz</source>
+        <translation>5 Гц</translation>
+    </message>
+    <message>
+        <source>20 Hz</source>
+        <translation>20 Гц</translation>
+    </message>
+    <message>
+        <source>200 Hz</source>
+        <translation>200 Гц</translation>
+    </message>
+    <message>
+        <source>Auto-zero</source>
+        <translation>Автоноль</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Mode&lt;hr&gt;Determines the time for auto-zero the auto-zero type</source>
+        <translation>Режим&lt;hr&gt;Определяет, когда выполняется автоподстройка нуля</translation>
+    </message>
+    <message>
+        <source>Before start</source>
+        <translation>Перед запуском</translation>
+    </message>
+    <message>
+        <source>Before measurment</source>
+        <translation>Перед измерением</translation>
+    </message>
+    <message>
+        <source>Run auto-zero</source>
+        <translation>Выполнить автоноль</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 отсчётов</translation>
+    </message>
+    <message>
+        <source>    OVER</source>
+        <translation>    ПЕРЕГР</translation>
+    </message>
+</context>
+<context>
     <name>DigitalOscilloscopeView</name>
     <message>
         <source>Digital Oscilloscope</source>
