@@ -152,7 +152,7 @@ void DigitalMultimeterWidget::applyTheme()
     const bool dark = load_from_cache().color_theme == 0;
     ui->plotWidget->setBackgroundColor(QColor(dark ? "#000000" : "#ffffff"));
     curveColor = dark ? QColor("#ffff00") : VekPalette::global()->color(VekPalette::Primary);
-    const QString folder = QString::fromLatin1(dark ? "dark" : "light");
+    const QString folder = currentThemeFolderName();
     QPixmap mark(5, 5);
     mark.fill(curveColor);
     for (MeasurementsButton *button : measurementButtons)

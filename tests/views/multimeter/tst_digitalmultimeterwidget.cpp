@@ -6,6 +6,7 @@
 #include "ui/viewbase/measurementsbutton.h"
 #include "vekwidgets/vekdoubleswitch.h"
 #include "views/multimeter/digitalmultimeterwidget.h"
+#include "views/multimeter/evaluatesettingswidget.h"
 #include "views/multimeter/multimeterhistory.h"
 
 #include <QAbstractEventDispatcher>
@@ -19,10 +20,13 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
 
 #include <qwt_plot_curve.h>
+
+Q_DECLARE_METATYPE(std::vector<EvaluationType>)
 
 namespace {
 
@@ -78,6 +82,7 @@ class TestDigitalMultimeterWidget : public QObject
 private slots:
     void initTestCase()
     {
+        qRegisterMetaType<std::vector<EvaluationType>>();
         QStandardPaths::setTestModeEnabled(true);
         initPraluneAssets();
     }
@@ -338,6 +343,56 @@ private slots:
         QCOMPARE(stops.count(), 2);
         QCOMPARE(starts,
                  QList<int>({MeasurementOnePackage, MeasurementContinuous, MeasurementContinuous}));
+    }
+
+    // The dialog's exec() is answered from inside its own loop: the clicks a person would
+    // make, then Escape; the form reads the lists however the dialog closed.
+    void showSettings_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<int>("emitted");
+        QTest::addColumn<std::vector<EvaluationType>>("result");
+        const std::vector<EvaluationType> start {EvaluationAmplitude, EvaluationMean};
+        QTest::newRow("unchanged") << QStringList() << 0 << start;
+        QTest::newRow("unchecked and checked again") << QStringList({"Mean", "Mean"}) << 0 << start;
+        QTest::newRow("reordered")
+                << QStringList({"Amplitude", "Amplitude"}) << 1
+                << std::vector<EvaluationType>({EvaluationMean, EvaluationAmplitude});
+        QTest::newRow("one more") << QStringList({"Period"}) << 1
+                                  << std::vector<EvaluationType>({EvaluationAmplitude,
+                                                                  EvaluationMean,
+                                                                  EvaluationPeriod});
+    }
+    void showSettings()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(int, emitted);
+        QFETCH(std::vector<EvaluationType>, result);
+        DigitalMultimeterWidget form;
+        form.setEvaluationTypes({EvaluationAmplitude, EvaluationMean});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QSignalSpy changed(&form, &DigitalMultimeterWidget::evaluationTypesChanged);
+        bool answered = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog =
+                    qobject_cast<EvaluateSettingsWidget *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            for (const QString &text : clicks) {
+                for (QToolButton *button : dialog->findChildren<QToolButton *>()) {
+                    if (button->text() == text)
+                        QTest::mouseClick(button, Qt::LeftButton);
+                }
+            }
+            answered = true;
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QTest::mouseClick(child<QToolButton>(form, "showSettingsToolButton"), Qt::LeftButton);
+        QVERIFY(answered);
+        QCOMPARE(changed.count(), emitted);
+        if (emitted)
+            QCOMPARE(changed.at(0).at(0).value<std::vector<EvaluationType>>(), result);
     }
 
     void overRangeAndContinuity()
