@@ -7,7 +7,7 @@ add_custom_command(OUTPUT "${_multimeter_fixture_qm}"
     DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/fixtures/multimeter_ru.ts"
     VERBATIM)
 add_custom_target(multimeter_test_fixtures DEPENDS "${_multimeter_fixture_qm}")
-foreach(_t tst_multimetertexts tst_digitalmultimeterwidget)
+foreach(_t tst_multimetertexts tst_digitalmultimeterwidget tst_digitalmultimeterview)
     if(TARGET ${_t})
         add_dependencies(${_t} multimeter_test_fixtures)
         target_compile_definitions(${_t} PRIVATE
