@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>DigitalMultimeterPinnedWidget</name>
+    <message>
+        <source>Measurement range</source>
+        <translation>Диапазон измерения</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>    OVER</source>
+        <translation>    ПЕРЕГР</translation>
+    </message>
+</context>
+<context>
     <name>DigitalMultimeterView</name>
     <message>
         <source>Digital Multimeter</source>
