@@ -133,6 +133,8 @@ void DigitalMultimeterWidget::changeEvent(QEvent *event)
         break;
     case QEvent::LanguageChange: {
         ui->retranslateUi(this);
+        // The function's name is the form's own text, not the generated form's.
+        ui->modeCentralViewLabel->setText(TranslateOptions::instance()->displayType(functionMode));
         const QString unit = TranslateOptions::instance()->units(functionMode);
         const size_t count = std::min(evaluationTypes.size(), measurementButtons.size());
         for (size_t i = 0; i < count; ++i) {

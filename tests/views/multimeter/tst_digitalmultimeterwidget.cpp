@@ -457,14 +457,28 @@ private slots:
         QCoreApplication::installTranslator(&russian);
         QCoreApplication::processEvents();
         const QString renamed = buttons.at(1)->measurementName();
+        const QString function = labelText(form, "modeCentralViewLabel");
         QCoreApplication::removeTranslator(&russian);
         QCoreApplication::processEvents();
         QCOMPARE(renamed, QString::fromUtf8("Среднее"));
+        QCOMPARE(function, QString::fromUtf8("Постоянное напряжение"));
 
         // A shorter list rebuilds the panel; the old buttons go.
         form.setEvaluationValues({EvaluationRms}, {});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(grid->count(), 1);
+    }
+
+    // The theme's rules on the lists follow the form's enabled state at once.
+    void enabledState()
+    {
+        DigitalMultimeterWidget form;
+        form.setEnabled(false);
+        for (const char *name :
+             {"inputImpedanceModeComboBox", "autoZeroComboBox", "filterModeComboBox"})
+            QCOMPARE(child<QComboBox>(form, name)->property("active").toBool(), false);
+        form.setEnabled(true);
+        QVERIFY(child<QComboBox>(form, "filterModeComboBox")->property("active").toBool());
     }
 
     void darkTheme()
