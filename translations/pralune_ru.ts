@@ -811,6 +811,13 @@
     </message>
 </context>
 <context>
+    <name>ValueMarker</name>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+</context>
+<context>
     <name>common</name>
     <message>
         <source>channel</source>
