@@ -1,5 +1,7 @@
 #include "views/oscilloscope/channelpanelsettingswidget.h"
 
+#include "support/screenshotstyles.h"
+
 #include "assets/assets.h"
 #include "vekwidgets/vekdoubleswitch.h"
 
@@ -91,6 +93,7 @@ private slots:
     void applyAlwaysEmitsThenDescribes();
     void unknownFilterIsKept();
     void languageChangeKeepsTitleAndRange();
+    void screenshots();
 };
 
 void TestChannelPanelSettingsWidget::initTestCase()
@@ -301,6 +304,24 @@ void TestChannelPanelSettingsWidget::languageChangeKeepsTitleAndRange()
     QCOMPARE(f.dialog.windowTitle(), QStringLiteral("Channel 1"));
     QCOMPARE(f.rangeText(), QStringLiteral("1 V"));
     QCOMPARE(f.child<QLabel>("rangeLabel")->text(), QStringLiteral("Range"));
+}
+
+// Not a check: the window for a person to look at, in every theme and both languages.
+void TestChannelPanelSettingsWidget::screenshots()
+{
+    const QString dir = screenshotDirectory();
+    if (dir.isEmpty())
+        QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+    for (const ScreenshotStyle &style : screenshotStyles()) {
+        applyScreenshotStyle(style);
+        Dialog f;
+        f.dialog.setDefaultParameters(record(2, true, true, 1, -0.125));
+        f.dialog.exec();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.dialog));
+        QCoreApplication::processEvents();
+        f.dialog.grab().save(QStringLiteral("%1/channel-settings-%2.png").arg(dir, style.suffix()));
+    }
+    resetScreenshotStyle();
 }
 
 QTEST_MAIN(TestChannelPanelSettingsWidget)

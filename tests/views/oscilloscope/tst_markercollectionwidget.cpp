@@ -1,12 +1,11 @@
 #include "views/oscilloscope/markercollectionwidget.h"
 #include "views/oscilloscope/valuemarker.h"
 
-#include "app/translationloader.h"
 #include "assets/assets.h"
+#include "support/screenshotstyles.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,12 +57,6 @@ void move(MarkerCollectionWidget &strip, int y)
 void release(MarkerCollectionWidget &strip, int y)
 {
     QTest::mouseRelease(&strip, Qt::LeftButton, Qt::NoModifier, QPoint(5, y));
-}
-
-QString sheet(const QString &name)
-{
-    QFile file(QStringLiteral(":/stylesheets/%1.theme").arg(name));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 } // namespace
@@ -450,25 +443,13 @@ void TestMarkerCollectionWidget::receiverChangesDuringPaint()
 // Not a check: both strips for a person to look at, in every theme and both languages.
 void TestMarkerCollectionWidget::screenshots()
 {
-    const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+    const QString dir = screenshotDirectory();
     if (dir.isEmpty())
         QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
-    struct Shot
-    {
-        QString theme;
-        bool large;
-        QString language;
-    };
-    const QList<Shot> shots = {{"dark", false, "en"},
-                               {"light", false, "en"},
-                               {"dark", false, "ru"},
-                               {"light", false, "ru"},
-                               {"dark", true, "ru"}};
-    for (const Shot &shot : shots) {
-        TranslationLoader::instance()->load(shot.language);
-        qApp->setStyleSheet(sheet(shot.theme + (shot.large ? "_large" : "")));
-        const auto icon = [&shot](const char *name) {
-            return QStringLiteral(":/icons/%1/control/%2.svg").arg(shot.theme, name);
+    for (const ScreenshotStyle &style : screenshotStyles()) {
+        applyScreenshotStyle(style);
+        const auto icon = [&style](const char *name) {
+            return QStringLiteral(":/icons/%1/control/%2.svg").arg(style.theme, name);
         };
         QWidget window;
         window.setProperty("main", true);
@@ -507,19 +488,14 @@ void TestMarkerCollectionWidget::screenshots()
             horizontal->addMarker(marker);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::qWait(20);
-        window.grab().save(
-                QStringLiteral("%1/marker-strips-%2%3-%4.png")
-                        .arg(dir, shot.theme, shot.large ? "-large" : "", shot.language));
-        vertical->removeMarker(&channel1);
-        vertical->removeMarker(&channel2);
-        vertical->removeMarker(&trigger);
-        horizontal->removeMarker(&time);
-        horizontal->removeMarker(&cursor1);
-        horizontal->removeMarker(&cursor2);
+        QCoreApplication::processEvents();
+        window.grab().save(QStringLiteral("%1/marker-strips-%2.png").arg(dir, style.suffix()));
+        for (ValueMarker *marker : {&channel1, &channel2, &trigger})
+            vertical->removeMarker(marker);
+        for (ValueMarker *marker : {&time, &cursor1, &cursor2})
+            horizontal->removeMarker(marker);
     }
-    qApp->setStyleSheet(QString());
-    TranslationLoader::instance()->load(QStringLiteral("en"));
+    resetScreenshotStyle();
 }
 
 QTEST_MAIN(TestMarkerCollectionWidget)

@@ -1,5 +1,8 @@
 #include "views/oscilloscope/mathchannelpanelsettingswidget.h"
 
+#include "assets/assets.h"
+#include "support/screenshotstyles.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QPushButton>
@@ -65,6 +68,7 @@ private slots:
     void offsetIsClampedAndRounded();
     void unknownIndicesNeverSendMinusOne();
     void languageChange();
+    void screenshots();
 };
 
 void TestMathChannelPanelSettingsWidget::form()
@@ -183,6 +187,25 @@ void TestMathChannelPanelSettingsWidget::languageChange()
     QCOMPARE(f.combo("functionComboBox")->currentIndex(), 0);
     QCOMPARE(f.combo("sourceAComboBox")->currentIndex(), 0);
     QCOMPARE(f.combo("functionComboBox")->count(), 4);
+}
+
+// Not a check: the window for a person to look at, in every theme and both languages.
+void TestMathChannelPanelSettingsWidget::screenshots()
+{
+    const QString dir = screenshotDirectory();
+    if (dir.isEmpty())
+        QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+    initPraluneAssets();
+    for (const ScreenshotStyle &style : screenshotStyles()) {
+        applyScreenshotStyle(style);
+        Dialog f;
+        f.dialog.setDefaultParameters(record(1, 1, 0.5, 0, 1));
+        f.dialog.exec();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.dialog));
+        QCoreApplication::processEvents();
+        f.dialog.grab().save(QStringLiteral("%1/math-settings-%2.png").arg(dir, style.suffix()));
+    }
+    resetScreenshotStyle();
 }
 
 QTEST_MAIN(TestMathChannelPanelSettingsWidget)

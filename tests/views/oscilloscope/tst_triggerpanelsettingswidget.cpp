@@ -1,5 +1,7 @@
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
 
+#include "support/screenshotstyles.h"
+
 #include "assets/assets.h"
 
 #include <QCheckBox>
@@ -83,6 +85,7 @@ private slots:
     void execShowsKeptRecord();
     void languageChangeKeepsSupportedModes();
     void styleThemeReloadsPictures();
+    void screenshots();
 };
 
 void TestTriggerPanelSettingsWidget::initTestCase()
@@ -423,6 +426,32 @@ void TestTriggerPanelSettingsWidget::styleThemeReloadsPictures()
     QVERIFY(light != dark);
     QCOMPARE(f.descriptions.size(), 2);
     QVERIFY(!f.icons.last().isNull());
+}
+
+// Not a check: the dialog for a person to look at, in every theme and both languages.
+void TestTriggerPanelSettingsWidget::screenshots()
+{
+    const QString dir = screenshotDirectory();
+    if (dir.isEmpty())
+        QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+    for (const ScreenshotStyle &style : screenshotStyles()) {
+        applyScreenshotStyle(style);
+        Dialog f;
+        f.dialog.changeStyleTheme(style.theme == QLatin1String("dark"));
+        f.dialog.setRange(10.0);
+        const QList<QPair<QString, DigitalOscilloscopeTriggerParameters>> pages = {
+                {"edge", record(DigitalOscilloscopeEdge, 1.5, 0.0, 0.0, 0.0, true)},
+                {"impulse", record(DigitalOscilloscopeImpulse, -0.25, 0.0, 10e-9, 4e-9)}};
+        for (const auto &page : pages) {
+            f.dialog.setDefaultParameters(page.second);
+            f.dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f.dialog));
+            QCoreApplication::processEvents();
+            f.dialog.grab().save(QStringLiteral("%1/trigger-settings-%2-%3.png")
+                                         .arg(dir, page.first, style.suffix()));
+        }
+    }
+    resetScreenshotStyle();
 }
 
 QTEST_MAIN(TestTriggerPanelSettingsWidget)
