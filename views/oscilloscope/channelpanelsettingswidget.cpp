@@ -1,7 +1,6 @@
 #include "views/oscilloscope/channelpanelsettingswidget.h"
 #include "ui_channelpanelsettingswidget.h"
 
-#include "app/options.h"
 #include "ui/viewbase/commonfunctions.h"
 
 #include <QEvent>
@@ -172,8 +171,7 @@ void ChannelPanelSettingsWidget::updateDescription()
 
 void ChannelPanelSettingsWidget::applyThemeIcons()
 {
-    const QString theme =
-            load_from_cache().color_theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
+    const QString theme = currentThemeFolderName();
     ui->rangeDecreaseButton->setIcon(
             createThemeIcon(theme, QStringLiteral("control/arrow_minus.svg")));
     ui->rangeIncreaseButton->setIcon(

@@ -1,7 +1,6 @@
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
 #include "ui_triggerpanelsettingswidget.h"
 
-#include "app/options.h"
 #include "ui/viewbase/commonfunctions.h"
 
 #include <QEvent>
@@ -457,6 +456,6 @@ void TriggerPanelSettingsWidget::changeEvent(QEvent *event)
         fillModeList();
         updateDescription();
     } else if (event->type() == QEvent::StyleChange) {
-        changeStyleTheme(load_from_cache().color_theme == 0);
+        changeStyleTheme(currentThemeFolderName() == QLatin1String("dark"));
     }
 }

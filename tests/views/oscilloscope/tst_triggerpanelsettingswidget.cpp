@@ -241,15 +241,7 @@ void TestTriggerPanelSettingsWidget::recordFillsItsPage()
     QVERIFY(f.records.isEmpty());
     f.apply();
     // Edge writes its own fields and carries every other one through.
-    const auto sent = f.records.at(0);
-    QCOMPARE(sent.channel, stored.channel);
-    QCOMPARE(sent.prehistory, stored.prehistory);
-    QCOMPARE(sent.mode, stored.mode);
-    QCOMPARE(sent.polarity, true);
-    QCOMPARE(sent.level1, 2.5);
-    QCOMPARE(sent.level2, 7.0);
-    QCOMPARE(sent.time1, 3.0);
-    QCOMPARE(sent.time2, 4.0);
+    QVERIFY(f.records.at(0) == stored);
 
     f.dialog.setDefaultParameters(record(DigitalOscilloscopeInterval, 0.0, 0.0, 1.05e-3, 0.0));
     QCOMPARE(f.combo("intervalTimeComboBox")->currentText(), QStringLiteral("us"));
