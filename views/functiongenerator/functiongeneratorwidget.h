@@ -1,0 +1,102 @@
+#pragma once
+
+#include "resources/functiongeneratoroptions.h"
+
+#include <QWidget>
+
+#include <cstddef>
+#include <memory>
+#include <set>
+#include <vector>
+
+class QColor;
+
+namespace Ui {
+class FunctionGeneratorWidget;
+}
+
+// The full panel of a two-channel function generator: the standard function or arbitrary
+// waveform of each channel with its parameters, modulation, output options, trigger and start
+// modes, and a preview of every channel's signal. It keeps its own copy of every channel's
+// options and shows the current channel's in its controls.
+//
+// The setters show state that comes from outside (the resource, the pinned miniature); they
+// block the panel's signals, so nothing they show is requested back. User edits update the
+// copy, redraw the preview and emit one request with the channel's whole record.
+//
+// The implementation is split by concern: construction and events here, the setters and
+// display helpers in functiongeneratorwidgetdisplay.cpp, user edits and requests in
+// functiongeneratorwidgetedits.cpp, the preview in functiongeneratorwidgetpreview.cpp.
+class FunctionGeneratorWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FunctionGeneratorWidget(QWidget *parent = nullptr);
+    ~FunctionGeneratorWidget() override;
+
+    void setChannelsCount(unsigned int count);
+    void setSupportedFunctions(const std::set<FunctionGeneratorStandardFunction> &functions);
+    void setSupportedRanges(const std::set<unsigned int> &ranges);
+    void setSupportedImpedance(const std::vector<double> &values);
+    void setChannelEnable(int channel, bool enable);
+    void setStandardFunction(unsigned int channel, FunctionGeneratorStandardFunction function);
+    void setStandardFunctionOptions(unsigned int channel,
+                                    const FunctionGeneratorStartardFunctionOptions &options);
+    void setOutputOptions(unsigned int channel, const FunctionGeneratorOutputOptions &options);
+    void setModulationOptions(unsigned int channel,
+                              const FunctionGeneratorModulationOptions &options);
+    void setTriggerOptions(const FunctionGeneratorTriggerOptions &options);
+    void setMode(FunctionGeneratorMode mode);
+    void displayStartMode(FunctionGeneratorStartType startType);
+    void displayStopMode();
+
+public slots:
+    void setVisible(bool visible) override;
+
+signals:
+    void triggerOptionsChanged(const FunctionGeneratorTriggerOptions &triggerOptions);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private slots:
+    void updateFunctionOptionsPage();
+    void setFunctionMode(int id);
+    void updateAmplitudeSlider();
+    void displayFunction(unsigned int channel);
+    void processChangesOfTriggerOptions();
+
+private:
+    friend class TestFunctionGeneratorWidget;
+    struct Internal;
+
+    // construction and events
+    void setUpModelsAndMappers();
+    void setUpPlot();
+    void configureButtonGroups();
+    void configureChannelsCheckBox();
+    void applyTheme();
+
+    // display helpers
+    void updateModulationOptionsPage();
+    void updateModePage();
+    void setImpedanceValue(double value);
+    void updateImpedanceValueLabelWidth();
+    void recalcOptionSizes();
+    void displayAll();
+    int standardFunction() const;
+    double validateValue(const FunctionGeneratorValueLimits &range, double value) const;
+
+    // user edits
+    void processInternalChanges();
+    void connectUserInteractionToSignals();
+
+    // preview
+    void calculateTime();
+    void setChannelColors(const std::vector<QColor> &colors);
+    void setCurvesZOrder();
+
+    std::unique_ptr<Ui::FunctionGeneratorWidget> ui;
+    std::unique_ptr<Internal> d;
+};
