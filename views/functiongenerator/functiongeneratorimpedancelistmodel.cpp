@@ -77,8 +77,7 @@ double FunctionGeneratorImpedanceListModel::value(int row) const
 
 bool FunctionGeneratorImpedanceListModel::canRemove(const QModelIndex &index) const
 {
-    return index.isValid() && index.row() >= m_predefinedValues.size()
-            && index.row() < rowCount();
+    return index.isValid() && index.row() >= m_predefinedValues.size() && index.row() < rowCount();
 }
 
 int FunctionGeneratorImpedanceListModel::rowCount(const QModelIndex &parent) const

@@ -31,20 +31,23 @@ QString themeFolder()
 } // namespace
 
 FunctionGeneratorWidget::FunctionGeneratorWidget(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::FunctionGeneratorWidget>()),
-      d(std::make_unique<Internal>())
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::FunctionGeneratorWidget>())
+    , d(std::make_unique<Internal>())
 {
+    // Channels travel as size_t; receivers queued or spied on look the type up by that name.
+    qRegisterMetaType<size_t>("size_t");
     ui->setupUi(this);
     setUpModelsAndMappers();
     setUpPlot();
 
-    d->frequencyWrapper = new QDoubleSpinBoxAndRatioWrapper(
-            ui->frequencyDoubleSpinBox, ui->frequencyUnitsComboBox, this);
+    d->frequencyWrapper = new QDoubleSpinBoxAndRatioWrapper(ui->frequencyDoubleSpinBox,
+                                                            ui->frequencyUnitsComboBox, this);
     d->modulatingFrequencyWrapper = new QDoubleSpinBoxAndRatioWrapper(
             ui->modulatingFrequencyDoubleSpinBox, ui->modulatingFrequencyUnitsComboBox, this);
-    d->frequencyDeviationWrapper = new QDoubleSpinBoxAndRatioWrapper(
-            ui->frequencyDeviationDoubleSpinBox, ui->modulationFrequencyDeviationUnitsComboBox,
-            this);
+    d->frequencyDeviationWrapper =
+            new QDoubleSpinBoxAndRatioWrapper(ui->frequencyDeviationDoubleSpinBox,
+                                              ui->modulationFrequencyDeviationUnitsComboBox, this);
 
     d->channelsSignalMapper = new QSignalMapper(this);
     configureChannelsCheckBox();
@@ -84,8 +87,8 @@ void FunctionGeneratorWidget::setUpModelsAndMappers()
 
     d->impedanceModel = new FunctionGeneratorImpedanceListModel(this);
     d->impedanceModel->setFormat(false);
-    d->impedanceModel->setUnits(QString::fromUtf8(
-            QT_TRANSLATE_NOOP("FunctionGeneratorImpedanceListModel", "Ω")));
+    d->impedanceModel->setUnits(
+            QString::fromUtf8(QT_TRANSLATE_NOOP("FunctionGeneratorImpedanceListModel", "Ω")));
     d->impedanceMapper = new QDataWidgetMapper(this);
     d->impedanceMapper->setModel(d->impedanceModel);
     d->impedanceMapper->addMapping(ui->impedanceValueLabel, 0, "text");
@@ -113,10 +116,10 @@ void FunctionGeneratorWidget::setUpPlot()
 void FunctionGeneratorWidget::configureButtonGroups()
 {
     const QList<QAbstractButton *> functionButtons = {
-            ui->levelToolButton,        ui->sineToolButton,         ui->squareToolButton,
-            ui->rectangularToolButton,  ui->triangularToolButton,   ui->positiveRampToolButton,
-            ui->negativeRampToolButton, ui->prbsToolButton,         ui->rampUpToolButton,
-            ui->pulseToolButton,        ui->haverSineToolButton,    ui->uniformNoiseToolButton,
+            ui->levelToolButton,         ui->sineToolButton,       ui->squareToolButton,
+            ui->rectangularToolButton,   ui->triangularToolButton, ui->positiveRampToolButton,
+            ui->negativeRampToolButton,  ui->prbsToolButton,       ui->rampUpToolButton,
+            ui->pulseToolButton,         ui->haverSineToolButton,  ui->uniformNoiseToolButton,
             ui->gaussianNoiseToolButton, ui->invisibleToolButton};
     for (int id = 0; id < functionButtons.size(); ++id)
         ui->functionsButtonGroup->setId(functionButtons.at(id), id);

@@ -2,6 +2,7 @@
 
 #include "resources/functiongeneratoroptions.h"
 
+#include <QVector>
 #include <QWidget>
 
 #include <cstddef>
@@ -54,21 +55,44 @@ public slots:
     void setVisible(bool visible) override;
 
 signals:
+    void standardFunctionChanged(size_t channel,
+                                 FunctionGeneratorStandardFunction standardFunction);
+    void standardFuntionOptionsChanged(
+            size_t channel,
+            const FunctionGeneratorStartardFunctionOptions &standardFunctionOptions);
+    void outputOptionsChanged(size_t channel, const FunctionGeneratorOutputOptions &outputOptions);
     void triggerOptionsChanged(const FunctionGeneratorTriggerOptions &triggerOptions);
+    void modulationOptionsChanged(size_t channel,
+                                  const FunctionGeneratorModulationOptions &modulationOptions);
+    void channelEnableChanged(size_t channel, bool enable);
+    void awgOptionsChanged(size_t channel, const FunctionGeneratorAWGOptions &options);
+    void modeChanged(FunctionGeneratorMode mode);
+    void startRequested(FunctionGeneratorStartType startType);
+    void stopRequested();
+    void forceTriggerRequested();
 
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private slots:
+    void processChangesOfStandardFunction();
+    void processChangesOfFunctionOptions();
+    void processChangesOfOutputOptions();
+    void processChangesOfTriggerOptions();
+    void processChangesOfModulationOptions();
+    void proceesChangesOfChannelEnable(size_t channel);
+    void processChangesOfCurrentChannel(int channel);
+    void processChangesOfMode(FunctionGeneratorMode mode);
+    void displayFunction(unsigned int channel);
     void updateFunctionOptionsPage();
     void setFunctionMode(int id);
     void updateAmplitudeSlider();
-    void displayFunction(unsigned int channel);
-    void processChangesOfTriggerOptions();
+    void processChangesOfAmplitudeSlider();
 
 private:
     friend class TestFunctionGeneratorWidget;
+    friend class TestFunctionGeneratorEdits;
     struct Internal;
 
     // construction and events
@@ -91,11 +115,22 @@ private:
     // user edits
     void processInternalChanges();
     void connectUserInteractionToSignals();
+    void switchMode(FunctionGeneratorMode mode);
+    void immediateStartButtonHandler();
+    void delayedStartButtonHandler();
+    void triggerStartButtonHandler();
+    void stopButtonClickHandler();
 
     // preview
     void calculateTime();
+    void createDecimatedSignal(int budget, double amplitude, QVector<double> &x,
+                               QVector<double> &y);
+    QVector<double> modulateSineSignal(unsigned int channel, const QVector<double> &x,
+                                       const QVector<double> &y0);
     void setChannelColors(const std::vector<QColor> &colors);
     void setCurvesZOrder();
+    double selectedSampleRate() const;
+    QVector<double> awgSamples(std::size_t channel) const;
 
     std::unique_ptr<Ui::FunctionGeneratorWidget> ui;
     std::unique_ptr<Internal> d;

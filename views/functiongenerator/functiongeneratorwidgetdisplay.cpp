@@ -78,8 +78,8 @@ void FunctionGeneratorWidget::setSupportedFunctions(
 {
     const QSignalBlocker panelBlock(this);
     for (QAbstractButton *button : ui->functionsButtonGroup->buttons()) {
-        const auto function = FunctionGeneratorStandardFunction(
-                ui->functionsButtonGroup->id(button));
+        const auto function =
+                FunctionGeneratorStandardFunction(ui->functionsButtonGroup->id(button));
         button->setVisible(functions.count(function) > 0);
     }
 }
@@ -253,8 +253,7 @@ void FunctionGeneratorWidget::setModulationOptions(
          options.modulation_index_limits);
     fill(d->frequencyDeviationWrapper, options.frequency_deviation,
          options.frequency_deviation_limits);
-    fill(ui->phaseDeviationDoubleSpinBox, options.phase_deviation,
-         options.phase_deviation_limits);
+    fill(ui->phaseDeviationDoubleSpinBox, options.phase_deviation, options.phase_deviation_limits);
     updateModulationOptionsPage();
 }
 
@@ -391,9 +390,9 @@ void FunctionGeneratorWidget::updateImpedanceValueLabelWidth()
     const QFontMetrics metrics(font());
     int widest = 0;
     for (int row = 0; row < d->impedanceModel->rowCount(); ++row)
-        widest = std::max(widest,
-                          metrics.horizontalAdvance(
-                                  d->impedanceModel->index(row, 0).data().toString()));
+        widest = std::max(
+                widest,
+                metrics.horizontalAdvance(d->impedanceModel->index(row, 0).data().toString()));
     const QMargins margins = ui->impedanceValueLabel->contentsMargins();
     ui->impedanceValueLabel->setMinimumWidth(widest + margins.left() + margins.right());
 }

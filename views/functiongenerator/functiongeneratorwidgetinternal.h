@@ -44,6 +44,7 @@ struct FunctionGeneratorWidget::Internal
     QString lastAwgDirectory;
 
     bool hasChannel(std::size_t channel) const { return channel < channelOptions.size(); }
+    bool hasSpan(std::size_t channel) const { return channel < channelTimes.size(); }
     FunctionGeneratorChannelOptions *current()
     {
         return hasChannel(currentChannel) ? &channelOptions[currentChannel] : nullptr;

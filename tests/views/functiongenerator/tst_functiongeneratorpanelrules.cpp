@@ -104,8 +104,8 @@ private slots:
         QTest::newRow("sine") << 1 << FunctionGeneratorMode::StandardFunctions << true;
         QTest::newRow("square") << 2 << FunctionGeneratorMode::StandardFunctions << false;
         QTest::newRow("none checked") << -1 << FunctionGeneratorMode::StandardFunctions << false;
-        QTest::newRow("sine, waveform mode") << 1 << FunctionGeneratorMode::ArbitraryWaveform
-                                             << false;
+        QTest::newRow("sine, waveform mode")
+                << 1 << FunctionGeneratorMode::ArbitraryWaveform << false;
     }
 
     void modulationShown()
