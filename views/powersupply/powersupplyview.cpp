@@ -1,18 +1,19 @@
 #include "views/powersupply/powersupplyview.h"
 
-namespace {
-const QString viewTypeName = QStringLiteral("Power Supply");
-} // namespace
-
 PowerSupplyView::PowerSupplyView(QObject *parent)
     : PlaceholderView(tr("Power Supply"), Settings::Empty, parent)
 { }
 
 PowerSupplyView::~PowerSupplyView() = default;
 
+QString PowerSupplyView::staticViewType()
+{
+    return QStringLiteral("Power Supply");
+}
+
 QString PowerSupplyView::type() const
 {
-    return viewTypeName;
+    return staticViewType();
 }
 
 QString PowerSupplyView::displayType() const
