@@ -1,6 +1,5 @@
 #include "views/functiongenerator/functiongeneratorwidget.h"
 
-#include "app/options.h"
 #include "orvexplotwidget/plotpanner.h"
 #include "ui/viewbase/commonfunctions.h"
 #include "ui/viewbase/qdoublespinboxandratiowrapper.h"
@@ -21,12 +20,6 @@
 namespace {
 
 constexpr unsigned int sampleRatesMHz[] = {75, 150, 300, 600, 1200};
-
-// The icon set of the colour theme the options hold now.
-QString themeFolder()
-{
-    return load_from_cache().color_theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
-}
 
 } // namespace
 
@@ -181,7 +174,7 @@ void FunctionGeneratorWidget::changeEvent(QEvent *event)
 
 void FunctionGeneratorWidget::applyTheme()
 {
-    const QString theme = themeFolder();
+    const QString theme = currentThemeFolderName();
     const bool dark = theme == QLatin1String("dark");
     ui->plotWidget->setBackgroundColor(QColor(dark ? "#000000" : "#ffffff"));
     setChannelColors(dark ? functionGeneratorChannelColorsDark

@@ -27,8 +27,6 @@
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
 
-Q_DECLARE_METATYPE(FunctionGeneratorModulationType)
-
 namespace {
 
 const QString ohm = QString(QChar(0x2126));
