@@ -48,6 +48,7 @@ FunctionGeneratorWidget::FunctionGeneratorWidget(QWidget *parent)
     setChannelsCount(2);
     setSupportedImpedance({50.0, 1000000.0});
     ui->channelMultiSwitch->setState(0);
+    setUpWaveformFiles();
 
     ui->amplitudeRangeSlider->setPrecission(0.001);
     configureButtonGroups();
@@ -57,7 +58,12 @@ FunctionGeneratorWidget::FunctionGeneratorWidget(QWidget *parent)
     d->lastAwgDirectory = QDir::homePath();
 }
 
-FunctionGeneratorWidget::~FunctionGeneratorWidget() = default;
+// The pins go before the file list is stored, so that the files this panel played can be
+// evicted again.
+FunctionGeneratorWidget::~FunctionGeneratorWidget()
+{
+    releaseWaveformPins();
+}
 
 void FunctionGeneratorWidget::setUpModelsAndMappers()
 {

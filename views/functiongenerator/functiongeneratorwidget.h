@@ -27,7 +27,8 @@ class FunctionGeneratorWidget;
 //
 // The implementation is split by concern: construction and events here, the setters and
 // display helpers in functiongeneratorwidgetdisplay.cpp, user edits and requests in
-// functiongeneratorwidgetedits.cpp, the preview in functiongeneratorwidgetpreview.cpp.
+// functiongeneratorwidgetedits.cpp, the waveform files in functiongeneratorwidgetwaveform.cpp,
+// the preview in functiongeneratorwidgetpreview.cpp.
 class FunctionGeneratorWidget : public QWidget
 {
     Q_OBJECT
@@ -46,6 +47,7 @@ public:
     void setOutputOptions(unsigned int channel, const FunctionGeneratorOutputOptions &options);
     void setModulationOptions(unsigned int channel,
                               const FunctionGeneratorModulationOptions &options);
+    void setAWGOptions(unsigned int channel, const FunctionGeneratorAWGOptions &options);
     void setTriggerOptions(const FunctionGeneratorTriggerOptions &options);
     void setMode(FunctionGeneratorMode mode);
     void displayStartMode(FunctionGeneratorStartType startType);
@@ -84,15 +86,20 @@ private slots:
     void proceesChangesOfChannelEnable(size_t channel);
     void processChangesOfCurrentChannel(int channel);
     void processChangesOfMode(FunctionGeneratorMode mode);
+    void processChangesOfAwgDataFile(int index);
+    void processChangesOfAwgDataChannel(int index);
     void displayFunction(unsigned int channel);
     void updateFunctionOptionsPage();
     void setFunctionMode(int id);
+    void browseAWGData();
+    void setAwgFile(size_t channel, const QString &file);
     void updateAmplitudeSlider();
     void processChangesOfAmplitudeSlider();
 
 private:
     friend class TestFunctionGeneratorWidget;
     friend class TestFunctionGeneratorEdits;
+    friend class TestFunctionGeneratorWaveform;
     struct Internal;
 
     // construction and events
@@ -120,6 +127,21 @@ private:
     void delayedStartButtonHandler();
     void triggerStartButtonHandler();
     void stopButtonClickHandler();
+
+    // waveform files
+    void setUpWaveformFiles();
+    void releaseWaveformPins();
+    bool checkFile(const QString &path);
+    bool checkAWGOptions(const FunctionGeneratorAWGOptions &options);
+    void setAwgSignalNames(int row);
+    void updateAwgDataChannel(int row);
+    void updateChannelsState();
+    int selectorToRow(int index) const;
+    int rowToSelector(int row) const;
+    void changeWaveformFile(FunctionGeneratorAWGOptions &options, const QString &file);
+    void refreshPreview();
+    void showCurrentWaveformFile();
+    void showCurrentWaveform();
 
     // preview
     void calculateTime();

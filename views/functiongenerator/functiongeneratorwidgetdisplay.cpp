@@ -272,6 +272,7 @@ void FunctionGeneratorWidget::setMode(FunctionGeneratorMode mode)
     const QSignalBlocker panelBlock(this);
     d->mode = mode;
     updateModePage();
+    updateChannelsState();
     updateModulationOptionsPage();
     displayAll();
 }
@@ -350,6 +351,9 @@ void FunctionGeneratorWidget::updateModePage()
 {
     const bool waveform = d->mode == FunctionGeneratorMode::ArbitraryWaveform;
     ui->modeStackedWidget->setCurrentIndex(waveform ? 1 : 0);
+    // The waveform page shows the current channel's file and signal, whatever it showed last.
+    if (waveform)
+        showCurrentWaveform();
     {
         const QSignalBlocker groupBlock(ui->functionsButtonGroup);
         const QSignalBlocker awgBlock(ui->awgToolButton);

@@ -2,6 +2,7 @@
 // panel-wide trigger options or mode), redraws the preview and emits one request that carries
 // the whole record.
 
+#include "views/functiongenerator/functiongeneratorawgdatalistmodel.h"
 #include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
 #include "views/functiongenerator/functiongeneratorpanelrules.h"
 #include "views/functiongenerator/functiongeneratorwidget.h"
@@ -134,6 +135,12 @@ void FunctionGeneratorWidget::connectUserInteractionToSignals()
             &FunctionGeneratorWidget::proceesChangesOfChannelEnable);
     connect(ui->channelMultiSwitch, &VekMultiSwitch::stateChanged, this,
             &FunctionGeneratorWidget::processChangesOfCurrentChannel);
+    connect(ui->loadAWGDataPushButton, &QPushButton::clicked, this,
+            &FunctionGeneratorWidget::browseAWGData);
+    connect(ui->awgDataFileComboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &FunctionGeneratorWidget::processChangesOfAwgDataFile);
+    connect(ui->awgDataChannelComboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &FunctionGeneratorWidget::processChangesOfAwgDataChannel);
 }
 
 void FunctionGeneratorWidget::switchMode(FunctionGeneratorMode mode)
@@ -142,6 +149,7 @@ void FunctionGeneratorWidget::switchMode(FunctionGeneratorMode mode)
         const QSignalBlocker panelBlock(this);
         d->mode = mode;
         updateModePage();
+        updateChannelsState();
         updateModulationOptionsPage();
         displayAll();
     }
@@ -266,6 +274,16 @@ void FunctionGeneratorWidget::processChangesOfCurrentChannel(int channel)
         setStandardFunction(d->currentChannel, record.standardFunction);
         setStandardFunctionOptions(d->currentChannel, record.standardFunctionOptions);
         setModulationOptions(d->currentChannel, record.modulationOptions);
+    } else {
+        FunctionGeneratorAWGOptions &awg = d->channelOptions[d->currentChannel].awgOptions;
+        if (!checkAWGOptions(awg)) {
+            changeWaveformFile(awg, QString());
+            awg.channel = 0;
+        }
+        const QSignalBlocker selectorBlock(ui->awgDataFileComboBox);
+        showCurrentWaveformFile();
+        setAwgSignalNames(d->awgDataModel->row(awg.file));
+        ui->awgDataChannelComboBox->setCurrentIndex(int(awg.channel));
     }
     setOutputOptions(d->currentChannel, record.outputOptions);
     setCurvesZOrder();

@@ -8,11 +8,13 @@
 #include <cstdint>
 #include <vector>
 
+class FunctionGeneratorAwgDataListModel;
 class FunctionGeneratorImpedanceListModel;
 class QCheckBox;
 class QDataWidgetMapper;
 class QDoubleSpinBoxAndRatioWrapper;
 class QSignalMapper;
+class QSortFilterProxyModel;
 class QStandardItemModel;
 class QwtPlotCurve;
 
@@ -41,6 +43,10 @@ struct FunctionGeneratorWidget::Internal
     QDoubleSpinBoxAndRatioWrapper *frequencyDeviationWrapper = nullptr;
     QSignalMapper *channelsSignalMapper = nullptr;
     std::vector<QCheckBox *> channelCheckBoxes;
+    FunctionGeneratorAwgDataListModel *awgDataModel = nullptr;
+    QSortFilterProxyModel *awgDataProxyModel = nullptr;
+    // Set while the file list changes under the selector, whose index then moves by itself.
+    bool selectorFollowsModel = false;
     QString lastAwgDirectory;
 
     bool hasChannel(std::size_t channel) const { return channel < channelOptions.size(); }

@@ -113,8 +113,3 @@ double FunctionGeneratorWidget::selectedSampleRate() const
         return 0.0;
     return d->sampleRateModel->index(row, 0).data(functionGeneratorValueRole).toDouble();
 }
-
-QVector<double> FunctionGeneratorWidget::awgSamples(std::size_t) const
-{
-    return {}; // the waveform files reach the panel through their list model
-}
