@@ -311,6 +311,68 @@
         <source>Signal_</source>
         <translation>Сигнал_</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>File %1 is not exist</source>
+        <translation>Файл %1 не существует</translation>
+    </message>
+    <message>
+        <source>File %1 is empty</source>
+        <translation>Файл %1 пуст</translation>
+    </message>
+    <message>
+        <source>Reading file %1 forbidden</source>
+        <translation>Чтение файла %1 запрещено</translation>
+    </message>
+    <message>
+        <source>File %1 is not in the AWG files list</source>
+        <translation>Файла %1 нет в списке файлов сигналов</translation>
+    </message>
+    <message>
+        <source>Error file format: %1</source>
+        <translation>Ошибка формата файла: %1</translation>
+    </message>
+    <message>
+        <source>The index %1 of the selected signal exceeds the number of signals in the file %2</source>
+        <translation>Номер %1 выбранного сигнала больше числа сигналов в файле %2</translation>
+    </message>
+    <message>
+        <source>Signal %1</source>
+        <translation>Сигнал %1</translation>
+    </message>
+    <message>
+        <source>No signal channels</source>
+        <translation>Нет каналов сигнала</translation>
+    </message>
+    <message>
+        <source>Open data file</source>
+        <translation>Открыть файл данных</translation>
+    </message>
+    <message>
+        <source>Add file %1</source>
+        <translation>Добавить файл %1</translation>
+    </message>
+    <message>
+        <source>There is already a file %1 with the same data in the list. 
+Add file %2?</source>
+        <translation>В списке уже есть файл %1 с теми же данными. 
+Добавить файл %2?</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Добавить файл</translation>
+    </message>
+    <message>
+        <source>Select previously added file</source>
+        <translation>Выбрать добавленный ранее файл</translation>
+    </message>
+    <message>
+        <source>Error add file %1</source>
+        <translation>Ошибка добавления файла %1</translation>
+    </message>
 </context>
 <context>
     <name>HX2Module</name>
