@@ -339,12 +339,19 @@ FunctionGeneratorPreviewCurve functionGeneratorWaveformCurve(const QVector<doubl
     const int bucket = int(std::ceil(count / budget));
     for (int k = 0; k < n; k += bucket) {
         const int last = std::min(k + bucket - 1, n - 1);
-        const auto [low, high] =
-                std::minmax_element(samples.begin() + k, samples.begin() + last + 1);
+        // Branch-free minimum and maximum: a file of millions of samples is walked on every
+        // redraw.
+        const double *value = samples.constData();
+        double low = value[k];
+        double high = value[k];
+        for (int i = k + 1; i <= last; ++i) {
+            low = std::min(low, value[i]);
+            high = std::max(high, value[i]);
+        }
         c.x.append(k * dt);
-        c.y.append(*low);
+        c.y.append(low);
         c.x.append((k + (last - k) / 2) * dt);
-        c.y.append(*high);
+        c.y.append(high);
     }
     return c;
 }
