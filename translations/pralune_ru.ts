@@ -23,6 +23,96 @@
     </message>
 </context>
 <context>
+    <name>FunctionGeneratorPinnedWidget</name>
+    <message>
+        <source>Start or stop data generation</source>
+        <translation>Запустить или остановить генерацию</translation>
+    </message>
+    <message>
+        <source>Enable or disable channels</source>
+        <translation>Включение и выключение каналов</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>кГц</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
+    </message>
+    <message>
+        <source>DC Offset</source>
+        <translation>Постоянное смещение</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionGeneratorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Function Generator</source>
+        <translation>Функциональный генератор</translation>
+    </message>
+    <message>
+        <source>Impedance settings</source>
+        <translation>Сопротивление нагрузки</translation>
+    </message>
+    <message>
+        <source>Ω</source>
+        <translation>Ом</translation>
+    </message>
+    <message>
+        <source>kΩ</source>
+        <translation>кОм</translation>
+    </message>
+    <message>
+        <source>MΩ</source>
+        <translation>МОм</translation>
+    </message>
+    <message>
+        <source>GΩ</source>
+        <translation>ГОм</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add current value&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Добавить текущее значение&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Remove selected value</source>
+        <translation>Удалить выбранное значение</translation>
+    </message>
+    <message>
+        <source>Remove selected</source>
+        <translation>Удалить выбранное</translation>
+    </message>
+    <message>
+        <source>AWG data</source>
+        <translation>Данные сигналов</translation>
+    </message>
+    <message>
+        <source>Open AWG data folder</source>
+        <translation>Открыть папку данных сигналов</translation>
+    </message>
+</context>
+<context>
     <name>FunctionGeneratorView</name>
     <message>
         <source>Function Generator</source>
