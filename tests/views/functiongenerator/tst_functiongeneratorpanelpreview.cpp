@@ -136,8 +136,9 @@ private slots:
         QTest::addColumn<int>("theme");
         QTest::addColumn<QColor>("background");
         QTest::addColumn<QColor>("channel1");
-        QTest::newRow("dark") << 0 << QColor("#000000") << QColor("#FFFF00");
-        QTest::newRow("light") << 1 << QColor("#ffffff") << QColor("#F44336");
+        QTest::addColumn<QColor>("channel2");
+        QTest::newRow("dark") << 0 << QColor("#000000") << QColor("#FFFF00") << QColor("#FF00FF");
+        QTest::newRow("light") << 1 << QColor("#ffffff") << QColor("#F44336") << QColor("#2196F3");
     }
 
     void coloursOnScreen()
@@ -145,25 +146,34 @@ private slots:
         QFETCH(int, theme);
         QFETCH(QColor, background);
         QFETCH(QColor, channel1);
+        QFETCH(QColor, channel2);
         setTheme(theme);
         FunctionGeneratorWidget panel;
         panel.resize(1288, 733);
         show(panel, F::Level, 0);
-        panel.setChannelEnable(1, false);
+        // Channel 2's level a few volts up, clear of channel 1's line.
+        FunctionGeneratorOutputOptions raised;
+        raised.offset = 3;
+        raised.offset_limits = limits(-5, 5, 3, 0.001);
+        panel.setOutputOptions(1, raised);
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
         QEvent styleChange(QEvent::StyleChange);
         QApplication::sendEvent(&panel, &styleChange);
         const QImage canvas = plot(panel)->canvas()->grab().toImage();
-        // The level is a line at 0 V, across the middle of the canvas.
+        // Each level is a line across the canvas.
         const int column = canvas.width() * 3 / 8 + 1; // clear of the grid's middle line
-        bool lineSeen = false;
+        int firstLine = 0;
+        int secondLine = 0;
         int backgroundPixels = 0;
         for (int row = 0; row < canvas.height(); ++row) {
-            lineSeen = lineSeen || canvas.pixelColor(column, row) == channel1;
-            backgroundPixels += canvas.pixelColor(column, row) == background ? 1 : 0;
+            const QColor pixel = canvas.pixelColor(column, row);
+            firstLine += pixel == channel1 ? 1 : 0;
+            secondLine += pixel == channel2 ? 1 : 0;
+            backgroundPixels += pixel == background ? 1 : 0;
         }
-        QVERIFY(lineSeen);
+        QVERIFY(firstLine >= 2); // a 3-pixel pen
+        QVERIFY(secondLine >= 2);
         // Grid lines cross the column; the rest is background.
         QVERIFY(backgroundPixels > canvas.height() / 2);
         setTheme(1);
