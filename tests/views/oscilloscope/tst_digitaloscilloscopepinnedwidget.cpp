@@ -310,13 +310,14 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&live));
             live.grab().save(dir + "/oscilloscope-pinned-" + shot.name + ".png");
 
-            // As the view selection draws it: rendered at button size, never shown.
+            // As the view selection draws it: rendered at its size hint, never shown; the
+            // selection button paints the background, here the miniature's own stands in.
             DigitalOscilloscopePinnedWidget unbound;
             unbound.ensurePolished();
-            QPixmap pixmap(200, qMax(1, unbound.sizeHint().height()));
-            pixmap.fill(Qt::transparent);
+            QPixmap pixmap(unbound.sizeHint().expandedTo(QSize(1, 1)));
             unbound.resize(pixmap.size());
-            unbound.render(&pixmap, QPoint(0, 0), QRegion(), QWidget::DrawChildren);
+            unbound.render(&pixmap, QPoint(0, 0), QRegion(),
+                           QWidget::DrawWindowBackground | QWidget::DrawChildren);
             pixmap.save(dir + "/oscilloscope-pinned-unbound-" + shot.name + ".png");
         }
         TranslationLoader::instance()->load("en");

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QStandardPaths>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <memory>
 #include <vector>
@@ -134,10 +135,16 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
             TranslationLoader::instance()->load(shot.language);
-            DigitalOscilloscopeSettingsWidget page(settings);
-            page.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&page));
-            page.grab().save(dir + "/oscilloscope-settings-page-" + shot.name + ".png");
+            // In its place: the settings page's stack, on the theme's page background.
+            QWidget host;
+            host.setProperty("main", true);
+            auto *layout = new QVBoxLayout(&host);
+            layout->setContentsMargins(0, 0, 0, 0);
+            layout->addWidget(new DigitalOscilloscopeSettingsWidget(settings));
+            host.resize(517, 192);
+            host.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&host));
+            host.grab().save(dir + "/oscilloscope-settings-page-" + shot.name + ".png");
         }
         TranslationLoader::instance()->load("en");
         qApp->setStyleSheet(QString());
