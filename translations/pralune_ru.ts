@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ChannelPanelSettingsWidget</name>
+    <message>
+        <source>Range</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Coupling</source>
+        <translation>Связь по входу</translation>
+    </message>
+    <message>
+        <source>Input impedance</source>
+        <translation>Входное сопротивление</translation>
+    </message>
+    <message>
+        <source>50 Ω</source>
+        <translation>50 Ом</translation>
+    </message>
+    <message>
+        <source>1 MΩ</source>
+        <translation>1 МОм</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Полоса пропускания</translation>
+    </message>
+    <message>
+        <source>DC offset&lt;hr&gt;Vertical offset in Volts</source>
+        <translation>Смещение&lt;hr&gt;Смещение по вертикали в вольтах</translation>
+    </message>
+    <message>
+        <source>DC offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>AC</source>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>DC</source>
+        <translation>DC</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+</context>
+<context>
     <name>DigitalMultimeterView</name>
     <message>
         <source>Digital Multimeter</source>
@@ -152,6 +207,61 @@
     <message>
         <source>KW7</source>
         <translation>KW7</translation>
+    </message>
+</context>
+<context>
+    <name>MathChannelPanelSettingsWidget</name>
+    <message>
+        <source>DC offset&lt;hr&gt;Vertical offset in Volts</source>
+        <translation>Смещение&lt;hr&gt;Смещение по вертикали в вольтах</translation>
+    </message>
+    <message>
+        <source>DC offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Функция</translation>
+    </message>
+    <message>
+        <source>A + B</source>
+        <translation>A + B</translation>
+    </message>
+    <message>
+        <source>A - B</source>
+        <translation>A - B</translation>
+    </message>
+    <message>
+        <source>A * B</source>
+        <translation>A * B</translation>
+    </message>
+    <message>
+        <source>A / B</source>
+        <translation>A / B</translation>
+    </message>
+    <message>
+        <source>Source A</source>
+        <translation>Источник A</translation>
+    </message>
+    <message>
+        <source>Channel 1</source>
+        <translation>Канал 1</translation>
+    </message>
+    <message>
+        <source>Channel 2</source>
+        <translation>Канал 2</translation>
+    </message>
+    <message>
+        <source>Source B</source>
+        <translation>Источник B</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
     </message>
 </context>
 <context>
@@ -808,6 +918,176 @@
     <message>
         <source>Settings</source>
         <translation>Настройки</translation>
+    </message>
+</context>
+<context>
+    <name>TriggerPanelSettingsWidget</name>
+    <message>
+        <source>Trigger settings</source>
+        <translation>Настройки синхронизации</translation>
+    </message>
+    <message>
+        <source>Trigger type</source>
+        <translation>Тип синхронизации</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Фронт</translation>
+    </message>
+    <message>
+        <source>Runt</source>
+        <translation>Рант</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Окно</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Скорость нарастания</translation>
+    </message>
+    <message>
+        <source>Impulse</source>
+        <translation>Импульс</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Интервал</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Направление</translation>
+    </message>
+    <message>
+        <source>Rising</source>
+        <translation>Нарастающий</translation>
+    </message>
+    <message>
+        <source>Falling</source>
+        <translation>Спадающий</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Уровень 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Уровень 2</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>ns</source>
+        <translation>нс</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <translation>мкс</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Minimum T</source>
+        <translation>Минимальное T</translation>
+    </message>
+    <message>
+        <source>Maximum T</source>
+        <translation>Максимальное T</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>спадающему</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>нарастающему</translation>
+    </message>
+    <message>
+        <source>Start on %1
+Level: %2 %3</source>
+        <translation>Запуск по %1 фронту
+Уровень: %2 %3</translation>
+    </message>
+    <message>
+        <source>Start on runt
+Level 1: %1 %2
+Level 2: %3 %4</source>
+        <translation>Запуск по ранту
+Уровень 1: %1 %2
+Уровень 2: %3 %4</translation>
+    </message>
+    <message>
+        <source>Start on window
+Level 1: %1 %2
+Level 2: %3 %4</source>
+        <translation>Запуск по окну
+Уровень 1: %1 %2
+Уровень 2: %3 %4</translation>
+    </message>
+    <message>
+        <source>Start on duration %1 %2
+From level 1: %3 %4
+To level 2: %5 %6</source>
+        <translation>Запуск по длительности %1 %2
+От уровня 1: %3 %4
+До уровня 2: %5 %6</translation>
+    </message>
+    <message>
+        <source>from %1 %2 </source>
+        <translation>от %1 %2 </translation>
+    </message>
+    <message>
+        <source>to %1 %2</source>
+        <translation>до %1 %2</translation>
+    </message>
+    <message>
+        <source>Start on level: %1 %2
+Duration: 
+%3</source>
+        <translation>Запуск по уровню: %1 %2
+Длительность: 
+%3</translation>
+    </message>
+    <message>
+        <source>Start on %1 edge
+Duration: 
+%2 %3</source>
+        <translation>Запуск по %1 фронту
+Длительность: 
+%2 %3</translation>
+    </message>
+    <message>
+        <source>Time interval settings are invalid!
+Minimum time value should be less than maximum time value.</source>
+        <translation>Неверный интервал времени!
+Минимум должен быть меньше максимума.</translation>
+    </message>
+</context>
+<context>
+    <name>ValueMarker</name>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
     </message>
 </context>
 <context>
