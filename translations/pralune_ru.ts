@@ -372,6 +372,17 @@
     </message>
 </context>
 <context>
+    <name>PlotArea</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>Канал %1</translation>
+    </message>
+    <message>
+        <source>Math channel</source>
+        <translation>Математический канал</translation>
+    </message>
+</context>
+<context>
     <name>PowerSupplyView</name>
     <message>
         <source>Power Supply</source>
