@@ -175,7 +175,7 @@ void CursorsSystem::attachCursorsToWidget()
         return;
     if (m_evaluationWidget) {
         connect(m_cursor.get(), &CursorInterface::descriptionChanged, m_evaluationWidget.data(),
-                &CursorEvaluationWidget::setEvaluationList);
+                &CursorEvaluationWidget::setEvaluationList, Qt::UniqueConnection);
     }
     m_cursor->setData(m_data);
     connectCursors();
@@ -214,9 +214,9 @@ void CursorsSystem::connectCursors()
     if (!m_cursor)
         return;
     connect(this, &CursorsSystem::verticalScaleChanged, m_cursor.get(),
-            &CursorInterface::verticalScaleChanged);
+            &CursorInterface::verticalScaleChanged, Qt::UniqueConnection);
     connect(this, &CursorsSystem::horizontalScaleChanged, m_cursor.get(),
-            &CursorInterface::horizontalScaleChanged);
+            &CursorInterface::horizontalScaleChanged, Qt::UniqueConnection);
 }
 
 void CursorsSystem::emitScales()
