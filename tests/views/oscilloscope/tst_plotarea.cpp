@@ -318,7 +318,8 @@ void TestPlotArea::screenshots()
             const double t = i * 10e-6;
             record[0].append(2.0 + std::sin(2 * M_PI * 500 * t));
             record[1].append(-1.5 + 0.8 * std::sin(2 * M_PI * 1000 * t + 1.0));
-            record[2].append(std::sin(2 * M_PI * 500 * t) * 0.8 * std::sin(2 * M_PI * 1000 * t + 1.0));
+            record[2].append(std::sin(2 * M_PI * 500 * t) * 0.8
+                             * std::sin(2 * M_PI * 1000 * t + 1.0));
         }
         plot->dataChanged(1e-3, record);
         const QVector<CursorMarkerPair> cursors = area->cursorsSystem().vertiacalCursors();
