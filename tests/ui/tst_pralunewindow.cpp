@@ -212,7 +212,8 @@ void TestPraluneWindow::closeStoresGeometryAndArrangementForTheNextStart()
     QByteArray geometry;
     {
         PraluneWindow window;
-        window.setGeometry(40, 50, 700, 500);
+        // Larger than any maximized view needs: the power-supply panel alone is 1024 x 600.
+        window.setGeometry(40, 50, 1200, 800);
         QTRY_VERIFY_WITH_TIMEOUT(shows<InstrumentsContentWidget>(window), reachTimeoutMs);
         openViews(window, 3);
         before = workspace(window);
@@ -246,7 +247,7 @@ void TestPraluneWindow::closeStoresGeometryAndArrangementForTheNextStart()
         QVERIFY(!pinned->geometry().isEmpty());
         QVERIFY(pinned->parentWidget()->rect().contains(pinned->geometry()));
     }
-    QCOMPARE(second.geometry(), QRect(40, 50, 700, 500));
+    QCOMPARE(second.geometry(), QRect(40, 50, 1200, 800));
 }
 
 void TestPraluneWindow::errorStripOfTheMaximizedInstrument()
