@@ -4,9 +4,14 @@
 #include <QByteArray>
 #include <QFile>
 
+QString themeFolderName(int colorTheme)
+{
+    return colorTheme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
+}
+
 QString themeStyleSheetPath(int colorTheme, int fontType)
 {
-    const QString theme = colorTheme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
+    const QString theme = themeFolderName(colorTheme);
     switch (fontType) {
     case 0:
         return QStringLiteral(":/stylesheets/%1.theme").arg(theme);

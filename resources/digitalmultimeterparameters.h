@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QVector>
 #include <QtGlobal>
 
@@ -51,3 +52,41 @@ struct DigitalGeneratorUIParameters
 {
     double scanTime = 1.0; // seconds the view's history plot spans
 };
+
+// Field by field, doubles exactly: records are copied, never computed, between view and resource.
+inline bool operator==(const DigitalGeneratorMainParameters &a,
+                       const DigitalGeneratorMainParameters &b)
+{
+    return a.function == b.function && a.range == b.range && a.ranges == b.ranges
+            && a.filter_index == b.filter_index && a.impedance == b.impedance
+            && a.power_frequency == b.power_frequency && a.point_count == b.point_count
+            && a.integration_time == b.integration_time && a.delay_time == b.delay_time
+            && a.rise_fall == b.rise_fall;
+}
+inline bool operator!=(const DigitalGeneratorMainParameters &a,
+                       const DigitalGeneratorMainParameters &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const DigitalGeneratorAdditionalParameters &a,
+                       const DigitalGeneratorAdditionalParameters &b)
+{
+    return a.auto_zero == b.auto_zero;
+}
+inline bool operator!=(const DigitalGeneratorAdditionalParameters &a,
+                       const DigitalGeneratorAdditionalParameters &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const DigitalGeneratorUIParameters &a, const DigitalGeneratorUIParameters &b)
+{
+    return a.scanTime == b.scanTime;
+}
+inline bool operator!=(const DigitalGeneratorUIParameters &a, const DigitalGeneratorUIParameters &b)
+{
+    return !(a == b);
+}
+
+Q_DECLARE_METATYPE(DigitalGeneratorMainParameters)
+Q_DECLARE_METATYPE(DigitalGeneratorAdditionalParameters)
+Q_DECLARE_METATYPE(DigitalGeneratorUIParameters)

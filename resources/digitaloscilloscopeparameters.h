@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QtGlobal>
 
 // The oscilloscope's settings as the view and the oscilloscope resources exchange them: plain
@@ -64,3 +65,55 @@ struct DigitalOscilloscopeTimeParameters
     double period = 0.0; // sampling period, seconds
     double time = 0.0; // scan time of one frame, seconds
 };
+
+// Field by field, doubles exactly: records are copied, never computed, between view and resource.
+inline bool operator==(const DigitalOscilloscopeChannelParameters &a,
+                       const DigitalOscilloscopeChannelParameters &b)
+{
+    return a.channel == b.channel && a.state == b.state && a.range == b.range
+            && a.filter == b.filter && a.impedance == b.impedance && a.offset == b.offset
+            && a.coupling == b.coupling;
+}
+inline bool operator!=(const DigitalOscilloscopeChannelParameters &a,
+                       const DigitalOscilloscopeChannelParameters &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const DigitalOscilloscopeMathChannelParameters &a,
+                       const DigitalOscilloscopeMathChannelParameters &b)
+{
+    return a.type == b.type && a.state == b.state && a.offset == b.offset && a.sourceA == b.sourceA
+            && a.sourceB == b.sourceB;
+}
+inline bool operator!=(const DigitalOscilloscopeMathChannelParameters &a,
+                       const DigitalOscilloscopeMathChannelParameters &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const DigitalOscilloscopeTriggerParameters &a,
+                       const DigitalOscilloscopeTriggerParameters &b)
+{
+    return a.channel == b.channel && a.prehistory == b.prehistory && a.mode == b.mode
+            && a.polarity == b.polarity && a.level1 == b.level1 && a.level2 == b.level2
+            && a.time1 == b.time1 && a.time2 == b.time2;
+}
+inline bool operator!=(const DigitalOscilloscopeTriggerParameters &a,
+                       const DigitalOscilloscopeTriggerParameters &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const DigitalOscilloscopeTimeParameters &a,
+                       const DigitalOscilloscopeTimeParameters &b)
+{
+    return a.period == b.period && a.time == b.time;
+}
+inline bool operator!=(const DigitalOscilloscopeTimeParameters &a,
+                       const DigitalOscilloscopeTimeParameters &b)
+{
+    return !(a == b);
+}
+
+Q_DECLARE_METATYPE(DigitalOscilloscopeChannelParameters)
+Q_DECLARE_METATYPE(DigitalOscilloscopeMathChannelParameters)
+Q_DECLARE_METATYPE(DigitalOscilloscopeTriggerParameters)
+Q_DECLARE_METATYPE(DigitalOscilloscopeTimeParameters)

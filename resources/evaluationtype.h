@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QMap>
+#include <QMetaType>
+
+#include <vector>
+
 // The automatic measurements the multimeter and oscilloscope views show beside their data.
 // The values are part of the stored state of the resources (written as plain integers), so
 // they never change; 1 to 12 are levels in the unit of the data, 13 to 22 are times.
@@ -31,3 +36,9 @@ enum EvaluationType : int {
 
 constexpr int EvaluationTypeFirst = EvaluationAmplitude;
 constexpr int EvaluationTypeLast = EvaluationFallTime;
+
+// The lists a view chooses and the values a resource evaluates cross threads and signals as
+// these two containers. Declaring the element type makes Qt declare both containers as well
+// (its container meta-type templates); registerResourceMetaTypes() registers them by name.
+using EvaluationValueMap = QMap<EvaluationType, double>;
+Q_DECLARE_METATYPE(EvaluationType)

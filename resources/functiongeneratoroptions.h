@@ -151,4 +151,144 @@ struct FunctionGeneratorChannelOptions
 
 Q_DECLARE_METATYPE(FunctionGeneratorStandardFunction)
 Q_DECLARE_METATYPE(FunctionGeneratorMode)
+
+// Field by field, doubles exactly: records are copied, never computed, between view and resource;
+// limits are part of a record, so a record with other limits is another record.
+inline bool operator==(const FunctionGeneratorValueLimits &a, const FunctionGeneratorValueLimits &b)
+{
+    return a.min == b.min && a.max == b.max && a.decimals == b.decimals && a.step == b.step;
+}
+inline bool operator!=(const FunctionGeneratorValueLimits &a, const FunctionGeneratorValueLimits &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const FunctionGeneratorOutputOptions &a,
+                       const FunctionGeneratorOutputOptions &b)
+{
+    return a.sampling_frequency == b.sampling_frequency && a.impedance == b.impedance
+            && a.range == b.range && a.offset == b.offset
+            && a.impedance_limits == b.impedance_limits && a.offset_limits == b.offset_limits;
+}
+inline bool operator!=(const FunctionGeneratorOutputOptions &a,
+                       const FunctionGeneratorOutputOptions &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const FunctionGeneratorSineOptions &a, const FunctionGeneratorSineOptions &b)
+{
+    return a.double_amplitude == b.double_amplitude && a.frequency == b.frequency
+            && a.phase == b.phase && a.double_amplitude_limits == b.double_amplitude_limits
+            && a.frequency_limits == b.frequency_limits && a.phase_limits == b.phase_limits;
+}
+inline bool operator!=(const FunctionGeneratorSineOptions &a, const FunctionGeneratorSineOptions &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const FunctionGeneratorSquareOptions &a,
+                       const FunctionGeneratorSquareOptions &b)
+{
+    return a.double_amplitude == b.double_amplitude && a.frequency == b.frequency
+            && a.double_amplitude_limits == b.double_amplitude_limits
+            && a.frequency_limits == b.frequency_limits;
+}
+inline bool operator!=(const FunctionGeneratorSquareOptions &a,
+                       const FunctionGeneratorSquareOptions &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const FunctionGeneratorRectangularOptions &a,
+                       const FunctionGeneratorRectangularOptions &b)
+{
+    return a.double_amplitude == b.double_amplitude && a.frequency == b.frequency
+            && a.duty_cycle == b.duty_cycle
+            && a.double_amplitude_limits == b.double_amplitude_limits
+            && a.frequency_limits == b.frequency_limits
+            && a.duty_cycle_limits == b.duty_cycle_limits;
+}
+inline bool operator!=(const FunctionGeneratorRectangularOptions &a,
+                       const FunctionGeneratorRectangularOptions &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const FunctionGeneratorTriangularOptions &a,
+                       const FunctionGeneratorTriangularOptions &b)
+{
+    return a.double_amplitude == b.double_amplitude && a.frequency == b.frequency
+            && a.symmetry == b.symmetry && a.double_amplitude_limits == b.double_amplitude_limits
+            && a.frequency_limits == b.frequency_limits && a.symmetry_limits == b.symmetry_limits;
+}
+inline bool operator!=(const FunctionGeneratorTriangularOptions &a,
+                       const FunctionGeneratorTriangularOptions &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const FunctionGeneratorStartardFunctionOptions &a,
+                       const FunctionGeneratorStartardFunctionOptions &b)
+{
+    return a.sineOptions == b.sineOptions && a.squareOptions == b.squareOptions
+            && a.rectangularOptions == b.rectangularOptions
+            && a.triangluarOptions == b.triangluarOptions
+            && a.positiveRampOptions == b.positiveRampOptions
+            && a.negativeRampOptions == b.negativeRampOptions;
+}
+inline bool operator!=(const FunctionGeneratorStartardFunctionOptions &a,
+                       const FunctionGeneratorStartardFunctionOptions &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const FunctionGeneratorModulationOptions &a,
+                       const FunctionGeneratorModulationOptions &b)
+{
+    return a.type == b.type && a.frequency == b.frequency
+            && a.modulation_index == b.modulation_index
+            && a.frequency_deviation == b.frequency_deviation
+            && a.phase_deviation == b.phase_deviation && a.frequency_limits == b.frequency_limits
+            && a.modulation_index_limits == b.modulation_index_limits
+            && a.frequency_deviation_limits == b.frequency_deviation_limits
+            && a.phase_deviation_limits == b.phase_deviation_limits;
+}
+inline bool operator!=(const FunctionGeneratorModulationOptions &a,
+                       const FunctionGeneratorModulationOptions &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const FunctionGeneratorAWGOptions &a, const FunctionGeneratorAWGOptions &b)
+{
+    return a.file == b.file && a.channel == b.channel;
+}
+inline bool operator!=(const FunctionGeneratorAWGOptions &a, const FunctionGeneratorAWGOptions &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const FunctionGeneratorTriggerOptions &a,
+                       const FunctionGeneratorTriggerOptions &b)
+{
+    return a.type == b.type && a.delay == b.delay && a.delay_limits == b.delay_limits;
+}
+inline bool operator!=(const FunctionGeneratorTriggerOptions &a,
+                       const FunctionGeneratorTriggerOptions &b)
+{
+    return !(a == b);
+}
+inline bool operator==(const FunctionGeneratorChannelOptions &a,
+                       const FunctionGeneratorChannelOptions &b)
+{
+    return a.standardFunction == b.standardFunction && a.outputOptions == b.outputOptions
+            && a.standardFunctionOptions == b.standardFunctionOptions
+            && a.modulationOptions == b.modulationOptions && a.awgOptions == b.awgOptions
+            && a.enable == b.enable;
+}
+inline bool operator!=(const FunctionGeneratorChannelOptions &a,
+                       const FunctionGeneratorChannelOptions &b)
+{
+    return !(a == b);
+}
+
 Q_DECLARE_METATYPE(FunctionGeneratorStartType)
+Q_DECLARE_METATYPE(FunctionGeneratorModulationType)
+Q_DECLARE_METATYPE(FunctionGeneratorOutputOptions)
+Q_DECLARE_METATYPE(FunctionGeneratorStartardFunctionOptions)
+Q_DECLARE_METATYPE(FunctionGeneratorModulationOptions)
+Q_DECLARE_METATYPE(FunctionGeneratorAWGOptions)
+Q_DECLARE_METATYPE(FunctionGeneratorTriggerOptions)
+Q_DECLARE_METATYPE(FunctionGeneratorChannelOptions)

@@ -2,10 +2,7 @@
 
 PowerSupplyResource::PowerSupplyResource(QObject *parent)
     : ResourceInterface(parent)
-{
-    qRegisterMetaType<PowerSupplyModeType>("PowerSupplyModeType");
-    qRegisterMetaType<PowerSupplyOutputOptions>("PowerSupplyOutputOptions");
-}
+{ }
 
 PowerSupplyResource::~PowerSupplyResource() = default;
 

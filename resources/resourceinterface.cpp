@@ -1,11 +1,14 @@
 #include "resources/resourceinterface.h"
 
 #include "resources/resourcedependence.h"
+#include "resources/resourcemetatypes.h"
 
 ResourceInterface::ResourceInterface(QObject *parent)
     : QObject(parent)
     , m_dependencies(std::make_shared<ResourceDependence>())
-{ }
+{
+    registerResourceMetaTypes();
+}
 
 ResourceInterface::~ResourceInterface() = default;
 

@@ -1,6 +1,6 @@
 #include "ui/initializationindicatorwidget.h"
 
-#include "app/options.h"
+#include "ui/viewbase/commonfunctions.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -38,8 +38,7 @@ InitializationIndicatorWidget::InitializationIndicatorWidget(QWidget *parent)
     m_layout->setAlignment(Qt::AlignCenter);
     m_layout->addWidget(m_checkBox);
 
-    const QString folder =
-            load_from_cache().color_theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
+    const QString folder = currentThemeFolderName();
     m_successIconPath = QStringLiteral(":/icons/%1/%2").arg(folder, QLatin1String(iconSuccessPath));
     m_errorIconPath = QStringLiteral(":/icons/%1/%2").arg(folder, QLatin1String(iconErrorPath));
     m_checkBox->setStyleSheet(QLatin1String(checkBoxStyleSheet));

@@ -18,15 +18,14 @@
 #include <QPropertyAnimation>
 
 namespace {
-// Only a maximized oscilloscope can export its picture and data.
-const QString oscilloscopeViewType = QStringLiteral("Digital Oscilloscope");
 constexpr int selectionPage = 0;
 constexpr int fullScreenPage = 1;
 constexpr int pinAnimationMs = 100;
 
+// Only a maximized oscilloscope can export its picture and data.
 DigitalOscilloscopeView *maximizedOscilloscope(const std::shared_ptr<ViewInterface> &view)
 {
-    if (!view || view->type() != oscilloscopeViewType)
+    if (!view || view->type() != DigitalOscilloscopeView::staticViewType())
         return nullptr;
     return qobject_cast<DigitalOscilloscopeView *>(view.get());
 }
@@ -158,7 +157,7 @@ void InstrumentsContentWidget::maximizeView(const std::shared_ptr<ViewInterface>
     showFullScreen(view);
     emit pinEnabledChanged(canPin());
     saveArrangement();
-    if (view->type() == oscilloscopeViewType)
+    if (view->type() == DigitalOscilloscopeView::staticViewType())
         emit saveEnabledChanged(true);
 }
 
@@ -335,7 +334,7 @@ bool InstrumentsContentWidget::restoreArrangement(const ArrangementState &state)
     const std::shared_ptr<ViewInterface> maximized = m_activeViews->getMaximizedView();
     if (maximized) {
         m_ui->stackedWidget->setCurrentIndex(fullScreenPage);
-        if (maximized->type() == oscilloscopeViewType)
+        if (maximized->type() == DigitalOscilloscopeView::staticViewType())
             emit saveEnabledChanged(true);
     } else {
         m_ui->stackedWidget->setCurrentIndex(selectionPage);

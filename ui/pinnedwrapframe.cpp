@@ -1,6 +1,5 @@
 #include "ui/pinnedwrapframe.h"
 
-#include "app/options.h"
 #include "ui/viewbase/commonfunctions.h"
 #include "ui/viewselectionwidget.h"
 
@@ -71,8 +70,7 @@ QString PinnedWrapFrame::elidedDescription(int width) const
 
 void PinnedWrapFrame::setButtonsIcons()
 {
-    const QString theme =
-            load_from_cache().color_theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
+    const QString theme = currentThemeFolderName();
     if (m_ui->hideButton)
         m_ui->hideButton->setIcon(createThemeIcon(theme, QStringLiteral("control/close.svg")));
     if (m_ui->maximaizeButton)

@@ -423,17 +423,30 @@ void TestFunctionGenerator::storeRestoreRoundTrip()
         m.phase_deviation = 14 * k;
         r.setModulationOptions(ch, m);
         FunctionGeneratorStartardFunctionOptions f = r.standardFunctionOptions(ch);
-        f.sineOptions = {1.1 * k, 2.2 * k, 3.3 * k, {}, {}, {}};
-        f.squareOptions = {4.4 * k, 5.5 * k, {}, {}};
-        f.rectangularOptions = {6.6 * k, 7.7 * k, 8.8 * k, {}, {}, {}};
-        f.triangluarOptions = {9.9 * k, 10.1 * k, 11.1 * k, {}, {}, {}};
-        f.positiveRampOptions = {12.2 * k, 13.3 * k, {}, {}};
-        f.negativeRampOptions = {14.4 * k, 15.5 * k, {}, {}};
+        // Values only: the limits are the resource's and stay as it reports them.
+        f.sineOptions.double_amplitude = 1.1 * k;
+        f.sineOptions.frequency = 2.2 * k;
+        f.sineOptions.phase = 3.3 * k;
+        f.squareOptions.double_amplitude = 4.4 * k;
+        f.squareOptions.frequency = 5.5 * k;
+        f.rectangularOptions.double_amplitude = 6.6 * k;
+        f.rectangularOptions.frequency = 7.7 * k;
+        f.rectangularOptions.duty_cycle = 8.8 * k;
+        f.triangluarOptions.double_amplitude = 9.9 * k;
+        f.triangluarOptions.frequency = 10.1 * k;
+        f.triangluarOptions.symmetry = 11.1 * k;
+        f.positiveRampOptions.double_amplitude = 12.2 * k;
+        f.positiveRampOptions.frequency = 13.3 * k;
+        f.negativeRampOptions.double_amplitude = 14.4 * k;
+        f.negativeRampOptions.frequency = 15.5 * k;
         r.setStandardFunctionOptions(ch, f);
         r.setChannelEnable(ch, ch == 1);
         r.setAWGOptions(ch, {QStringLiteral("/data/wave %1.csv").arg(ch), ch + 2});
     }
-    r.setTriggerOptions({1, 7.5, {}});
+    FunctionGeneratorTriggerOptions trigger = r.triggerOptions();
+    trigger.type = 1;
+    trigger.delay = 7.5;
+    r.setTriggerOptions(trigger);
     r.setMode(FunctionGeneratorMode::ArbitraryWaveform);
 
     const ResourceState stored = r.storeState();
@@ -458,29 +471,22 @@ void TestFunctionGenerator::storeRestoreRoundTrip()
         for (unsigned ch = 0; ch < 2; ++ch) {
             const double k = ch + 1;
             QCOMPARE(back.standardFunction(ch), F(2 + ch));
-            QCOMPARE(back.outputOptions(ch).sampling_frequency, 600u);
-            QCOMPARE(back.outputOptions(ch).impedance, 50 * k);
-            QCOMPARE(back.outputOptions(ch).range, 1u);
-            QCOMPARE(back.outputOptions(ch).offset, -0.25 * k);
-            QCOMPARE(back.outputOptions(ch).offset_limits.max, 10.0); // limits stay the resource's
-            QCOMPARE(back.modulationOptions(ch).type, FunctionGeneratorModulationType(3 + ch));
-            QCOMPARE(back.modulationOptions(ch).frequency, 11 * k);
-            QCOMPARE(back.modulationOptions(ch).modulation_index, 12 * k);
-            QCOMPARE(back.modulationOptions(ch).frequency_deviation, 13 * k);
-            QCOMPARE(back.modulationOptions(ch).phase_deviation, 14 * k);
-            const FunctionGeneratorStartardFunctionOptions f = back.standardFunctionOptions(ch);
-            QCOMPARE(f.sineOptions.phase, 3.3 * k);
-            QCOMPARE(f.squareOptions.frequency, 5.5 * k);
-            QCOMPARE(f.rectangularOptions.duty_cycle, 8.8 * k);
-            QCOMPARE(f.triangluarOptions.symmetry, 11.1 * k);
-            QCOMPARE(f.positiveRampOptions.double_amplitude, 12.2 * k);
-            QCOMPARE(f.negativeRampOptions.frequency, 15.5 * k);
-            QCOMPARE(f.sineOptions.phase_limits.max, 360.0);
+            // The records as the source holds them, limits included (they stay the resource's)...
+            QCOMPARE(back.outputOptions(ch), r.outputOptions(ch));
+            QCOMPARE(back.modulationOptions(ch), r.modulationOptions(ch));
+            QCOMPARE(back.standardFunctionOptions(ch), r.standardFunctionOptions(ch));
+            QCOMPARE(back.AWGOptiuons(ch), r.AWGOptiuons(ch));
             QCOMPARE(back.isChannelEnable(ch), ch == 1);
+            // ...and what was set, so a setter that dropped a value cannot hide behind the source.
+            QCOMPARE(back.outputOptions(ch).sampling_frequency, 600u);
+            QCOMPARE(back.outputOptions(ch).offset, -0.25 * k);
+            QCOMPARE(back.modulationOptions(ch).phase_deviation, 14 * k);
+            QCOMPARE(back.standardFunctionOptions(ch).triangluarOptions.symmetry, 11.1 * k);
+            QCOMPARE(back.standardFunctionOptions(ch).negativeRampOptions.frequency, 15.5 * k);
+            QCOMPARE(back.standardFunctionOptions(ch).sineOptions.phase_limits.max, 360.0);
             QCOMPARE(back.AWGOptiuons(ch).file, QStringLiteral("/data/wave %1.csv").arg(ch));
-            QCOMPARE(back.AWGOptiuons(ch).channel, ch + 2);
         }
-        QCOMPARE(back.triggerOptions().type, 1);
+        QCOMPARE(back.triggerOptions(), r.triggerOptions());
         QCOMPARE(back.triggerOptions().delay, 7.5);
         QCOMPARE(back.triggerOptions().delay_limits.max, 30.0);
     }

@@ -23,20 +23,9 @@ QStringList keysOf(const ResourceState &state)
 
 void compareRecords(const ResourceRV38 &a, const ResourceRV38 &b)
 {
-    const DigitalGeneratorMainParameters left = a.mainParameters();
-    const DigitalGeneratorMainParameters right = b.mainParameters();
-    QCOMPARE(left.function, right.function);
-    QCOMPARE(left.range, right.range);
-    QCOMPARE(left.ranges, right.ranges);
-    QCOMPARE(left.filter_index, right.filter_index);
-    QCOMPARE(left.impedance, right.impedance);
-    QCOMPARE(left.power_frequency, right.power_frequency);
-    QCOMPARE(left.point_count, right.point_count);
-    QCOMPARE(left.integration_time, right.integration_time);
-    QCOMPARE(left.delay_time, right.delay_time);
-    QCOMPARE(left.rise_fall, right.rise_fall);
-    QCOMPARE(a.additionalParameters().auto_zero, b.additionalParameters().auto_zero);
-    QCOMPARE(a.uiParameters().scanTime, b.uiParameters().scanTime);
+    QCOMPARE(a.mainParameters(), b.mainParameters());
+    QCOMPARE(a.additionalParameters(), b.additionalParameters());
+    QCOMPARE(a.uiParameters(), b.uiParameters());
     QCOMPARE(a.evaluationTypes(), b.evaluationTypes());
 }
 

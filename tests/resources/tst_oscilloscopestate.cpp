@@ -71,46 +71,12 @@ QStringList defaultKeys(bool withImpedance)
     return keys;
 }
 
-void compareChannels(const DigitalOscilloscopeResource &a, const DigitalOscilloscopeResource &b)
-{
-    const auto left = a.channelParameters();
-    const auto right = b.channelParameters();
-    QCOMPARE(left.size(), right.size());
-    for (size_t i = 0; i < left.size(); ++i) {
-        QCOMPARE(left[i].channel, right[i].channel);
-        QCOMPARE(left[i].state, right[i].state);
-        QCOMPARE(left[i].range, right[i].range);
-        QCOMPARE(left[i].filter, right[i].filter);
-        QCOMPARE(left[i].impedance, right[i].impedance);
-        QCOMPARE(left[i].offset, right[i].offset);
-        QCOMPARE(left[i].coupling, right[i].coupling);
-    }
-}
-
 void compareRecords(const DigitalOscilloscopeResource &a, const DigitalOscilloscopeResource &b)
 {
-    compareChannels(a, b);
-    if (QTest::currentTestFailed())
-        return;
-    const auto mathA = a.mathChannelParameters();
-    const auto mathB = b.mathChannelParameters();
-    QCOMPARE(mathA.type, mathB.type);
-    QCOMPARE(mathA.state, mathB.state);
-    QCOMPARE(mathA.offset, mathB.offset);
-    QCOMPARE(mathA.sourceA, mathB.sourceA);
-    QCOMPARE(mathA.sourceB, mathB.sourceB);
-    const auto triggerA = a.triggerParameters();
-    const auto triggerB = b.triggerParameters();
-    QCOMPARE(triggerA.channel, triggerB.channel);
-    QCOMPARE(triggerA.prehistory, triggerB.prehistory);
-    QCOMPARE(triggerA.mode, triggerB.mode);
-    QCOMPARE(triggerA.polarity, triggerB.polarity);
-    QCOMPARE(triggerA.level1, triggerB.level1);
-    QCOMPARE(triggerA.level2, triggerB.level2);
-    QCOMPARE(triggerA.time1, triggerB.time1);
-    QCOMPARE(triggerA.time2, triggerB.time2);
-    QCOMPARE(a.timeParameters().period, b.timeParameters().period);
-    QCOMPARE(a.timeParameters().time, b.timeParameters().time);
+    QCOMPARE(a.channelParameters(), b.channelParameters());
+    QCOMPARE(a.mathChannelParameters(), b.mathChannelParameters());
+    QCOMPARE(a.triggerParameters(), b.triggerParameters());
+    QCOMPARE(a.timeParameters(), b.timeParameters());
     QCOMPARE(a.evaluationTypes(), b.evaluationTypes());
     QCOMPARE(a.channelYZooms(), b.channelYZooms());
     QCOMPARE(a.channelXIndex(), b.channelXIndex());

@@ -1,18 +1,31 @@
+#include "resources/kt220resource.h"
+#include "resources/kw7functiongeneratorresource.h"
+#include "resources/resourcehx2.h"
+#include "resources/resourcehx9.h"
+#include "resources/resourcerv38.h"
 #include "ui/viewbase/viewinterface.h"
 #include "ui/viewfactory.h"
+#include "views/functiongenerator/functiongeneratorview.h"
+#include "views/multimeter/digitalmultimeterview.h"
 #include "views/oscilloscope/digitaloscilloscopeview.h"
+#include "views/powersupply/powersupplyview.h"
 
 #include <QSignalSpy>
 #include <QWidget>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+
+Q_DECLARE_METATYPE(std::function<std::unique_ptr<ResourceInterface>()>)
 
 class TestViewFactory : public QObject
 {
     Q_OBJECT
 private slots:
     void typesInMapOrder();
+    void resourcesNameTheirView_data();
+    void resourcesNameTheirView();
     void createsFreshViews();
     void unknownNamesGiveNull_data();
     void unknownNamesGiveNull();
@@ -28,6 +41,44 @@ void TestViewFactory::typesInMapOrder()
     QCOMPARE(factory.availiableTypes(),
              QStringList({"Digital Multimeter", "Digital Oscilloscope", "Function Generator",
                           "Power Supply"}));
+}
+
+using MakeResource = std::function<std::unique_ptr<ResourceInterface>()>;
+
+template<class T>
+MakeResource maker()
+{
+    return [] { return std::make_unique<T>(); };
+}
+
+// The resources cannot include the views, so they spell the view type themselves: each must be
+// the one the view class answers to, or the shell opens no view for the instrument.
+void TestViewFactory::resourcesNameTheirView_data()
+{
+    QTest::addColumn<MakeResource>("makeResource");
+    QTest::addColumn<QString>("viewType");
+    QTest::newRow("multimeter RV31")
+            << maker<ResourceRV38>() << DigitalMultimeterView::staticViewType();
+    QTest::newRow("oscilloscope HX2")
+            << maker<ResourceHX2>() << DigitalOscilloscopeView::staticViewType();
+    QTest::newRow("oscilloscope HX9")
+            << maker<ResourceHX9>() << DigitalOscilloscopeView::staticViewType();
+    QTest::newRow("generator KW7")
+            << maker<KW7FunctionGeneratorResource>() << FunctionGeneratorView::staticViewType();
+    QTest::newRow("power supply KT220")
+            << maker<KT220Resource>() << PowerSupplyView::staticViewType();
+}
+
+void TestViewFactory::resourcesNameTheirView()
+{
+    QFETCH(MakeResource, makeResource);
+    QFETCH(QString, viewType);
+    const std::unique_ptr<ResourceInterface> resource = makeResource();
+    QCOMPARE(resource->viewType(), viewType);
+    ViewFactory factory;
+    std::unique_ptr<QObject> view(factory.create(viewType));
+    QVERIFY(view);
+    QCOMPARE(qobject_cast<ViewInterface *>(view.get())->type(), viewType);
 }
 
 void TestViewFactory::createsFreshViews()

@@ -1,5 +1,8 @@
 #include "ui/viewbase/commonfunctions.h"
 
+#include "app/options.h"
+#include "app/themestylesheet.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
@@ -47,6 +50,11 @@ bool isFile(const QString &path)
 }
 
 } // namespace
+
+QString currentThemeFolderName()
+{
+    return themeFolderName(load_from_cache().color_theme);
+}
 
 QIcon createThemeIcon(const QString &theme, const QString &name)
 {

@@ -13,6 +13,10 @@
 // (when there is one, else the same file) for the disabled mode; empty when the file is missing.
 QIcon createThemeIcon(const QString &theme, const QString &name);
 
+// The icon set of the colour theme the options hold now ("dark" or "light"), for createThemeIcon
+// and for ":/icons/<theme>/..." paths in style sheets.
+QString currentThemeFolderName();
+
 // Decimal prefixes; index i of the first list scales by 1000^i, index i of the second by
 // 1000^-i. They hold the source texts, marked for translation in the context
 // "dimension prefix": whoever shows one translates it at that moment, so a language change

@@ -1,6 +1,6 @@
 #include "ui/viewbase/rangesliderprivate.h"
 
-#include "app/options.h"
+#include "ui/viewbase/commonfunctions.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,8 +15,7 @@ constexpr int labelStripWidth = 75;
 
 QString iconPath(const char *name)
 {
-    const QString theme =
-            load_from_cache().color_theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
+    const QString theme = currentThemeFolderName();
     return QStringLiteral(":/icons/%1/control/%2").arg(theme, QLatin1String(name));
 }
 

@@ -1,18 +1,19 @@
 #include "views/functiongenerator/functiongeneratorview.h"
 
-namespace {
-const QString viewTypeName = QStringLiteral("Function Generator");
-} // namespace
-
 FunctionGeneratorView::FunctionGeneratorView(QObject *parent)
     : PlaceholderView(tr("Function Generator"), Settings::Titled, parent)
 { }
 
 FunctionGeneratorView::~FunctionGeneratorView() = default;
 
+QString FunctionGeneratorView::staticViewType()
+{
+    return QStringLiteral("Function Generator");
+}
+
 QString FunctionGeneratorView::type() const
 {
-    return viewTypeName;
+    return staticViewType();
 }
 
 QString FunctionGeneratorView::displayType() const

@@ -1,18 +1,19 @@
 #include "views/multimeter/digitalmultimeterview.h"
 
-namespace {
-const QString viewTypeName = QStringLiteral("Digital Multimeter");
-} // namespace
-
 DigitalMultimeterView::DigitalMultimeterView(QObject *parent)
     : PlaceholderView(tr("Digital Multimeter"), Settings::Empty, parent)
 { }
 
 DigitalMultimeterView::~DigitalMultimeterView() = default;
 
+QString DigitalMultimeterView::staticViewType()
+{
+    return QStringLiteral("Digital Multimeter");
+}
+
 QString DigitalMultimeterView::type() const
 {
-    return viewTypeName;
+    return staticViewType();
 }
 
 QString DigitalMultimeterView::displayType() const

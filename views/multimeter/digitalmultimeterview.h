@@ -10,6 +10,10 @@ public:
     Q_INVOKABLE explicit DigitalMultimeterView(QObject *parent = nullptr);
     ~DigitalMultimeterView() override;
 
+    // The type name the shell, the view factory and the stored arrangements know this view by;
+    // the resources of this instrument name it as their view type.
+    static QString staticViewType();
+
     QString type() const override;
     QString displayType() const override;
 };

@@ -1,18 +1,19 @@
 #include "views/oscilloscope/digitaloscilloscopeview.h"
 
-namespace {
-const QString viewTypeName = QStringLiteral("Digital Oscilloscope");
-} // namespace
-
 DigitalOscilloscopeView::DigitalOscilloscopeView(QObject *parent)
     : PlaceholderView(tr("Digital Oscilloscope"), Settings::Titled, parent)
 { }
 
 DigitalOscilloscopeView::~DigitalOscilloscopeView() = default;
 
+QString DigitalOscilloscopeView::staticViewType()
+{
+    return QStringLiteral("Digital Oscilloscope");
+}
+
 QString DigitalOscilloscopeView::type() const
 {
-    return viewTypeName;
+    return staticViewType();
 }
 
 QString DigitalOscilloscopeView::displayType() const

@@ -6,10 +6,6 @@
 
 #include <QWidget>
 
-namespace {
-const QString viewTypeName = QStringLiteral("Power Supply");
-} // namespace
-
 // Every connection is unique: the getters and resourceApplied both run them, in either order,
 // and a second binding must not make any of them twice.
 class PowerSupplyView::Internal
@@ -104,9 +100,14 @@ PowerSupplyView::PowerSupplyView(QObject *parent)
 // resource with the private part.
 PowerSupplyView::~PowerSupplyView() = default;
 
+QString PowerSupplyView::staticViewType()
+{
+    return QStringLiteral("Power Supply");
+}
+
 QString PowerSupplyView::type() const
 {
-    return viewTypeName;
+    return staticViewType();
 }
 
 QString PowerSupplyView::displayType() const

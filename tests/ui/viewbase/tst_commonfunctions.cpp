@@ -1,5 +1,7 @@
 #include "ui/viewbase/commonfunctions.h"
 
+#include "app/options.h"
+
 #include <QCoreApplication>
 #include <QTest>
 #include <QTranslator>
@@ -50,6 +52,30 @@ private slots:
     {
         QCOMPARE(aboveZeroDimensionPrefix, QStringList({QString(), "k", "M", "G", "T"}));
         QCOMPARE(belowZeroDimensionPrefix, QStringList({QString(), "m", "mk", "n", "p"}));
+    }
+
+    // Every icon path of the views is built from this name, so a theme value the options
+    // never write (a hand-edited store, say) must still land on a set that exists.
+    void themeFolderOfTheOptions_data()
+    {
+        QTest::addColumn<int>("colorTheme");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("dark") << 0 << "dark";
+        QTest::newRow("light") << 1 << "light";
+        QTest::newRow("unknown value is light") << 7 << "light";
+        QTest::newRow("negative value is light") << -1 << "light";
+    }
+    void themeFolderOfTheOptions()
+    {
+        QFETCH(int, colorTheme);
+        QFETCH(QString, folder);
+        const Options saved = load_from_cache();
+        Options options = saved;
+        options.color_theme = colorTheme;
+        save_to_cache(options);
+        const QString current = currentThemeFolderName();
+        save_to_cache(saved);
+        QCOMPARE(current, folder);
     }
 
     void multiplierIndex_data()
