@@ -2,20 +2,11 @@
 
 #include "ui_powersupplypinnedwidget.h"
 
-#include "app/options.h"
 #include "ui/viewbase/commonfunctions.h"
 #include "views/powersupply/emptyoutputoptions.h"
 
 #include <QEvent>
 #include <QSignalBlocker>
-
-namespace {
-
-QString themeName()
-{
-    return load_from_cache().color_theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
-}
-} // namespace
 
 PowerSupplyPinnedWidget::PowerSupplyPinnedWidget(QWidget *parent)
     : QWidget(parent)
@@ -196,7 +187,7 @@ void PowerSupplyPinnedWidget::decreaseCurrentChannel()
 
 void PowerSupplyPinnedWidget::updateStyle()
 {
-    const QString theme = themeName();
+    const QString theme = currentThemeFolderName();
     m_ui->stopStartModeToolButton->setIcon(
             createThemeIcon(theme, QStringLiteral("control/power.svg")));
     m_ui->currentChannelIncreaseButton->setIcon(

@@ -3,7 +3,6 @@
 #include "ui_powersupplychannelwidget.h"
 #include "ui_powersupplywidget.h"
 
-#include "app/options.h"
 #include "ui/viewbase/commonfunctions.h"
 #include "views/powersupply/emptyoutputoptions.h"
 
@@ -17,11 +16,6 @@ constexpr int blocksPerColumn = 5;
 const QString blankMark = QStringLiteral("   ");
 // Both themes mark with this colour, so the marks are coloured before any style change too.
 const QColor markColor(QStringLiteral("#2196F3"));
-
-QString themeName()
-{
-    return load_from_cache().color_theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
-}
 } // namespace
 
 PowerSupplyWidget::PowerSupplyWidget(QWidget *parent)
@@ -212,7 +206,7 @@ void PowerSupplyWidget::stopAllChanneles()
 
 void PowerSupplyWidget::updateStyle()
 {
-    const QString theme = themeName();
+    const QString theme = currentThemeFolderName();
     m_ui->startModePushButton->setIcon(createThemeIcon(theme, QStringLiteral("control/power.svg")));
     m_ui->stopModePushButton->setIcon(createThemeIcon(theme, QStringLiteral("control/stop.svg")));
     const QIcon power = createThemeIcon(theme, QStringLiteral("control/power.svg"));

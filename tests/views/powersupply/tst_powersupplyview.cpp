@@ -29,7 +29,7 @@
 #include <memory>
 
 namespace {
-const QString SupplyType = QStringLiteral("Power Supply");
+const QString SupplyType = PowerSupplyView::staticViewType();
 
 template<typename T>
 T *child(QWidget *widget, const char *name)
