@@ -3,8 +3,11 @@
 #include "app/arrangementscollection.h"
 #include "app/arrangementstate.h"
 #include "app/translationloader.h"
+#include "resources/storefile.h"
 
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 const QString geometryKey = QStringLiteral("mainwindow_geometry");
@@ -23,10 +26,28 @@ Options::Options()
     , arrangements(std::make_shared<ArrangementsCollection>())
 { }
 
+QString environment_file(const QString &organization, const QString &application)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+            + QLatin1Char('/') + organization + QLatin1Char('/') + application
+            + QStringLiteral(".conf");
+}
+
+std::shared_ptr<QSettings> open_environment(const QString &organization, const QString &application)
+{
+    if (prepareStoreFile(environment_file(organization, application)) == StoreFileStatus::Refused) {
+        // The run keeps its options in a private file that goes with it.
+        static const QTemporaryDir standIn;
+        return std::make_shared<QSettings>(standIn.filePath(application + QStringLiteral(".conf")),
+                                           QSettings::IniFormat);
+    }
+    return std::make_shared<QSettings>(QSettings::NativeFormat, QSettings::UserScope, organization,
+                                       application);
+}
+
 std::shared_ptr<QSettings> get_environment(const QString &organization, const QString &application)
 {
-    static const std::shared_ptr<QSettings> settings = std::make_shared<QSettings>(
-            QSettings::NativeFormat, QSettings::UserScope, organization, application);
+    static const std::shared_ptr<QSettings> settings = open_environment(organization, application);
     return settings;
 }
 
@@ -78,7 +99,9 @@ void save_to_environment(const Options &options, const QString &organization,
     settings->setValue(restoreArrangementKey, options.restore_arrangement);
 
     options.arrangements->store(settings);
-    settings->sync();
+    // A file put in the store's place since it was opened is checked as at the start.
+    if (prepareStoreFile(settings->fileName()) != StoreFileStatus::Refused)
+        writeStore(*settings);
 }
 
 std::shared_ptr<Options> get_cache()

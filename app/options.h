@@ -27,9 +27,18 @@ struct Options
     std::shared_ptr<ArrangementsCollection> arrangements;
 };
 
+// The file of the settings store: the user's configuration folder, organization/application.conf.
+QString environment_file(const QString &organization, const QString &application);
+// A new store object over that file, opened under the store-file guard: a file that is not
+// regular is never opened (the run keeps its options in a private file instead), and a file
+// with a value that cannot be read is moved aside first.
+std::shared_ptr<QSettings> open_environment(const QString &organization,
+                                            const QString &application);
 // The settings store, opened with the names of the first call; later names are ignored.
 std::shared_ptr<QSettings> get_environment(const QString &organization, const QString &application);
 Options load_from_environment(const QString &organization, const QString &application);
+// Writes the options and reports, on standard error and in the trace, a store that could not
+// be written.
 void save_to_environment(const Options &options, const QString &organization,
                          const QString &application);
 

@@ -15,9 +15,11 @@ const char carrierIdnWord[] = "ZQTAVRIN";
 const char powerSupplyIdnWord[] = "ZQVOLTA";
 constexpr ViUInt32 identificationLockTimeoutMs = 2000;
 // The reply is read with a width, so an instrument that talks too much cannot overrun it.
+// The width is one short of the buffer: libraries differ on whether it counts the terminating
+// NUL, and the NUL must fit either way.
 constexpr int idnBufferSize = 256;
-const char idnReadFormat[] = "%256t";
-static_assert(idnBufferSize == 256, "the read width in idnReadFormat must match the buffer");
+const char idnReadFormat[] = "%255t";
+static_assert(idnBufferSize == 256, "the read width in idnReadFormat must be the buffer less one");
 
 // Bits 12 to 15 carry revision information, not the model.
 constexpr quint32 modelBitsMask = ~quint32(0xF000);

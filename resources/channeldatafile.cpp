@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -77,15 +78,20 @@ QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *
 {
     if (fileName.isEmpty())
         return {};
+    const QFileInfo info(fileName);
+    if (!info.isFile() || info.size() > maxChannelsDataFileSize)
+        return {};
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return {};
 
     // readLine strips "\n" and "\r\n" alike, so files made on Windows read as their Unix twins.
+    // Characters are counted against the limit as well: the file may grow while it is read.
     QTextStream in(&file);
-    const QString first = in.readLine();
+    const QString first = in.readLine(maxChannelsDataFileSize);
     if (first.isEmpty())
         return {};
+    qint64 read = first.size() + 1;
 
     const QVector<QStringRef> firstFields = first.splitRef(kSeparator, Qt::KeepEmptyParts);
     const int columnCount = firstFields.size();
@@ -102,7 +108,11 @@ QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *
     }
 
     QString line;
-    while (in.readLineInto(&line)) {
+    while (in.readLineInto(&line, maxChannelsDataFileSize)) {
+        // Each line counted with its line break, which the last one may lack.
+        read += line.size() + 1;
+        if (read > maxChannelsDataFileSize + 1)
+            return {};
         // Count before splitting: a hostile line of a million fields is rejected without
         // building a million references.
         if (line.count(kSeparator) + 1 != columnCount)

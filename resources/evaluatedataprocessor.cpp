@@ -121,13 +121,10 @@ EvaluationValues evaluatePulseParam(const double *samples, double sampleInterval
     AnalysisLibrary::instance().pulseParam(samples, count, r);
     // The library works per sample: its times are sample counts and its slope is per sample.
     const double referenceSpan = std::fabs(r.highReference - r.lowReference);
+    // Without a falling edge (no fall time) nothing falls, at any rate.
     double fallRate = 0.0;
-    if (referenceSpan >= Negligible) {
-        const double fallSamples = double(r.fallSamples);
-        fallRate =
-                perInterval(fallSamples >= Negligible ? referenceSpan / fallSamples : referenceSpan,
-                            sampleInterval);
-    }
+    if (referenceSpan >= Negligible && r.fallSamples > 0)
+        fallRate = perInterval(referenceSpan / double(r.fallSamples), sampleInterval);
     return {
             {EvaluationAmplitude, std::fabs(r.amplitude)},
             {EvaluationHigh, std::max(r.highLevel, r.lowLevel)},

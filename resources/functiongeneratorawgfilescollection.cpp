@@ -42,6 +42,9 @@ QString freeCandidate(const QDir &folder, const QString &sourceName)
 
 QByteArray createSignature(const QString &path)
 {
+    // A device or a pipe may never end; only regular files are hashed.
+    if (!QFileInfo(path).isFile())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -279,11 +282,25 @@ void FunctionGeneratorAwgFilesCollection::restore()
 
     const ResourceState state = loadStateFromFile(listFilePath());
     const QStringList stored = state[kListKey].toStringList();
+    // The collection removes its files from disk, so it keeps only what it can have copied
+    // in itself: regular files inside its own data folder, each once. Anything else leaves
+    // the list and stays untouched on disk.
+    const QString folderPath = dataPath();
+    const QString folder =
+            folderPath.isEmpty() ? QString() : QFileInfo(folderPath).canonicalFilePath();
+    if (folder.isEmpty())
+        return;
+    const QString inside = folder + QLatin1Char('/');
+    QStringList canonical;
     for (const QString &path : stored) {
         if (m_d->files.size() >= maxFiles)
             break;
-        if (path.isEmpty() || !QFileInfo::exists(path))
+        const QFileInfo info(path);
+        const QString real = info.canonicalFilePath();
+        if (path.isEmpty() || real.isEmpty() || !info.isFile() || !real.startsWith(inside)
+            || canonical.contains(real))
             continue;
+        canonical.append(real);
         m_d->useOrder.append(m_d->files.size());
         m_d->files.append(path);
         m_d->pins.append(0);

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-// SHA-1 digest of a whole file; empty when the file cannot be opened.
+// SHA-1 digest of a whole file; empty when the file cannot be opened or is not regular.
 QByteArray createSignature(const QString &path);
 
 // The process-wide list of imported waveform files: copies in the application's data folder,

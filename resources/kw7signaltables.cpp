@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kw7 {
 
@@ -70,7 +71,10 @@ AfgDataParams calculateAFGDataParams(double frequency, unsigned int dataSpeed)
     const double periodSamples = dataSpeed / frequency;
     if (periodSamples < kMinPeriodSamples)
         return {};
-    const unsigned int n = static_cast<unsigned int>(periodSamples); // below dataSpeed, fits
+    // A period longer than the counter can hold gets the longest table the decimation allows;
+    // converting without the clamp would overflow below about 0.07 Hz.
+    constexpr double longest = std::numeric_limits<unsigned int>::max();
+    const unsigned int n = static_cast<unsigned int>(std::min(periodSamples, longest));
     const unsigned int d = n <= kMaxTableLength ? 1 : n / kMaxTableLength + 1;
     return {n / d, double(d) / dataSpeed};
 }

@@ -21,7 +21,7 @@ struct AfgDataParams
     double step = 0.0; // seconds between samples
 };
 // No table (count 0) when a period holds 9 samples or fewer, or the frequency is not a
-// positive finite number.
+// positive finite number. A period beyond 2^32 - 1 samples gets the longest table there is.
 AfgDataParams calculateAFGDataParams(double frequency, unsigned int dataSpeed);
 
 struct FunctionTable

@@ -42,6 +42,14 @@ QString modelName(ModuleTypes type)
 const QList<ModuleTypes> demonstrationModules = {ModuleTypeKW7, ModuleTypeHX9, ModuleTypeRV31,
                                                  ModuleTypeKT220};
 
+// A bench file named in the environment is what the instrument stand-ins answer from: the
+// page then searches and initializes for real, so the program can be tried on that bench.
+// The switch stays hidden either way; this is the only road out of demonstration mode.
+bool simulatedBenchNamed()
+{
+    return !qEnvironmentVariableIsEmpty("PRALUNE_SIM_BENCH");
+}
+
 } // namespace
 
 InitializationContentWidget::InitializationContentWidget(QWidget *parent)
@@ -57,10 +65,10 @@ InitializationContentWidget::InitializationContentWidget(QWidget *parent)
     connect(ui->autoInitializeDoubleSwitch, &VekDoubleSwitch::toggled, this,
             &InitializationContentWidget::autoInitializationChanged);
 
-    ui->demoModeDoubleSwitch->setChecked(true);
+    m_demoMode = !simulatedBenchNamed();
+    ui->demoModeDoubleSwitch->setChecked(m_demoMode);
     ui->demoModeDoubleSwitch->hide();
-    ui->demoModeLabel->setText(tr("Demo mode on"));
-    m_demoMode = true;
+    ui->demoModeLabel->setText(m_demoMode ? tr("Demo mode on") : tr("Turn demo mode"));
     connect(ui->demoModeDoubleSwitch, &VekDoubleSwitch::toggled,
             [this](bool on) { m_demoMode = on; });
 

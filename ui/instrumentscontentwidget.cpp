@@ -15,6 +15,7 @@
 
 #include "ui_instrumentscontentwidget.h"
 
+#include <QEvent>
 #include <QPropertyAnimation>
 
 namespace {
@@ -198,9 +199,15 @@ void InstrumentsContentWidget::hideView(const std::shared_ptr<ViewInterface> &vi
     if (m_activeViews->getPinnedViews().empty())
         m_ui->pinnedCollectionWidget->hide();
     m_ui->viewSelectionWidget->add(view);
-    emit saveEnabledChanged(false);
-    emit pinEnabledChanged(canPin());
+    // The view that went may have been a pinned one: the maximized view keeps its buttons.
+    announceToolBarStates();
     saveArrangement();
+}
+
+void InstrumentsContentWidget::announceToolBarStates()
+{
+    emit saveEnabledChanged(maximizedOscilloscope(m_activeViews->getMaximizedView()) != nullptr);
+    emit pinEnabledChanged(canPin());
 }
 
 void InstrumentsContentWidget::onCurrentInstrumentChanged()
@@ -351,4 +358,8 @@ bool InstrumentsContentWidget::restoreArrangement(const ArrangementState &state)
 void InstrumentsContentWidget::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    const auto maximized = m_activeViews->getMaximizedView();
+    emit currentInstrumentRenamed(maximized ? maximized->displayType() : QString());
 }

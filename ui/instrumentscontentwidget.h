@@ -34,11 +34,15 @@ public slots:
     void stop();
     // True when the workspace holds at least one view afterwards.
     bool restoreArrangement(const ArrangementState &state);
+    // The save and pin states of the workspace as it stands, for a tool bar shown again.
+    void announceToolBarStates();
 
 signals:
     void pinEnabledChanged(bool enabled);
     void saveEnabledChanged(bool enabled);
     void currentInstrumentChanged(const QString &instrumentName);
+    // The same instrument under its name in a new language.
+    void currentInstrumentRenamed(const QString &instrumentName);
     void currentIntsrumentErrorOccured();
 
 protected:

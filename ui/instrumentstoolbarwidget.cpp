@@ -39,6 +39,7 @@ void InstrumentsToolBarWidget::enableSave(bool enabled)
 
 void InstrumentsToolBarWidget::setCaption(const QString &name)
 {
+    m_viewName = name;
     if (name.isEmpty())
         m_ui->caption->setText(tr("Pralune - Instrument selection"));
     else
@@ -48,6 +49,10 @@ void InstrumentsToolBarWidget::setCaption(const QString &name)
 void InstrumentsToolBarWidget::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
-        m_ui->retranslateUi(this);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    m_ui->retranslateUi(this);
+    // The form's caption is a bare program name; the current view's belongs on top of it.
+    if (m_viewName)
+        setCaption(*m_viewName);
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 namespace Ui {
 class InstrumentsToolBarWidget;
 }
@@ -32,4 +34,7 @@ protected:
 
 private:
     Ui::InstrumentsToolBarWidget *m_ui;
+    // The name last given, so that a language change can put the caption together again;
+    // none before the first, when the form's own caption stands.
+    std::optional<QString> m_viewName;
 };

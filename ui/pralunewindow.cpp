@@ -91,6 +91,9 @@ void PraluneWindow::createLinksBetweenModeWidgets()
             &InstrumentsToolBarWidget::enablePin);
     connect(instruments, &InstrumentsContentWidget::currentInstrumentChanged, toolBar,
             &InstrumentsToolBarWidget::setCaption);
+    // Not through the change of instrument: a new language keeps the red strip as it is.
+    connect(instruments, &InstrumentsContentWidget::currentInstrumentRenamed, toolBar,
+            &InstrumentsToolBarWidget::setCaption);
     connect(toolBar, &InstrumentsToolBarWidget::pictureRequested, instruments,
             &InstrumentsContentWidget::savePicture);
     connect(toolBar, &InstrumentsToolBarWidget::dataExportRequested, instruments,
@@ -174,6 +177,9 @@ void PraluneWindow::activateInstrumentsMode()
     m_mode = Mode::Instruments;
     setContentWidget(m_instrumentsContent);
     setToolBarWidget(m_instrumentsToolBar);
+    // The workspace may have changed while another page was shown (an arrangement applied
+    // from the Settings page): the tool bar follows it as it is now.
+    m_instrumentsContent->announceToolBarStates();
     resetErrorStyle();
 }
 
@@ -183,7 +189,12 @@ void PraluneWindow::setFullScreenMode(bool fullScreen)
         showFullScreen();
         ui->screenModeButton->setText(windowGlyph);
     } else {
-        showNormal();
+        // A window stored maximized comes back maximized: restoreGeometry() has set the state,
+        // and a plain showNormal() would drop it.
+        if (windowState() & Qt::WindowMaximized)
+            showMaximized();
+        else
+            showNormal();
         ui->screenModeButton->setText(fullScreenGlyph);
     }
     retranslateScreenModeTip();

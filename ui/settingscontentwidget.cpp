@@ -91,6 +91,7 @@ SettingsContentWidget::SettingsContentWidget(QWidget *parent)
     }
 
     createDefaultNavigation();
+    ui->navigationListWidget->installEventFilter(this);
 
     connect(ui->navigationListWidget, &QListWidget::currentRowChanged, this,
             qOverload<int>(&SettingsContentWidget::navigate));
@@ -291,8 +292,24 @@ void SettingsContentWidget::createDefaultNavigation()
             stack->addWidget(settings);
     }
 
-    list->setMinimumWidth(list->sizeHintForColumn(0));
+    fitNavigationWidth();
     list->setCurrentRow(screenLayoutPageIndex);
+}
+
+void SettingsContentWidget::fitNavigationWidth()
+{
+    QListWidget *list = ui->navigationListWidget;
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth());
+}
+
+bool SettingsContentWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // A new sheet or font size reaches the list as its own font or style change; the rows'
+    // widths measured under the previous one would cut the longest name.
+    if (watched == ui->navigationListWidget
+        && (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+        fitNavigationWidth();
+    return QWidget::eventFilter(watched, event);
 }
 
 void SettingsContentWidget::navigate(int rowIndex)

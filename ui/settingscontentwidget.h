@@ -44,12 +44,15 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showOptions(const Options &options);
     void applySaveLimit();
     int storableArrangementIndex();
     void setVersionText();
+    // Wide enough for the longest row in the list's current font.
+    void fitNavigationWidth();
 
     Ui::SettingsContentWidget *ui;
     QList<ViewInterface *> m_views;

@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
     Startup::setApplicationIdentity();
     save_to_cache(options);
     initPraluneAssets();
+    registerPraluneFonts();
     applyThemeStyleSheet(options.color_theme, options.font_type);
 
     int exitCode = 0;

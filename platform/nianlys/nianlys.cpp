@@ -193,14 +193,25 @@ int32_t findFirst(const double *x, int32_t from, int32_t n, Beyond beyond)
     return n;
 }
 
-// Fractional index at which the line from x[i - 1] to x[i] passes level.
-double crossing(const double *x, int32_t i, double level)
+// Fractional index at which the line from x[p] to x[i] (p < i, both finite) passes level.
+double crossing(const double *x, int32_t p, int32_t i, double level)
 {
-    const double a = x[i - 1];
+    const double a = x[p];
     const double b = x[i];
     if (a == b)
         return static_cast<double>(i);
-    return static_cast<double>(i - 1) + (level - a) / (b - a);
+    return static_cast<double>(p) + (i - p) * (level - a) / (b - a);
+}
+
+// The last finite sample before i, or -1. A sample that is not a finite number (a math channel
+// that divided by zero) is missing for every scan: it lies beyond no level, and crossings are
+// interpolated between the finite samples around it.
+int32_t previousFinite(const double *x, int32_t i)
+{
+    int32_t p = i - 1;
+    while (p >= 0 && !std::isfinite(x[p]))
+        --p;
+    return p;
 }
 
 struct Crossings
@@ -215,8 +226,9 @@ struct Crossings
 Crossings middleCrossings(const double *x, int32_t n, double low, double middle, double high)
 {
     Crossings result;
-    const auto isHigh = [high](double v) { return v >= high; };
-    const auto isLow = [low](double v) { return v <= low; };
+    // An infinity is no sample beyond a level; a NaN compares false anyway.
+    const auto isHigh = [high](double v) { return v >= high && v < HUGE_VAL; };
+    const auto isLow = [low](double v) { return v <= low && v > -HUGE_VAL; };
     int32_t entry = findFirst(x, 0, n, [=](double v) { return isHigh(v) | isLow(v); });
     if (entry >= n)
         return result;
@@ -226,13 +238,16 @@ Crossings middleCrossings(const double *x, int32_t n, double low, double middle,
                 above ? findFirst(x, entry + 1, n, isLow) : findFirst(x, entry + 1, n, isHigh);
         if (next >= n)
             break;
-        for (int32_t k = next; k > entry; --k) {
-            const bool crosses = above ? x[k - 1] > middle && x[k] <= middle
-                                       : x[k - 1] < middle && x[k] >= middle;
+        // Both ends are finite: entry and next lie beyond a level.
+        for (int32_t k = next; k > entry;) {
+            const int32_t p = previousFinite(x, k);
+            const bool crosses =
+                    above ? x[p] > middle && x[k] <= middle : x[p] < middle && x[k] >= middle;
             if (crosses) {
-                (above ? result.falling : result.rising).push_back(crossing(x, k, middle));
+                (above ? result.falling : result.rising).push_back(crossing(x, p, k, middle));
                 break;
             }
+            k = p;
         }
         above = !above;
         entry = next;
@@ -256,7 +271,12 @@ Edge firstEdge(const double *x, int32_t n, double from, double to)
     Edge edge;
     bool armed = false;
     bool started = false;
+    int32_t p = -1; // the last finite sample
     for (int32_t i = 0; i < n; ++i) {
+        if (!std::isfinite(x[i]))
+            continue;
+        const int32_t previous = p;
+        p = i;
         if (beyondFrom(x[i])) {
             armed = true;
             started = false;
@@ -265,16 +285,31 @@ Edge firstEdge(const double *x, int32_t n, double from, double to)
         if (!armed)
             continue;
         if (!started) {
-            edge.start = crossing(x, i, from);
+            edge.start = crossing(x, previous, i, from);
             started = true;
         }
         if (beyondTo(x[i])) {
-            edge.end = crossing(x, i, to);
+            edge.end = crossing(x, previous, i, to);
             edge.found = true;
             return edge;
         }
     }
     return edge;
+}
+
+// Sum and sum of squares of the finite samples; returns how many there are.
+int32_t finiteSumAndSquares(const double *x, int32_t n, double &sum, double &squares)
+{
+    sum = squares = 0.0;
+    int32_t finite = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        if (!std::isfinite(x[i]))
+            continue;
+        sum += x[i];
+        squares += x[i] * x[i];
+        ++finite;
+    }
+    return finite;
 }
 
 void sumAndSquares(const double *x, int32_t n, double &sum, double &squares)
@@ -327,8 +362,11 @@ NIANLYS_EXPORT int32_t AALFunc142(const double *samples, int32_t count, double *
         results[3] = low;
         results[4] = levels.high;
         results[5] = levels.low;
-        results[6] = std::max(0.0, levels.maximum - levels.high);
-        results[7] = std::max(0.0, levels.low - levels.minimum);
+        // Per cent of the amplitude, the unit they are shown in.
+        if (span > 0.0) {
+            results[6] = 100.0 * std::max(0.0, levels.maximum - levels.high) / span;
+            results[7] = 100.0 * std::max(0.0, levels.low - levels.minimum) / span;
+        }
         if (span > 0.0) {
             const Edge rise = firstEdge(samples, count, low, high);
             const Edge fall = firstEdge(samples, count, high, low);
@@ -453,7 +491,11 @@ NIANLYS_EXPORT int32_t AALFunc365(const double *samples, int32_t count, int32_t 
         double sum = 0.0;
         double squares = 0.0;
         sumAndSquares(samples + begin, end - begin, sum, squares);
-        const double length = std::max(1, end - begin);
+        int32_t taken = end - begin;
+        // The slow way for a cycle with a sample that is not a finite number: it is left out.
+        if (!std::isfinite(squares))
+            taken = finiteSumAndSquares(samples + begin, end - begin, sum, squares);
+        const double length = std::max(1, taken);
         results[0] = sum / length;
         results[1] = std::sqrt(squares / length);
         results[2] = wholeCycles;

@@ -3,10 +3,23 @@
 #include "app/options.h"
 #include "app/translationloader.h"
 
+#include "simbench/simcontrol.h"
+
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// A hostile stored value makes Qt ask for an impossible block; the sanitizer must let that
+// allocation fail as the plain allocator does, so the guard can meet the failure.
+extern "C" const char *__asan_default_options()
+{
+    return "allocator_may_return_null=1";
+}
 
 namespace {
 const QString organization = QStringLiteral("corvanta");
@@ -25,6 +38,40 @@ ArrangementState twoViews()
     state.addResourceInformation(QStringLiteral("ResourceRV31"), QStringLiteral("b2"), false,
                                  QStringLiteral("RV31"));
     return state;
+}
+
+// A string list claiming 2^31 - 1 entries, 35 bytes as Qt's store writes it.
+const QByteArray poisonedValue = QByteArrayLiteral("@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)");
+
+QString storeFile()
+{
+    return environment_file(organization, application);
+}
+
+void writeStoreFile(const QByteArray &content)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(storeFile()).absolutePath()));
+    QFile file(storeFile());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(content), qint64(content.size()));
+}
+
+// The moved-aside copies of the store; removed, so each case counts its own.
+int takeCorruptCopies()
+{
+    QDir folder = QFileInfo(storeFile()).dir();
+    const QStringList names = folder.entryList({QStringLiteral("pralune.conf.corrupt-*")});
+    for (const QString &name : names)
+        folder.remove(name);
+    return names.size();
+}
+
+int traceMentioningStore()
+{
+    int lines = 0;
+    for (const std::string &line : simbench::traceLines())
+        lines += QString::fromStdString(line).contains(storeFile()) ? 1 : 0;
+    return lines;
 }
 
 ArrangementState oneView(const QString &name)
@@ -53,6 +100,13 @@ private slots:
     void corruptedArraySizeStopsAtMissingElement();
     void copiesShareOneCollection();
     void environmentKeepsFirstNames();
+    void environmentFileIsTheStore();
+    void unreadableStoreIsMovedAside_data();
+    void unreadableStoreIsMovedAside();
+    void writeBackSurvivesAnUnreadSection();
+    void storeNotARegularFile();
+    // Last: a failed write leaves the process's store object reporting failure.
+    void failedWriteBackIsReported();
 };
 
 void TestOptions::initTestCase()
@@ -337,6 +391,99 @@ void TestOptions::environmentKeepsFirstNames()
     QCOMPARE(other, store());
     QCOMPARE(other->organizationName(), organization);
     QCOMPARE(other->applicationName(), application);
+}
+
+void TestOptions::environmentFileIsTheStore()
+{
+    QCOMPARE(store()->fileName(), storeFile());
+    QCOMPARE(open_environment(organization, application)->fileName(), storeFile());
+}
+
+// One value Qt cannot decode used to stop the program at every start ([General]) or at every
+// exit (a section nobody reads). The store is moved aside, and the run starts with defaults.
+void TestOptions::unreadableStoreIsMovedAside_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("value in [General]")
+            << QByteArray("[General]\ncolor_theme=" + poisonedValue + "\nfont_type=1\n");
+    QTest::newRow("value in a section nobody reads")
+            << QByteArray("[General]\nfont_type=1\n[unknown]\nlist=" + poisonedValue + "\n");
+}
+
+void TestOptions::unreadableStoreIsMovedAside()
+{
+    QFETCH(QByteArray, content);
+    takeCorruptCopies();
+    writeStoreFile(content);
+    simbench::clearTraceLines();
+    const std::shared_ptr<QSettings> opened = open_environment(organization, application);
+    QVERIFY(opened->allKeys().isEmpty());
+    QCOMPARE(opened->value(QStringLiteral("font_type"), 0).toInt(), 0);
+    QVERIFY(!QFile::exists(storeFile()));
+    QCOMPARE(takeCorruptCopies(), 1);
+    QCOMPARE(traceMentioningStore(), 1);
+}
+
+void TestOptions::writeBackSurvivesAnUnreadSection()
+{
+    takeCorruptCopies();
+    writeStoreFile("[General]\nfont_type=1\n[unknown]\nlist=" + poisonedValue + "\n");
+    Options options;
+    options.color_theme = 3;
+    save_to_environment(options, organization, application);
+    QCOMPARE(takeCorruptCopies(), 1);
+    QCOMPARE(QSettings(storeFile(), QSettings::IniFormat)
+                     .value(QStringLiteral("color_theme"))
+                     .toInt(),
+             3);
+}
+
+// A FIFO in the store's place blocked the program before any window. It is never opened, and
+// nothing is written through it.
+void TestOptions::storeNotARegularFile()
+{
+    QFile::remove(storeFile());
+    QVERIFY(QDir().mkpath(QFileInfo(storeFile()).absolutePath()));
+    const QByteArray name = QFile::encodeName(storeFile());
+    QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    // Held at both ends without blocking: an open by the store would not wait after all, and
+    // whatever it wrote could be read here.
+    const int held = ::open(name.constData(), O_RDWR | O_NONBLOCK);
+    QVERIFY(held >= 0);
+    simbench::clearTraceLines();
+
+    const std::shared_ptr<QSettings> opened = open_environment(organization, application);
+    QVERIFY(opened->fileName() != storeFile());
+    opened->setValue(QStringLiteral("font_type"), 1);
+    opened->sync();
+    Options options;
+    options.color_theme = 2;
+    save_to_environment(options, organization, application);
+
+    char byte = 0;
+    QCOMPARE(::read(held, &byte, 1), ssize_t(-1));
+    ::close(held);
+    QVERIFY(!QFileInfo(storeFile()).isFile());
+    QCOMPARE(traceMentioningStore(), 2);
+    QVERIFY(QFile::remove(storeFile()));
+}
+
+// A configuration folder that is a file: the options cannot be saved, and that is said.
+void TestOptions::failedWriteBackIsReported()
+{
+    const QString folder = QFileInfo(storeFile()).absolutePath();
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(QDir().mkpath(QFileInfo(folder).absolutePath()));
+    {
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    simbench::clearTraceLines();
+    Options options;
+    options.color_theme = 4;
+    save_to_environment(options, organization, application);
+    QCOMPARE(traceMentioningStore(), 1);
+    QVERIFY(QFile::remove(folder));
 }
 
 QTEST_GUILESS_MAIN(TestOptions)

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QIcon>
 #include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QSpinBox>
 #include <QTest>
@@ -103,7 +106,12 @@ class TestAssets : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { initPraluneAssets(); }
+    // In the order start-up keeps: the faces are there before any sheet asks for them.
+    void initTestCase()
+    {
+        initPraluneAssets();
+        QVERIFY(registerPraluneFonts());
+    }
 
     void sheetsHoldTheirTheme_data()
     {
@@ -167,6 +175,51 @@ private slots:
             QCOMPARE(bar->minimumHeight(), 32);
         }
         qApp->setStyleSheet(QString());
+    }
+
+    // Each sheet names its faces; the program carries them, so none falls back to another.
+    void sheetsFindTheirFonts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("bold");
+        for (const char *name : kSheets) {
+            const bool boldSheet = qstrcmp(name, "dark_large") == 0;
+            QTest::addRow("%s text", name) << name << "text"
+                                           << "Source Code Pro" << boldSheet;
+            QTest::addRow("%s header", name) << name << "header"
+                                             << "Source Sans Pro Semibold" << boldSheet;
+            QTest::addRow("%s line edit", name) << name << "edit"
+                                                << "Source Sans Pro Semibold" << boldSheet;
+        }
+    }
+
+    void sheetsFindTheirFonts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, widget);
+        QFETCH(QString, family);
+        QFETCH(bool, bold);
+        qApp->setStyleSheet(sheet(name.toLatin1().constData()));
+        QWidget page;
+        auto *layout = new QVBoxLayout(&page);
+        QWidget *shown = nullptr;
+        if (widget == QLatin1String("edit")) {
+            shown = new QLineEdit(QStringLiteral("Arrangement"));
+        } else {
+            auto *label = new QLabel(QStringLiteral("Found modules"));
+            label->setProperty("header", widget == QLatin1String("header"));
+            shown = label;
+        }
+        layout->addWidget(shown);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const QFontInfo info(shown->font());
+        qApp->setStyleSheet(QString());
+        QVERIFY2(info.family().compare(family, Qt::CaseInsensitive) == 0,
+                 qPrintable(info.family()));
+        QCOMPARE(info.bold(), bold);
     }
 
     void everyIconRenders()

@@ -278,6 +278,10 @@ void TestAutoSearch::failures_data()
             << "zqtavrin_init" << 1 << QVector<ModuleDescription> {supply};
     QTest::newRow("slot query fails")
             << "zqtavrin_m_type_q" << 2 << QVector<ModuleDescription> {kw7, supply};
+    QTest::newRow("slot query fails on the last module")
+            << "zqtavrin_m_type_q" << 5 << QVector<ModuleDescription> {rv31, supply};
+    QTest::newRow("carrier's slot unreadable")
+            << "viGetAttribute" << 2 << QVector<ModuleDescription> {supply};
     QTest::newRow("identification query fails")
             << "viQueryf" << 1 << QVector<ModuleDescription> {rv31, kw7};
 }
@@ -318,6 +322,11 @@ void TestAutoSearch::longIdentificationReply()
     // Cut at the buffer: the word beyond it is not seen, and nothing is overrun.
     QVERIFY(run.found.isEmpty());
     QCOMPARE(run.finished.count(), 1);
+    // The width leaves the 256-byte buffer room for the NUL, whether a library counts it or not.
+    const std::vector<simbench::CallRecord> queries = simbench::callLog("viQueryf");
+    QCOMPARE(int(queries.size()), 1);
+    QVERIFY(queries.front().args.size() >= 2);
+    QCOMPARE(queries.front().args.at(1), std::string("%255t"));
 
     simbench::setIdnReply("TCPIP0::10.0.0.5::INSTR", std::string(200, 'x') + "ZQVOLTA");
     SearchRun again(search);

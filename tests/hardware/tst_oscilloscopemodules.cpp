@@ -49,6 +49,12 @@ private slots:
     void frameEndsWithReArm();
     void overdriveEndsFrameSilently();
     void hx9NotReadyReadsNothing();
+    void deliveredCountIsClamped_data();
+    void deliveredCountIsClamped();
+    void hx9DriverFailureEndsTheFrame_data();
+    void hx9DriverFailureEndsTheFrame();
+    void failedTimeBaseKeepsTheOldOne_data();
+    void failedTimeBaseKeepsTheOldOne();
     void closeStopsAtFailure_data();
     void closeStopsAtFailure();
 };
@@ -287,6 +293,127 @@ void TestOscilloscopeModules::hx9NotReadyReadsNothing()
     QCOMPARE(recorder.frames.first()[0].size(), 100);
     QCOMPARE(modulesbench::calledFunctions("zqhx9"),
              (QStringList {"zqhx9_ready_Q", "zqhx9_readWaveform", "zqhx9_stop", "zqhx9_trigger"}));
+}
+
+namespace {
+
+// An HX9 on the bench, channel 0 on, 100 points, armed.
+void armHx9(HX9Module &module)
+{
+    QCOMPARE(modulesbench::openOnCarrier(&module, 2), 0);
+    QCOMPARE(module.configure(0, 1, 0, 0, 0, 1.0, 0.0), 0);
+    QCOMPARE(module.configureTime(1e-6, 100e-6, 0.0), 0);
+    QCOMPARE(module.configureTrigger(), 0);
+    QCOMPARE(module.start(), 0);
+}
+
+// Reads one frame after the driver's block read reports `delivered` samples; the frames sent.
+template<typename Module>
+QList<Rows> readDelivering(Module &module, const char *readFunction, int delivered)
+{
+    FrameRecorder<Module> recorder(&module);
+    simbench::scriptOutValues(readFunction, {double(delivered)});
+    if (module.dataReading() != 0)
+        return {};
+    return recorder.frames;
+}
+
+} // namespace
+
+// The driver's count of delivered samples is never trusted beyond the row it filled.
+void TestOscilloscopeModules::deliveredCountIsClamped_data()
+{
+    QTest::addColumn<bool>("hx9");
+    QTest::addColumn<int>("delivered");
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<int>("rowSize");
+    QTest::newRow("HX2, more than asked") << false << 250 << 1 << 100;
+    QTest::newRow("HX2, fewer") << false << 40 << 1 << 40;
+    QTest::newRow("HX2, negative ends the frame") << false << -7 << 0 << 0;
+    QTest::newRow("HX9, more than asked") << true << 250 << 1 << 100;
+    QTest::newRow("HX9, fewer") << true << 40 << 1 << 40;
+    QTest::newRow("HX9, negative keeps the row") << true << -7 << 1 << 100;
+}
+
+void TestOscilloscopeModules::deliveredCountIsClamped()
+{
+    QFETCH(bool, hx9);
+    QFETCH(int, delivered);
+    QFETCH(int, frames);
+    QFETCH(int, rowSize);
+    QList<Rows> sent;
+    if (hx9) {
+        HX9Module module;
+        armHx9(module);
+        sent = readDelivering(module, "zqhx9_readWaveform", delivered);
+    } else {
+        HX2Module module;
+        armHx2(module);
+        QCOMPARE(module.pointCount(), 100);
+        sent = readDelivering(module, "zqhx2_readWaveform", delivered);
+    }
+    QCOMPARE(sent.size(), frames);
+    if (frames > 0)
+        QCOMPARE(sent.first()[0].size(), rowSize);
+}
+
+void TestOscilloscopeModules::hx9DriverFailureEndsTheFrame_data()
+{
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("ready status") << "zqhx9_ready_Q" << QStringList {"zqhx9_ready_Q"};
+    QTest::newRow("block read") << "zqhx9_readWaveform"
+                                << QStringList {"zqhx9_ready_Q", "zqhx9_readWaveform"};
+}
+
+void TestOscilloscopeModules::hx9DriverFailureEndsTheFrame()
+{
+    QFETCH(QString, failing);
+    QFETCH(QStringList, calls);
+    HX9Module module;
+    armHx9(module);
+    FrameRecorder<HX9Module> recorder(&module);
+    QSignalSpy errors(&module, &ModuleInterface::errorOccured);
+    simbench::clearCallLog();
+    simbench::failCall(failing.toStdString(), 1, VI_ERROR_TMO);
+    QCOMPARE(module.dataReading(), int(VI_ERROR_TMO));
+    QVERIFY(recorder.frames.isEmpty());
+    QCOMPARE(errors.count(), 1);
+    QVERIFY(!module.errorString().isEmpty());
+    // No stop and no re-arm after a failure: the next reading tries again.
+    QCOMPARE(modulesbench::calledFunctions("zqhx9"), calls);
+    QCOMPARE(module.dataReading(), 0);
+    QCOMPARE(recorder.frames.size(), 1);
+}
+
+void TestOscilloscopeModules::failedTimeBaseKeepsTheOldOne_data()
+{
+    QTest::addColumn<bool>("hx9");
+    QTest::newRow("HX2") << false;
+    QTest::newRow("HX9") << true;
+}
+
+void TestOscilloscopeModules::failedTimeBaseKeepsTheOldOne()
+{
+    QFETCH(bool, hx9);
+    const auto check = [](auto &module, const char *function) {
+        QSignalSpy errors(&module, &ModuleInterface::errorOccured);
+        simbench::failCall(function, 1, VI_ERROR_TMO);
+        QCOMPARE(module.configureTime(2e-6, 1e-3, 5e-6), int(VI_ERROR_TMO));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(module.pointCount(), 100);
+        QCOMPARE(module.period(), 1e-6);
+        QCOMPARE(module.startTime(), 0.0);
+    };
+    if (hx9) {
+        HX9Module module;
+        armHx9(module);
+        check(module, "zqhx9_configTime");
+    } else {
+        HX2Module module;
+        armHx2(module);
+        check(module, "zqhx2_configTime");
+    }
 }
 
 void TestOscilloscopeModules::closeStopsAtFailure_data()

@@ -128,6 +128,12 @@ void TestRV31Module::clampsReadyAndDeliveredCounts()
     QCOMPARE(module.dataReading(), 0);
     QCOMPARE(data.count(), 1);
     QCOMPARE(data.first().at(1).value<QVector<double>>().size(), 4);
+    // A driver claiming more readings than it was asked for delivers only what was announced.
+    simbench::scriptOutValues("zqrv31_read_packet", {25});
+    QCOMPARE(module.dataReading(), 0);
+    QCOMPARE(data.count(), 2);
+    QCOMPARE(data.last().at(1).value<QVector<double>>().size(), 10);
+    QVERIFY(qAbs(data.last().at(0).toDouble() - 4 * 0.02) < 1e-12);
 }
 
 void TestRV31Module::demoReadings_data()

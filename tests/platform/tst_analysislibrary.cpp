@@ -166,16 +166,17 @@ private slots:
         QVERIFY2(std::fabs(p.slope - slope) <= 0.01 * slope, qPrintable(QString::number(p.slope)));
     }
 
+    // In per cent of the amplitude, the unit they are shown in.
     void overshootAndUndershoot()
     {
-        std::vector<double> x = periodic(100, 5, [](int k) { return k < 50 ? 1.0 : 0.0; });
-        x[10] = 1.25; // a spike on a high stretch
-        x[260] = -0.1; // and a dip on a low one
+        std::vector<double> x = periodic(100, 5, [](int k) { return k < 50 ? 2.0 : 0.0; });
+        x[10] = 2.5; // a spike on a high stretch
+        x[260] = -0.2; // and a dip on a low one
         const PulseParam p = pulseParam(x);
-        QCOMPARE(p.r[4], 1.0);
+        QCOMPARE(p.r[4], 2.0);
         QCOMPARE(p.r[5], 0.0);
-        QVERIFY(std::fabs(p.r[6] - 0.25) < 1e-12);
-        QVERIFY(std::fabs(p.r[7] - 0.1) < 1e-12);
+        QVERIFY2(std::fabs(p.r[6] - 25.0) < 1e-9, qPrintable(QString::number(p.r[6])));
+        QVERIFY2(std::fabs(p.r[7] - 10.0) < 1e-9, qPrintable(QString::number(p.r[7])));
     }
 
     void cycleMeanAndRms_data()
@@ -227,6 +228,8 @@ private slots:
         QCOMPARE(f.r[4], 0.7);
         QCOMPARE(f.r[5], 0.7);
         QCOMPARE(f.index[2], 0);
+        QCOMPARE(f.r[6], 0.0); // no amplitude, no overshoot to relate to it
+        QCOMPARE(f.r[7], 0.0);
         QCOMPARE(pulseMeas(flat, 1).period, 0.0);
         const auto cycle = cycleMeanRms(flat);
         QVERIFY(std::fabs(cycle.first - 0.7) < 1e-12);

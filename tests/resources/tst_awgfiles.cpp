@@ -1,5 +1,7 @@
 #include "resources/functiongeneratorawgfilescollection.h"
 
+#include "simbench/simcontrol.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,20 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+
+// A hostile stored value makes Qt ask for an impossible block; the sanitizer must let that
+// allocation fail as the plain allocator does, so the guard can meet the failure.
+extern "C" const char *__asan_default_options()
+{
+    return "allocator_may_return_null=1";
+}
+
+namespace {
+// A string list claiming 2^31 - 1 entries, 35 bytes as Qt's store writes it.
+const QByteArray poisonedValue = QByteArrayLiteral("@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)");
+} // namespace
 
 // Each case gets a fresh collection over emptied data and configuration folders.
 class TestAwgFiles : public QObject
@@ -29,6 +45,8 @@ private slots:
     void updateDropsVanishedAndEmpty();
     void storeAndRestore();
     void restoreStopsAtLimit();
+    void restoreKeepsOnlyItsOwnFiles();
+    void unreadableListIsMovedAside();
     void findByContent();
     void signature();
 
@@ -253,8 +271,11 @@ void TestAwgFiles::storeAndRestore()
 void TestAwgFiles::restoreStopsAtLimit()
 {
     QStringList paths;
-    for (int i = 0; i < 25; ++i)
-        paths << source(QStringLiteral("r%1.csv").arg(i));
+    const QDir folder(FunctionGeneratorAwgFilesCollection::dataPath());
+    for (int i = 0; i < 25; ++i) {
+        paths << folder.filePath(QStringLiteral("r%1.csv").arg(i));
+        QVERIFY(QFile::copy(source(QStringLiteral("r%1.csv").arg(i)), paths.last()));
+    }
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);
     {
@@ -264,6 +285,74 @@ void TestAwgFiles::restoreStopsAtLimit()
     FunctionGeneratorAwgFilesCollection collection;
     QCOMPARE(collection.count(), 20);
     QCOMPARE(collection.file(19), paths.at(19));
+}
+
+// The list may name any file; the collection deletes the files it lists, so it keeps only
+// regular files inside its data folder, each once, and leaves everything else alone.
+void TestAwgFiles::restoreKeepsOnlyItsOwnFiles()
+{
+    const QDir folder(FunctionGeneratorAwgFilesCollection::dataPath());
+    const QString own = folder.filePath(QStringLiteral("own.csv"));
+    QVERIFY(QFile::copy(source(QStringLiteral("own.csv")), own));
+    const QString outside = source(QStringLiteral("outside.csv"));
+    const QString linkOut = folder.filePath(QStringLiteral("link-out.csv"));
+    QVERIFY(QFile::link(outside, linkOut));
+    const QString linkOwn = folder.filePath(QStringLiteral("link-own.csv"));
+    QVERIFY(QFile::link(own, linkOwn));
+    const QString fifo = folder.filePath(QStringLiteral("fifo.csv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(folder.mkdir(QStringLiteral("folder.csv")));
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    {
+        QSettings list(config + "/FunctionGeneratorAwgFilesCollection.ini", QSettings::IniFormat);
+        list.setValue("awgDataFiles",
+                      QStringList {own, outside, own, folder.filePath("../awg/own.csv"), linkOwn,
+                                   linkOut, "/dev/zero", fifo, folder.filePath("folder.csv"),
+                                   folder.filePath("missing.csv"), QString()});
+    }
+
+    FunctionGeneratorAwgFilesCollection collection;
+    QCOMPARE(collection.count(), 1);
+    QCOMPARE(collection.file(0), own);
+    collection.remove(0);
+    QCOMPARE(collection.count(), 0);
+    collection.update();
+    QVERIFY(!QFile::exists(own));
+    QVERIFY(QFile::exists(outside));
+    QVERIFY(QFileInfo(linkOut).isSymLink());
+    QVERIFY(QFileInfo(fifo).exists());
+}
+
+void TestAwgFiles::unreadableListIsMovedAside()
+{
+    const QDir folder(FunctionGeneratorAwgFilesCollection::dataPath());
+    const QString own = folder.filePath(QStringLiteral("own.csv"));
+    QVERIFY(QFile::copy(source(QStringLiteral("own.csv")), own));
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    const QString list = config + "/FunctionGeneratorAwgFilesCollection.ini";
+    {
+        QFile file(list);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\nawgDataFiles=" + poisonedValue + "\n");
+    }
+    simbench::clearTraceLines();
+    FunctionGeneratorAwgFilesCollection collection;
+    QCOMPARE(collection.count(), 0);
+    QVERIFY(!QFile::exists(list));
+    const QStringList aside =
+            QDir(config).entryList({"FunctionGeneratorAwgFilesCollection.ini.corrupt-*"});
+    QCOMPARE(aside.size(), 1);
+    const std::vector<std::string> trace = simbench::traceLines();
+    QCOMPARE(int(trace.size()), 1);
+    QVERIFY(QString::fromStdString(trace.front()).contains(list));
+
+    // The next store starts a new list.
+    QCOMPARE(collection.addCopy(own), 0);
+    collection.store();
+    FunctionGeneratorAwgFilesCollection restored;
+    QCOMPARE(restored.count(), 1);
 }
 
 void TestAwgFiles::findByContent()
@@ -286,6 +375,8 @@ void TestAwgFiles::signature()
              QByteArray("a9993e364706816aba3e25717850c26c9cd0d89d"));
     QCOMPARE(createSignature(source("empty", QByteArray())).size(), 20);
     QVERIFY(createSignature(m_sources.filePath("nothing")).isEmpty());
+    // A device never ends: it has no content to compare.
+    QVERIFY(createSignature(QStringLiteral("/dev/zero")).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestAwgFiles)

@@ -5,6 +5,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using Columns = QVector<QVector<double>>;
 
 class TestChannelData : public QObject
@@ -24,6 +28,9 @@ private slots:
     void load();
     void loadKeepsNamesWithoutHeader();
     void loadUnreadable();
+    void loadRefusesWhatNeverEnds_data();
+    void loadRefusesWhatNeverEnds();
+    void loadRefusesBeyondTheLimit();
 
     void hostile_data();
     void hostile();
@@ -161,6 +168,62 @@ void TestChannelData::loadUnreadable()
     QVERIFY(loadChannelsData(QString()).isEmpty());
     QVERIFY(loadChannelsData(m_dir.filePath(QStringLiteral("missing.csv"))).isEmpty());
     QVERIFY(loadChannelsData(m_dir.path()).isEmpty());
+}
+
+// A device or a pipe gives no end of data (or none at all): never read. A link to a regular
+// file is fine.
+void TestChannelData::loadRefusesWhatNeverEnds_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("endless device") << "device";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to a device") << "link";
+}
+
+void TestChannelData::loadRefusesWhatNeverEnds()
+{
+    QFETCH(QString, kind);
+    QString path = QStringLiteral("/dev/zero");
+    int held = -1;
+    if (kind == QLatin1String("fifo")) {
+        path = m_dir.filePath(QStringLiteral("pipe.csv"));
+        const QByteArray name = QFile::encodeName(path);
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        // Held open at both ends, so a reader that opened it anyway would not wait for a
+        // partner; with a line waiting in it, such a reader would read it.
+        held = ::open(name.constData(), O_RDWR | O_NONBLOCK);
+        QVERIFY(held >= 0);
+        QCOMPARE(::write(held, "1;2\n", 4), ssize_t(4));
+    } else if (kind == QLatin1String("link")) {
+        path = m_dir.filePath(QStringLiteral("zero.csv"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    }
+    QVERIFY(!QFileInfo(path).isFile());
+    QVERIFY(loadChannelsData(path).isEmpty());
+    if (held >= 0) {
+        char line[4];
+        QCOMPARE(::read(held, line, sizeof line), ssize_t(4)); // left where it was
+        ::close(held);
+    }
+
+    const QString regular = write("1;2\n");
+    const QString link = m_dir.filePath(QStringLiteral("regular-link-%1.csv").arg(kind));
+    QVERIFY(QFile::link(regular, link));
+    QCOMPARE(loadChannelsData(link).size(), 2);
+}
+
+// Beyond the stated size the file is refused whole; the file is sparse, so the test writes
+// nothing.
+void TestChannelData::loadRefusesBeyondTheLimit()
+{
+    const QString path = write("1;2\n3;4\n");
+    QFile file(path);
+    QVERIFY(file.resize(maxChannelsDataFileSize));
+    QCOMPARE(loadChannelsData(path).size(), 2);
+    QVERIFY(file.resize(maxChannelsDataFileSize + 1));
+    QVERIFY(loadChannelsData(path).isEmpty());
+    QVERIFY(maxChannelsDataFileSize >= 100 * 1024 * 1024); // the hostile table reads 100 MB
+    QFile::remove(path);
 }
 
 // Files a user may hand the importer by mistake or by malice. The reader must follow its rules

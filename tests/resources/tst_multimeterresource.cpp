@@ -109,6 +109,7 @@ private slots:
     void untrustedRecordsAreClamped();
     void onePackageStops_data();
     void onePackageStops();
+    void singleRunsStartAtZero();
     void continuousKeepsGoing();
     void recordChangeWhileRunningRestarts();
     void forcedTriggerReturnsToTriggered();
@@ -136,6 +137,7 @@ private:
     std::unique_ptr<ResourceRV38> m_resource;
     QList<int> m_packages; // readings per package
     QList<int> m_overRange; // readings per over-range report
+    QList<double> m_stamps; // time stamp of every package
 };
 
 void TestMultimeterResource::init()
@@ -151,6 +153,7 @@ void TestMultimeterResource::init()
     QCOMPARE(m_module->init(), 0);
     m_packages.clear();
     m_overRange.clear();
+    m_stamps.clear();
 }
 
 void TestMultimeterResource::cleanup()
@@ -167,7 +170,10 @@ ResourceRV38 *TestMultimeterResource::bind()
     if (!m_resource->create())
         return nullptr;
     connect(m_resource.get(), &ResourceRV38::dataChanged, this,
-            [this](double, const QVector<double> &values) { m_packages << values.size(); });
+            [this](double stamp, const QVector<double> &values) {
+                m_packages << values.size();
+                m_stamps << stamp;
+            });
     connect(m_resource.get(), &ResourceRV38::overMeasurement, this,
             [this](double, int points) { m_overRange << points; });
     simbench::clearCallLog();
@@ -432,6 +438,19 @@ void TestMultimeterResource::onePackageStops()
     QVERIFY(!timerConnected());
     QVERIFY(!disconnect(m_module.get(), &RV31Module::dataChanged, m_resource.get(), nullptr));
     QVERIFY(!disconnect(m_module.get(), &RV31Module::overMeasurement, m_resource.get(), nullptr));
+}
+
+// The run stops inside the package's emission; its reset of the time must not be overwritten.
+void TestMultimeterResource::singleRunsStartAtZero()
+{
+    QVERIFY(bind());
+    for (int run = 0; run < 3; ++run) {
+        m_resource->start(MeasurementOnePackage);
+        tick();
+        QVERIFY(!running());
+    }
+    QCOMPARE(m_packages, QList<int>({256, 256, 256}));
+    QCOMPARE(m_stamps, QList<double>({0.0, 0.0, 0.0}));
 }
 
 void TestMultimeterResource::continuousKeepsGoing()

@@ -14,3 +14,10 @@ foreach(_t tst_initializationpage tst_initializationindicator)
             UI_FIXTURE_DIR="${CMAKE_BINARY_DIR}/test-fixtures/ui")
     endif()
 endforeach()
+# The bench the README offers for trying the program: the page's tests run on it as it ships.
+foreach(_t tst_initializationpage tst_pralunewindow)
+    if(TARGET ${_t})
+        target_compile_definitions(${_t} PRIVATE
+            EXAMPLE_BENCH="${CMAKE_SOURCE_DIR}/platform/simbench/examplebench.ini")
+    endif()
+endforeach()

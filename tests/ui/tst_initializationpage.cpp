@@ -7,6 +7,8 @@
 #include "ui/initializationcontentwidget.h"
 #include "ui/initializationindicatorwidget.h"
 
+#include "simbench/simcontrol.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -46,6 +48,18 @@ void useTheme(int theme)
     save_to_cache(options);
 }
 
+// Names a bench in the environment, as a person trying the program on the simulated bench
+// does; the stand-ins are given the same bench directly, since they read the variable once.
+void useSimulatedBench(const QString &path)
+{
+    qputenv("PRALUNE_SIM_BENCH", QFile::encodeName(path));
+    std::string error;
+    if (path.isEmpty() || !QFile::exists(path))
+        simbench::reset();
+    else
+        QVERIFY2(simbench::loadBench(path.toStdString(), &error), error.c_str());
+}
+
 QString sheet(const QString &name)
 {
     QFile file(QStringLiteral(":/stylesheets/%1.theme").arg(name));
@@ -60,11 +74,105 @@ class TestInitializationPage : public QObject
 private slots:
     void initTestCase()
     {
+        // Demonstration mode unless a test names a bench, whatever bench the shell names.
+        qunsetenv("PRALUNE_SIM_BENCH");
         QStandardPaths::setTestModeEnabled(true);
         initPraluneAssets();
     }
 
-    void cleanup() { ModuleCollection::instance().reset(); }
+    void cleanup()
+    {
+        ModuleCollection::instance().reset();
+        qunsetenv("PRALUNE_SIM_BENCH");
+        simbench::reset();
+    }
+
+    // The example bench: a carrier with four mezzanines and a power supply on the network.
+    void simulatedBench_data()
+    {
+        QTest::addColumn<QString>("failingCall");
+        QTest::addColumn<QString>("failingType");
+        QTest::newRow("every module initializes") << QString() << QString();
+        QTest::newRow("multimeter fails") << "zqrv31_init"
+                                          << "RV31";
+        QTest::newRow("power supply fails") << "zqvolta_init"
+                                            << "KT220";
+    }
+
+    void simulatedBench()
+    {
+        QFETCH(QString, failingCall);
+        QFETCH(QString, failingType);
+        useSimulatedBench(QStringLiteral(EXAMPLE_BENCH));
+        if (!failingCall.isEmpty())
+            simbench::failCall(failingCall.toStdString(), 1, -1, simbench::Always);
+
+        InitializationContentWidget page;
+        page.show();
+        QSignalSpy finished(&page, &InitializationContentWidget::finished);
+        // The switch stays hidden; the label says demonstration mode is off.
+        QVERIFY(!page.findChild<QWidget *>(QStringLiteral("demoModeDoubleSwitch"))->isVisible());
+        QCOMPARE(page.findChild<QLabel *>(QStringLiteral("demoModeLabel"))->text(),
+                 QStringLiteral("Turn demo mode"));
+        QTRY_VERIFY_WITH_TIMEOUT(actionButton(page)->isVisible(), searchTimeoutMs);
+
+        const QStringList types = {"KW7", "HX9", "RV31", "HX2", "KT220"};
+        QCOMPARE(table(page)->rowCount(), types.size());
+        QStringList found;
+        for (int row = 0; row < table(page)->rowCount(); ++row) {
+            found << table(page)->item(row, 0)->text();
+            QVERIFY(!table(page)->item(row, 1)->text().startsWith(QLatin1String("SIM::")));
+        }
+        found.sort();
+        QStringList expected = types;
+        expected.sort();
+        QCOMPARE(found, expected);
+
+        QTest::mouseClick(actionButton(page), Qt::LeftButton);
+        ModuleCollection &collection = ModuleCollection::instance();
+        QCOMPARE(collection.count(), types.size());
+        for (int row = 0; row < table(page)->rowCount(); ++row) {
+            const bool fails = table(page)->item(row, 0)->text() == failingType;
+            // The modules report from the pool; the marks follow on the GUI thread.
+            QTRY_COMPARE(indicator(page, row)->shownIconPath(),
+                         fails ? indicator(page, row)->errorIconPath()
+                               : indicator(page, row)->successIconPath());
+        }
+        for (int i = 0; i < collection.count(); ++i)
+            QVERIFY(!collection.byOrder(i)->demoMode());
+
+        if (failingType.isEmpty()) {
+            QCOMPARE(finished.count(), 1);
+            return;
+        }
+        // Part of the bench works: the page waits for the person to go on with it.
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(actionButton(page)->isVisible());
+        QCOMPARE(actionButton(page)->text(), QStringLiteral("Start working with devices"));
+        QTest::mouseClick(actionButton(page), Qt::LeftButton);
+        QCOMPARE(finished.count(), 1);
+    }
+
+    // A bench without instruments: the page says so and searches again on request, finding
+    // what has been connected meanwhile.
+    void emptySimulatedBenchAndRetry()
+    {
+        useSimulatedBench(QStringLiteral("empty"));
+        InitializationContentWidget page;
+        page.show();
+        QTRY_VERIFY_WITH_TIMEOUT(actionButton(page)->isVisible(), searchTimeoutMs);
+        QCOMPARE(page.findChild<QLabel *>(QStringLiteral("headerLabel"))->text(),
+                 QStringLiteral("Modules not found"));
+        QCOMPARE(actionButton(page)->text(), QStringLiteral("Restart autosearch"));
+        QCOMPARE(table(page)->rowCount(), 0);
+
+        useSimulatedBench(QStringLiteral(EXAMPLE_BENCH));
+        QTest::mouseClick(actionButton(page), Qt::LeftButton);
+        QVERIFY(!actionButton(page)->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(actionButton(page)->isVisible(), searchTimeoutMs);
+        QCOMPARE(actionButton(page)->text(), QStringLiteral("Initialize"));
+        QCOMPARE(table(page)->rowCount(), 5);
+    }
 
     void demonstrationRoad()
     {

@@ -14,18 +14,23 @@
 #include "ui/instrumentscontentwidget.h"
 #include "ui/instrumentstoolbarwidget.h"
 #include "ui/pinnedviewminiaturebutton.h"
+#include "ui/pinnedwrapframe.h"
 #include "ui/pralunewindow.h"
 #include "ui/settingscontentwidget.h"
 #include "ui/settingstoolbarwidget.h"
 #include "ui/viewbase/viewinterface.h"
 #include "ui/viewselectionwidget.h"
 
+#include "simbench/simcontrol.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QLabel>
 #include <QLayout>
+#include <QMap>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -132,6 +137,46 @@ QColor stripColour(PraluneWindow &window)
     return picture.pixelColor(gap);
 }
 
+// The resources the demonstration modules offer, by view type, in the creator's order.
+QMap<QString, QList<std::shared_ptr<ResourceInterface>>> possibleByView()
+{
+    ResourceCreator creator;
+    QMap<QString, QList<std::shared_ptr<ResourceInterface>>> byView;
+    for (const QString &type : creator.availableTypes()) {
+        for (const auto &resource : creator.create(type))
+            byView[resource->viewType()].append(resource);
+    }
+    return byView;
+}
+
+// An arrangement of real resources: each entry names a view type, a trailing '*' marks it
+// maximized; a view type named twice takes its next resource.
+ArrangementState arrangementOf(const QStringList &entries)
+{
+    const auto byView = possibleByView();
+    QMap<QString, int> taken;
+    ArrangementState state;
+    for (QString entry : entries) {
+        const bool maximized = entry.endsWith(QLatin1Char('*'));
+        if (maximized)
+            entry.chop(1);
+        const auto resources = byView.value(entry);
+        const int next = taken[entry]++;
+        if (next >= resources.size())
+            continue;
+        state.addResourceInformation(resources.at(next)->type(), resources.at(next)->uniqueId(),
+                                     maximized, entry);
+    }
+    return state;
+}
+
+bool saveButtonsShown(PraluneWindow &window)
+{
+    const bool picture = window.findChild<QPushButton *>("pictureButton")->isVisible();
+    const bool data = window.findChild<QPushButton *>("dataButton")->isVisible();
+    return picture && data;
+}
+
 } // namespace
 
 // Stands in for the desktop's handler of local files.
@@ -159,10 +204,18 @@ private slots:
     void screenMode();
     void helpOpensTheDocumentation();
     void languageChangeKeepsTheScreenMode();
+    void windowStateAfterRestart_data();
+    void windowStateAfterRestart();
+    void captionAfterLanguageChange();
+    void saveButtonsFollowTheMaximizedView();
+    void restoredWorkspace_data();
+    void restoredWorkspace();
 };
 
 void TestPraluneWindow::initTestCase()
 {
+    // The window's tests walk the demonstration road, whatever bench the shell names.
+    qunsetenv("PRALUNE_SIM_BENCH");
     QStandardPaths::setTestModeEnabled(true);
     initPraluneAssets();
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -174,6 +227,12 @@ void TestPraluneWindow::cleanup()
     ResourceCollection::instance()->removeAll();
     ModuleCollection::instance().reset();
     get_cache()->arrangements->setCurrentArrangement(ArrangementState());
+    // Each test starts with the window where it puts it, never maximized by the one before.
+    Options options = load_from_cache();
+    options.mainwindow_geometry.clear();
+    save_to_cache(options);
+    qunsetenv("PRALUNE_SIM_BENCH");
+    simbench::reset();
 }
 
 void TestPraluneWindow::autoInitializationReachesInstruments()
@@ -381,6 +440,198 @@ void TestPraluneWindow::languageChangeKeepsTheScreenMode()
     QVERIFY(!window.isFullScreen());
     QCOMPARE(button->toolTip(), QString("Maximize application to full screen"));
     QCOMPARE(window.windowTitle(), QString("Pralune"));
+}
+
+void TestPraluneWindow::windowStateAfterRestart_data()
+{
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("maximized") << true;
+    QTest::newRow("normal") << false;
+}
+
+// The window comes back as it was closed: a maximized one maximized, a normal one with its
+// place and size.
+void TestPraluneWindow::windowStateAfterRestart()
+{
+    QFETCH(bool, maximized);
+    useOptions(false);
+    {
+        PraluneWindow window;
+        window.setGeometry(60, 70, 640, 480);
+        if (maximized)
+            window.showMaximized();
+        QCOMPARE(window.isMaximized(), maximized);
+        QVERIFY(window.close());
+    }
+    PraluneWindow second;
+    QVERIFY(second.isVisible());
+    QCOMPARE(second.isMaximized(), maximized);
+    QVERIFY(!second.isFullScreen());
+    if (!maximized)
+        QCOMPARE(second.geometry(), QRect(60, 70, 640, 480));
+}
+
+// A language change while an instrument is maximized: its name in the new language, and the
+// strip keeps the instrument's error.
+void TestPraluneWindow::captionAfterLanguageChange()
+{
+    useOptions(true);
+    PraluneWindow window;
+    QTRY_VERIFY_WITH_TIMEOUT(shows<InstrumentsContentWidget>(window), reachTimeoutMs);
+    get_cache()->arrangements->setCurrentArrangement(arrangementOf({"Digital Oscilloscope*"}));
+    const auto scope = instruments(window)->activeViews()->getMaximizedView();
+    QVERIFY(scope);
+    scope->resource()->setError();
+    auto *caption = window.findChild<InstrumentsToolBarWidget *>()->findChild<QLabel *>("caption");
+    QCOMPARE(caption->text(), QStringLiteral("Pralune - Digital Oscilloscope"));
+
+    TranslationLoader::instance()->load(QStringLiteral("ru"));
+    QCoreApplication::processEvents();
+    const QString russian = caption->text();
+    const bool red = stripColour(window) == errorRed;
+    TranslationLoader::instance()->load(QStringLiteral("en"));
+    QCoreApplication::processEvents();
+    QCOMPARE(russian, QString::fromUtf8("Pralune - Цифровой осциллограф"));
+    QVERIFY(red);
+    QCOMPARE(caption->text(), QStringLiteral("Pralune - Digital Oscilloscope"));
+
+    // With nothing maximized the caption names the selection, in either language.
+    QTest::mouseClick(window.findChild<QPushButton *>("pinButton"), Qt::LeftButton);
+    TranslationLoader::instance()->load(QStringLiteral("ru"));
+    QCoreApplication::processEvents();
+    const QString selection = caption->text();
+    TranslationLoader::instance()->load(QStringLiteral("en"));
+    QCoreApplication::processEvents();
+    QCOMPARE(selection, QString::fromUtf8("Pralune - Выбор прибора"));
+}
+
+// A maximized oscilloscope keeps its picture and data buttons when a pinned view is closed
+// and when the person comes back from the Settings page.
+void TestPraluneWindow::saveButtonsFollowTheMaximizedView()
+{
+    useOptions(true);
+    PraluneWindow window;
+    window.resize(900, 600);
+    QTRY_VERIFY_WITH_TIMEOUT(shows<InstrumentsContentWidget>(window), reachTimeoutMs);
+    get_cache()->arrangements->setCurrentArrangement(
+            arrangementOf({"Digital Multimeter", "Power Supply", "Digital Oscilloscope*"}));
+    const ActiveViewCollection *views = instruments(window)->activeViews();
+    QCOMPARE(views->size(), 3u);
+    QVERIFY(saveButtonsShown(window));
+
+    const auto pinned = views->getPinnedViews();
+    QVERIFY(!pinned.empty());
+    PinnedWrapFrame *frame = nullptr;
+    for (QWidget *w = pinned.front()->pinnedUserInterface(); w && !frame; w = w->parentWidget())
+        frame = qobject_cast<PinnedWrapFrame *>(w);
+    QVERIFY(frame);
+    frame->findChild<QPushButton *>("hideButton")->click();
+    QCOMPARE(views->size(), 2u);
+    QVERIFY(saveButtonsShown(window));
+
+    QTest::mouseClick(window.findChild<QPushButton *>("settingsButton"), Qt::LeftButton);
+    QVERIFY(shows<SettingsContentWidget>(window));
+    auto *back = window.findChild<SettingsToolBarWidget *>()->findChild<QPushButton *>();
+    QTest::mouseClick(back, Qt::LeftButton);
+    QVERIFY(shows<InstrumentsContentWidget>(window));
+    QVERIFY(saveButtonsShown(window));
+
+    // Closing the oscilloscope itself takes the buttons with it.
+    instruments(window)->findChild<ActiveViewCollection *>()->hide(views->getMaximizedView());
+    QVERIFY(!saveButtonsShown(window));
+}
+
+void TestPraluneWindow::restoredWorkspace_data()
+{
+    // The demonstration bench offers one resource of each view type; the example bench two
+    // oscilloscopes, so that four open views still leave a card on offer.
+    QTest::addColumn<bool>("exampleBench");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("views");
+    QTest::addColumn<QString>("maximized");
+    QTest::addColumn<bool>("pinEnabled");
+    const QString scope = QStringLiteral("Digital Oscilloscope");
+    const QString meter = QStringLiteral("Digital Multimeter");
+    const QString generator = QStringLiteral("Function Generator");
+    const QString supply = QStringLiteral("Power Supply");
+    QTest::newRow("oscilloscope maximized alone")
+            << false << QStringList {scope + "*"} << 1 << scope << true;
+    QTest::newRow("oscilloscope maximized, three pinned")
+            << false << QStringList {meter, generator, scope + "*", supply} << 4 << scope << false;
+    QTest::newRow("oscilloscope pinned")
+            << false << QStringList {scope, meter + "*"} << 2 << meter << true;
+    QTest::newRow("nothing maximized")
+            << false << QStringList {scope, supply} << 2 << QString() << false;
+    QTest::newRow("two maximized")
+            << false << QStringList {supply + "*", meter, scope + "*"} << 3 << supply << true;
+    QTest::newRow("four views, a fifth on offer")
+            << true << QStringList {meter, generator, scope + "*", supply} << 4 << scope << false;
+    QTest::newRow("more than four entries")
+            << true << QStringList {supply, meter, generator + "*", scope, scope} << 4 << generator
+            << false;
+}
+
+// A workspace rebuilt from a stored arrangement of the demonstration bench's resources looks
+// and behaves as one built by hand.
+void TestPraluneWindow::restoredWorkspace()
+{
+    QFETCH(bool, exampleBench);
+    QFETCH(QStringList, entries);
+    QFETCH(int, views);
+    QFETCH(QString, maximized);
+    QFETCH(bool, pinEnabled);
+    useOptions(true);
+    if (exampleBench) {
+        qputenv("PRALUNE_SIM_BENCH", EXAMPLE_BENCH);
+        QVERIFY(simbench::loadBench(EXAMPLE_BENCH));
+    }
+    PraluneWindow window;
+    window.resize(1000, 700);
+    QTRY_VERIFY_WITH_TIMEOUT(shows<InstrumentsContentWidget>(window), reachTimeoutMs);
+    const ArrangementState state = arrangementOf(entries);
+    QCOMPARE(state.count(), entries.size()); // every entry names a resource of the bench
+    const int total = possibleResources();
+    get_cache()->arrangements->setCurrentArrangement(state);
+    const ActiveViewCollection *active = instruments(window)->activeViews();
+    QCOMPARE(int(active->size()), views);
+    // Entries past the limit occupy nothing: their cards are still on offer.
+    const int offered = window.findChild<ViewSelectionWidget *>()->count();
+    QCOMPARE(offered, total - views);
+    QCOMPARE(offered > 0, exampleBench || views < 4);
+    const auto current = active->getMaximizedView();
+    QCOMPARE(current ? current->type() : QString(), maximized);
+
+    // The tool bar follows the restored workspace.
+    auto *caption = window.findChild<InstrumentsToolBarWidget *>()->findChild<QLabel *>("caption");
+    QCOMPARE(caption->text(),
+             maximized.isEmpty() ? QStringLiteral("Pralune - Instrument selection")
+                                 : QStringLiteral("Pralune - ") + maximized);
+    QCOMPARE(saveButtonsShown(window), maximized == QLatin1String("Digital Oscilloscope"));
+    auto *pin = window.findChild<QPushButton *>("pinButton");
+    QCOMPARE(pin->isEnabled(), pinEnabled);
+    if (!pinEnabled && current) {
+        // Refused: the maximized view stays where it is.
+        instruments(window)->pin();
+        QCOMPARE(active->getMaximizedView(), current);
+    }
+
+    // The pinned views stand in one row of equal height.
+    QCoreApplication::processEvents();
+    int height = -1;
+    for (const auto &view : active->getPinnedViews()) {
+        QWidget *miniature = view->pinnedUserInterface();
+        QVERIFY(miniature->isVisible());
+        if (height < 0)
+            height = miniature->height();
+        QCOMPARE(miniature->height(), height);
+    }
+
+    // An error of the restored maximized instrument turns the strip red.
+    QCOMPARE(stripColour(window), toolBarBlue);
+    if (current) {
+        current->resource()->setError();
+        QCOMPARE(stripColour(window), errorRed);
+    }
 }
 
 QTEST_MAIN(TestPraluneWindow)

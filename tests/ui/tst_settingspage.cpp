@@ -372,6 +372,58 @@ private slots:
         QCOMPARE(list->count(), 5);
     }
 
+    // The list is measured again under every new sheet and language: its longest row fits.
+    // The list's own rules fix its size; the dark large sheet makes it bold.
+    void navigationFitsAfterEveryChange_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("light to dark large") << "light"
+                                             << "dark_large"
+                                             << "en";
+        QTest::newRow("light to dark large, then Russian") << "light"
+                                                           << "dark_large"
+                                                           << "ru";
+        QTest::newRow("Russian, then light to dark large") << "light"
+                                                           << "dark_large"
+                                                           << "ru-first";
+        QTest::newRow("no sheet to bold") << ""
+                                          << "* { font-weight: bold; }"
+                                          << "en";
+    }
+
+    void navigationFitsAfterEveryChange()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, language);
+        const auto sheetText = [](const QString &name) {
+            return name.contains(QLatin1Char('{')) ? name : sheet(name);
+        };
+        qApp->setStyleSheet(sheetText(from));
+        SettingsContentWidget page;
+        page.resize(1000, 600);
+        page.show();
+        QListWidget *list = navigation(page);
+        if (language == QLatin1String("ru-first"))
+            switchLanguage(QStringLiteral("ru"));
+        qApp->setStyleSheet(sheetText(to));
+        if (language == QLatin1String("ru"))
+            switchLanguage(QStringLiteral("ru"));
+        QCoreApplication::processEvents();
+
+        QVERIFY(list->font().bold());
+        const QFontMetrics metrics(list->font());
+        int widest = 0;
+        for (int row = 0; row < list->count(); ++row)
+            widest = qMax(widest, metrics.horizontalAdvance(list->item(row)->text()));
+        QVERIFY(widest > 0);
+        QVERIFY2(list->minimumWidth() >= widest + 2 * list->frameWidth(),
+                 qPrintable(QStringLiteral("%1 < %2").arg(list->minimumWidth()).arg(widest)));
+        QVERIFY(list->width() >= list->minimumWidth());
+    }
+
     void languageChangeRetranslates()
     {
         SettingsContentWidget page;

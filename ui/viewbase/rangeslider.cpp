@@ -17,9 +17,15 @@ namespace {
 // Keeps step arithmetic (a span plus half its width beyond the scale) inside int.
 constexpr int maximumSteps = 1 << 28;
 
+// A value between two steps is cut to the one below it; a value a rounding error short of a
+// whole step (0.3 / 0.1 is 2.9999999999999996) counts as that step, with the tolerance the
+// step count uses.
 int boundedStep(double step)
 {
-    return static_cast<int>(std::lround(std::clamp(step, -2.0 * maximumSteps, 2.0 * maximumSteps)));
+    step = std::clamp(step, -2.0 * maximumSteps, 2.0 * maximumSteps);
+    if (std::abs(step - std::round(step)) < 1e-6)
+        return static_cast<int>(std::lround(step));
+    return static_cast<int>(std::trunc(step));
 }
 
 } // namespace
@@ -143,7 +149,6 @@ void RangeSlider::setSpanValue(double lower, double upper)
         setSpan(0, 0);
         return;
     }
-    // Rounded, not cut: a value set is read back as itself, not one step lower.
     setSpan(boundedStep((lower - d->minimumValue) * maximum() / span),
             boundedStep((upper - d->minimumValue) * maximum() / span));
 }

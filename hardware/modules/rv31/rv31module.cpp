@@ -189,14 +189,11 @@ int RV31Module::performDataReading()
             m_readings.resize(got);
         if (got == 0)
             return 0;
-        emit dataChanged(m_timeStamp, m_readings);
-        m_timeStamp += got * m_period;
+        emit dataChanged(advanceTimeStamp(got), m_readings);
         return 0;
     }
-    if (isOverRange(readStatus)) {
-        emit overMeasurement(m_timeStamp, ready);
-        m_timeStamp += ready * m_period;
-    }
+    if (isOverRange(readStatus))
+        emit overMeasurement(advanceTimeStamp(ready), ready);
     return readStatus;
 }
 
@@ -210,8 +207,16 @@ void RV31Module::performDemoDataReading()
         const double g = noise(*m_random);
         m_readings[k] = 2 * std::sin(6280.0 * k * m_period) + 0.1 * (g - std::trunc(g));
     }
-    emit dataChanged(m_timeStamp, m_readings);
-    m_timeStamp += m_readings.size() * m_period;
+    emit dataChanged(advanceTimeStamp(m_readings.size()), m_readings);
+}
+
+// The stamp moves on before the package leaves: a receiver that stops the module inside the
+// emission (a single package, a forced run) resets it to 0.0, and that reset must hold.
+double RV31Module::advanceTimeStamp(int readings)
+{
+    const double stamp = m_timeStamp;
+    m_timeStamp += readings * m_period;
+    return stamp;
 }
 
 void RV31Module::performErrorMessage(int status)

@@ -42,6 +42,8 @@ protected:
 
 private:
     void performDemoDataReading();
+    // The stamp of the package about to be sent; the next one starts readings periods later.
+    double advanceTimeStamp(int readings);
 
     double m_timeStamp = 0.0;
     double m_period = 0.0;

@@ -113,6 +113,29 @@ private slots:
         QVERIFY(qAbs(slider.upperValue() - upper) < 1e-9);
     }
 
+    void spanValuesCutToTheStep_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("step");
+        QTest::newRow("between steps") << 0.76 << 7;
+        QTest::newRow("just below a step") << 0.99 << 9;
+        QTest::newRow("whole steps despite rounding") << 0.3 << 3;
+        QTest::newRow("whole steps despite rounding, upwards") << 0.7 << 7;
+    }
+    void spanValuesCutToTheStep()
+    {
+        QFETCH(double, value);
+        QFETCH(int, step);
+        RangeSlider slider;
+        slider.setMinimum(0);
+        slider.setMaximum(10);
+        slider.setPrecission(10); // a step of 0.1
+        QCOMPARE(slider.maximum(), 100);
+        slider.setSpanValue(value, 5.0);
+        QCOMPARE(slider.internalLowerValue(), step);
+        QCOMPARE(slider.internalUpperValue(), 50);
+    }
+
     void spanBounds_data()
     {
         QTest::addColumn<int>("lower");
