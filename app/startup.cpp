@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/options.h"
+#include "app/praluneversion.h"
 
 #include <QCoreApplication>
 
@@ -11,7 +12,7 @@ namespace Startup {
 
 const char organization[] = "corvanta";
 const char application[] = "pralune";
-const char version[] = "0.1.0.561";
+const char version[] = PRALUNE_VERSION;
 const char organizationDomain[] = "corvanta.example";
 
 void selectInputMethod(const Options &options)

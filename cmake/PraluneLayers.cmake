@@ -1,10 +1,12 @@
-# pralune_add_layer(NAME target [RECURSE] [DIRS dir ...] [LIBS lib ...])
+# pralune_add_layer(NAME target [RECURSE] [DIRS dir ...] [LIBS lib ...] [PRIVATE_LIBS lib ...])
 # One layer folder = one static library of every .cpp/.h/.ui/.qrc in it (and its sub-folders
 # with RECURSE). The source root is the include root, so includes name their layer:
 # #include "hardware/moduleinterface.h". A layer with no sources yet is an INTERFACE target,
-# so that the layers above it can already link it.
+# so that the layers above it can already link it. LIBS are part of the layer's interface (their
+# headers reach every layer above); PRIVATE_LIBS only build and link it, so what they declare
+# stays out of the include path above: that is how the platform stays under the hardware.
 function(pralune_add_layer)
-    cmake_parse_arguments(L "RECURSE" "NAME" "DIRS;LIBS;EXCLUDE" ${ARGN})
+    cmake_parse_arguments(L "RECURSE" "NAME" "DIRS;LIBS;PRIVATE_LIBS;EXCLUDE" ${ARGN})
     if(NOT L_DIRS)
         set(L_DIRS "${CMAKE_CURRENT_SOURCE_DIR}")
     endif()
@@ -27,7 +29,13 @@ function(pralune_add_layer)
         add_library(${L_NAME} STATIC ${_sources})
         target_include_directories(${L_NAME} PUBLIC "${CMAKE_SOURCE_DIR}" "${CMAKE_BINARY_DIR}")
         target_link_libraries(${L_NAME} PUBLIC ${L_LIBS})
+        if(L_PRIVATE_LIBS)
+            target_link_libraries(${L_NAME} PRIVATE ${L_PRIVATE_LIBS})
+        endif()
     else()
+        if(L_PRIVATE_LIBS)
+            message(FATAL_ERROR "${L_NAME}: a layer without sources has nothing to link privately")
+        endif()
         add_library(${L_NAME} INTERFACE)
         target_include_directories(${L_NAME} INTERFACE "${CMAKE_SOURCE_DIR}" "${CMAKE_BINARY_DIR}")
         target_link_libraries(${L_NAME} INTERFACE ${L_LIBS})

@@ -1,5 +1,7 @@
 #include "resources/analysislibrary.h"
 
+#include "nianlys.h"
+
 #include <QCoreApplication>
 #include <QtDebug>
 
@@ -50,12 +52,9 @@ void AnalysisLibrary::load()
                              << errors.join(QLatin1String("; "));
         return;
     }
-    m_pulseParam = reinterpret_cast<NianlysPulseParamFunction>(
-            m_library.resolve(NIANLYS_PULSE_PARAM_EXPORT));
-    m_pulseMeas = reinterpret_cast<NianlysPulseMeasFunction>(
-            m_library.resolve(NIANLYS_PULSE_MEAS_EXPORT));
-    m_cycleRmsAverage = reinterpret_cast<NianlysCycleRmsAverageFunction>(
-            m_library.resolve(NIANLYS_CYCLE_RMS_AVERAGE_EXPORT));
+    m_pulseParam = m_library.resolve(NIANLYS_PULSE_PARAM_EXPORT);
+    m_pulseMeas = m_library.resolve(NIANLYS_PULSE_MEAS_EXPORT);
+    m_cycleRmsAverage = m_library.resolve(NIANLYS_CYCLE_RMS_AVERAGE_EXPORT);
     m_loaded = true;
 }
 
@@ -71,9 +70,10 @@ int32_t AnalysisLibrary::pulseParam(const double *samples, int32_t count, PulseP
         return LibraryNotLoaded;
     if (!m_pulseParam)
         return FunctionNotFound;
-    return m_pulseParam(samples, count, &r.amplitude, &r.highReference, &r.middleReference,
-                        &r.lowReference, &r.highLevel, &r.lowLevel, &r.overshoot, &r.undershoot,
-                        &r.riseIndex, &r.fallIndex, &r.riseSamples, &r.fallSamples, &r.riseSlope);
+    const auto function = reinterpret_cast<NianlysPulseParamFunction>(m_pulseParam);
+    return function(samples, count, &r.amplitude, &r.highReference, &r.middleReference,
+                    &r.lowReference, &r.highLevel, &r.lowLevel, &r.overshoot, &r.undershoot,
+                    &r.riseIndex, &r.fallIndex, &r.riseSamples, &r.fallSamples, &r.riseSlope);
 }
 
 int32_t AnalysisLibrary::pulseMeas(const double *samples, int32_t count, int32_t polarity,
@@ -83,9 +83,10 @@ int32_t AnalysisLibrary::pulseMeas(const double *samples, int32_t count, int32_t
         return LibraryNotLoaded;
     if (!m_pulseMeas)
         return FunctionNotFound;
-    return m_pulseMeas(samples, count, polarity, s.method, s.highPercent, s.middlePercent,
-                       s.lowPercent, s.a, s.b, s.histogramSize, &r.period, &r.width, &r.dutyCycle,
-                       &r.periods, &r.firstCrossing, &r.highLevel, &r.lowLevel);
+    const auto function = reinterpret_cast<NianlysPulseMeasFunction>(m_pulseMeas);
+    return function(samples, count, polarity, s.method, s.highPercent, s.middlePercent,
+                    s.lowPercent, s.a, s.b, s.histogramSize, &r.period, &r.width, &r.dutyCycle,
+                    &r.periods, &r.firstCrossing, &r.highLevel, &r.lowLevel);
 }
 
 int32_t AnalysisLibrary::cycleRmsAverage(const double *samples, int32_t count,
@@ -95,7 +96,8 @@ int32_t AnalysisLibrary::cycleRmsAverage(const double *samples, int32_t count,
         return LibraryNotLoaded;
     if (!m_cycleRmsAverage)
         return FunctionNotFound;
-    return m_cycleRmsAverage(samples, count, s.method, s.highPercent, s.middlePercent, s.lowPercent,
-                             s.a, s.b, s.histogramSize, &r.mean, &r.rms, &r.cycles, &r.first,
-                             &r.last, &r.highLevel, &r.lowLevel);
+    const auto function = reinterpret_cast<NianlysCycleRmsAverageFunction>(m_cycleRmsAverage);
+    return function(samples, count, s.method, s.highPercent, s.middlePercent, s.lowPercent, s.a,
+                    s.b, s.histogramSize, &r.mean, &r.rms, &r.cycles, &r.first, &r.last,
+                    &r.highLevel, &r.lowLevel);
 }

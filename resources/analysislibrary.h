@@ -1,5 +1,4 @@
 #pragma once
-#include "nianlys.h"
 
 #include <QLibrary>
 #include <QStringList>
@@ -97,7 +96,9 @@ private:
     QLibrary m_library;
     std::once_flag m_loadOnce;
     std::atomic<bool> m_loaded {false};
-    NianlysPulseParamFunction m_pulseParam = nullptr;
-    NianlysPulseMeasFunction m_pulseMeas = nullptr;
-    NianlysCycleRmsAverageFunction m_cycleRmsAverage = nullptr;
+    // As resolved; analysislibrary.cpp alone knows their types (the module's header stays
+    // out of every header of the program).
+    QFunctionPointer m_pulseParam = nullptr;
+    QFunctionPointer m_pulseMeas = nullptr;
+    QFunctionPointer m_cycleRmsAverage = nullptr;
 };

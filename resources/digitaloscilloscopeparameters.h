@@ -21,10 +21,11 @@ enum DigitalOscilloscopeEventMode : int {
     DigitalOscilloscopeInterval = 5,
 };
 
-// A channel record holds it as a truth value: true selects the first impedance.
+// A channel record holds it as a truth value: true selects the first impedance, 50 Ω, which is
+// what the channel settings show.
 enum DigitalOscilloscopeImpedanceType : int {
-    DigitalOscilloscopeHighImpedance = 0, // 1 MOhm
-    DigitalOscilloscopeLowImpedance = 1, // 50 Ohm
+    DigitalOscilloscopeLowImpedance = 0, // 50 Ω
+    DigitalOscilloscopeHighImpedance = 1, // 1 MΩ
 };
 
 struct DigitalOscilloscopeChannelParameters
@@ -33,7 +34,7 @@ struct DigitalOscilloscopeChannelParameters
     int state = 0; // non-zero: channel on
     quint8 range = 0; // index into the resource's supported ranges
     int filter = 0; // code of one of the resource's supported filters
-    bool impedance = false; // true: DigitalOscilloscopeHighImpedance
+    bool impedance = false; // true: DigitalOscilloscopeLowImpedance
     double offset = 0.0; // volts, added by the module to every sample
     bool coupling = false; // passed to the module as 0 or 1
 };

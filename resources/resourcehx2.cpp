@@ -63,7 +63,7 @@ QString ResourceHX2::type() const
 
 std::vector<DigitalOscilloscopeImpedanceType> ResourceHX2::supportedImpedances() const
 {
-    return {DigitalOscilloscopeHighImpedance};
+    return {DigitalOscilloscopeLowImpedance};
 }
 
 std::vector<DigitalOscilloscopeEventMode> ResourceHX2::supportedEventModes() const

@@ -53,7 +53,7 @@ QString ResourceHX9::type() const
 
 std::vector<DigitalOscilloscopeImpedanceType> ResourceHX9::supportedImpedances() const
 {
-    return {DigitalOscilloscopeHighImpedance, DigitalOscilloscopeLowImpedance};
+    return {DigitalOscilloscopeLowImpedance, DigitalOscilloscopeHighImpedance};
 }
 
 std::vector<DigitalOscilloscopeEventMode> ResourceHX9::supportedEventModes() const

@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ChannelPanelSettingsWidget</name>
+    <message>
+        <source>Range</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Coupling</source>
+        <translation>Связь по входу</translation>
+    </message>
+    <message>
+        <source>Input impedance</source>
+        <translation>Входное сопротивление</translation>
+    </message>
+    <message>
+        <source>50 Ω</source>
+        <translation>50 Ом</translation>
+    </message>
+    <message>
+        <source>1 MΩ</source>
+        <translation>1 МОм</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Полоса пропускания</translation>
+    </message>
+    <message>
+        <source>DC offset&lt;hr&gt;Vertical offset in Volts</source>
+        <translation>Смещение&lt;hr&gt;Смещение по вертикали в вольтах</translation>
+    </message>
+    <message>
+        <source>DC offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>AC</source>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>DC</source>
+        <translation>DC</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+</context>
+<context>
+    <name>DigitalMultimeterPinnedWidget</name>
+    <message>
+        <source>Measurement range</source>
+        <translation>Диапазон измерения</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>    OVER</source>
+        <translation>    ПЕРЕГР</translation>
+    </message>
+</context>
+<context>
     <name>DigitalMultimeterView</name>
     <message>
         <source>Digital Multimeter</source>
@@ -9,10 +83,236 @@
     </message>
 </context>
 <context>
+    <name>DigitalMultimeterWidget</name>
+    <message>
+        <source>Functions</source>
+        <translation>Функции</translation>
+    </message>
+    <message>
+        <source>DC voltage</source>
+        <translation>Постоянное напряжение</translation>
+    </message>
+    <message>
+        <source>AC voltage</source>
+        <translation>Переменное напряжение</translation>
+    </message>
+    <message>
+        <source>DC current</source>
+        <translation>Постоянный ток</translation>
+    </message>
+    <message>
+        <source>AC current</source>
+        <translation>Переменный ток</translation>
+    </message>
+    <message>
+        <source>2-wire resistance</source>
+        <translation>Сопротивление (2-пров.)</translation>
+    </message>
+    <message>
+        <source>4-wire resistance</source>
+        <translation>Сопротивление (4-пров.)</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Период</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Прозвонка</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Measurement range</source>
+        <translation>Диапазон измерения</translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Сбор данных</translation>
+    </message>
+    <message>
+        <source>Scan time</source>
+        <translation>Время развёртки</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Блок</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Однокр.</translation>
+    </message>
+    <message>
+        <source>Single&lt;hr&gt;Read one data package immediately</source>
+        <translation>Однократный&lt;hr&gt;Сразу прочитать один пакет данных</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Auto&lt;hr&gt;Start data reading</source>
+        <translation>Авто&lt;hr&gt;Начать чтение данных</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Ждущий</translation>
+    </message>
+    <message>
+        <source>Normal&lt;hr&gt;Start data reading after trigger condition occurring</source>
+        <translation>Ждущий&lt;hr&gt;Начать чтение данных по условию запуска</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Stop&lt;hr&gt;Stop data reading</source>
+        <translation>Стоп&lt;hr&gt;Остановить чтение данных</translation>
+    </message>
+    <message>
+        <source>Measurement settings</source>
+        <translation>Настройки измерений</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Запуск</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Фронт</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Нараст.</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Спад</translation>
+    </message>
+    <message>
+        <source>Delay before start</source>
+        <translation>Задержка запуска</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Принудительно</translation>
+    </message>
+    <message>
+        <source>Force&lt;hr&gt;Force a trigger acquisition regardless of the trigger condition</source>
+        <translation>Принудительно&lt;hr&gt;Запустить сбор данных независимо от условия запуска</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Power frequency</source>
+        <translation>Частота сети</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Гц</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Гц</translation>
+    </message>
+    <message>
+        <source>Input impedance</source>
+        <translation>Входное сопротивление</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Полоса</translation>
+    </message>
+    <message>
+        <source>5 Hz</source>
+        <translation>5 Гц</translation>
+    </message>
+    <message>
+        <source>20 Hz</source>
+        <translation>20 Гц</translation>
+    </message>
+    <message>
+        <source>200 Hz</source>
+        <translation>200 Гц</translation>
+    </message>
+    <message>
+        <source>Auto-zero</source>
+        <translation>Автоноль</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Mode&lt;hr&gt;Determines the time for auto-zero the auto-zero type</source>
+        <translation>Режим&lt;hr&gt;Определяет, когда выполняется автоподстройка нуля</translation>
+    </message>
+    <message>
+        <source>Before start</source>
+        <translation>Перед запуском</translation>
+    </message>
+    <message>
+        <source>Before measurment</source>
+        <translation>Перед измерением</translation>
+    </message>
+    <message>
+        <source>Run auto-zero</source>
+        <translation>Выполнить автоноль</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 отсчётов</translation>
+    </message>
+    <message>
+        <source>    OVER</source>
+        <translation>    ПЕРЕГР</translation>
+    </message>
+</context>
+<context>
     <name>DigitalOscilloscopeView</name>
     <message>
         <source>Digital Oscilloscope</source>
         <translation>Цифровой осциллограф</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluateSettingsWidget</name>
+    <message>
+        <source>Measurement settings</source>
+        <translation>Настройки измерений</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Напряжение</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
     </message>
 </context>
 <context>
@@ -152,6 +452,61 @@
     <message>
         <source>KW7</source>
         <translation>KW7</translation>
+    </message>
+</context>
+<context>
+    <name>MathChannelPanelSettingsWidget</name>
+    <message>
+        <source>DC offset&lt;hr&gt;Vertical offset in Volts</source>
+        <translation>Смещение&lt;hr&gt;Смещение по вертикали в вольтах</translation>
+    </message>
+    <message>
+        <source>DC offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Функция</translation>
+    </message>
+    <message>
+        <source>A + B</source>
+        <translation>A + B</translation>
+    </message>
+    <message>
+        <source>A - B</source>
+        <translation>A - B</translation>
+    </message>
+    <message>
+        <source>A * B</source>
+        <translation>A * B</translation>
+    </message>
+    <message>
+        <source>A / B</source>
+        <translation>A / B</translation>
+    </message>
+    <message>
+        <source>Source A</source>
+        <translation>Источник A</translation>
+    </message>
+    <message>
+        <source>Channel 1</source>
+        <translation>Канал 1</translation>
+    </message>
+    <message>
+        <source>Channel 2</source>
+        <translation>Канал 2</translation>
+    </message>
+    <message>
+        <source>Source B</source>
+        <translation>Источник B</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
     </message>
 </context>
 <context>
@@ -729,6 +1084,218 @@
         <source>The connection for the given session has been lost</source>
         <translation>Соединение для этого сеанса потеряно</translation>
     </message>
+    <message>
+        <source>Amplitude</source>
+        <translation>Амплитуда</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Нижний</translation>
+    </message>
+    <message>
+        <source>RMS</source>
+        <translation>СКЗ</translation>
+    </message>
+    <message>
+        <source>Peak-to-peak</source>
+        <translation>Размах</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Минимум</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Верхний</translation>
+    </message>
+    <message>
+        <source>Overshoot</source>
+        <translation>Выброс</translation>
+    </message>
+    <message>
+        <source>Cycle RMS</source>
+        <translation>СКЗ периода</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Максимум</translation>
+    </message>
+    <message>
+        <source>Undershoot</source>
+        <translation>Выброс вниз</translation>
+    </message>
+    <message>
+        <source>Cycle Mean</source>
+        <translation>Сред. периода</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Период</translation>
+    </message>
+    <message>
+        <source>Pos Pulse Width</source>
+        <translation>Длит. имп. +</translation>
+    </message>
+    <message>
+        <source>Rise Rate</source>
+        <translation>Скор. нарастания</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Neg Pulse Width</source>
+        <translation>Длит. имп. -</translation>
+    </message>
+    <message>
+        <source>Fall Rate</source>
+        <translation>Скор. спада</translation>
+    </message>
+    <message>
+        <source>Pos Duty Cycle</source>
+        <translation>Коэф. заполн. +</translation>
+    </message>
+    <message>
+        <source>Rise Time</source>
+        <translation>Время нараст.</translation>
+    </message>
+    <message>
+        <source>Neg Duty Cycle</source>
+        <translation>Коэф. заполн. -</translation>
+    </message>
+    <message>
+        <source>Fall Time</source>
+        <translation>Время спада</translation>
+    </message>
+    <message>
+        <source>Ampl</source>
+        <translation>Ампл</translation>
+    </message>
+    <message>
+        <source>Pk-Pk</source>
+        <translation>Размах</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Выброс</translation>
+    </message>
+    <message>
+        <source>CycRMS</source>
+        <translation>СКЗпер</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс</translation>
+    </message>
+    <message>
+        <source>Under</source>
+        <translation>Провал</translation>
+    </message>
+    <message>
+        <source>CycMean</source>
+        <translation>Сред.пер</translation>
+    </message>
+    <message>
+        <source>+Width</source>
+        <translation>+Длит</translation>
+    </message>
+    <message>
+        <source>↑Rate</source>
+        <translation>↑Скор</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Част</translation>
+    </message>
+    <message>
+        <source>-Width</source>
+        <translation>-Длит</translation>
+    </message>
+    <message>
+        <source>↓Rate</source>
+        <translation>↓Скор</translation>
+    </message>
+    <message>
+        <source>+Duty</source>
+        <translation>+Запол</translation>
+    </message>
+    <message>
+        <source>↑Time</source>
+        <translation>↑Время</translation>
+    </message>
+    <message>
+        <source>-Duty</source>
+        <translation>-Запол</translation>
+    </message>
+    <message>
+        <source>↓Time</source>
+        <translation>↓Время</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>/s</source>
+        <translation>/с</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>4-wire resistance</source>
+        <translation>Сопротивление (4-пров.)</translation>
+    </message>
+    <message>
+        <source>Ω</source>
+        <translation>Ом</translation>
+    </message>
+    <message>
+        <source>2-wire resistance</source>
+        <translation>Сопротивление (2-пров.)</translation>
+    </message>
+    <message>
+        <source>AC voltage</source>
+        <translation>Переменное напряжение</translation>
+    </message>
+    <message>
+        <source>DC voltage</source>
+        <translation>Постоянное напряжение</translation>
+    </message>
+    <message>
+        <source>AC current</source>
+        <translation>Переменный ток</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>А</translation>
+    </message>
+    <message>
+        <source>DC current</source>
+        <translation>Постоянный ток</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Прозвонка</translation>
+    </message>
 </context>
 <context>
     <name>RV31Module</name>
@@ -913,6 +1480,176 @@
     <message>
         <source>Settings</source>
         <translation>Настройки</translation>
+    </message>
+</context>
+<context>
+    <name>TriggerPanelSettingsWidget</name>
+    <message>
+        <source>Trigger settings</source>
+        <translation>Настройки синхронизации</translation>
+    </message>
+    <message>
+        <source>Trigger type</source>
+        <translation>Тип синхронизации</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Фронт</translation>
+    </message>
+    <message>
+        <source>Runt</source>
+        <translation>Рант</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Окно</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Скорость нарастания</translation>
+    </message>
+    <message>
+        <source>Impulse</source>
+        <translation>Импульс</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Интервал</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Направление</translation>
+    </message>
+    <message>
+        <source>Rising</source>
+        <translation>Нарастающий</translation>
+    </message>
+    <message>
+        <source>Falling</source>
+        <translation>Спадающий</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Уровень 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Уровень 2</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>ns</source>
+        <translation>нс</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <translation>мкс</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Minimum T</source>
+        <translation>Минимальное T</translation>
+    </message>
+    <message>
+        <source>Maximum T</source>
+        <translation>Максимальное T</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>спадающему</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>нарастающему</translation>
+    </message>
+    <message>
+        <source>Start on %1
+Level: %2 %3</source>
+        <translation>Запуск по %1 фронту
+Уровень: %2 %3</translation>
+    </message>
+    <message>
+        <source>Start on runt
+Level 1: %1 %2
+Level 2: %3 %4</source>
+        <translation>Запуск по ранту
+Уровень 1: %1 %2
+Уровень 2: %3 %4</translation>
+    </message>
+    <message>
+        <source>Start on window
+Level 1: %1 %2
+Level 2: %3 %4</source>
+        <translation>Запуск по окну
+Уровень 1: %1 %2
+Уровень 2: %3 %4</translation>
+    </message>
+    <message>
+        <source>Start on duration %1 %2
+From level 1: %3 %4
+To level 2: %5 %6</source>
+        <translation>Запуск по длительности %1 %2
+От уровня 1: %3 %4
+До уровня 2: %5 %6</translation>
+    </message>
+    <message>
+        <source>from %1 %2 </source>
+        <translation>от %1 %2 </translation>
+    </message>
+    <message>
+        <source>to %1 %2</source>
+        <translation>до %1 %2</translation>
+    </message>
+    <message>
+        <source>Start on level: %1 %2
+Duration: 
+%3</source>
+        <translation>Запуск по уровню: %1 %2
+Длительность: 
+%3</translation>
+    </message>
+    <message>
+        <source>Start on %1 edge
+Duration: 
+%2 %3</source>
+        <translation>Запуск по %1 фронту
+Длительность: 
+%2 %3</translation>
+    </message>
+    <message>
+        <source>Time interval settings are invalid!
+Minimum time value should be less than maximum time value.</source>
+        <translation>Неверный интервал времени!
+Минимум должен быть меньше максимума.</translation>
+    </message>
+</context>
+<context>
+    <name>ValueMarker</name>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr double shownMaximum = VekDimensionField::shownMaximum;
 constexpr double shownMinimum = VekDimensionField::shownMinimum;
 // A value this close below the next multiple of the step counts as that multiple.
 constexpr double snapSlack = 0.1;

@@ -229,7 +229,7 @@ Crossings middleCrossings(const double *x, int32_t n, double low, double middle,
     // An infinity is no sample beyond a level; a NaN compares false anyway.
     const auto isHigh = [high](double v) { return v >= high && v < HUGE_VAL; };
     const auto isLow = [low](double v) { return v <= low && v > -HUGE_VAL; };
-    int32_t entry = findFirst(x, 0, n, [=](double v) { return isHigh(v) | isLow(v); });
+    int32_t entry = findFirst(x, 0, n, [=](double v) { return isHigh(v) || isLow(v); });
     if (entry >= n)
         return result;
     bool above = isHigh(x[entry]);

@@ -1,6 +1,7 @@
 #include "app/arrangementscollection.h"
 #include "app/arrangementstate.h"
 #include "app/options.h"
+#include "app/praluneversion.h"
 #include "app/startup.h"
 
 #include <QCoreApplication>
@@ -83,7 +84,7 @@ void TestStartup::identity()
 {
     Startup::setApplicationIdentity();
     QCOMPARE(QCoreApplication::applicationName(), QString("pralune"));
-    QCOMPARE(QCoreApplication::applicationVersion(), QString("0.1.0.561"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(PRALUNE_VERSION));
     QCOMPARE(QCoreApplication::organizationName(), QString("corvanta"));
     QVERIFY(!QCoreApplication::organizationDomain().isEmpty());
 }

@@ -1,7 +1,9 @@
 #include "assets/assets.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QFile>
 #include <QFontInfo>
 #include <QIcon>
@@ -9,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSpinBox>
 #include <QTest>
 #include <QVBoxLayout>
@@ -85,6 +89,30 @@ QString sheet(const char *name)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
+}
+
+QString readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+void collect(const QRegularExpression &pattern, const QString &text, QSet<QString> &into)
+{
+    for (auto it = pattern.globalMatch(text); it.hasNext();)
+        into << it.next().captured(1);
+}
+
+// The other theme's file of a themed resource path, empty for a path outside the two sets.
+QString otherTheme(const QString &path)
+{
+    if (path.startsWith(QLatin1String(":/icons/dark/")))
+        return QStringLiteral(":/icons/light/") + path.mid(13);
+    if (path.startsWith(QLatin1String(":/icons/light/")))
+        return QStringLiteral(":/icons/dark/") + path.mid(14);
+    return {};
 }
 
 bool rendersSomething(const QString &path)
@@ -177,6 +205,22 @@ private slots:
         qApp->setStyleSheet(QString());
     }
 
+    // A plain check box must still show whether it is checked under every sheet.
+    void sheetsShowCheckMarks()
+    {
+        for (const char *name : kSheets) {
+            qApp->setStyleSheet(sheet(name));
+            QCheckBox box(QStringLiteral("Minimum T"));
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            const QImage unchecked = box.grab().toImage();
+            box.setChecked(true);
+            const QImage checked = box.grab().toImage();
+            QVERIFY2(checked != unchecked, name);
+        }
+        qApp->setStyleSheet(QString());
+    }
+
     // Each sheet names its faces; the program carries them, so none falls back to another.
     void sheetsFindTheirFonts_data()
     {
@@ -244,7 +288,7 @@ private slots:
                 }
             }
         }
-        QCOMPARE(disabled, 49);
+        QCOMPARE(disabled, 52);
         for (const QString &name : kControl) {
             if (name != "linked_range_slider" && name != "unlinked_range_slider"
                 && name != "measurment" && name != "expand_arrow")
@@ -270,6 +314,71 @@ private slots:
             paths << QStringLiteral(":/icons/checkbox/%1.png").arg(QLatin1String(box));
         for (const QString &path : qAsConst(paths))
             QVERIFY2(rendersSomething(path), qPrintable(path));
+    }
+
+    // Every resource path the sheets, the forms and the code of the shell and the views name
+    // exists, and a themed one exists in both sets; a missing icon would show as an empty
+    // button with no error anywhere.
+    void everyUsedIconExists()
+    {
+        QSet<QString> absolute; // ":/icons/...", ":/images/..."
+        QSet<QString> themed; // "control/close.svg": under ":/icons/dark/" and ":/icons/light/"
+        const QRegularExpression sheetUrl(QStringLiteral("url\\((:/[^)]+)\\)"));
+        for (const char *name : kSheets)
+            collect(sheetUrl, sheet(name), absolute);
+
+        const QRegularExpression literal(
+                QStringLiteral("(:/(?:icons|images)/[^\"<>%)]+\\.(?:svg|png|gif|ico))"));
+        const QRegularExpression relative(
+                QStringLiteral("\"((?:control|multimeter_functions|standard_functions|triggers)/"
+                               "[\\w-]+\\.svg)\""));
+        const QRegularExpression controlName(QStringLiteral("iconPath\\(\"([\\w-]+\\.svg)\"\\)"));
+        int files = 0;
+        for (const char *folder : {"ui", "views"}) {
+            QDirIterator it(QStringLiteral(PRALUNE_SOURCE_DIR "/") + QLatin1String(folder),
+                            {"*.ui", "*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString text = readAll(it.next());
+                ++files;
+                collect(literal, text, absolute);
+                collect(relative, text, themed);
+                QSet<QString> names;
+                collect(controlName, text, names);
+                for (const QString &name : qAsConst(names))
+                    themed << QStringLiteral("control/") + name;
+            }
+        }
+        // The scan itself must have found what is known to be there.
+        QVERIFY(files > 20);
+        QVERIFY(absolute.contains(":/icons/pralune.ico"));
+        QVERIFY(absolute.contains(":/icons/dark/control/expand_arrow.svg"));
+        QVERIFY(themed.contains("control/close.svg"));
+        QVERIFY(themed.contains("control/linked_range_slider.svg"));
+
+        for (const QString &name : qAsConst(themed))
+            absolute << ":/icons/dark/" + name << ":/icons/light/" + name;
+        for (const QString &path : qAsConst(absolute)) {
+            QVERIFY2(QFile::exists(path), qPrintable(path));
+            const QString other = otherTheme(path);
+            QVERIFY2(other.isEmpty() || QFile::exists(other), qPrintable(other));
+        }
+    }
+
+    // Buttons shown disabled draw their own grey icon in the dark set: the pinned frame's two
+    // buttons when its view is in error, and the power supply's output switch.
+    void disabledDarkIcons_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"close", "fullscreen", "power"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void disabledDarkIcons()
+    {
+        QFETCH(QString, name);
+        const QString normal = ":/icons/dark/control/" + name + ".svg";
+        const QString disabled = ":/icons/dark/control/" + name + "_dis.svg";
+        QVERIFY(rendersSomething(disabled));
+        QVERIFY(readAll(disabled) != readAll(normal));
     }
 
     void busyIndicatorAnimates()

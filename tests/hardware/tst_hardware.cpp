@@ -151,7 +151,7 @@ void TestHardware::noCarrierNoWork()
     QVERIFY(simbench::callLog().empty());
     QVERIFY(hardware.initializeModules());
     QCOMPARE(supply->calls(), (QStringList {"performInit", "performSelftest"}));
-    QCOMPARE(int(supply->state()), 2);
+    QCOMPARE(supply->state(), ModuleInterface::Initialized);
 }
 
 void TestHardware::initializeAndClose()
@@ -170,12 +170,12 @@ void TestHardware::initializeAndClose()
     const QList<BenchModule *> modules = {b1, supply1, a1, b2, supply2};
 
     QObject receiver;
-    QList<QPair<QString, int>> received;
+    QList<QPair<QString, ModuleInterface::ModuleState>> received;
     bool allOnGuiThread = true;
     for (BenchModule *module : modules) {
         connect(module, &ModuleInterface::stateChanged, &receiver,
                 [&, module](ModuleInterface::ModuleState state) {
-                    received.append({module->name(), int(state)});
+                    received.append({module->name(), state});
                     allOnGuiThread &= QThread::currentThread() == qApp->thread();
                 });
     }
@@ -187,8 +187,8 @@ void TestHardware::initializeAndClose()
     TavrinModule *carrierOfB = hardware.baseModule(QString::fromLatin1(carrierB));
     QVERIFY(carrierOfA && carrierOfB);
     QCOMPARE(hardware.baseModule(QStringLiteral("VXI0::9::INSTR")), nullptr);
-    QCOMPARE(int(carrierOfA->state()), 2);
-    QCOMPARE(int(carrierOfB->state()), 2);
+    QCOMPARE(carrierOfA->state(), ModuleInterface::Initialized);
+    QCOMPARE(carrierOfB->state(), ModuleInterface::Initialized);
     QVERIFY(carrierOfA->handle() != 0 && carrierOfB->handle() != carrierOfA->handle());
 
     // One resource manager for the first carrier, then per carrier its init and self test.
@@ -206,9 +206,9 @@ void TestHardware::initializeAndClose()
                 own << QString::fromStdString(call.function);
         QCOMPARE(own, QStringList {"zqtavrin_self_test"});
     }
-    QCOMPARE(int(b1->state()), 1);
-    QCOMPARE(int(a1->state()), 1);
-    QCOMPARE(int(supply1->state()), 0);
+    QCOMPARE(b1->state(), ModuleInterface::NotInitialized);
+    QCOMPARE(a1->state(), ModuleInterface::NotInitialized);
+    QCOMPARE(supply1->state(), ModuleInterface::NotReached);
     QCOMPARE(b1->mainHandle(), carrierOfB->handle());
     QCOMPARE(a1->mainHandle(), carrierOfA->handle());
     QCOMPARE(supply1->mainHandle(), 0u);
@@ -216,7 +216,7 @@ void TestHardware::initializeAndClose()
     QVERIFY(hardware.initializeModules());
     for (BenchModule *module : modules) {
         QCOMPARE(module->calls(), (QStringList {"performInit", "performSelftest"}));
-        QCOMPARE(int(module->state()), 2);
+        QCOMPARE(module->state(), ModuleInterface::Initialized);
         QVERIFY(module->initThread != qApp->thread());
     }
     QCOMPARE(b1->carrierSessionAtInit, carrierOfB->handle());
@@ -228,19 +228,19 @@ void TestHardware::initializeAndClose()
     QTRY_COMPARE(received.count(), modules.count());
     QVERIFY(allOnGuiThread);
     for (const auto &change : qAsConst(received))
-        QCOMPARE(change.second, 2);
+        QCOMPARE(change.second, ModuleInterface::Initialized);
 
     QSignalSpy errors(&hardware, &Hardware::errorOccurred);
     QVERIFY(hardware.closeModules());
     for (BenchModule *module : modules) {
         QCOMPARE(module->calls().last(), QStringLiteral("performClose"));
-        QCOMPARE(int(module->state()), 1);
+        QCOMPARE(module->state(), ModuleInterface::NotInitialized);
         QCOMPARE(module->handle(), 0u);
         QCOMPARE(module->mainHandle(), 0u);
     }
     QCOMPARE(simbench::openSessionCount("zqtavrin"), 2); // carriers still open
     QVERIFY(hardware.closeBaseModules());
-    QCOMPARE(int(carrierOfA->state()), 1);
+    QCOMPARE(carrierOfA->state(), ModuleInterface::NotInitialized);
     QCOMPARE(carrierOfA->handle(), 0u);
     QCOMPARE(int(simbench::callLog("zqtavrin_close").size()), 2);
     QCOMPARE(simbench::openSessionCount(), 0);
@@ -258,21 +258,21 @@ void TestHardware::carrierInitFailure()
         Hardware hardware;
         hardware.initializeBaseModules();
         TavrinModule *carrier = hardware.baseModule(QString::fromLatin1(carrierA));
-        QCOMPARE(int(carrier->state()), 1);
+        QCOMPARE(carrier->state(), ModuleInterface::NotInitialized);
         QCOMPARE(carrier->handle(), 0u);
         QCOMPARE(carrier->errorString(),
                  QStringLiteral("Timeout expired before operation completed"));
         QVERIFY(simbench::callLog("zqtavrin_self_test").empty());
         // The carrier reports no trace line.
         QVERIFY(simbench::traceLines().empty());
-        QCOMPARE(int(a1->state()), 1);
-        QCOMPARE(int(a2->state()), 1);
+        QCOMPARE(a1->state(), ModuleInterface::NotInitialized);
+        QCOMPARE(a2->state(), ModuleInterface::NotInitialized);
 
         QSignalSpy failed(a1, &ModuleInterface::stateChanged);
         hardware.initializeModules();
         for (BenchModule *module : {a1, a2}) {
             QCOMPARE(module->calls(), QStringList {"performInit"}); // no self test after a failure
-            QCOMPARE(int(module->state()), 1);
+            QCOMPARE(module->state(), ModuleInterface::NotInitialized);
             QCOMPARE(module->errorString(), QStringLiteral("no carrier session"));
         }
         QTRY_COMPARE(failed.count(), 1);
@@ -299,7 +299,7 @@ void TestHardware::mezzanineWithoutCarrierTaskIsSkipped()
     QSignalSpy states(late, &ModuleInterface::stateChanged);
     hardware.initializeModules();
     QVERIFY(late->calls().isEmpty());
-    QCOMPARE(int(late->state()), 0);
+    QCOMPARE(late->state(), ModuleInterface::NotReached);
     QCoreApplication::processEvents();
     QCOMPARE(states.count(), 0);
 }
@@ -333,7 +333,7 @@ void TestHardware::closeFailureIsReported()
     QCOMPARE(errors.count(), 1);
     QCOMPARE(errors.first().first().toString(),
              QStringLiteral("Close error KT220_1: scripted error -5"));
-    QCOMPARE(int(failing->state()), 1);
+    QCOMPARE(failing->state(), ModuleInterface::NotInitialized);
     QCOMPARE(failing->handle(), 0u);
     QCOMPARE(next->calls().last(), QStringLiteral("performClose"));
 }
@@ -364,7 +364,7 @@ void TestHardware::carrierHooks()
     TavrinModule carrier;
     QCOMPARE(int(carrier.type()), int(ModuleTypeTavrin));
     QCOMPARE(carrier.base(), QStringLiteral("VXI"));
-    QCOMPARE(int(carrier.state()), 1);
+    QCOMPARE(carrier.state(), ModuleInterface::NotInitialized);
     QVERIFY(carrier.namePrefix().isEmpty());
     carrier.setPath(QString::fromLatin1(carrierA));
 
@@ -383,7 +383,7 @@ void TestHardware::carrierHooks()
     QSignalSpy errors(&carrier, &ModuleInterface::errorOccured);
     simbench::failCall("zqtavrin_self_test", 1, int32_t(0xBFFF003Eu));
     QCOMPARE(carrier.selftest(), 0);
-    QCOMPARE(int(carrier.state()), 2);
+    QCOMPARE(carrier.state(), ModuleInterface::Initialized);
     QCOMPARE(carrier.status(), int(0xBFFF003Eu));
     QVERIFY(carrier.errorString().isEmpty());
     QCOMPARE(errors.count(), 0);

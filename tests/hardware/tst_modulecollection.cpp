@@ -133,8 +133,8 @@ void TestModuleCollection::lookups()
     collection.setState(QStringLiteral("KW7_1"), 3);
     collection.setState(QStringLiteral("nobody"), 4);
     collection.setState(nullptr, 4);
-    QCOMPARE(int(a->state()), 3);
-    QCOMPARE(int(b->state()), 0);
+    QCOMPARE(a->state(), ModuleInterface::Configured);
+    QCOMPARE(b->state(), ModuleInterface::NotReached);
 }
 
 void TestModuleCollection::removeDeletesAndDisconnects()
@@ -247,9 +247,9 @@ void TestModuleCollection::setStateByPath()
     QSignalSpy states(onCarrier, &ModuleInterface::stateChanged);
 
     collection.setStateByPath(carrier, QStringLiteral("VXI"), 1);
-    QCOMPARE(int(onCarrier->state()), 1);
-    QCOMPARE(int(otherBase->state()), 0);
-    QCOMPARE(int(otherCase->state()), 0);
+    QCOMPARE(onCarrier->state(), ModuleInterface::NotInitialized);
+    QCOMPARE(otherBase->state(), ModuleInterface::NotReached);
+    QCOMPARE(otherCase->state(), ModuleInterface::NotReached);
     QCOMPARE(states.count(), 0);
 }
 

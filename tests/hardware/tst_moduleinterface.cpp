@@ -7,6 +7,7 @@
 
 #include <functional>
 
+using M = ModuleInterface;
 using State = ModuleInterface::ModuleState;
 
 class TestModuleInterface : public QObject
@@ -58,68 +59,87 @@ QString hookOf(const QString &operation)
 void TestModuleInterface::wrapper_data()
 {
     QTest::addColumn<QString>("operation");
-    QTest::addColumn<int>("initialState");
+    QTest::addColumn<State>("initialState");
     QTest::addColumn<int>("hookResult");
     QTest::addColumn<bool>("hookCalled");
-    QTest::addColumn<int>("expectedState");
-    QTest::addColumn<QList<int>>("signalledStates");
+    QTest::addColumn<State>("expectedState");
+    QTest::addColumn<QList<State>>("signalledStates");
     QTest::addColumn<bool>("handlesCleared");
 
-    const QList<int> none;
+    const QList<State> none;
     // operation, state before, hook result, hook runs, state after, stateChanged, handles 0
-    QTest::newRow("init success is silent") << "init" << 0 << 0 << true << 2 << none << false;
-    QTest::newRow("init failure") << "init" << 0 << -5 << true << 1 << QList<int> {1} << false;
+    QTest::newRow("init success is silent")
+            << "init" << M::NotReached << 0 << true << M::Initialized << none << false;
+    QTest::newRow("init failure") << "init" << M::NotReached << -5 << true << M::NotInitialized
+                                  << QList<State> {M::NotInitialized} << false;
     QTest::newRow("init warning is a failure")
-            << "init" << 0 << 3 << true << 1 << QList<int> {1} << false;
+            << "init" << M::NotReached << 3 << true << M::NotInitialized
+            << QList<State> {M::NotInitialized} << false;
     QTest::newRow("init second failure signals again")
-            << "init" << 1 << -5 << true << 1 << QList<int> {1} << false;
-    QTest::newRow("init from state 1 runs the hook")
-            << "init" << 1 << 0 << true << 2 << none << false;
+            << "init" << M::NotInitialized << -5 << true << M::NotInitialized
+            << QList<State> {M::NotInitialized} << false;
+    QTest::newRow("init when not initialized runs the hook")
+            << "init" << M::NotInitialized << 0 << true << M::Initialized << none << false;
     QTest::newRow("init when initialized does nothing")
-            << "init" << 2 << -5 << false << 2 << none << false;
+            << "init" << M::Initialized << -5 << false << M::Initialized << none << false;
     QTest::newRow("init when configured runs the hook")
-            << "init" << 3 << 0 << true << 2 << none << false;
+            << "init" << M::Configured << 0 << true << M::Initialized << none << false;
 
-    QTest::newRow("selftest success")
-            << "selftest" << 1 << 0 << true << 2 << QList<int> {2} << false;
+    QTest::newRow("selftest success") << "selftest" << M::NotInitialized << 0 << true
+                                      << M::Initialized << QList<State> {M::Initialized} << false;
     QTest::newRow("selftest success when ready signals again")
-            << "selftest" << 2 << 0 << true << 2 << QList<int> {2} << false;
+            << "selftest" << M::Initialized << 0 << true << M::Initialized
+            << QList<State> {M::Initialized} << false;
     QTest::newRow("selftest failure")
-            << "selftest" << 2 << -1 << true << 1 << QList<int> {1} << false;
-    QTest::newRow("selftest failure in state 1")
-            << "selftest" << 1 << -1 << true << 1 << QList<int> {1} << false;
+            << "selftest" << M::Initialized << -1 << true << M::NotInitialized
+            << QList<State> {M::NotInitialized} << false;
+    QTest::newRow("selftest failure when not initialized")
+            << "selftest" << M::NotInitialized << -1 << true << M::NotInitialized
+            << QList<State> {M::NotInitialized} << false;
     QTest::newRow("selftest warning is a failure")
-            << "selftest" << 2 << 4 << true << 1 << QList<int> {1} << false;
+            << "selftest" << M::Initialized << 4 << true << M::NotInitialized
+            << QList<State> {M::NotInitialized} << false;
 
-    QTest::newRow("configure success") << "configure" << 2 << 0 << true << 3 << none << false;
-    QTest::newRow("configure warning") << "configure" << 2 << 2 << true << 1 << none << false;
-    QTest::newRow("configure failure") << "configure" << 2 << -2 << true << 1 << none << false;
+    QTest::newRow("configure success")
+            << "configure" << M::Initialized << 0 << true << M::Configured << none << false;
+    QTest::newRow("configure warning")
+            << "configure" << M::Initialized << 2 << true << M::NotInitialized << none << false;
+    QTest::newRow("configure failure")
+            << "configure" << M::Initialized << -2 << true << M::NotInitialized << none << false;
 
-    QTest::newRow("start success") << "start" << 3 << 0 << true << 4 << none << false;
-    QTest::newRow("start failure") << "start" << 3 << -1 << true << 1 << none << false;
+    QTest::newRow("start success")
+            << "start" << M::Configured << 0 << true << M::Started << none << false;
+    QTest::newRow("start failure")
+            << "start" << M::Configured << -1 << true << M::NotInitialized << none << false;
 
-    QTest::newRow("stop success") << "stop" << 4 << 0 << true << 2 << none << false;
-    QTest::newRow("stop failure still ready") << "stop" << 4 << -1 << true << 2 << none << false;
+    QTest::newRow("stop success") << "stop" << M::Started << 0 << true << M::Initialized << none
+                                  << false;
+    QTest::newRow("stop failure still ready")
+            << "stop" << M::Started << -1 << true << M::Initialized << none << false;
 
-    QTest::newRow("close success") << "close" << 4 << 0 << true << 1 << none << true;
-    QTest::newRow("close failure still closed") << "close" << 3 << -9 << true << 1 << none << true;
+    QTest::newRow("close success")
+            << "close" << M::Started << 0 << true << M::NotInitialized << none << true;
+    QTest::newRow("close failure still closed")
+            << "close" << M::Configured << -9 << true << M::NotInitialized << none << true;
 
-    QTest::newRow("reset success keeps state") << "reset" << 3 << 0 << true << 3 << none << false;
-    QTest::newRow("reset failure keeps state") << "reset" << 4 << -1 << true << 4 << none << false;
+    QTest::newRow("reset success keeps state")
+            << "reset" << M::Configured << 0 << true << M::Configured << none << false;
+    QTest::newRow("reset failure keeps state")
+            << "reset" << M::Started << -1 << true << M::Started << none << false;
 }
 
 void TestModuleInterface::wrapper()
 {
     QFETCH(QString, operation);
-    QFETCH(int, initialState);
+    QFETCH(State, initialState);
     QFETCH(int, hookResult);
     QFETCH(bool, hookCalled);
-    QFETCH(int, expectedState);
-    QFETCH(QList<int>, signalledStates);
+    QFETCH(State, expectedState);
+    QFETCH(QList<State>, signalledStates);
     QFETCH(bool, handlesCleared);
 
     ScriptedModule module;
-    module.setState(static_cast<State>(initialState));
+    module.setState(initialState);
     module.setHandle(11);
     module.setMainHandle(12);
     module.script(hookOf(operation), hookResult);
@@ -129,10 +149,10 @@ void TestModuleInterface::wrapper()
 
     QCOMPARE(result, hookCalled ? hookResult : 0);
     QCOMPARE(module.calls(), hookCalled ? QStringList {hookOf(operation)} : QStringList());
-    QCOMPARE(int(module.state()), expectedState);
-    QList<int> signalled;
+    QCOMPARE(module.state(), expectedState);
+    QList<State> signalled;
     for (const QList<QVariant> &arguments : qAsConst(spy))
-        signalled.append(int(arguments.at(0).value<State>()));
+        signalled.append(arguments.at(0).value<State>());
     QCOMPARE(signalled, signalledStates);
     QCOMPARE(module.handle(), handlesCleared ? 0u : 11u);
     QCOMPARE(module.mainHandle(), handlesCleared ? 0u : 12u);
@@ -144,7 +164,7 @@ void TestModuleInterface::wrapper()
 void TestModuleInterface::freshModule()
 {
     ScriptedModule module;
-    QCOMPARE(int(module.state()), 0);
+    QCOMPARE(module.state(), ModuleInterface::NotReached);
     QCOMPARE(module.id(), -1);
     QVERIFY(module.name().isEmpty());
     QCOMPARE(module.position(), 1);
@@ -235,10 +255,10 @@ void TestModuleInterface::stateChangedCrossesThreads()
     ScriptedModule module;
     module.setState(ModuleInterface::NotInitialized);
     QObject receiver;
-    QList<int> received;
+    QList<State> received;
     QThread *receivedOn = nullptr;
     connect(&module, &ModuleInterface::stateChanged, &receiver, [&](State state) {
-        received.append(int(state));
+        received.append(state);
         receivedOn = QThread::currentThread();
     });
 
@@ -249,7 +269,7 @@ void TestModuleInterface::stateChangedCrossesThreads()
     task.waitForFinished();
     // Delivered by the event loop, not on the pool thread.
     QVERIFY(received.isEmpty());
-    QTRY_COMPARE(received, QList<int> {2});
+    QTRY_COMPARE(received, QList<State> {M::Initialized});
     QCOMPARE(receivedOn, QThread::currentThread());
 }
 

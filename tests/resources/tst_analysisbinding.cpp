@@ -2,6 +2,8 @@
 // functions, and the real module found beside the program.
 #include "resources/analysislibrary.h"
 
+#include "nianlys.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 

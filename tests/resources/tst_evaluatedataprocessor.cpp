@@ -2,6 +2,8 @@
 // (PRALUNE_WITHOUT_ANALYSIS_LIBRARY) in a folder of its own where the module cannot be found,
 // as on a machine that lacks it: the inline values stay, every family value reads 0.
 #include "resources/analysislibrary.h"
+
+#include "nianlys.h"
 #include "resources/evaluatedataprocessor.h"
 
 #include "nianlys/nianlyscontrol.h"

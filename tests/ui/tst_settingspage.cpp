@@ -1,6 +1,7 @@
 #include "app/arrangementscollection.h"
 #include "app/arrangementstate.h"
 #include "app/options.h"
+#include "app/praluneversion.h"
 #include "app/translationloader.h"
 #include "assets/assets.h"
 #include "ui/settingscontentwidget.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -448,7 +450,7 @@ private slots:
         QCOMPARE(list->currentRow(), 1);
         QCOMPARE(stack(page)->currentWidget(), child<QWidget>(page, "screenLayoutPage"));
         QCOMPARE(child<QLabel>(page, "versionLabel")->text(),
-                 QString::fromUtf8("Версия: 0.1.0.561"));
+                 QString::fromUtf8("Версия: ") + QStringLiteral(PRALUNE_VERSION));
         QCOMPARE(button(page, "saveArrangementButton")->text(),
                  QString::fromUtf8("Сохранить текущую компоновку"));
         // Renamed positions, same theme; the language items are never translated.
@@ -465,7 +467,8 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(TranslationLoader::instance()->currentLanguage(), QStringLiteral("en"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("Screen layout"));
-        QCOMPARE(child<QLabel>(page, "versionLabel")->text(), QStringLiteral("Version: 0.1.0.561"));
+        QCOMPARE(child<QLabel>(page, "versionLabel")->text(),
+                 QStringLiteral("Version: " PRALUNE_VERSION));
     }
 
     void choosingTheLoadedLanguageLoadsNothing()
@@ -668,12 +671,29 @@ private slots:
         QCOMPARE(stored.color_theme, 0);
     }
 
+    // The views own their settings widgets while the page's stack holds them: going, the page
+    // takes the views and their widgets with it, each deleted once (the sanitizer build sees a
+    // second delete).
     void destroyedWithItsViews()
     {
         auto page = std::make_unique<SettingsContentWidget>();
         page->show();
         clickNavigation(*page, 3);
+        const QPointer<QWidget> oscilloscopeSettings = stack(*page)->currentWidget();
+        clickNavigation(*page, 4);
+        const QPointer<QWidget> generatorSettings = stack(*page)->currentWidget();
+        const QPointer<QStackedWidget> pages = stack(*page);
+        const QPointer<QListWidget> rows = navigation(*page);
+        QVERIFY(oscilloscopeSettings && generatorSettings);
+        QVERIFY(oscilloscopeSettings != generatorSettings);
+        QVERIFY(oscilloscopeSettings->findChild<QLabel *>());
+        QVERIFY(pages->indexOf(oscilloscopeSettings) >= 0);
+
         page.reset();
+        QVERIFY(!oscilloscopeSettings);
+        QVERIFY(!generatorSettings);
+        QVERIFY(!pages);
+        QVERIFY(!rows);
     }
 
     // Not a check: pictures of the page for a person to look at.

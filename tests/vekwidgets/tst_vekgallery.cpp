@@ -20,8 +20,9 @@
 #include <QLabel>
 #include <QtTest>
 
-// Every kit widget on one card, in a given palette. The picture is written to the folder named
-// by VEKWIDGETS_GALLERY_DIR, for a person to look at.
+// Every kit widget on one card, in a given palette: a picture writer for a person to look at,
+// into the folder PRALUNE_SCREENSHOT_DIR names, as every screenshot test of the program does.
+// Without the variable it skips; what the widgets decide is checked by their own tests.
 class TestVekGallery : public QObject
 {
     Q_OBJECT
@@ -66,6 +67,9 @@ void TestVekGallery::gallery()
     QFETCH(int, accent);
     QFETCH(QString, file);
     QFETCH(bool, styled);
+    const QString folder = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
     const auto palette = VekPalette::create(static_cast<VekPalette::BaseColor>(primary),
                                             static_cast<VekPalette::BaseColor>(accent));
 
@@ -178,11 +182,7 @@ void TestVekGallery::gallery()
     window.resize(640, window.sizeHint().height());
     const QImage picture = window.grab().toImage();
     QVERIFY(!picture.isNull());
-    QCOMPARE(picture.width(), 640);
-
-    const QString folder = qEnvironmentVariable("VEKWIDGETS_GALLERY_DIR");
-    if (!folder.isEmpty())
-        QVERIFY(picture.save(QDir(folder).filePath(file + ".png")));
+    QVERIFY(picture.save(QDir(folder).filePath(file + ".png")));
 }
 
 QTEST_MAIN(TestVekGallery)

@@ -73,6 +73,11 @@ void MeasurementsButton::setMeasurementName(const QString &name)
     repaint();
 }
 
+QString MeasurementsButton::measurementName() const
+{
+    return d->name;
+}
+
 void MeasurementsButton::setUnits(const QString &units)
 {
     if (units == d->units)

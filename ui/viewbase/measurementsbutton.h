@@ -18,6 +18,7 @@ public:
 
     void setValue(double value);
     void setMeasurementName(const QString &name);
+    QString measurementName() const;
     void setUnits(const QString &units);
     // Hides QAbstractButton::setIcon: the button's own icon stays empty, this one is drawn by
     // the button's painting. An icon that renders the same image changes nothing.

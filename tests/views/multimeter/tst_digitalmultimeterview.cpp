@@ -1,0 +1,485 @@
+#include "app/options.h"
+#include "app/translationloader.h"
+#include "assets/assets.h"
+#include "hardware/modules/rv31/rv31module.h"
+#include "resources/resourcedependence.h"
+#include "resources/resourcerv38.h"
+#include "simbench/simcontrol.h"
+#include "tests/resources/support/simulatedcalls.h"
+#include "ui/instrumentscontentwidget.h"
+#include "ui/pinnedcollectionwidget.h"
+#include "ui/viewselectionwidget.h"
+#include "views/multimeter/digitalmultimeterpinnedwidget.h"
+#include "views/multimeter/digitalmultimeterview.h"
+#include "views/multimeter/digitalmultimeterwidget.h"
+#include "views/multimeter/evaluatesettingswidget.h"
+#include "zqtavrin.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+
+const char *const Carrier = "VXI0::3::INSTR";
+// A carrier with an RV31 in slot 1.
+const char *const Bench = "[VXI0::3::INSTR]\n"
+                          "manufacturer = 0xE76\n"
+                          "model = 0x155\n"
+                          "slot = 3\n"
+                          "slot1 = 0x20\n";
+
+using Record = DigitalGeneratorMainParameters;
+
+// A resource over no modules that names the multimeter's view type but is no multimeter.
+class ForeignResource : public ResourceInterface
+{
+public:
+    QString type() const override { return QStringLiteral("ForeignResource"); }
+    QString viewType() const override { return DigitalMultimeterView::staticViewType(); }
+    QString uniqueId() const override { return QStringLiteral("dmm-1"); }
+    bool create() override { return true; }
+};
+
+int registeredTimers(QObject *object)
+{
+    return QAbstractEventDispatcher::instance()->registeredTimers(object).size();
+}
+
+// The records a view emits, in order.
+struct Records
+{
+    explicit Records(DigitalMultimeterView &view)
+    {
+        QObject::connect(&view, &DigitalMultimeterView::mainParametersChanged, &view,
+                         [this](const Record &record) { main << record; });
+    }
+    QList<Record> main;
+};
+
+void invoke(DigitalMultimeterView &view, const char *slot)
+{
+    QVERIFY(QMetaObject::invokeMethod(&view, slot));
+}
+
+void setFunction(DigitalMultimeterView &view, FunctionsMode mode)
+{
+    QVERIFY(QMetaObject::invokeMethod(&view, "setFunctionMode", Q_ARG(FunctionsMode, mode)));
+}
+
+void setRange(DigitalMultimeterView &view, double range)
+{
+    QVERIFY(QMetaObject::invokeMethod(&view, "setRange", Q_ARG(double, range)));
+}
+
+void setPowerFrequency(DigitalMultimeterView &view, int hertz)
+{
+    QVERIFY(QMetaObject::invokeMethod(&view, "setPowerFrequency", Q_ARG(int, hertz)));
+}
+
+template<typename T>
+T *child(QWidget *parent, const char *name)
+{
+    return parent->findChild<T *>(QString::fromLatin1(name));
+}
+
+QString text(QWidget *parent, const char *name)
+{
+    return child<QLabel>(parent, name)->text();
+}
+
+} // namespace
+
+class TestDigitalMultimeterView : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        initPraluneAssets();
+    }
+
+    void init()
+    {
+        std::string error;
+        QVERIFY2(simbench::loadBenchText(Bench, &error), error.c_str());
+        ViSession carrier = 0;
+        QCOMPARE(zqtavrin_init(Carrier, 1, 1, &carrier), VI_SUCCESS);
+        m_module = std::make_unique<RV31Module>();
+        m_module->setMainHandle(carrier);
+        m_module->setPath(QString::fromLatin1(Carrier));
+        m_module->setPosition(1);
+        QCOMPARE(m_module->init(), 0);
+    }
+
+    void cleanup() { m_module.reset(); }
+
+    void freshView()
+    {
+        DigitalMultimeterView view;
+        QVERIFY(view.isError());
+        Records records(view);
+        QVERIFY(QMetaObject::invokeMethod(&view, "setDelay", Q_ARG(double, 0.002)));
+        QCOMPARE(records.main.size(), 1);
+        const Record record = records.main.first();
+        QCOMPARE(record.function, FunctionDcVoltage);
+        QCOMPARE(record.range, 0.0);
+        QCOMPARE(record.ranges, voltageRanges);
+        QCOMPARE(record.point_count, 256);
+        QCOMPARE(record.power_frequency, 50);
+        QCOMPARE(record.integration_time, hz50IntegrationTime.first());
+        QCOMPARE(record.delay_time, 0.002);
+        QCOMPARE(view.type(), DigitalMultimeterView::staticViewType());
+        QWidget *settings = view.settingsUserInterface();
+        QVERIFY(settings && settings->children().isEmpty());
+        QCOMPARE(view.settingsUserInterface(), settings);
+    }
+
+    void pointCount_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QList<int>>("emitted");
+        QTest::newRow("8192 up to the top") << 8192 << "upPointCount" << QList<int>({8224});
+        QTest::newRow("8224 stays") << 8224 << "upPointCount" << QList<int>();
+        QTest::newRow("64 down to 32") << 64 << "downPointCount" << QList<int>({32});
+        QTest::newRow("32 stays") << 32 << "downPointCount" << QList<int>();
+        QTest::newRow("a remainder kept up") << 300 << "upPointCount" << QList<int>({332});
+        QTest::newRow("a remainder kept down") << 300 << "downPointCount" << QList<int>({268});
+    }
+    void pointCount()
+    {
+        QFETCH(int, start);
+        QFETCH(QString, slot);
+        QFETCH(QList<int>, emitted);
+        // The point count reaches the view only from a resource's record.
+        auto resource = bound();
+        Record record = resource->mainParameters();
+        record.point_count = start;
+        resource->configureMainParameters(record);
+        DigitalMultimeterView view;
+        std::shared_ptr<ResourceInterface> any = resource;
+        view.setResource(any);
+        Records records(view);
+        invoke(view, qPrintable(slot));
+        QList<int> counts;
+        for (const Record &r : records.main)
+            counts << r.point_count;
+        QCOMPARE(counts, emitted);
+    }
+
+    void integrationTime()
+    {
+        DigitalMultimeterView view;
+        Records records(view);
+        for (int i = 0; i < 7; ++i)
+            invoke(view, "upIntegrationTime");
+        QCOMPARE(records.main.last().integration_time, 0.02);
+        setPowerFrequency(view, 60);
+        QCOMPARE(records.main.last().integration_time, hz60IntegrationTime.at(0));
+        invoke(view, "upIntegrationTime");
+        QCOMPARE(records.main.last().integration_time, hz60IntegrationTime.at(1));
+        setPowerFrequency(view, 50);
+        QCOMPARE(records.main.last().integration_time, 0.02);
+        // Frequency and period have their own table, at either power frequency.
+        setFunction(view, FunctionPeriod);
+        QCOMPARE(records.main.last().integration_time, frequencyIntegrationTime.at(0));
+        for (int i = 0; i < 5; ++i)
+            invoke(view, "upIntegrationTime");
+        const int before = records.main.size();
+        invoke(view, "upIntegrationTime"); // at the last entry: the unchanged record again
+        QCOMPARE(records.main.size(), before + 1);
+        QCOMPARE(records.main.last().integration_time, frequencyIntegrationTime.last());
+        setPowerFrequency(view, 60);
+        QCOMPARE(records.main.last().integration_time, frequencyIntegrationTime.last());
+        setFunction(view, FunctionDcVoltage);
+        QCOMPARE(records.main.last().integration_time, hz60IntegrationTime.at(1));
+    }
+
+    void integrationTimeOutsideTheTables()
+    {
+        auto resource = bound();
+        Record record = resource->mainParameters();
+        record.integration_time = 0.05;
+        record.power_frequency = 50;
+        resource->configureMainParameters(record);
+        DigitalMultimeterView view;
+        std::shared_ptr<ResourceInterface> any = resource;
+        view.setResource(any);
+        Records records(view);
+        invoke(view, "upIntegrationTime");
+        QCOMPARE(records.main.last().integration_time, hz50IntegrationTime.at(1));
+    }
+
+    void rangeMemory()
+    {
+        DigitalMultimeterView view;
+        Records records(view);
+        setRange(view, 10.0);
+        setFunction(view, FunctionFourWireResistance);
+        QCOMPARE(records.main.last().range, 0.0);
+        QCOMPARE(records.main.last().ranges, wireResistanceRanges);
+        setRange(view, 10000.0);
+        setFunction(view, FunctionDcVoltage);
+        QCOMPARE(records.main.last().range, 10.0);
+        setFunction(view, FunctionFourWireResistance);
+        QCOMPARE(records.main.last().range, 10000.0);
+    }
+
+    // Either creation order, and a second binding: one Auto press reaches the driver once and
+    // starts one miniature timer; Stop ends it.
+    void wiredOnce_data()
+    {
+        QTest::addColumn<bool>("widgetsFirst");
+        QTest::addColumn<bool>("bindTwice");
+        QTest::newRow("widgets first") << true << false;
+        QTest::newRow("resource first") << false << false;
+        QTest::newRow("widgets first, bound twice") << true << true;
+        QTest::newRow("resource first, bound twice") << false << true;
+    }
+    void wiredOnce()
+    {
+        QFETCH(bool, widgetsFirst);
+        QFETCH(bool, bindTwice);
+        auto resource = bound();
+        std::shared_ptr<ResourceInterface> any = resource;
+        DigitalMultimeterView view;
+        if (widgetsFirst) {
+            view.fullScreenUserInterface();
+            view.pinnedUserInterface();
+            view.setResource(any);
+        } else {
+            view.setResource(any);
+            view.pinnedUserInterface();
+            view.fullScreenUserInterface();
+        }
+        if (bindTwice)
+            view.resourceApplied(any);
+        QWidget *form = view.fullScreenUserInterface();
+        QWidget *pinned = view.pinnedUserInterface();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QSignalSpy values(&view, &DigitalMultimeterView::evaluationValuesChanged);
+        QSignalSpy records(&view, &DigitalMultimeterView::mainParametersChanged);
+        simbench::clearCallLog();
+
+        QTest::mouseClick(child<QToolButton>(form, "autoStartModeToolButton"), Qt::LeftButton);
+        QCOMPARE(simulatedcalls::count("zqrv31_initImm"), 1);
+        QCOMPARE(registeredTimers(pinned), 1);
+        resource->changeData(1.0, {1.0, 2.0, 3.0});
+        QCOMPARE(values.count(), 1);
+        QTest::mouseClick(child<QToolButton>(form, "countUpAcquisitionToolButton"), Qt::LeftButton);
+        QCOMPARE(records.count(), 1);
+        QTest::mouseClick(child<QToolButton>(form, "stopStartModeToolButton"), Qt::LeftButton);
+        QCOMPARE(registeredTimers(pinned), 0);
+        QVERIFY(!view.isError());
+    }
+
+    void miniature()
+    {
+        DigitalMultimeterPinnedWidget pinned;
+        Record record;
+        record.function = FunctionDcVoltage;
+        record.ranges = voltageRanges;
+        record.range = 10.0;
+        pinned.setMainParameters(record);
+        QSignalSpy ranges(&pinned, &DigitalMultimeterPinnedWidget::rangeChanged);
+        pinned.setDigitalMultimeterData(0.0, {1.0, 5.0});
+        QTimerEvent tick(0);
+        QCoreApplication::sendEvent(&pinned, &tick);
+        QCOMPARE(text(&pinned, "currentValueViewLabel"), QStringLiteral(" 05.00000"));
+        QCOMPARE(text(&pinned, "dimensionViewLabel"), QStringLiteral("V"));
+        // The view's record selects an item without a request going back.
+        QCOMPARE(ranges.count(), 0);
+        auto *combo = child<QComboBox>(&pinned, "rangeComboBox");
+        QCOMPARE(combo->currentIndex(), 3);
+        combo->setCurrentIndex(0);
+        QCOMPARE(ranges.count(), 1);
+        QCOMPARE(ranges.at(0).at(0).toDouble(), -1.0);
+
+        pinned.setOverData();
+        QCoreApplication::sendEvent(&pinned, &tick);
+        QCOMPARE(text(&pinned, "currentValueViewLabel"), QStringLiteral("    OVER"));
+        QCOMPARE(text(&pinned, "dimensionViewLabel"), QString());
+        auto *value = child<QLabel>(&pinned, "currentValueViewLabel");
+        QVERIFY(value->styleSheet().endsWith("transparent; font-size: 32px; }"));
+        record.function = FunctionContinuity;
+        record.ranges = wireResistanceRanges;
+        record.range = 0.0;
+        pinned.setMainParameters(record);
+        pinned.setOverData();
+        QVERIFY(value->styleSheet().endsWith(
+                ".QLabel { border: 5px solid #90CAF9; font-size: 32px; }"));
+
+        QTranslator russian;
+        QVERIFY(russian.load(QStringLiteral(MULTIMETER_FIXTURE_DIR "/multimeter_ru.qm")));
+        record.function = FunctionPeriod;
+        pinned.setMainParameters(record);
+        QCoreApplication::installTranslator(&russian);
+        QCoreApplication::processEvents();
+        const QString unit = text(&pinned, "dimensionViewLabel");
+        QCoreApplication::removeTranslator(&russian);
+        QCoreApplication::processEvents();
+        QCOMPARE(unit, QString::fromUtf8("с"));
+    }
+
+    // The dialog of a form made before the resource offers the resource's list.
+    void formBeforeResourcePreselects()
+    {
+        auto resource = bound();
+        resource->configureEvaluationTypes({EvaluationRms, EvaluationMinimum});
+        DigitalMultimeterView view;
+        QWidget *form = view.fullScreenUserInterface();
+        std::shared_ptr<ResourceInterface> any = resource;
+        view.setResource(any);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QStringList checked;
+        QTimer::singleShot(0, this, [&checked] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            for (QToolButton *button : dialog->findChildren<QToolButton *>()) {
+                if (button->isChecked())
+                    checked << button->text();
+            }
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QTest::mouseClick(child<QToolButton>(form, "showSettingsToolButton"), Qt::LeftButton);
+        checked.sort();
+        QCOMPARE(checked, QStringList({"Minimum", "RMS"}));
+    }
+
+    void foreignResourceAndErrors()
+    {
+        DigitalMultimeterView view;
+        std::shared_ptr<ResourceInterface> foreign = std::make_shared<ForeignResource>();
+        view.setResource(foreign);
+        QVERIFY(view.isError());
+        view.close();
+        QVERIFY(view.fullScreenUserInterface()->isEnabled());
+
+        auto resource = bound();
+        std::shared_ptr<ResourceInterface> any = resource;
+        view.setResource(any);
+        QVERIFY(!view.isError());
+        resource->setError();
+        QVERIFY(view.isError());
+        QVERIFY(!view.fullScreenUserInterface()->isEnabled());
+        QVERIFY(!view.pinnedUserInterface()->isEnabled());
+    }
+
+    // The hosts give the widgets back before they die; the view then frees them.
+    void hostsGoFirst()
+    {
+        auto maximized = std::make_shared<DigitalMultimeterView>();
+        auto pinned = std::make_shared<DigitalMultimeterView>();
+        {
+            InstrumentsContentWidget page;
+            page.show();
+            emit page.findChild<ViewSelectionWidget *>()->selected(pinned);
+            emit page.findChild<ViewSelectionWidget *>()->selected(maximized);
+            QVERIFY(maximized->fullScreenUserInterface()->parent());
+            QVERIFY(pinned->pinnedUserInterface()->parent());
+        }
+        {
+            PinnedCollectionWidget collection;
+            QVERIFY(collection.pin(pinned));
+            QVERIFY(pinned->pinnedUserInterface()->parent());
+        }
+        maximized.reset();
+        pinned.reset();
+    }
+
+    // Not a check: the view's widgets for a person to look at.
+    void screenshots()
+    {
+        const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+        struct Shot
+        {
+            int theme;
+            QString sheet;
+            QString language;
+            QString name;
+        };
+        const QList<Shot> shots = {{0, "dark", "en", "dark"},
+                                   {1, "light", "en", "light"},
+                                   {0, "dark", "ru", "dark-ru"},
+                                   {1, "light", "ru", "light-ru"},
+                                   {0, "dark_large", "en", "dark-large"}};
+        for (const Shot &shot : shots) {
+            Options options = load_from_cache();
+            options.color_theme = shot.theme;
+            save_to_cache(options);
+            QFile file(QStringLiteral(":/stylesheets/%1.theme").arg(shot.sheet));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+            TranslationLoader::instance()->load(shot.language);
+
+            DigitalMultimeterView unbound;
+            QWidget *empty = unbound.pinnedUserInterface();
+            // The selection page's buttons are about this size.
+            empty->resize(260, 70);
+            empty->show();
+            QVERIFY(QTest::qWaitForWindowExposed(empty));
+            empty->grab().save(dir + "/multimeter-pinned-unbound-" + shot.name + ".png");
+
+            auto resource = bound();
+            std::shared_ptr<ResourceInterface> any = resource;
+            DigitalMultimeterView view;
+            view.setResource(any);
+            QWidget *form = view.fullScreenUserInterface();
+            QWidget *pinned = view.pinnedUserInterface();
+            QEvent styleChange(QEvent::StyleChange);
+            QCoreApplication::sendEvent(form, &styleChange);
+            form->show();
+            pinned->resize(330, 60);
+            pinned->show();
+            QVERIFY(QTest::qWaitForWindowExposed(form));
+            QTest::mousePress(child<QToolButton>(form, "singleStartModeToolButton"),
+                              Qt::LeftButton);
+            QVector<double> readings(256);
+            for (int i = 0; i < readings.size(); ++i)
+                readings[i] = 1.0 + 0.001 * std::sin(i / 9.0);
+            resource->changeData(0.0, readings);
+            QTimerEvent tick(0);
+            QCoreApplication::sendEvent(pinned, &tick);
+            QTest::qWait(50);
+            form->grab().save(dir + "/multimeter-view-" + shot.name + ".png");
+            pinned->grab().save(dir + "/multimeter-pinned-" + shot.name + ".png");
+            resource->stop();
+        }
+        TranslationLoader::instance()->load("en");
+        qApp->setStyleSheet(QString());
+    }
+
+private:
+    // A multimeter resource over the RV31 of the simulated bench.
+    std::shared_ptr<ResourceRV38> bound()
+    {
+        auto resource = std::make_shared<ResourceRV38>();
+        resource->getDependencies()->first();
+        resource->getDependencies()->setModule(m_module.get());
+        if (!resource->create())
+            qWarning("the simulated multimeter did not bind");
+        return resource;
+    }
+
+    std::unique_ptr<RV31Module> m_module;
+};
+
+QTEST_MAIN(TestDigitalMultimeterView)
+#include "tst_digitalmultimeterview.moc"

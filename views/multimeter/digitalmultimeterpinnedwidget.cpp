@@ -1,0 +1,146 @@
+#include "views/multimeter/digitalmultimeterpinnedwidget.h"
+#include "ui_digitalmultimeterpinnedwidget.h"
+
+#include "resources/resourcerv38.h"
+#include "views/multimeter/dimentiontranslater.h"
+#include "views/multimeter/translateoptions.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMutexLocker>
+
+namespace {
+
+const QString continuityRule =
+        QStringLiteral(".QLabel { border: 5px solid #90CAF9; font-size: 32px; }");
+const QString plainRule =
+        QStringLiteral(".QLabel { border: 5px solid transparent; font-size: 32px; }");
+constexpr double continuityLimit = 100.0;
+constexpr int displayIntervalMs = 200;
+
+} // namespace
+
+DigitalMultimeterPinnedWidget::DigitalMultimeterPinnedWidget(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::DigitalMultimeterPinnedWidget)
+{
+    ui->setupUi(this);
+    connect(
+            ui->rangeComboBox, qOverload<int>(&QComboBox::currentIndexChanged), ui->rangeComboBox,
+            [this](int index) { changeRangeIndex(index); }, Qt::DirectConnection);
+    mutex = std::make_unique<QRecursiveMutex>();
+}
+
+DigitalMultimeterPinnedWidget::~DigitalMultimeterPinnedWidget()
+{
+    stopMeasurments();
+    delete ui;
+}
+
+void DigitalMultimeterPinnedWidget::blockMainGroupUiSignals(bool block)
+{
+    ui->rangeComboBox->blockSignals(block);
+}
+
+void DigitalMultimeterPinnedWidget::changeRangeIndex(int index)
+{
+    if (index == 0) {
+        emit rangeChanged(-1.0);
+        return;
+    }
+    const QVector<double> ranges = rangeSettings.value(functionMode);
+    emit rangeChanged(index >= 1 && index <= ranges.size() ? ranges.at(index - 1) : 0.0);
+}
+
+void DigitalMultimeterPinnedWidget::setDigitalMultimeterData(double time, QVector<double> data)
+{
+    Q_UNUSED(time)
+    QMutexLocker locker(mutex.get());
+    overRange = false;
+    lastValue = data.isEmpty() ? 0.0 : data.last();
+}
+
+void DigitalMultimeterPinnedWidget::setMainParameters(
+        const DigitalGeneratorMainParameters &mainParameters)
+{
+    functionMode = mainParameters.function;
+    // The miniature's own signals, not the combo box's: the handler runs, its request stays here.
+    const QSignalBlocker blocker(this);
+    ui->rangeComboBox->clear();
+    ui->rangeComboBox->addItem(tr("Auto"));
+    const int position = mainParameters.ranges.indexOf(mainParameters.range);
+    range = mainParameters.range;
+    if (range <= 0.0 && !mainParameters.ranges.isEmpty())
+        range = mainParameters.ranges.last();
+    const TranslateOptions *texts = TranslateOptions::instance();
+    const QString rangeUnit = texts->rangeUnits(functionMode);
+    for (double entry : mainParameters.ranges)
+        ui->rangeComboBox->addItem(normalizeDimentions(entry, rangeUnit, false, -1));
+    if (!overRange)
+        ui->dimensionViewLabel->setText(texts->units(functionMode));
+    ui->rangeComboBox->setCurrentIndex(position + 1);
+}
+
+void DigitalMultimeterPinnedWidget::setValueLabelRule(const QString &rule)
+{
+    // On top of the application's sheet, so the theme's rules stay in force.
+    ui->currentValueViewLabel->setStyleSheet(qApp->styleSheet() + rule);
+}
+
+void DigitalMultimeterPinnedWidget::setOverData()
+{
+    if (functionMode == FunctionContinuity) {
+        if (!continuityHighlighted)
+            setValueLabelRule(continuityRule);
+        continuityHighlighted = true;
+    } else {
+        setValueLabelRule(plainRule);
+        continuityHighlighted = false;
+    }
+    ui->currentValueViewLabel->setText(tr("    OVER"));
+    ui->dimensionViewLabel->setText(QString());
+    overRange = true;
+}
+
+void DigitalMultimeterPinnedWidget::startMeasurments()
+{
+    // Every Single, Auto or Normal press starts the display; one timer at most.
+    stopMeasurments();
+    displayTimerId = startTimer(displayIntervalMs, Qt::CoarseTimer);
+}
+
+void DigitalMultimeterPinnedWidget::stopMeasurments()
+{
+    if (displayTimerId != 0)
+        killTimer(displayTimerId);
+    displayTimerId = 0;
+}
+
+void DigitalMultimeterPinnedWidget::timerEvent(QTimerEvent *event)
+{
+    Q_UNUSED(event)
+    QMutexLocker locker(mutex.get());
+    if (overRange)
+        return;
+    const QStringList texts = getValueDimentionList(
+            lastValue, range, TranslateOptions::instance()->units(functionMode));
+    ui->currentValueViewLabel->setText(texts.value(0));
+    ui->dimensionViewLabel->setText(texts.value(1));
+    if (functionMode == FunctionContinuity && lastValue > continuityLimit) {
+        if (!continuityHighlighted)
+            setValueLabelRule(continuityRule);
+        continuityHighlighted = true;
+    } else if (continuityHighlighted) {
+        continuityHighlighted = false;
+        setValueLabelRule(plainRule);
+    }
+}
+
+void DigitalMultimeterPinnedWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        ui->dimensionViewLabel->setText(TranslateOptions::instance()->units(functionMode));
+    }
+}

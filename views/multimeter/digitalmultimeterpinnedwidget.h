@@ -1,0 +1,54 @@
+#pragma once
+
+#include "resources/digitalmultimeterparameters.h"
+
+#include <QRecursiveMutex>
+#include <QVector>
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class DigitalMultimeterPinnedWidget;
+}
+
+// The multimeter's miniature: the last reading in large digits and a range selector. Data
+// packages are only stored; a 200 ms display timer, running while a measurement runs, draws
+// the last reading against the range in force.
+class DigitalMultimeterPinnedWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DigitalMultimeterPinnedWidget(QWidget *parent = nullptr);
+    ~DigitalMultimeterPinnedWidget() override;
+
+    void blockMainGroupUiSignals(bool block);
+
+signals:
+    void functionModeChanged(FunctionsMode mode);
+    void rangeChanged(double range);
+
+public slots:
+    void setDigitalMultimeterData(double time, QVector<double> data);
+    void setMainParameters(const DigitalGeneratorMainParameters &mainParameters);
+    void setOverData();
+    void startMeasurments();
+    void stopMeasurments();
+
+protected:
+    void timerEvent(QTimerEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void changeRangeIndex(int index);
+    void setValueLabelRule(const QString &rule);
+
+    Ui::DigitalMultimeterPinnedWidget *ui;
+    FunctionsMode functionMode = FunctionDcVoltage;
+    double range = 0.1;
+    bool continuityHighlighted = false;
+    bool overRange = false;
+    std::unique_ptr<QRecursiveMutex> mutex;
+    int displayTimerId = 0;
+    double lastValue = 0.0;
+};
