@@ -1092,10 +1092,115 @@ Add file %2?</source>
     </message>
 </context>
 <context>
+    <name>PowerSupplyChannelWidget</name>
+    <message>
+        <source>Turn the power on/off</source>
+        <translation>Включить/выключить питание</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Напряжение</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Measured value of voltage</source>
+        <translation>Измеренное значение напряжения</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Ток</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>А</translation>
+    </message>
+    <message>
+        <source>Measured value of current</source>
+        <translation>Измеренное значение тока</translation>
+    </message>
+</context>
+<context>
+    <name>PowerSupplyPinnedWidget</name>
+    <message>
+        <source>Current channel number</source>
+        <translation>Номер текущего канала</translation>
+    </message>
+    <message>
+        <source>Channel switching&lt;hr&gt;Next channel</source>
+        <translation>Переключение каналов&lt;hr&gt;Следующий канал</translation>
+    </message>
+    <message>
+        <source>Channel switching&lt;hr&gt;Previous channel</source>
+        <translation>Переключение каналов&lt;hr&gt;Предыдущий канал</translation>
+    </message>
+    <message>
+        <source>Turn the power on/off</source>
+        <translation>Включить/выключить питание</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Напряжение</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Measured value of voltage</source>
+        <translation>Измеренное значение напряжения</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Ток</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>А</translation>
+    </message>
+    <message>
+        <source>Measured value of current</source>
+        <translation>Измеренное значение тока</translation>
+    </message>
+    <message>
+        <source>   </source>
+        <translation>   </translation>
+    </message>
+    <message>
+        <source>CC </source>
+        <translation>CC </translation>
+    </message>
+    <message>
+        <source>CV </source>
+        <translation>CV </translation>
+    </message>
+    <message>
+        <source>OVR</source>
+        <translation>OVR</translation>
+    </message>
+</context>
+<context>
     <name>PowerSupplyView</name>
     <message>
         <source>Power Supply</source>
         <translation>Источник питания</translation>
+    </message>
+</context>
+<context>
+    <name>PowerSupplyWidget</name>
+    <message>
+        <source>Turn on power for all</source>
+        <translation>Включить питание всех каналов</translation>
+    </message>
+    <message>
+        <source>Turn off power for all</source>
+        <translation>Выключить питание всех каналов</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Канал %1</translation>
     </message>
 </context>
 <context>

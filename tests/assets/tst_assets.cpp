@@ -108,6 +108,10 @@ void collect(const QRegularExpression &pattern, const QString &text, QSet<QStrin
 // The other theme's file of a themed resource path, empty for a path outside the two sets.
 QString otherTheme(const QString &path)
 {
+    // The grey drawings for disabled buttons are the dark set's own (a form may name one, as the
+    // power supply's output switch does); the light set shows its normal drawing disabled.
+    if (path.contains(QLatin1String("_dis.")))
+        return {};
     if (path.startsWith(QLatin1String(":/icons/dark/")))
         return QStringLiteral(":/icons/light/") + path.mid(13);
     if (path.startsWith(QLatin1String(":/icons/light/")))

@@ -2,6 +2,7 @@
 #include "app/arrangementstate.h"
 #include "app/options.h"
 #include "assets/assets.h"
+#include "resources/powersupplyresource.h"
 #include "resources/resourcecollection.h"
 #include "resources/resourcecreator.h"
 #include "support/testresource.h"
@@ -49,6 +50,39 @@ ViewPtr makeBoundView(const QString &type, const QString &id)
 void select(InstrumentsContentWidget &page, const ViewPtr &view)
 {
     emit page.findChild<ViewSelectionWidget *>()->selected(view);
+}
+
+// A power supply over no modules, so that the power-supply view binds it.
+class TestPowerSupply : public PowerSupplyResource
+{
+public:
+    explicit TestPowerSupply(const QString &id)
+        : m_id(id)
+    {
+        m_channelsCount = 1;
+    }
+    QString type() const override { return QStringLiteral("TestResource"); }
+    QString uniqueId() const override { return m_id; }
+    bool create() override { return true; }
+    void setOutputOptions(int, const PowerSupplyOutputOptions &) override { }
+    PowerSupplyOutputOptions outputOptions(int) const override { return {}; }
+    int output(int, double &, double &) override { return 0; }
+    PowerSupplyModeType mode(int) override { return PowerSupplyNoMode; }
+
+private:
+    QString m_id;
+};
+
+// A power-supply view bound to a power supply the collection has taken: unbound, the view
+// is in error and its pinned frame refuses every button.
+ViewPtr makeBoundSupplyView(const QString &id)
+{
+    ViewPtr view = makeView("Power Supply");
+    std::shared_ptr<ResourceInterface> supply = std::make_shared<TestPowerSupply>(id);
+    if (!ResourceCollection::instance()->add(supply))
+        return {};
+    view->setResource(supply);
+    return view;
 }
 
 int currentPage(InstrumentsContentWidget &page)
@@ -190,7 +224,7 @@ void TestInstrumentsPage::pinnedFrameButtons()
 {
     InstrumentsContentWidget page;
     page.show();
-    const ViewPtr a = makeView("Power Supply");
+    const ViewPtr a = makeBoundSupplyView("psu-1");
     // Not the multimeter: unbound, it reports an error and its frame's buttons are disabled.
     const ViewPtr b = std::make_shared<TestView>();
     select(page, a);
@@ -302,7 +336,7 @@ void TestInstrumentsPage::resourceErrorReachesPageAndFrame()
     InstrumentsContentWidget page;
     page.show();
     QSignalSpy errors(&page, &InstrumentsContentWidget::currentIntsrumentErrorOccured);
-    const ViewPtr pinned = makeBoundView("Power Supply", "psu-1");
+    const ViewPtr pinned = makeBoundSupplyView("psu-1");
     const ViewPtr maximized = makeBoundView("Digital Oscilloscope", "scope-1");
     select(page, pinned);
     select(page, maximized);

@@ -271,8 +271,8 @@ void TestPraluneWindow::closeStoresGeometryAndArrangementForTheNextStart()
     QByteArray geometry;
     {
         PraluneWindow window;
-        // Room for the largest instrument panel, so the layout does not grow the window.
-        window.setGeometry(40, 50, 900, 760);
+        // Larger than any maximized view needs: the power-supply panel alone is 1024 x 600.
+        window.setGeometry(40, 50, 1200, 800);
         QTRY_VERIFY_WITH_TIMEOUT(shows<InstrumentsContentWidget>(window), reachTimeoutMs);
         openViews(window, 3);
         before = workspace(window);
@@ -306,7 +306,7 @@ void TestPraluneWindow::closeStoresGeometryAndArrangementForTheNextStart()
         QVERIFY(!pinned->geometry().isEmpty());
         QVERIFY(pinned->parentWidget()->rect().contains(pinned->geometry()));
     }
-    QCOMPARE(second.geometry(), QRect(40, 50, 900, 760));
+    QCOMPARE(second.geometry(), QRect(40, 50, 1200, 800));
 }
 
 void TestPraluneWindow::errorStripOfTheMaximizedInstrument()

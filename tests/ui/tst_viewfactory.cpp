@@ -117,7 +117,7 @@ void TestViewFactory::placeholderContract_data()
     QTest::addColumn<bool>("unboundIsError");
     // A real view reports an error until a resource of its own kind is bound.
     QTest::newRow("multimeter") << "Digital Multimeter" << false << true;
-    QTest::newRow("power supply") << "Power Supply" << false << false;
+    QTest::newRow("power supply") << "Power Supply" << false << true;
     QTest::newRow("oscilloscope") << "Digital Oscilloscope" << true << false;
     QTest::newRow("generator") << "Function Generator" << true << true;
 }
