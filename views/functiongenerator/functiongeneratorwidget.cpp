@@ -51,6 +51,7 @@ FunctionGeneratorWidget::FunctionGeneratorWidget(QWidget *parent)
     setUpWaveformFiles();
 
     ui->amplitudeRangeSlider->setPrecission(0.001);
+    ui->amplitudeRangeSlider->setDimension(tr("V"));
     configureButtonGroups();
     processInternalChanges();
     connectUserInteractionToSignals();
@@ -169,6 +170,9 @@ void FunctionGeneratorWidget::changeEvent(QEvent *event)
     case QEvent::LanguageChange:
         ui->retranslateUi(this);
         updateImpedanceValueLabelWidth();
+        // The slider's unit is no text of the form, so the form's translation passes it by.
+        ui->amplitudeRangeSlider->setDimension(tr("V"));
+        ui->amplitudeRangeSlider->update();
         break;
     case QEvent::StyleChange:
         applyTheme();

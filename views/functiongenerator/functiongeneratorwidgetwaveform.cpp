@@ -151,7 +151,13 @@ bool FunctionGeneratorWidget::checkAWGOptions(const FunctionGeneratorAWGOptions 
         showError(tr("File %1 is not in the AWG files list").arg(fileName(options.file)));
         return false;
     }
-    const int count = d->awgDataModel->countSignals(row);
+    int count = d->awgDataModel->countSignals(row);
+    // A header line alone names signals that have nothing to play.
+    bool anySamples = false;
+    for (int signal = 0; signal < count && !anySamples; ++signal)
+        anySamples = !d->awgDataModel->data(row, signal).isEmpty();
+    if (!anySamples)
+        count = 0;
     if (count == 0) {
         if (!checkFile(options.file)) {
             d->awgDataModel->updateList();

@@ -142,5 +142,8 @@ void DigitalMultimeterPinnedWidget::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         ui->dimensionViewLabel->setText(TranslateOptions::instance()->units(functionMode));
+        // The automatic range is the box's own first entry, not the generated form's.
+        if (ui->rangeComboBox->count() > 0)
+            ui->rangeComboBox->setItemText(0, tr("Auto"));
     }
 }

@@ -126,6 +126,28 @@ private slots:
         QCOMPARE(requests.count(), 0);
     }
 
+    void unitBoxesFitTheirTextsUnshown_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("channel 1") << "frequencyChannel1UnitsComboBox";
+        QTest::newRow("channel 2") << "frequencyChannel2UnitsComboBox";
+    }
+
+    // The instruments page paints the miniature without ever showing it: its unit boxes must
+    // still be laid out wide enough for the longest unit.
+    void unitBoxesFitTheirTextsUnshown()
+    {
+        QFETCH(QString, box);
+        FunctionGeneratorPinnedWidget pinned;
+        pinned.resize(480, pinned.sizeHint().height());
+        QPixmap pixmap(pinned.size());
+        pinned.render(&pixmap, QPoint(), QRegion(), QWidget::DrawChildren);
+        auto *units = child<QComboBox>(pinned, qPrintable(box));
+        const int text = units->fontMetrics().horizontalAdvance(QStringLiteral("MHz"));
+        QVERIFY2(units->width() > text,
+                 qPrintable(QStringLiteral("%1 <= %2").arg(units->width()).arg(text)));
+    }
+
     void offsetEditKeepsTheCommonRate()
     {
         FunctionGeneratorPinnedWidget pinned;

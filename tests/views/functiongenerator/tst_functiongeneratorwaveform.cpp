@@ -228,17 +228,27 @@ private slots:
                  QStringLiteral("Reading file locked.csv forbidden"));
     }
 
-    // A listed file without any signal is dropped with its copy when chosen.
+    void badFormatIsRemoved_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty first line") << QByteArray("\n1;2\n");
+        QTest::newRow("header only") << QByteArray("a;b\n");
+        QTest::newRow("header, then garbage") << QByteArray("hello,world\nfoo;bar\n");
+    }
+
+    // A listed file without any sample to play is dropped with its copy when chosen.
     void badFormatIsRemoved()
     {
+        QFETCH(QByteArray, content);
         imported(QStringLiteral("good.csv"));
-        const int bad = imported(QStringLiteral("bad.csv"), QByteArray("\n1;2\n"));
+        const int bad = imported(QStringLiteral("bad.csv"), content);
         const QString badCopy = files().file(bad);
         FunctionGeneratorWidget panel;
         panel.setMode(FunctionGeneratorMode::ArbitraryWaveform);
         QSignalSpy requests(&panel, &FunctionGeneratorWidget::awgOptionsChanged);
         ModalAnswers modal;
         fileSelector(panel)->setCurrentIndex(0); // "bad" sorts first
+        QCOMPARE(modal.messageBoxes().size(), 1);
         QCOMPARE(modal.messageBoxes().first().text, QStringLiteral("Error file format: bad.csv"));
         QVERIFY(!QFile::exists(badCopy));
         QCOMPARE(files().count(), 1);

@@ -514,6 +514,22 @@ private slots:
                  QStringList({"Channel 1", "Channel 2"}));
     }
 
+    // The amplitude slider's labels carry the unit in the panel's language, as its boxes do.
+    void amplitudeSliderUnitFollowsTheLanguage()
+    {
+        FunctionGeneratorWidget panel;
+        auto *slider = child<RangeSlider>(panel, "amplitudeRangeSlider");
+        slider->resize(60, 400);
+        const QImage english = slider->grab().toImage();
+        TranslationLoader::instance()->load(QStringLiteral("ru"));
+        QCoreApplication::processEvents();
+        const QImage russian = slider->grab().toImage();
+        TranslationLoader::instance()->load(QStringLiteral("en"));
+        QCoreApplication::processEvents();
+        QVERIFY(russian != english);
+        QCOMPARE(slider->grab().toImage(), english);
+    }
+
     void showingAlignsTheOptionColumns()
     {
         FunctionGeneratorWidget panel;

@@ -329,9 +329,14 @@ private slots:
         QCoreApplication::installTranslator(&russian);
         QCoreApplication::processEvents();
         const QString unit = text(&pinned, "dimensionViewLabel");
+        auto *rangeBox = child<QComboBox>(&pinned, "rangeComboBox");
+        const QString automatic = rangeBox->itemText(0);
         QCoreApplication::removeTranslator(&russian);
         QCoreApplication::processEvents();
         QCOMPARE(unit, QString::fromUtf8("с"));
+        // The automatic range follows the language too, not only the next record.
+        QCOMPARE(automatic, QString::fromUtf8("Авто"));
+        QCOMPARE(rangeBox->itemText(0), QStringLiteral("Auto"));
     }
 
     // The dialog of a form made before the resource offers the resource's list.
