@@ -9,7 +9,11 @@
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
 
 #include <QEvent>
+#include <QGestureEvent>
+#include <QMouseEvent>
+#include <QPinchGesture>
 #include <QStyle>
+#include <QWheelEvent>
 
 const int DigitalOscilloscopeWidget::channelCount = OscilloscopeScales::channelCount;
 const std::vector<double> DigitalOscilloscopeWidget::horizontalDivisions(
@@ -89,6 +93,10 @@ DigitalOscilloscopeWidget::DigitalOscilloscopeWidget(QWidget *parent)
     m_singleStopPending.exchange(false);
     m_forceTriggerPending.exchange(false);
 
+    setPlotWidget();
+    grabGesture(Qt::PinchGesture);
+    m_pinchActive.exchange(false);
+
     ui->prehistorySpinBox->setType(VekDimensionSpinBox::Time);
 }
 
@@ -99,6 +107,112 @@ DigitalOscilloscopeWidget::~DigitalOscilloscopeWidget()
     m_triggerSettings = nullptr;
     m_channelControls.clear();
     m_mathChannelControls.settingsWidget.reset();
+    delete m_plot;
+    m_plot = nullptr;
+}
+
+void DigitalOscilloscopeWidget::setPlotWidget()
+{
+    m_plot = new CustomPlot(int(m_channelParameters.size()) + 1);
+    m_plot->setXDivisions(QVector<double>(horizontalDivisions.begin(), horizontalDivisions.end()));
+    connect(this, &DigitalOscilloscopeWidget::dataChanged, m_plot, &CustomPlot::dataChanged);
+    m_plot->setCurveColors(m_channelColors);
+    for (std::size_t i = 0; i < m_channelParameters.size(); ++i) {
+        m_plot->setCurveEnable(int(i), m_channelParameters[i].state != 0);
+        m_plot->setYOffset(int(i), m_channelParameters[i].offset);
+    }
+    const int math = int(m_channelParameters.size());
+    m_plot->setCurveEnable(math, m_mathChannelParameters.state != 0);
+    m_plot->setYOffset(math, m_mathChannelParameters.offset);
+    connect(this, &DigitalOscilloscopeWidget::timePlotParametersChanged, this,
+            [this](const DigitalOscilloscopeTimeParameters &parameters) {
+                m_plot->setTimeParameters(parameters.period, parameters.time);
+            });
+    connect(this, &DigitalOscilloscopeWidget::plotHDivisionIncremented, m_plot,
+            &CustomPlot::xZoomOut);
+    connect(this, &DigitalOscilloscopeWidget::plotHDivisionDecremented, m_plot,
+            &CustomPlot::xZoomIn);
+    connect(this, &DigitalOscilloscopeWidget::plotVDivisionChanged, m_plot, &CustomPlot::yZoom);
+    m_plot->setGrid(Division {8, 5, 8, 5}, horizontalDivisions[std::size_t(m_timeDivisionIndex)],
+                    verticalDivisions[std::size_t(m_voltDivisionIndexes.at(0))]);
+    m_plot->installEventFilter(this);
+    m_plot->setDefaultXZoom(m_timeDivisionIndex);
+    connect(m_plot, &CustomPlot::visualDataChanged, this,
+            &DigitalOscilloscopeWidget::visualDataChanged);
+    connect(m_plot, &CustomPlot::autoXZoomChanged, this, &DigitalOscilloscopeWidget::setHDivision);
+    connect(this, &DigitalOscilloscopeWidget::offsetChanged, m_plot, &CustomPlot::setYOffset);
+    connect(this, &DigitalOscilloscopeWidget::triggerParametersChanged, this,
+            [this](const DigitalOscilloscopeTriggerParameters &) {
+                m_plot->setTriggerChannel(triggerSourceChannel());
+            });
+    // Until the frame with the marker strips surrounds it, the plot fills the centre frame.
+    ui->verticalLayout->addWidget(m_plot);
+}
+
+bool DigitalOscilloscopeWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_plot || !m_plot)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Gesture: {
+        auto *pinch = static_cast<QPinchGesture *>(
+                static_cast<QGestureEvent *>(event)->gesture(Qt::PinchGesture));
+        if (!pinch)
+            return QWidget::eventFilter(watched, event);
+        applyPinch(pinch->state(), pinch->changeFlags().testFlag(QPinchGesture::ScaleFactorChanged),
+                   pinch->totalScaleFactor(), pinch->scaleFactor());
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (m_pinchActive.load())
+            return true;
+        break;
+    case QEvent::Wheel: {
+        const QWheelEvent *wheel = static_cast<QWheelEvent *>(event);
+        stepTimeBy(OscilloscopeScales::wheelStep(wheel->angleDelta().y(),
+                                                 ui->timeDivIncreaseButton->isEnabled(),
+                                                 ui->timeDivDecreaseButton->isEnabled()));
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DigitalOscilloscopeWidget::applyPinch(Qt::GestureState state, bool scaleChanged,
+                                           double totalScaleFactor, double scaleFactor)
+{
+    if (scaleChanged && m_pinchActive.load()) {
+        const OscilloscopeScales::TimeStep step = OscilloscopeScales::pinchStep(
+                m_pinchScale, totalScaleFactor, scaleFactor, ui->timeDivIncreaseButton->isEnabled(),
+                ui->timeDivDecreaseButton->isEnabled());
+        if (step != OscilloscopeScales::TimeStep::None) {
+            stepTimeBy(step);
+            m_pinchScale = totalScaleFactor;
+        }
+    }
+    if (state == Qt::GestureFinished)
+        m_pinchActive.exchange(false);
+    if (state == Qt::GestureStarted) {
+        m_pinchActive.exchange(true);
+        m_pinchScale = totalScaleFactor;
+    }
+}
+
+void DigitalOscilloscopeWidget::stepTimeBy(OscilloscopeScales::TimeStep step)
+{
+    // A step runs exactly what a click on the button runs.
+    if (step == OscilloscopeScales::TimeStep::Increase)
+        emit ui->timeDivIncreaseButton->clicked(false);
+    else if (step == OscilloscopeScales::TimeStep::Decrease)
+        emit ui->timeDivDecreaseButton->clicked(false);
+}
+
+void DigitalOscilloscopeWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    repaint();
 }
 
 void DigitalOscilloscopeWidget::setParametersWidgets()

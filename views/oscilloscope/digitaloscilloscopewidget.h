@@ -91,6 +91,11 @@ public:
     void setParametersWidgets();
     void setParametersWidgetEnabled(int channel, bool enabled);
     void setParametersWidgetsConnections();
+    void setPlotWidget();
+    // One pinch gesture update on the plot: a step of the time base once the total scale moved
+    // more than a factor 1.5 from the last step's.
+    void applyPinch(Qt::GestureState state, bool scaleChanged, double totalScaleFactor,
+                    double scaleFactor);
 
     // What the panel holds now, for the view and for tests.
     int timeDivisionIndex() const { return m_timeDivisionIndex; }
@@ -111,6 +116,7 @@ public:
     }
     const std::vector<QColor> &channelColors() const { return m_channelColors; }
     TriggerPanelSettingsWidget *triggerSettings() const { return m_triggerSettings; }
+    CustomPlot *plot() const { return m_plot; }
 
 signals:
     void startMeasurement(DigitalOscilloscopeStartType mode);
@@ -134,6 +140,8 @@ signals:
     void colorsChahged(std::vector<QColor> colors);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -154,6 +162,7 @@ private:
     void stepVoltDivision(int channel, int step);
     void takeChannelRecord(DigitalOscilloscopeChannelParameters parameters);
     void applyTheme();
+    void stepTimeBy(OscilloscopeScales::TimeStep step);
 
     std::vector<double> m_supportedRanges;
     std::vector<AnalogControls> m_channelControls;
@@ -174,5 +183,7 @@ private:
             OscilloscopeScales::maximumPointCount(OscilloscopeScales::defaultPointLimit);
     std::function<double(double, double)> m_roundPeriodFunction;
     int m_startMode = stoppedMode;
+    std::atomic<bool> m_pinchActive {false};
+    double m_pinchScale = 1.0;
     std::vector<QColor> m_channelColors;
 };

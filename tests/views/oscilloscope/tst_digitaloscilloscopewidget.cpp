@@ -8,7 +8,10 @@
 #include "assets/assets.h"
 #include "vekwidgets/vekdimensionspinbox.h"
 #include "vekwidgets/vekdoubleswitch.h"
+#include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
+
+#include "support/screenshotstyles.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -49,6 +52,19 @@ DigitalOscilloscopeTimeParameters timeAt(const QSignalSpy &spy, int i)
     return spy.at(i).at(0).value<DigitalOscilloscopeTimeParameters>();
 }
 
+// 1 kHz, 1 V amplitude on channel 1, half of it inverted on channel 2, nothing on the math row.
+QVector<QVector<double>> sineFrame(double period, int count)
+{
+    QVector<QVector<double>> frame(3);
+    for (int i = 0; i < count; ++i) {
+        const double u = std::sin(2.0 * M_PI * 1000.0 * i * period);
+        frame[0].append(u);
+        frame[1].append(-0.5 * u);
+        frame[2].append(0.0);
+    }
+    return frame;
+}
+
 // A panel as the view fills it: point limit and ranges first.
 struct Panel
 {
@@ -57,6 +73,7 @@ struct Panel
         panel.setMaximumPointCount(10000);
         panel.setSupportedRanges({1.0, 2.0});
         panel.setDefaultChannels({channelRecord(0, 1), channelRecord(1, 0)});
+        panel.setDefaultTrigger(DigitalOscilloscopeTriggerParameters());
     }
     DigitalOscilloscopeWidget panel;
 };
@@ -358,6 +375,95 @@ private slots:
         QVERIFY(!child<QLabel>(f.panel, "channel1VDivLabel")->isEnabled());
         QVERIFY(!child<QToolButton>(f.panel, "channel1VDivIncreaseButton")->isEnabled());
         QCOMPARE(f.panel.channelParameters()[0].state, 0);
+    }
+
+    void wheelStepsTheTimeBase()
+    {
+        Panel f;
+        f.panel.resize(1024, 600);
+        f.panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.panel));
+        QSignalSpy index(&f.panel, &DigitalOscilloscopeWidget::channelXIndexChanged);
+        CustomPlot *plot = f.panel.plot();
+        const QPoint centre = plot->rect().center();
+        QWheelEvent towards(centre, plot->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(plot, &towards);
+        QCOMPARE(f.panel.timeDivisionIndex(), 26);
+        QCOMPARE(index.count(), 1);
+        QCOMPARE(index.at(0).at(0).toInt(), 26);
+        QWheelEvent still(centre, plot->mapToGlobal(centre), QPoint(), QPoint(0, 0), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(plot, &still);
+        QCOMPARE(index.count(), 1);
+    }
+
+    void pinchStepsOncePerFactor()
+    {
+        Panel f;
+        f.panel.applyPinch(Qt::GestureStarted, false, 1.0, 1.0);
+        f.panel.applyPinch(Qt::GestureUpdated, true, 1.5, 1.1);
+        QCOMPARE(f.panel.timeDivisionIndex(), 25);
+        f.panel.applyPinch(Qt::GestureUpdated, true, 1.6, 1.1);
+        QCOMPARE(f.panel.timeDivisionIndex(), 24);
+        // The next step needs a further factor 1.5 from 1.6.
+        f.panel.applyPinch(Qt::GestureUpdated, true, 2.3, 1.1);
+        QCOMPARE(f.panel.timeDivisionIndex(), 24);
+        f.panel.applyPinch(Qt::GestureUpdated, true, 0.0, 0.0);
+        QCOMPARE(f.panel.timeDivisionIndex(), 24);
+        f.panel.applyPinch(Qt::GestureFinished, false, 2.3, 1.0);
+        f.panel.applyPinch(Qt::GestureUpdated, true, 9.0, 1.1);
+        QCOMPARE(f.panel.timeDivisionIndex(), 24);
+    }
+
+    void sineFrameIsDrawn()
+    {
+        Panel f;
+        f.panel.resize(1024, 600);
+        f.panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.panel));
+        emit f.panel.findChild<QToolButton *>(QStringLiteral("startAutoModeButton"))->pressed();
+        // 1 kHz at 0.5 ms per division: four periods across the screen.
+        f.panel.setDefaultHorizontalIndex(17);
+        QVector<QVector<double>> frame =
+                sineFrame(f.panel.getPeriodValue(),
+                          int(f.panel.getScanTimeValue() / f.panel.getPeriodValue()));
+        f.panel.setOscilloscopeData(0.0, frame);
+        QCoreApplication::processEvents();
+        const QImage picture = f.panel.plot()->grab().toImage();
+        const QColor channel1 = f.panel.channelColors().at(0);
+        int hits = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                hits += picture.pixelColor(x, y) == channel1;
+        QVERIFY2(hits > 100, qPrintable(QString::number(hits)));
+    }
+
+    // Not a check: the panel with a sine frame for a person to look at.
+    void screenshots()
+    {
+        const QString dir = screenshotDirectory();
+        if (dir.isEmpty())
+            QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+        for (const ScreenshotStyle &style : screenshotStyles()) {
+            applyScreenshotStyle(style);
+            Panel f;
+            f.panel.resize(1024, 600);
+            QEvent change(QEvent::StyleChange);
+            QCoreApplication::sendEvent(&f.panel, &change);
+            f.panel.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f.panel));
+            emit f.panel.findChild<QToolButton *>(QStringLiteral("startAutoModeButton"))->pressed();
+            f.panel.setDefaultHorizontalIndex(17);
+            QVector<QVector<double>> frame =
+                    sineFrame(f.panel.getPeriodValue(),
+                              int(f.panel.getScanTimeValue() / f.panel.getPeriodValue()));
+            f.panel.setOscilloscopeData(0.0, frame);
+            QCoreApplication::processEvents();
+            f.panel.grab().save(
+                    QStringLiteral("%1/oscilloscope-panel-%2.png").arg(dir, style.suffix()));
+        }
+        resetScreenshotStyle();
     }
 
     void styleChangeMarksTheBoxes_data()
