@@ -316,10 +316,452 @@
     </message>
 </context>
 <context>
+    <name>FunctionGeneratorImpedanceListModel</name>
+    <message>
+        <source>Ω</source>
+        <translation>Ом</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionGeneratorPinnedWidget</name>
+    <message>
+        <source>Start or stop data generation</source>
+        <translation>Запустить или остановить генерацию</translation>
+    </message>
+    <message>
+        <source>Enable or disable channels</source>
+        <translation>Включение и выключение каналов</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>кГц</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
+    </message>
+    <message>
+        <source>DC Offset</source>
+        <translation>Постоянное смещение</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionGeneratorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Function Generator</source>
+        <translation>Функциональный генератор</translation>
+    </message>
+    <message>
+        <source>Impedance settings</source>
+        <translation>Сопротивление нагрузки</translation>
+    </message>
+    <message>
+        <source>Ω</source>
+        <translation>Ом</translation>
+    </message>
+    <message>
+        <source>kΩ</source>
+        <translation>кОм</translation>
+    </message>
+    <message>
+        <source>MΩ</source>
+        <translation>МОм</translation>
+    </message>
+    <message>
+        <source>GΩ</source>
+        <translation>ГОм</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add current value&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Добавить текущее значение&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Remove selected value</source>
+        <translation>Удалить выбранное значение</translation>
+    </message>
+    <message>
+        <source>Remove selected</source>
+        <translation>Удалить выбранное</translation>
+    </message>
+    <message>
+        <source>AWG data</source>
+        <translation>Данные сигналов</translation>
+    </message>
+    <message>
+        <source>Open AWG data folder</source>
+        <translation>Открыть папку данных сигналов</translation>
+    </message>
+</context>
+<context>
     <name>FunctionGeneratorView</name>
     <message>
         <source>Function Generator</source>
         <translation>Функциональный генератор</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionGeneratorWidget</name>
+    <message>
+        <source>Functions</source>
+        <translation>Функции</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Sine wave</source>
+        <translation>Синусоида</translation>
+    </message>
+    <message>
+        <source>Square wave</source>
+        <translation>Меандр</translation>
+    </message>
+    <message>
+        <source>Rectangular wave</source>
+        <translation>Прямоугольный сигнал</translation>
+    </message>
+    <message>
+        <source>Triangular wave</source>
+        <translation>Треугольный сигнал</translation>
+    </message>
+    <message>
+        <source>Positive ramp wave</source>
+        <translation>Нарастающая пила</translation>
+    </message>
+    <message>
+        <source>Negative ramp wave</source>
+        <translation>Спадающая пила</translation>
+    </message>
+    <message>
+        <source>PRBS wave</source>
+        <translation>Псевдослучайная последовательность</translation>
+    </message>
+    <message>
+        <source>Ramp-up wave</source>
+        <translation>Нарастание</translation>
+    </message>
+    <message>
+        <source>Pulse wave</source>
+        <translation>Импульс</translation>
+    </message>
+    <message>
+        <source>Haver sine wave</source>
+        <translation>Гаверсинус</translation>
+    </message>
+    <message>
+        <source>Uniform noise wave</source>
+        <translation>Равномерный шум</translation>
+    </message>
+    <message>
+        <source>Gaussian noise wave</source>
+        <translation>Гауссов шум</translation>
+    </message>
+    <message>
+        <source>Arbitrary waveform</source>
+        <translation>Произвольный сигнал</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Impedance</source>
+        <translation>Нагрузка</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Частота дискретизации</translation>
+    </message>
+    <message>
+        <source>Start&lt;hr&gt;Start data generation immediately</source>
+        <translation>Пуск&lt;hr&gt;Начать генерацию сразу</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Пуск</translation>
+    </message>
+    <message>
+        <source>Delayed start&lt;hr&gt;Start data generation after a delay</source>
+        <translation>Отложенный пуск&lt;hr&gt;Начать генерацию после задержки</translation>
+    </message>
+    <message>
+        <source>Delayed</source>
+        <translation>С задержкой</translation>
+    </message>
+    <message>
+        <source>Trigger&lt;hr&gt;Start data generation after trigger condition occures</source>
+        <translation>Запуск&lt;hr&gt;Начать генерацию по условию запуска</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Запуск</translation>
+    </message>
+    <message>
+        <source>Stop&lt;hr&gt;Stop data generation</source>
+        <translation>Стоп&lt;hr&gt;Остановить генерацию</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>кГц</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
+    </message>
+    <message>
+        <source>Double amplitude</source>
+        <translation>Размах</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>DC Offset</source>
+        <translation>Постоянное смещение</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Фаза</translation>
+    </message>
+    <message>
+        <source>Duty cycle</source>
+        <translation>Коэффициент заполнения</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Symmetry</source>
+        <translation>Симметрия</translation>
+    </message>
+    <message>
+        <source>Signal data</source>
+        <translation>Данные сигнала</translation>
+    </message>
+    <message>
+        <source>Signal data&lt;hr&gt;Select a file with signal data</source>
+        <translation>Данные сигнала&lt;hr&gt;Выберите файл с данными сигнала</translation>
+    </message>
+    <message>
+        <source>Add signal data...</source>
+        <translation>Добавить данные сигнала...</translation>
+    </message>
+    <message>
+        <source>Add signal data...&lt;hr&gt;Select a csv-file with signal data</source>
+        <translation>Добавить данные сигнала...&lt;hr&gt;Выберите csv-файл с данными сигнала</translation>
+    </message>
+    <message>
+        <source>Signal channel</source>
+        <translation>Канал сигнала</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Фронт</translation>
+    </message>
+    <message>
+        <source>Rising</source>
+        <translation>Нарастающий</translation>
+    </message>
+    <message>
+        <source>Falling</source>
+        <translation>Спадающий</translation>
+    </message>
+    <message>
+        <source>Delay before start</source>
+        <translation>Задержка пуска</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Принудительно</translation>
+    </message>
+    <message>
+        <source>Force&lt;hr&gt;Force a trigger acquisition regardless of the trigger condition</source>
+        <translation>Принудительно&lt;hr&gt;Запустить независимо от условия запуска</translation>
+    </message>
+    <message>
+        <source>Current channel</source>
+        <translation>Текущий канал</translation>
+    </message>
+    <message>
+        <source>Select a channel to configure</source>
+        <translation>Выберите канал для настройки</translation>
+    </message>
+    <message>
+        <source>Channel 1</source>
+        <translation>Канал 1</translation>
+    </message>
+    <message>
+        <source>Channel 2</source>
+        <translation>Канал 2</translation>
+    </message>
+    <message>
+        <source>Active channels</source>
+        <translation>Активные каналы</translation>
+    </message>
+    <message>
+        <source>Enable or disable channels</source>
+        <translation>Включение и выключение каналов</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Модуляция</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Linear frequency modulation</source>
+        <translation>Линейная частотная модуляция</translation>
+    </message>
+    <message>
+        <source>Amplitude modulation</source>
+        <translation>Амплитудная модуляция</translation>
+    </message>
+    <message>
+        <source>Frequency modulation</source>
+        <translation>Частотная модуляция</translation>
+    </message>
+    <message>
+        <source>Phase modulation</source>
+        <translation>Фазовая модуляция</translation>
+    </message>
+    <message>
+        <source>Frequency-shift keying</source>
+        <translation>Частотная манипуляция</translation>
+    </message>
+    <message>
+        <source>Modulating frequency</source>
+        <translation>Модулирующая частота</translation>
+    </message>
+    <message>
+        <source>Frequency deviation</source>
+        <translation>Девиация частоты</translation>
+    </message>
+    <message>
+        <source>Phase deviation</source>
+        <translation>Девиация фазы</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Modulation index</source>
+        <translation>Коэффициент модуляции</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Канал %1</translation>
+    </message>
+    <message>
+        <source>Signal_</source>
+        <translation>Сигнал_</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>File %1 is not exist</source>
+        <translation>Файл %1 не существует</translation>
+    </message>
+    <message>
+        <source>File %1 is empty</source>
+        <translation>Файл %1 пуст</translation>
+    </message>
+    <message>
+        <source>Reading file %1 forbidden</source>
+        <translation>Чтение файла %1 запрещено</translation>
+    </message>
+    <message>
+        <source>File %1 is not in the AWG files list</source>
+        <translation>Файла %1 нет в списке файлов сигналов</translation>
+    </message>
+    <message>
+        <source>Error file format: %1</source>
+        <translation>Ошибка формата файла: %1</translation>
+    </message>
+    <message>
+        <source>The index %1 of the selected signal exceeds the number of signals in the file %2</source>
+        <translation>Номер %1 выбранного сигнала больше числа сигналов в файле %2</translation>
+    </message>
+    <message>
+        <source>Signal %1</source>
+        <translation>Сигнал %1</translation>
+    </message>
+    <message>
+        <source>No signal channels</source>
+        <translation>Нет каналов сигнала</translation>
+    </message>
+    <message>
+        <source>Open data file</source>
+        <translation>Открыть файл данных</translation>
+    </message>
+    <message>
+        <source>Add file %1</source>
+        <translation>Добавить файл %1</translation>
+    </message>
+    <message>
+        <source>There is already a file %1 with the same data in the list. 
+Add file %2?</source>
+        <translation>В списке уже есть файл %1 с теми же данными. 
+Добавить файл %2?</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Добавить файл</translation>
+    </message>
+    <message>
+        <source>Select previously added file</source>
+        <translation>Выбрать добавленный ранее файл</translation>
+    </message>
+    <message>
+        <source>Error add file %1</source>
+        <translation>Ошибка добавления файла %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "assets/assets.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QFile>
@@ -200,6 +201,22 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&page));
             QCOMPARE(bar->height(), 32);
             QCOMPARE(bar->minimumHeight(), 32);
+        }
+        qApp->setStyleSheet(QString());
+    }
+
+    // A plain check box must still show whether it is checked under every sheet.
+    void sheetsShowCheckMarks()
+    {
+        for (const char *name : kSheets) {
+            qApp->setStyleSheet(sheet(name));
+            QCheckBox box(QStringLiteral("Minimum T"));
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            const QImage unchecked = box.grab().toImage();
+            box.setChecked(true);
+            const QImage checked = box.grab().toImage();
+            QVERIFY2(checked != unchecked, name);
         }
         qApp->setStyleSheet(QString());
     }

@@ -115,11 +115,11 @@ void TestViewFactory::placeholderContract_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<bool>("settingsHasChildren");
     QTest::addColumn<bool>("unboundIsError");
-    // The multimeter reports an error until a multimeter resource is bound.
+    // A real view reports an error until a resource of its own kind is bound.
     QTest::newRow("multimeter") << "Digital Multimeter" << false << true;
     QTest::newRow("power supply") << "Power Supply" << false << false;
     QTest::newRow("oscilloscope") << "Digital Oscilloscope" << true << false;
-    QTest::newRow("generator") << "Function Generator" << true << false;
+    QTest::newRow("generator") << "Function Generator" << true << true;
 }
 
 void TestViewFactory::placeholderContract()

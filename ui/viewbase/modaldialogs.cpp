@@ -1,5 +1,7 @@
 #include "ui/viewbase/modaldialogs.h"
 
+#include <QAbstractButton>
+
 namespace ModalDialogs {
 
 namespace {
@@ -16,6 +18,18 @@ FileDialogHook &fileDialogHook()
     return hook;
 }
 
+QMessageBox::StandardButton customMessageBox(const MessageBoxRequest &request)
+{
+    QMessageBox box(request.icon, request.title, request.text, request.buttons, request.parent);
+    for (auto it = request.buttonTexts.cbegin(); it != request.buttonTexts.cend(); ++it)
+        if (QAbstractButton *button = box.button(it.key()))
+            button->setText(it.value());
+    if (request.defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(request.defaultButton);
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
+
 QMessageBox::StandardButton showMessageBox(const MessageBoxRequest &request)
 {
     if (const MessageBoxHook &hook = messageBoxHook())
@@ -30,10 +44,13 @@ QMessageBox::StandardButton showMessageBox(const MessageBoxRequest &request)
     case QMessageBox::Critical:
         return QMessageBox::critical(request.parent, request.title, request.text, request.buttons,
                                      request.defaultButton);
-    case QMessageBox::NoIcon:
     case QMessageBox::Information:
         break;
+    case QMessageBox::NoIcon:
+        return customMessageBox(request);
     }
+    if (!request.buttonTexts.isEmpty())
+        return customMessageBox(request);
     return QMessageBox::information(request.parent, request.title, request.text, request.buttons,
                                     request.defaultButton);
 }
@@ -86,6 +103,11 @@ QString fileDialog(FileDialogRequest::Kind kind, QWidget *parent, const QString 
 }
 
 } // namespace
+
+QMessageBox::StandardButton message(const MessageBoxRequest &request)
+{
+    return showMessageBox(request);
+}
 
 void setMessageBoxHook(MessageBoxHook hook)
 {

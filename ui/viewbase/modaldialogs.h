@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFileDialog>
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 
@@ -24,6 +25,8 @@ struct MessageBoxRequest
     QString text;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    // Texts shown on standard buttons in place of their own; each keeps its role.
+    QMap<QMessageBox::StandardButton, QString> buttonTexts;
 };
 
 // What a file dialog asks; the answer is a path, empty when the user cancels.
@@ -64,6 +67,9 @@ QMessageBox::StandardButton
 critical(QWidget *parent, const QString &title, const QString &text,
          QMessageBox::StandardButtons buttons = QMessageBox::Ok,
          QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+// A box as the request describes it, its icon (none included) and button texts as given.
+QMessageBox::StandardButton message(const MessageBoxRequest &request);
 
 QString getOpenFileName(QWidget *parent, const QString &caption,
                         const QString &directory = QString(), const QString &filter = QString(),

@@ -1,9 +1,14 @@
 #pragma once
 
-#include "views/placeholder/placeholderview.h"
+#include "ui/viewbase/viewinterface.h"
 
-// Stands in for the function generator view until its controls exist.
-class FunctionGeneratorView : public PlaceholderView
+#include <memory>
+
+// The function generator as the workspace shows it: builds, once each and on request, the full
+// panel, the pinned miniature and the settings page; copies a bound generator's state into the
+// panel and the miniature, sends their requests to the generator and keeps the two in step.
+// The view owns its widgets; they have no Qt parent.
+class FunctionGeneratorView : public ViewInterface
 {
     Q_OBJECT
 public:
@@ -16,4 +21,14 @@ public:
 
     QString type() const override;
     QString displayType() const override;
+    bool isError() const override;
+    QWidget *fullScreenUserInterface() const override;
+    QWidget *pinnedUserInterface() const override;
+    QWidget *settingsUserInterface() const override;
+    void resourceApplied(std::shared_ptr<ResourceInterface> &resource) override;
+
+    struct Internal;
+
+private:
+    std::unique_ptr<Internal> d;
 };

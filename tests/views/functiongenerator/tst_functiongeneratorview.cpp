@@ -1,0 +1,247 @@
+#include "views/functiongenerator/functiongeneratorview.h"
+
+#include "app/options.h"
+#include "app/translationloader.h"
+#include "assets/assets.h"
+#include "hardware/modules/kw7/kw7module.h"
+#include "resources/kw7functiongeneratorresource.h"
+#include "resources/resourcedependence.h"
+#include "simbench/simcontrol.h"
+#include "ui/viewfactory.h"
+#include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
+#include "views/functiongenerator/functiongeneratorsettings.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+template<typename T>
+T *child(const QWidget *widget, const char *name)
+{
+    T *found = widget->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+// Names the generator's view but is no generator.
+class ImpostorResource : public ResourceInterface
+{
+public:
+    QString type() const override { return QStringLiteral("Impostor"); }
+    QString viewType() const override { return FunctionGeneratorView::staticViewType(); }
+    bool create() override { return true; }
+};
+
+} // namespace
+
+class TestFunctionGeneratorView : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<KW7Module> m_module;
+    std::shared_ptr<KW7FunctionGeneratorResource> m_generator;
+
+    std::shared_ptr<ResourceInterface> generator()
+    {
+        simbench::reset();
+        m_generator.reset();
+        m_module = std::make_unique<KW7Module>();
+        m_generator = std::make_shared<KW7FunctionGeneratorResource>();
+        if (!m_generator->getDependencies()->first())
+            qFatal("no dependencies");
+        m_generator->getDependencies()->setModule(m_module.get());
+        if (!m_generator->create())
+            qFatal("generator not created");
+        return m_generator;
+    }
+
+    static std::unique_ptr<ViewInterface> makeView()
+    {
+        ViewFactory factory;
+        return std::unique_ptr<ViewInterface>(qobject_cast<ViewInterface *>(
+                factory.create(FunctionGeneratorView::staticViewType())));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        initPraluneAssets();
+    }
+
+    void cleanup()
+    {
+        m_generator.reset();
+        m_module.reset();
+    }
+
+    void unboundViews()
+    {
+        auto view = makeView();
+        QVERIFY(view);
+        QVERIFY(view->isError());
+        std::shared_ptr<ResourceInterface> impostor = std::make_shared<ImpostorResource>();
+        view->setResource(impostor);
+        QVERIFY(view->isError());
+        QSignalSpy errors(view.get(), &ViewInterface::errorOccured);
+        emit impostor->errorOccured();
+        QCOMPARE(errors.count(), 0);
+        std::shared_ptr<ResourceInterface> none;
+        view->setResource(none);
+        QVERIFY(view->fullScreenUserInterface());
+        QCOMPARE(view->fullScreenUserInterface(), view->fullScreenUserInterface());
+    }
+
+    // Widgets built before and after binding, and a second binding, end the same way.
+    void runningStateAndMirroring_data()
+    {
+        QTest::addColumn<bool>("widgetsFirst");
+        QTest::addColumn<bool>("bindTwice");
+        QTest::newRow("bound first") << false << false;
+        QTest::newRow("widgets first") << true << false;
+        QTest::newRow("bound twice") << false << true;
+    }
+
+    void runningStateAndMirroring()
+    {
+        QFETCH(bool, widgetsFirst);
+        QFETCH(bool, bindTwice);
+        auto view = makeView();
+        std::shared_ptr<ResourceInterface> resource = generator();
+        m_generator->start(FunctionGeneratorStartType::Delayed);
+        if (widgetsFirst) {
+            view->fullScreenUserInterface();
+            view->pinnedUserInterface();
+        }
+        view->setResource(resource);
+        if (bindTwice)
+            view->setResource(resource);
+        QWidget *panel = view->fullScreenUserInterface();
+        QWidget *pinned = view->pinnedUserInterface();
+        QVERIFY(!view->isError());
+        QVERIFY(child<QToolButton>(panel, "delayedStartButton")->isChecked());
+        auto *power = child<QToolButton>(pinned, "controlToolButton");
+        QVERIFY(power->isChecked());
+
+        // The miniature's power button stops the generator once; the panel follows.
+        simbench::clearCallLog();
+        power->click();
+        QCOMPARE(m_generator->state(), FunctionGeneratorStartType::Stopped);
+        QCOMPARE(simbench::callLog("zqkw7_stop").size(), size_t(1));
+        QVERIFY(!child<QToolButton>(panel, "delayedStartButton")->isChecked());
+
+        // A start on the panel starts it once; the miniature follows.
+        simbench::clearCallLog();
+        panel->show();
+        QTest::mouseClick(child<QToolButton>(panel, "immediateStartButton"), Qt::LeftButton);
+        QCOMPARE(m_generator->state(), FunctionGeneratorStartType::Immediate);
+        QCOMPARE(simbench::callLog("zqkw7_config_start").size(), size_t(1));
+        QVERIFY(power->isChecked());
+
+        // A frequency typed on the miniature reaches the generator and the panel.
+        child<QDoubleSpinBox>(pinned, "frequencyChannel1DoubleSpinBox")->setValue(3000);
+        QCOMPARE(m_generator->standardFunctionOptions(0).sineOptions.frequency, 3000.0);
+        QCOMPARE(child<QDoubleSpinBox>(panel, "frequencyDoubleSpinBox")->value(), 3000.0);
+        panel->hide();
+    }
+
+    void errorsDisableBothWidgets()
+    {
+        auto view = makeView();
+        std::shared_ptr<ResourceInterface> resource = generator();
+        view->setResource(resource);
+        QSignalSpy errors(view.get(), &ViewInterface::errorOccured);
+        emit resource->errorOccured();
+        QCOMPARE(errors.count(), 1);
+        QVERIFY(!view->fullScreenUserInterface()->isEnabled());
+        QVERIFY(!view->pinnedUserInterface()->isEnabled());
+    }
+
+    // An impedance added on the settings page reaches an open panel when the page is hidden.
+    void settingsReachTheOpenPanel()
+    {
+        auto view = makeView();
+        std::shared_ptr<ResourceInterface> resource = generator();
+        view->setResource(resource);
+        QWidget *panel = view->fullScreenUserInterface();
+        auto second = makeView();
+        QWidget *page = second->settingsUserInterface();
+        page->show();
+        child<QComboBox>(page, "impedansUnitsComboBox")->setCurrentIndex(1);
+        child<QDoubleSpinBox>(page, "impedanceDoubleSpinBox")->setValue(100);
+        child<QPushButton>(page, "addImpedanceButton")->click();
+        page->hide();
+        auto *impedances = panel->findChild<FunctionGeneratorImpedanceListModel *>();
+        QVERIFY(impedances);
+        QVERIFY(impedances->rowByValue(100000) >= 0);
+        second.reset(); // the page's end stores the list
+        FunctionGeneratorSettings reread;
+        reread.restore();
+        QCOMPARE(reread.customImpedanceValues(), std::vector<double>({100000.0}));
+    }
+
+    // Not a check: the bound panel and miniature, an unbound miniature and the settings page
+    // for a person to look at.
+    void screenshots()
+    {
+        const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+        struct Shot
+        {
+            int theme;
+            bool large;
+            QString language;
+            QString name;
+        };
+        const QList<Shot> shots = {{0, false, "en", "dark"},
+                                   {1, false, "en", "light"},
+                                   {0, false, "ru", "dark-ru"},
+                                   {1, false, "ru", "light-ru"},
+                                   {0, true, "en", "dark-large"}};
+        for (const Shot &shot : shots) {
+            Options options = load_from_cache();
+            options.color_theme = shot.theme;
+            save_to_cache(options);
+            TranslationLoader::instance()->load(shot.language);
+            QFile sheet(
+                    QStringLiteral(":/stylesheets/%1%2.theme")
+                            .arg(shot.theme == 0 ? "dark" : "light", shot.large ? "_large" : ""));
+            QVERIFY(sheet.open(QIODevice::ReadOnly));
+            qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+            auto unbound = makeView();
+            auto view = makeView();
+            std::shared_ptr<ResourceInterface> resource = generator();
+            view->setResource(resource);
+            const QList<QPair<QString, QWidget *>> widgets = {
+                    {"panel", view->fullScreenUserInterface()},
+                    {"miniature", view->pinnedUserInterface()},
+                    {"miniature-unbound", unbound->pinnedUserInterface()},
+                    {"settings", view->settingsUserInterface()}};
+            for (const auto &[name, widget] : widgets) {
+                if (name == QLatin1String("panel"))
+                    widget->resize(1288, 733);
+                widget->show();
+                QEvent styleChange(QEvent::StyleChange);
+                QApplication::sendEvent(widget, &styleChange);
+                QTest::qWait(50);
+                widget->grab().save(dir + "/generator-view-" + name + "-" + shot.name + ".png");
+                widget->hide();
+            }
+        }
+        TranslationLoader::instance()->load(QStringLiteral("en"));
+        qApp->setStyleSheet(QString());
+    }
+};
+
+QTEST_MAIN(TestFunctionGeneratorView)
+#include "tst_functiongeneratorview.moc"
