@@ -14,6 +14,7 @@
 #include "support/screenshotstyles.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -325,6 +326,25 @@ private slots:
         QCOMPARE(sent.mode, int(DigitalOscilloscopeWindow));
         QCOMPARE(sent.level1, 0.3);
         QCOMPARE(sent.level2, -0.2);
+        // The dialog edits the condition; source and prehistory stay the panel's.
+        QCOMPARE(sent.channel, 1);
+        QCOMPARE(sent.prehistory, 0.2);
+    }
+
+    void triggerLevelsFollowTheSourceRange()
+    {
+        Panel f;
+        auto *level = f.panel.triggerSettings()->findChild<QDoubleSpinBox *>(
+                QStringLiteral("edgeLevelDoublSpinBox"));
+        QVERIFY(level);
+        // Channel 1 has range 1 (2 V), channel 2 range 0 (1 V); channel 1 is the source.
+        QCOMPARE(level->maximum(), 2.0);
+        f.panel.setTriggerSource(true);
+        QCOMPARE(level->maximum(), 1.0);
+        f.panel.changeRange(0);
+        QCOMPARE(level->maximum(), 1.0);
+        f.panel.changeRange(1);
+        QCOMPARE(level->maximum(), 1.0);
     }
 
     void foreignRecordsAreHarmless()
