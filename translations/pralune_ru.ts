@@ -294,6 +294,28 @@
     </message>
 </context>
 <context>
+    <name>DigitalOscilloscopePinnedWidget</name>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+</context>
+<context>
+    <name>DigitalOscilloscopeSettingsWidget</name>
+    <message>
+        <source>Digital Oscilloscope</source>
+        <translation>Цифровой осциллограф</translation>
+    </message>
+    <message>
+        <source>Read point limit</source>
+        <translation>Предел точек чтения</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>точек</translation>
+    </message>
+</context>
+<context>
     <name>DigitalOscilloscopeView</name>
     <message>
         <source>Digital Oscilloscope</source>
