@@ -57,6 +57,76 @@
     </message>
 </context>
 <context>
+    <name>CursorInterface</name>
+    <message>
+        <source>n</source>
+        <translation>н</translation>
+    </message>
+    <message>
+        <source>u</source>
+        <translation>мк</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Cur%1 </source>
+        <translation>Кур%1 </translation>
+    </message>
+</context>
+<context>
+    <name>CursorsSettingsWidget</name>
+    <message>
+        <source>Cursors settings</source>
+        <translation>Настройки курсоров</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Отключены</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Слежение</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Напряжение</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Ручной</translation>
+    </message>
+    <message>
+        <source>Source 1</source>
+        <translation>Источник 1</translation>
+    </message>
+    <message>
+        <source>Source 2</source>
+        <translation>Источник 2</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+</context>
+<context>
     <name>DigitalMultimeterPinnedWidget</name>
     <message>
         <source>Measurement range</source>
@@ -1030,6 +1100,21 @@ Add file %2?</source>
     </message>
 </context>
 <context>
+    <name>ManualCursor</name>
+    <message>
+        <source>Cur%1 </source>
+        <translation>Кур%1 </translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+</context>
+<context>
     <name>MathChannelPanelSettingsWidget</name>
     <message>
         <source>DC offset&lt;hr&gt;Vertical offset in Volts</source>
@@ -1104,6 +1189,17 @@ Add file %2?</source>
     <message>
         <source>Close device</source>
         <translation>Закрыть прибор</translation>
+    </message>
+</context>
+<context>
+    <name>PlotArea</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>Канал %1</translation>
+    </message>
+    <message>
+        <source>Math channel</source>
+        <translation>Математический канал</translation>
     </message>
 </context>
 <context>
@@ -1953,6 +2049,36 @@ Add file %2?</source>
     </message>
 </context>
 <context>
+    <name>TimeCursor</name>
+    <message>
+        <source>Cur%1 </source>
+        <translation>Кур%1 </translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+</context>
+<context>
+    <name>TrackCursor</name>
+    <message>
+        <source>Cur%1 </source>
+        <translation>Кур%1 </translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+</context>
+<context>
     <name>TriggerPanelSettingsWidget</name>
     <message>
         <source>Trigger settings</source>
@@ -2117,6 +2243,17 @@ Minimum time value should be less than maximum time value.</source>
 </context>
 <context>
     <name>ValueMarker</name>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+</context>
+<context>
+    <name>VoltageCursor</name>
+    <message>
+        <source>Cur%1 </source>
+        <translation>Кур%1 </translation>
+    </message>
     <message>
         <source>V</source>
         <translation>В</translation>

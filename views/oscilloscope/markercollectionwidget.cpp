@@ -116,6 +116,19 @@ void MarkerCollectionWidget::setIconSize(const QSize &size)
     redraw();
 }
 
+QSize MarkerCollectionWidget::iconSize() const
+{
+    return m_iconSize;
+}
+
+QList<ValueMarker *> MarkerCollectionWidget::markers() const
+{
+    QList<ValueMarker *> shown;
+    for (const auto &entry : m_markers)
+        shown.append(entry.first);
+    return shown;
+}
+
 int MarkerCollectionWidget::positionScaled(ValueMarker *marker, double value) const
 {
     const auto scale = marker->scale();

@@ -25,6 +25,9 @@ public:
     void setMargins(const QMargins &margins);
     void setValueSize(const QSize &size);
     void setIconSize(const QSize &size);
+    QSize iconSize() const;
+    // The markers shown now, in the order they were added; switched-off ones are not listed.
+    QList<ValueMarker *> markers() const;
 
     // Value and pixel coordinate along the axis, margins taken into account. A scale with
     // equal ends or a strip without usable length maps every value to the scale's start.
