@@ -6,6 +6,7 @@
 #include "views/oscilloscope/channelpanelsettingswidget.h"
 #include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/mathchannelpanelsettingswidget.h"
+#include "views/oscilloscope/plotarea.h"
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
 
 #include <QEvent>
@@ -107,7 +108,10 @@ DigitalOscilloscopeWidget::~DigitalOscilloscopeWidget()
     m_triggerSettings = nullptr;
     m_channelControls.clear();
     m_mathChannelControls.settingsWidget.reset();
-    delete m_plot;
+    // The plot area goes first: its cursors system frees the active cursor's lines on the
+    // plot while the plot still lives, and the plot, its child, follows with it.
+    delete m_plotArea;
+    m_plotArea = nullptr;
     m_plot = nullptr;
 }
 
@@ -127,6 +131,11 @@ void DigitalOscilloscopeWidget::setPlotWidget()
     connect(this, &DigitalOscilloscopeWidget::timePlotParametersChanged, this,
             [this](const DigitalOscilloscopeTimeParameters &parameters) {
                 m_plot->setTimeParameters(parameters.period, parameters.time);
+                if (m_plotArea) {
+                    const double period = getPeriodValue();
+                    emit m_plotArea->timeRangeChanged(OscilloscopeScales::prehistoryStep(period),
+                                                      getScanTimeValue() - period);
+                }
             });
     connect(this, &DigitalOscilloscopeWidget::plotHDivisionIncremented, m_plot,
             &CustomPlot::xZoomOut);
@@ -145,8 +154,7 @@ void DigitalOscilloscopeWidget::setPlotWidget()
             [this](const DigitalOscilloscopeTriggerParameters &) {
                 m_plot->setTriggerChannel(triggerSourceChannel());
             });
-    // Until the frame with the marker strips surrounds it, the plot fills the centre frame.
-    ui->verticalLayout->addWidget(m_plot);
+    setPlotArea();
 }
 
 bool DigitalOscilloscopeWidget::eventFilter(QObject *watched, QEvent *event)

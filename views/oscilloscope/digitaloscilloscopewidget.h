@@ -18,6 +18,7 @@
 class ChannelPanelSettingsWidget;
 class CustomPlot;
 class MathChannelPanelSettingsWidget;
+class PlotArea;
 class TriggerPanelSettingsWidget;
 
 namespace Ui {
@@ -92,6 +93,7 @@ public:
     void setParametersWidgetEnabled(int channel, bool enabled);
     void setParametersWidgetsConnections();
     void setPlotWidget();
+    void setPlotArea();
     // One pinch gesture update on the plot: a step of the time base once the total scale moved
     // more than a factor 1.5 from the last step's.
     void applyPinch(Qt::GestureState state, bool scaleChanged, double totalScaleFactor,
@@ -117,6 +119,7 @@ public:
     const std::vector<QColor> &channelColors() const { return m_channelColors; }
     TriggerPanelSettingsWidget *triggerSettings() const { return m_triggerSettings; }
     CustomPlot *plot() const { return m_plot; }
+    PlotArea *plotArea() const { return m_plotArea; }
 
 signals:
     void startMeasurement(DigitalOscilloscopeStartType mode);
@@ -163,6 +166,10 @@ private:
     void takeChannelRecord(DigitalOscilloscopeChannelParameters parameters);
     void applyTheme();
     void stepTimeBy(OscilloscopeScales::TimeStep step);
+    // ±4 divisions of a row's volts per division, the part of the axis its strip shows.
+    std::pair<double, double> scaleSpan(int channel) const;
+    void showTriggerLevel(const DigitalOscilloscopeTriggerParameters &parameters);
+    void takeMarkerOffset(int channel, double value);
 
     std::vector<double> m_supportedRanges;
     std::vector<AnalogControls> m_channelControls;
@@ -175,6 +182,7 @@ private:
     std::atomic<bool> m_singleStopPending {false};
     std::atomic<bool> m_forceTriggerPending {false};
     CustomPlot *m_plot = nullptr;
+    PlotArea *m_plotArea = nullptr;
     int m_timeDivisionIndex = OscilloscopeScales::defaultTimeDivisionIndex;
     std::vector<int> m_voltDivisionIndexes;
     Division m_gridDivision;

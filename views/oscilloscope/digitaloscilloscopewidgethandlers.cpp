@@ -8,7 +8,12 @@
 #include "views/oscilloscope/channelpanelsettingswidget.h"
 #include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/mathchannelpanelsettingswidget.h"
+#include "views/oscilloscope/plotarea.h"
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
+
+#include <QBoxLayout>
+
+#include <cmath>
 
 using namespace OscilloscopeScales;
 
@@ -222,4 +227,106 @@ void DigitalOscilloscopeWidget::setParametersWidgetsConnections()
             });
     connect(m_mathChannelControls.settingsButton, &QToolButton::clicked, this,
             [this] { openChannelSettings(int(m_channelControls.size())); });
+}
+
+std::pair<double, double> DigitalOscilloscopeWidget::scaleSpan(int channel) const
+{
+    const std::size_t row = std::size_t(std::clamp(channel, 0, channelCount - 1));
+    const int index = row < m_voltDivisionIndexes.size() ? m_voltDivisionIndexes[row]
+                                                         : defaultVoltDivisionIndex;
+    const double half = verticalDivisions[std::size_t(clampedVoltIndex(index))]
+            * m_gridDivision.verticalMajor * 0.5;
+    return {-half, half};
+}
+
+void DigitalOscilloscopeWidget::showTriggerLevel(
+        const DigitalOscilloscopeTriggerParameters &parameters)
+{
+    if (parameters.mode == DigitalOscilloscopeInterval)
+        emit m_plotArea->triggerLevel1EnabledChanged(false);
+    else
+        emit m_plotArea->triggerLevel1Changed(parameters.level1);
+}
+
+void DigitalOscilloscopeWidget::takeMarkerOffset(int channel, double value)
+{
+    // A non-finite offset never becomes a record: it would bounce between the panel and the
+    // strip for ever.
+    if (!std::isfinite(value))
+        return;
+    if (isAnalogChannel(channel)) {
+        DigitalOscilloscopeChannelParameters &record = m_channelParameters[std::size_t(channel)];
+        if (value == record.offset)
+            return;
+        record.offset = value;
+        emit channelParametersChanged(record);
+    } else if (channel == int(m_channelControls.size())) {
+        if (value == m_mathChannelParameters.offset)
+            return;
+        m_mathChannelParameters.offset = value;
+        emit mathChannelParametersChanged(m_mathChannelParameters);
+    }
+}
+
+void DigitalOscilloscopeWidget::setPlotArea()
+{
+    m_plotArea = new PlotArea(m_plot, ui->centerFrame);
+    ui->verticalLayout->addWidget(m_plotArea);
+
+    const auto emitTriggerScale = [this](int channel) {
+        const auto [minimum, maximum] = scaleSpan(channel);
+        emit m_plotArea->triggerScaleChanged(minimum, maximum);
+    };
+    emitTriggerScale(triggerSourceChannel());
+    connect(this, &DigitalOscilloscopeWidget::plotVDivisionChanged, this,
+            [this, emitTriggerScale](int channel, double) {
+                if (channel == triggerSourceChannel())
+                    emitTriggerScale(channel);
+            });
+    showTriggerLevel(m_triggerParameters);
+    connect(this, &DigitalOscilloscopeWidget::triggerParametersChanged, this,
+            &DigitalOscilloscopeWidget::showTriggerLevel);
+    connect(m_plotArea, &PlotArea::triggerLevel1Changed, m_triggerSettings,
+            &TriggerPanelSettingsWidget::setTriggerLevel1);
+    connect(this, &DigitalOscilloscopeWidget::channelParametersChanged, this,
+            [this](const DigitalOscilloscopeChannelParameters &parameters) {
+                if (parameters.channel != triggerSourceChannel()
+                    || parameters.range >= m_supportedRanges.size())
+                    return;
+                const double range = m_supportedRanges[parameters.range];
+                emit m_plotArea->triggerRangeChanged(-range, range);
+            });
+    connect(this, &DigitalOscilloscopeWidget::triggerParametersChanged, this,
+            [this, emitTriggerScale](const DigitalOscilloscopeTriggerParameters &) {
+                const int source = triggerSourceChannel();
+                const std::optional<double> range = channelRange(source);
+                if (!range)
+                    return;
+                emit m_plotArea->triggerRangeChanged(-*range, *range);
+                emitTriggerScale(source);
+            });
+    connect(this, &DigitalOscilloscopeWidget::prehistoryChanged, m_plotArea,
+            &PlotArea::pretimeChanged);
+    connect(m_plotArea, &PlotArea::pretimeChanged, this, &DigitalOscilloscopeWidget::setPrehistory);
+    connect(m_plotArea, &PlotArea::validatePretimeValue, this,
+            [this] { emit m_plotArea->pretimeChanged(ui->prehistorySpinBox->value()); });
+    connect(this, &DigitalOscilloscopeWidget::offsetChanged, m_plotArea, &PlotArea::offsetChanged);
+    for (int channel = 0; channel <= int(m_channelParameters.size()); ++channel) {
+        const auto [minimum, maximum] = scaleSpan(channel);
+        emit m_plotArea->offsetScaleChanged(channel, minimum, maximum);
+    }
+    for (std::size_t i = 0; i < m_channelParameters.size(); ++i)
+        emit m_plotArea->offsetChanged(int(i), m_channelParameters[i].offset);
+    emit m_plotArea->offsetChanged(int(m_channelParameters.size()), m_mathChannelParameters.offset);
+    connect(this, &DigitalOscilloscopeWidget::plotVDivisionChanged, this,
+            [this](int channel, double) {
+                const auto [minimum, maximum] = scaleSpan(channel);
+                emit m_plotArea->offsetScaleChanged(channel, minimum, maximum);
+            });
+    connect(m_plotArea, &PlotArea::offsetChanged, this,
+            &DigitalOscilloscopeWidget::takeMarkerOffset);
+    connect(ui->cursorSettingsToolButton, &QToolButton::clicked, m_plotArea,
+            &PlotArea::openCursorsSettings);
+    if (auto *layout = qobject_cast<QBoxLayout *>(ui->functionsFrame->layout()))
+        layout->insertWidget(1, m_plotArea->cursorsEvaluationWidget());
 }

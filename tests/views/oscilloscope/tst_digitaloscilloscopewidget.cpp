@@ -8,7 +8,9 @@
 #include "assets/assets.h"
 #include "vekwidgets/vekdimensionspinbox.h"
 #include "vekwidgets/vekdoubleswitch.h"
+#include "views/oscilloscope/cursors/cursorssystem.h"
 #include "views/oscilloscope/customplot.h"
+#include "views/oscilloscope/plotarea.h"
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
 
 #include "support/screenshotstyles.h"
@@ -395,6 +397,52 @@ private slots:
         QVERIFY(!child<QLabel>(f.panel, "channel1VDivLabel")->isEnabled());
         QVERIFY(!child<QToolButton>(f.panel, "channel1VDivIncreaseButton")->isEnabled());
         QCOMPARE(f.panel.channelParameters()[0].state, 0);
+    }
+
+    void offsetMarkerDragReachesTheRecord()
+    {
+        Panel f;
+        QSignalSpy records(&f.panel, &DigitalOscilloscopeWidget::channelParametersChanged);
+        QSignalSpy math(&f.panel, &DigitalOscilloscopeWidget::mathChannelParametersChanged);
+        emit f.panel.plotArea()->offsetChanged(1, 0.25);
+        // Stored and sent once; the marker's own echo stops at the unchanged value.
+        QCOMPARE(records.count(), 1);
+        const auto sent = records.at(0).at(0).value<DigitalOscilloscopeChannelParameters>();
+        QCOMPARE(sent.channel, 1);
+        QCOMPARE(sent.offset, 0.25);
+        QCOMPARE(f.panel.channelParameters()[1].offset, 0.25);
+        emit f.panel.plotArea()->offsetChanged(1, 0.25);
+        emit f.panel.plotArea()->offsetChanged(0, std::numeric_limits<double>::quiet_NaN());
+        emit f.panel.plotArea()->offsetChanged(5, 1.0);
+        QCOMPARE(records.count(), 1);
+        emit f.panel.plotArea()->offsetChanged(2, -0.5);
+        QCOMPARE(math.count(), 1);
+        QCOMPARE(f.panel.mathChannelParameters().offset, -0.5);
+    }
+
+    void timeMarkerDragSendsThePrehistory()
+    {
+        Panel f;
+        QSignalSpy trigger(&f.panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
+        emit f.panel.plotArea()->pretimeChanged(0.25);
+        QCOMPARE(f.panel.triggerParameters().prehistory, 0.2);
+        QVERIFY(!trigger.isEmpty());
+        QCOMPARE(trigger.last().at(0).value<DigitalOscilloscopeTriggerParameters>().prehistory,
+                 0.2);
+    }
+
+    void panelWithActiveCursorIsDestroyed()
+    {
+        auto panel = std::make_unique<DigitalOscilloscopeWidget>();
+        panel->setMaximumPointCount(10000);
+        CursorsSettings settings;
+        settings.type = 1;
+        settings.source2 = 1;
+        panel->plotArea()->cursorsSystem().setSettings(settings);
+        panel->resize(1024, 600);
+        panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        panel.reset();
     }
 
     void wheelStepsTheTimeBase()
