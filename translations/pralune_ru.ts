@@ -393,6 +393,117 @@
     </message>
 </context>
 <context>
+    <name>DigitalOscilloscopeWidget</name>
+    <message>
+        <source>Cursors settings</source>
+        <translation>Настройки курсоров</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Time/Div</source>
+        <translation>Время/дел</translation>
+    </message>
+    <message>
+        <source>Stop&lt;hr&gt;Stop data reading</source>
+        <translation>Стоп&lt;hr&gt;Остановить чтение данных</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Auto&lt;hr&gt;Start data reading</source>
+        <translation>Авто&lt;hr&gt;Начать чтение данных</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Normal&lt;hr&gt;Start data reading after trigger condition occurring</source>
+        <translation>Ждущий&lt;hr&gt;Начать чтение данных по условию запуска</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Ждущий</translation>
+    </message>
+    <message>
+        <source>Single&lt;hr&gt;Read one data package immediately</source>
+        <translation>Однократный&lt;hr&gt;Сразу прочитать один пакет данных</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Однокр.</translation>
+    </message>
+    <message>
+        <source>Trigger settings</source>
+        <translation>Настройки синхронизации</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Channel 1</source>
+        <translation>Канал 1</translation>
+    </message>
+    <message>
+        <source>Channel 2</source>
+        <translation>Канал 2</translation>
+    </message>
+    <message>
+        <source>Prehistory</source>
+        <translation>Предыстория</translation>
+    </message>
+    <message>
+        <source>Trigger condition&lt;hr&gt;Select a trigger condition</source>
+        <translation>Условие запуска&lt;hr&gt;Выбрать условие запуска</translation>
+    </message>
+    <message>
+        <source>Force&lt;hr&gt;Force a trigger acquisition regardless of the trigger condition</source>
+        <translation>Принудительно&lt;hr&gt;Запустить сбор данных независимо от условия запуска</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Принудительно</translation>
+    </message>
+    <message>
+        <source>Enable or disable channels</source>
+        <translation>Включение и выключение каналов</translation>
+    </message>
+    <message>
+        <source>Vertical scale</source>
+        <translation>Вертикальный масштаб</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Offset&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Смещение&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Math channel</source>
+        <translation>Мат. канал</translation>
+    </message>
+    <message>
+        <source>Measurement settings</source>
+        <translation>Настройки измерений</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Канал %1</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+</context>
+<context>
     <name>EvaluateSettingsWidget</name>
     <message>
         <source>Measurement settings</source>

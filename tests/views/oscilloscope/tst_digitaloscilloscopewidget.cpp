@@ -1,0 +1,564 @@
+// The oscilloscope panel's time base, acquisition control, prehistory, vertical scales, stored
+// records and theme change, watched through its signals.
+#include "views/oscilloscope/digitaloscilloscopewidget.h"
+
+#include "../support/modalanswers.h"
+
+#include "app/options.h"
+#include "assets/assets.h"
+#include "vekwidgets/vekdimensionspinbox.h"
+#include "vekwidgets/vekdoubleswitch.h"
+#include "views/oscilloscope/cursors/cursorssystem.h"
+#include "views/oscilloscope/customplot.h"
+#include "views/oscilloscope/plotarea.h"
+#include "views/oscilloscope/triggerpanelsettingswidget.h"
+
+#include "support/screenshotstyles.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+#include <limits>
+
+Q_DECLARE_METATYPE(std::vector<int>)
+Q_DECLARE_METATYPE(std::vector<QColor>)
+Q_DECLARE_METATYPE(DigitalOscilloscopeStartType)
+
+namespace {
+
+DigitalOscilloscopeChannelParameters channelRecord(int channel, quint8 range, double offset = 0.0)
+{
+    DigitalOscilloscopeChannelParameters parameters;
+    parameters.channel = channel;
+    parameters.state = 1;
+    parameters.range = range;
+    parameters.offset = offset;
+    parameters.impedance = true;
+    return parameters;
+}
+
+template<typename T>
+T *child(DigitalOscilloscopeWidget &panel, const char *name)
+{
+    return panel.findChild<T *>(QLatin1String(name));
+}
+
+DigitalOscilloscopeTimeParameters timeAt(const QSignalSpy &spy, int i)
+{
+    return spy.at(i).at(0).value<DigitalOscilloscopeTimeParameters>();
+}
+
+// 1 kHz, 1 V amplitude on channel 1, half of it inverted on channel 2, nothing on the math row.
+QVector<QVector<double>> sineFrame(double period, int count)
+{
+    QVector<QVector<double>> frame(3);
+    for (int i = 0; i < count; ++i) {
+        const double u = std::sin(2.0 * M_PI * 1000.0 * i * period);
+        frame[0].append(u);
+        frame[1].append(-0.5 * u);
+        frame[2].append(0.0);
+    }
+    return frame;
+}
+
+// A panel as the view fills it: point limit and ranges first.
+struct Panel
+{
+    Panel()
+    {
+        panel.setMaximumPointCount(10000);
+        panel.setSupportedRanges({1.0, 2.0});
+        panel.setDefaultChannels({channelRecord(0, 1), channelRecord(1, 0)});
+        panel.setDefaultTrigger(DigitalOscilloscopeTriggerParameters());
+    }
+    DigitalOscilloscopeWidget panel;
+};
+
+} // namespace
+
+class TestDigitalOscilloscopeWidget : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        initPraluneAssets();
+        qRegisterMetaType<std::vector<int>>();
+        qRegisterMetaType<std::vector<QColor>>();
+        qRegisterMetaType<DigitalOscilloscopeStartType>();
+        qRegisterMetaType<DigitalOscilloscopeTimeParameters>();
+        qRegisterMetaType<DigitalOscilloscopeTriggerParameters>();
+        qRegisterMetaType<DigitalOscilloscopeChannelParameters>();
+        qRegisterMetaType<DigitalOscilloscopeMathChannelParameters>();
+    }
+
+    void pointLimitSendsBothTimeRecords()
+    {
+        DigitalOscilloscopeWidget panel;
+        QSignalSpy scan(&panel, &DigitalOscilloscopeWidget::timeParametersChanged);
+        QSignalSpy span(&panel, &DigitalOscilloscopeWidget::timePlotParametersChanged);
+        panel.setMaximumPointCount(10000);
+        QCOMPARE(panel.maximumPointCount(), quint64(10240));
+        QCOMPARE(scan.count(), 1);
+        QCOMPARE(span.count(), 1);
+        QCOMPARE(timeAt(scan, 0).period, 0.003125);
+        QCOMPARE(timeAt(scan, 0).time, 32.0);
+        QCOMPARE(timeAt(span, 0).period, 0.003125);
+        QCOMPARE(timeAt(span, 0).time, 1.6);
+        QCOMPARE(child<QLabel>(panel, "timeDivLabel")->text().simplified(),
+                 QStringLiteral("200 ms"));
+    }
+
+    void timeBaseIsSentOnlyWhileRunning()
+    {
+        Panel f;
+        QSignalSpy scan(&f.panel, &DigitalOscilloscopeWidget::timeParametersChanged);
+        QSignalSpy index(&f.panel, &DigitalOscilloscopeWidget::channelXIndexChanged);
+        QSignalSpy zoomOut(&f.panel, &DigitalOscilloscopeWidget::plotHDivisionIncremented);
+        child<QToolButton>(f.panel, "timeDivIncreaseButton")->click();
+        QCOMPARE(f.panel.timeDivisionIndex(), 26);
+        QCOMPARE(index.count(), 1);
+        QCOMPARE(index.at(0).at(0).toInt(), 26);
+        QCOMPARE(zoomOut.count(), 1);
+        QCOMPARE(scan.count(), 0);
+        emit child<QToolButton>(f.panel, "startAutoModeButton")->pressed();
+        QCOMPARE(scan.count(), 1);
+        child<QToolButton>(f.panel, "timeDivDecreaseButton")->click();
+        QCOMPARE(scan.count(), 2);
+        QCOMPARE(timeAt(scan, 1).time, 32.0);
+        // Past the table's ends nothing changes.
+        f.panel.setHDivision(28);
+        f.panel.setHDivision(-1);
+        QCOMPARE(f.panel.timeDivisionIndex(), 25);
+        QCOMPARE(scan.count(), 2);
+    }
+
+    void storedTimeIndex_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("increase");
+        QTest::newRow("first") << 0 << 0 << true;
+        QTest::newRow("last") << 27 << 27 << false;
+        QTest::newRow("past the table applies the last") << 30 << 27 << false;
+        QTest::newRow("negative changes nothing") << -4 << 25 << true;
+    }
+    void storedTimeIndex()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, index);
+        QFETCH(bool, increase);
+        Panel f;
+        f.panel.setDefaultHorizontalIndex(stored);
+        QCOMPARE(f.panel.timeDivisionIndex(), index);
+        QCOMPARE(child<QToolButton>(f.panel, "timeDivIncreaseButton")->isEnabled(), increase);
+        QCOMPARE(child<QLabel>(f.panel, "timeDivLabel")->text(),
+                 OscilloscopeScales::timeDivisionText(index));
+    }
+
+    void prehistoryQuantized_data()
+    {
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("requested");
+        QTest::addColumn<double>("result");
+        // The default time base: blocks of 0.1 s.
+        QTest::newRow("2.5 steps growing") << 0.1 << 0.25 << 0.2;
+        QTest::newRow("2.5 steps shrinking") << 0.5 << 0.25 << 0.3;
+        QTest::newRow("one step shrinking") << 0.5 << 0.1 << 0.1;
+    }
+    void prehistoryQuantized()
+    {
+        QFETCH(double, start);
+        QFETCH(double, requested);
+        QFETCH(double, result);
+        Panel f;
+        f.panel.setPrehistory(start);
+        QSignalSpy trigger(&f.panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
+        QSignalSpy prehistory(&f.panel, &DigitalOscilloscopeWidget::prehistoryChanged);
+        f.panel.setPrehistory(requested);
+        QCOMPARE(trigger.count(), 1);
+        QCOMPARE(prehistory.count(), 1);
+        QCOMPARE(trigger.at(0).at(0).value<DigitalOscilloscopeTriggerParameters>().prehistory,
+                 result);
+        QCOMPARE(prehistory.at(0).at(0).toDouble(), result);
+        QCOMPARE(f.panel.triggerParameters().prehistory, result);
+        // The same value again is no change.
+        f.panel.setPrehistory(result);
+        QCOMPARE(trigger.count(), 1);
+    }
+
+    void shorterTimeBaseClampsAndSendsPrehistory()
+    {
+        Panel f;
+        f.panel.setPrehistory(20.0);
+        QCOMPARE(f.panel.triggerParameters().prehistory, 20.0);
+        QSignalSpy prehistory(&f.panel, &DigitalOscilloscopeWidget::prehistoryChanged);
+        child<QToolButton>(f.panel, "timeDivDecreaseButton")->click();
+        // 0.1 s/div: a 16 s scan in blocks of 0.05 s, so at most 15.95 s before the trigger.
+        QCOMPARE(prehistory.count(), 1);
+        const double sent = prehistory.at(0).at(0).toDouble();
+        QVERIFY(sent <= 15.95 + 1e-9 && sent >= 15.9 - 1e-9);
+        QCOMPARE(f.panel.triggerParameters().prehistory, sent);
+    }
+
+    void singleStopsAfterFirstRegularFrame()
+    {
+        Panel f;
+        QSignalSpy start(&f.panel, &DigitalOscilloscopeWidget::startMeasurement);
+        QSignalSpy stop(&f.panel, &DigitalOscilloscopeWidget::stopMeasurement);
+        QSignalSpy data(&f.panel, &DigitalOscilloscopeWidget::dataChanged);
+        emit child<QToolButton>(f.panel, "startSingleModeButton")->pressed();
+        QCOMPARE(start.count(), 1);
+        QCOMPARE(start.at(0).at(0).value<DigitalOscilloscopeStartType>(),
+                 DigitalOscilloscopeSingle);
+        QVERIFY(child<QToolButton>(f.panel, "startSingleModeButton")->isChecked());
+        QVector<QVector<double>> frame {{0.0, 1.0}, {0.0, -1.0}};
+        child<QPushButton>(f.panel, "forceTriggerPushButton")->click();
+        f.panel.setOscilloscopeData(0.0, frame);
+        QCOMPARE(stop.count(), 0);
+        QCOMPARE(f.panel.startMode(), int(DigitalOscilloscopeSingle));
+        f.panel.setOscilloscopeData(0.0, frame);
+        QCOMPARE(stop.count(), 1);
+        QCOMPARE(data.count(), 2);
+        QCOMPARE(f.panel.startMode(), DigitalOscilloscopeWidget::stoppedMode);
+        QVERIFY(!child<QToolButton>(f.panel, "startSingleModeButton")->isChecked());
+        // Auto runs on.
+        emit child<QToolButton>(f.panel, "startAutoModeButton")->pressed();
+        f.panel.setOscilloscopeData(0.0, frame);
+        QCOMPARE(stop.count(), 1);
+    }
+
+    void overloadStopsAndWarnsOnlyWhenVisible()
+    {
+        ModalAnswers modal;
+        Panel f;
+        QSignalSpy stop(&f.panel, &DigitalOscilloscopeWidget::stopMeasurement);
+        emit child<QToolButton>(f.panel, "startAutoModeButton")->pressed();
+        f.panel.showOverDriveWarning();
+        QCOMPARE(stop.count(), 1);
+        QCOMPARE(modal.messageBoxes().size(), 0);
+        f.panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.panel));
+        f.panel.showOverDriveWarning();
+        QCOMPARE(stop.count(), 2);
+        QCOMPARE(modal.messageBoxes().size(), 1);
+        const ModalDialogs::MessageBoxRequest &box = modal.messageBoxes().at(0);
+        QCOMPARE(box.title, QString::fromUtf8("Перегрузка"));
+        QCOMPARE(box.text,
+                 QString::fromUtf8("Зарегистрирована перегрузка по уровню входного сигнала.\n\n"
+                                   "Измерение остановлено."));
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(box.defaultButton, QMessageBox::NoButton);
+    }
+
+    void storedZoomsStepOneByOne()
+    {
+        DigitalOscilloscopeWidget panel;
+        QSignalSpy ratios(&panel, &DigitalOscilloscopeWidget::plotVDivisionChanged);
+        QSignalSpy zooms(&panel, &DigitalOscilloscopeWidget::channelZoomChanged);
+        panel.setDefaultChannelZooms({9, 6, 6});
+        QCOMPARE(ratios.count(), 3);
+        QCOMPARE(ratios.at(0).at(1).toDouble(), 0.5);
+        QCOMPARE(ratios.at(1).at(1).toDouble(), 0.5);
+        QCOMPARE(ratios.at(2).at(1).toDouble(), 0.4);
+        QCOMPARE(zooms.count(), 3);
+        QCOMPARE(panel.voltDivisionIndexes(), std::vector<int>({9, 6, 6}));
+        QVERIFY(!child<QToolButton>(panel, "channel1VDivIncreaseButton")->isEnabled());
+        // Out of the table reads as its nearest end; a missing entry leaves the row alone.
+        panel.setDefaultChannelZooms({-5});
+        QCOMPARE(panel.voltDivisionIndexes(), std::vector<int>({0, 6, 6}));
+    }
+
+    void scaleButtonSendsAllIndexes()
+    {
+        DigitalOscilloscopeWidget panel;
+        QSignalSpy ratios(&panel, &DigitalOscilloscopeWidget::plotVDivisionChanged);
+        QSignalSpy zooms(&panel, &DigitalOscilloscopeWidget::channelZoomChanged);
+        child<QToolButton>(panel, "channel2VDivDecreaseButton")->click();
+        QCOMPARE(ratios.count(), 1);
+        QCOMPARE(ratios.at(0).at(0).toInt(), 1);
+        QCOMPARE(ratios.at(0).at(1).toDouble(), 2.5);
+        // Once from the scale change and once from the button, both with all three rows.
+        QCOMPARE(zooms.count(), 2);
+        QCOMPARE(zooms.at(1).at(0).value<std::vector<int>>(), std::vector<int>({6, 5, 6}));
+        QCOMPARE(child<QLabel>(panel, "channel2VDivLabel")->text(),
+                 OscilloscopeScales::voltDivisionText(5));
+    }
+
+    void colorsAreResizedToThree()
+    {
+        DigitalOscilloscopeWidget panel;
+        QSignalSpy colors(&panel, &DigitalOscilloscopeWidget::colorsChahged);
+        panel.setChannelColors({Qt::red, Qt::blue});
+        QCOMPARE(colors.count(), 1);
+        const auto sent = colors.at(0).at(0).value<std::vector<QColor>>();
+        QCOMPARE(sent.size(), std::size_t(3));
+        QCOMPARE(sent[1], QColor(Qt::blue));
+        QCOMPARE(sent[2], QColor());
+    }
+
+    void storedTriggerIsKept()
+    {
+        Panel f;
+        DigitalOscilloscopeTriggerParameters stored;
+        stored.channel = 1;
+        stored.mode = DigitalOscilloscopeWindow;
+        stored.level1 = 0.3;
+        stored.level2 = -0.2;
+        stored.prehistory = 0.2;
+        f.panel.setDefaultTrigger(stored);
+        QCOMPARE(f.panel.triggerParameters(), stored);
+        QVERIFY(child<VekDoubleSwitch>(f.panel, "triggerSourceDoubleSwitch")->checked());
+        QCOMPARE(child<VekDimensionSpinBox>(f.panel, "prehistorySpinBox")->value(), 0.2);
+        QCOMPARE(child<QToolButton>(f.panel, "triggerToolBarButton")->text(),
+                 TriggerPanelSettingsWidget::descriptionText(stored));
+        // The dialog holds the stored record: accepting it unchanged sends the same condition.
+        QSignalSpy trigger(&f.panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
+        f.panel.triggerSettings()->accept();
+        QCOMPARE(trigger.count(), 1);
+        const auto sent = trigger.at(0).at(0).value<DigitalOscilloscopeTriggerParameters>();
+        QCOMPARE(sent.mode, int(DigitalOscilloscopeWindow));
+        QCOMPARE(sent.level1, 0.3);
+        QCOMPARE(sent.level2, -0.2);
+        // The dialog edits the condition; source and prehistory stay the panel's.
+        QCOMPARE(sent.channel, 1);
+        QCOMPARE(sent.prehistory, 0.2);
+    }
+
+    void triggerLevelsFollowTheSourceRange()
+    {
+        Panel f;
+        auto *level = f.panel.triggerSettings()->findChild<QDoubleSpinBox *>(
+                QStringLiteral("edgeLevelDoublSpinBox"));
+        QVERIFY(level);
+        // Channel 1 has range 1 (2 V), channel 2 range 0 (1 V); channel 1 is the source.
+        QCOMPARE(level->maximum(), 2.0);
+        f.panel.setTriggerSource(true);
+        QCOMPARE(level->maximum(), 1.0);
+        f.panel.changeRange(0);
+        QCOMPARE(level->maximum(), 1.0);
+        f.panel.changeRange(1);
+        QCOMPARE(level->maximum(), 1.0);
+    }
+
+    void foreignRecordsAreHarmless()
+    {
+        Panel f;
+        DigitalOscilloscopeChannelParameters foreign = channelRecord(7, 0, 0.5);
+        DigitalOscilloscopeChannelParameters notANumber =
+                channelRecord(0, 1, std::numeric_limits<double>::quiet_NaN());
+        QSignalSpy offsets(&f.panel, &DigitalOscilloscopeWidget::offsetChanged);
+        f.panel.setDefaultChannels({foreign, notANumber, channelRecord(1, 9)});
+        QCOMPARE(f.panel.channelParameters().size(), std::size_t(2));
+        QCOMPARE(f.panel.channelParameters()[0].offset, 0.0);
+        QCOMPARE(f.panel.channelParameters()[1].range, quint8(9));
+        for (const QList<QVariant> &signal : offsets) {
+            QVERIFY(signal.at(0).toInt() >= 0 && signal.at(0).toInt() <= 2);
+            QVERIFY(std::isfinite(signal.at(1).toDouble()));
+        }
+        DigitalOscilloscopeTriggerParameters trigger;
+        trigger.channel = -1;
+        f.panel.setDefaultTrigger(trigger);
+        QCOMPARE(f.panel.triggerParameters().channel, 0);
+        QVERIFY(!child<VekDoubleSwitch>(f.panel, "triggerSourceDoubleSwitch")->checked());
+        // Channel 2's range 9 is past the two ranges: choosing it as source sends the source
+        // without a range.
+        QSignalSpy sent(&f.panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
+        f.panel.setTriggerSource(true);
+        QCOMPARE(sent.count(), 1);
+        QCOMPARE(sent.at(0).at(0).value<DigitalOscilloscopeTriggerParameters>().channel, 1);
+        f.panel.setTriggerSource(true);
+        QCOMPARE(sent.count(), 1);
+        f.panel.setDefaultHorizontalIndex(30);
+        QCOMPARE(f.panel.timeDivisionIndex(), 27);
+    }
+
+    void mathRowFollowsStoredRecords()
+    {
+        Panel f;
+        QVERIFY(!child<QCheckBox>(f.panel, "mathChannelCheckBox")->isChecked());
+        QVERIFY(!child<QToolButton>(f.panel, "mathChannelSettingsButton")->isEnabled());
+        DigitalOscilloscopeMathChannelParameters math;
+        math.state = 1;
+        math.offset = std::numeric_limits<double>::infinity();
+        f.panel.setDefaultMath(math);
+        QVERIFY(child<QCheckBox>(f.panel, "mathChannelCheckBox")->isChecked());
+        QVERIFY(child<QToolButton>(f.panel, "mathChannelSettingsButton")->isEnabled());
+        QCOMPARE(f.panel.mathChannelParameters().offset, 0.0);
+        child<QCheckBox>(f.panel, "channel1CheckBox")->setChecked(false);
+        QVERIFY(!child<QLabel>(f.panel, "channel1VDivLabel")->isEnabled());
+        QVERIFY(!child<QToolButton>(f.panel, "channel1VDivIncreaseButton")->isEnabled());
+        QCOMPARE(f.panel.channelParameters()[0].state, 0);
+    }
+
+    void offsetMarkerDragReachesTheRecord()
+    {
+        Panel f;
+        QSignalSpy records(&f.panel, &DigitalOscilloscopeWidget::channelParametersChanged);
+        QSignalSpy math(&f.panel, &DigitalOscilloscopeWidget::mathChannelParametersChanged);
+        emit f.panel.plotArea()->offsetChanged(1, 0.25);
+        // Stored and sent once; the marker's own echo stops at the unchanged value.
+        QCOMPARE(records.count(), 1);
+        const auto sent = records.at(0).at(0).value<DigitalOscilloscopeChannelParameters>();
+        QCOMPARE(sent.channel, 1);
+        QCOMPARE(sent.offset, 0.25);
+        QCOMPARE(f.panel.channelParameters()[1].offset, 0.25);
+        emit f.panel.plotArea()->offsetChanged(1, 0.25);
+        emit f.panel.plotArea()->offsetChanged(0, std::numeric_limits<double>::quiet_NaN());
+        emit f.panel.plotArea()->offsetChanged(5, 1.0);
+        QCOMPARE(records.count(), 1);
+        emit f.panel.plotArea()->offsetChanged(2, -0.5);
+        QCOMPARE(math.count(), 1);
+        QCOMPARE(f.panel.mathChannelParameters().offset, -0.5);
+    }
+
+    void timeMarkerDragSendsThePrehistory()
+    {
+        Panel f;
+        QSignalSpy trigger(&f.panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
+        emit f.panel.plotArea()->pretimeChanged(0.25);
+        QCOMPARE(f.panel.triggerParameters().prehistory, 0.2);
+        QVERIFY(!trigger.isEmpty());
+        QCOMPARE(trigger.last().at(0).value<DigitalOscilloscopeTriggerParameters>().prehistory,
+                 0.2);
+    }
+
+    void panelWithActiveCursorIsDestroyed()
+    {
+        auto panel = std::make_unique<DigitalOscilloscopeWidget>();
+        panel->setMaximumPointCount(10000);
+        CursorsSettings settings;
+        settings.type = 1;
+        settings.source2 = 1;
+        panel->plotArea()->cursorsSystem().setSettings(settings);
+        panel->resize(1024, 600);
+        panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        panel.reset();
+    }
+
+    void wheelStepsTheTimeBase()
+    {
+        Panel f;
+        f.panel.resize(1024, 600);
+        f.panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.panel));
+        QSignalSpy index(&f.panel, &DigitalOscilloscopeWidget::channelXIndexChanged);
+        CustomPlot *plot = f.panel.plot();
+        const QPoint centre = plot->rect().center();
+        QWheelEvent towards(centre, plot->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(plot, &towards);
+        QCOMPARE(f.panel.timeDivisionIndex(), 26);
+        QCOMPARE(index.count(), 1);
+        QCOMPARE(index.at(0).at(0).toInt(), 26);
+        QWheelEvent still(centre, plot->mapToGlobal(centre), QPoint(), QPoint(0, 0), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(plot, &still);
+        QCOMPARE(index.count(), 1);
+    }
+
+    void pinchStepsOncePerFactor()
+    {
+        Panel f;
+        f.panel.applyPinch(Qt::GestureStarted, false, 1.0, 1.0);
+        f.panel.applyPinch(Qt::GestureUpdated, true, 1.5, 1.1);
+        QCOMPARE(f.panel.timeDivisionIndex(), 25);
+        f.panel.applyPinch(Qt::GestureUpdated, true, 1.6, 1.1);
+        QCOMPARE(f.panel.timeDivisionIndex(), 24);
+        // The next step needs a further factor 1.5 from 1.6.
+        f.panel.applyPinch(Qt::GestureUpdated, true, 2.3, 1.1);
+        QCOMPARE(f.panel.timeDivisionIndex(), 24);
+        f.panel.applyPinch(Qt::GestureUpdated, true, 0.0, 0.0);
+        QCOMPARE(f.panel.timeDivisionIndex(), 24);
+        f.panel.applyPinch(Qt::GestureFinished, false, 2.3, 1.0);
+        f.panel.applyPinch(Qt::GestureUpdated, true, 9.0, 1.1);
+        QCOMPARE(f.panel.timeDivisionIndex(), 24);
+    }
+
+    void sineFrameIsDrawn()
+    {
+        Panel f;
+        f.panel.resize(1024, 600);
+        f.panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.panel));
+        emit f.panel.findChild<QToolButton *>(QStringLiteral("startAutoModeButton"))->pressed();
+        // 1 kHz at 0.5 ms per division: four periods across the screen.
+        f.panel.setDefaultHorizontalIndex(17);
+        QVector<QVector<double>> frame =
+                sineFrame(f.panel.getPeriodValue(),
+                          int(f.panel.getScanTimeValue() / f.panel.getPeriodValue()));
+        f.panel.setOscilloscopeData(0.0, frame);
+        QCoreApplication::processEvents();
+        const QImage picture = f.panel.plot()->grab().toImage();
+        const QColor channel1 = f.panel.channelColors().at(0);
+        int hits = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                hits += picture.pixelColor(x, y) == channel1;
+        QVERIFY2(hits > 100, qPrintable(QString::number(hits)));
+    }
+
+    // Not a check: the panel with a sine frame for a person to look at.
+    void screenshots()
+    {
+        const QString dir = screenshotDirectory();
+        if (dir.isEmpty())
+            QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+        for (const ScreenshotStyle &style : screenshotStyles()) {
+            applyScreenshotStyle(style);
+            Panel f;
+            f.panel.resize(1024, 600);
+            QEvent change(QEvent::StyleChange);
+            QCoreApplication::sendEvent(&f.panel, &change);
+            f.panel.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f.panel));
+            emit f.panel.findChild<QToolButton *>(QStringLiteral("startAutoModeButton"))->pressed();
+            f.panel.setDefaultHorizontalIndex(17);
+            QVector<QVector<double>> frame =
+                    sineFrame(f.panel.getPeriodValue(),
+                              int(f.panel.getScanTimeValue() / f.panel.getPeriodValue()));
+            f.panel.setOscilloscopeData(0.0, frame);
+            QCoreApplication::processEvents();
+            f.panel.grab().save(
+                    QStringLiteral("%1/oscilloscope-panel-%2.png").arg(dir, style.suffix()));
+        }
+        resetScreenshotStyle();
+    }
+
+    void styleChangeMarksTheBoxes_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("dark") << 0 << true;
+        QTest::newRow("light") << 1 << false;
+    }
+    void styleChangeMarksTheBoxes()
+    {
+        QFETCH(int, theme);
+        QFETCH(bool, dark);
+        const int before = get_cache()->color_theme;
+        get_cache()->color_theme = theme;
+        DigitalOscilloscopeWidget panel;
+        QSignalSpy colors(&panel, &DigitalOscilloscopeWidget::colorsChahged);
+        QEvent change(QEvent::StyleChange);
+        QCoreApplication::sendEvent(&panel, &change);
+        get_cache()->color_theme = before;
+        for (const char *name : {"channel1CheckBox", "channel2CheckBox", "mathChannelCheckBox"})
+            QCOMPARE(child<QCheckBox>(panel, name)->property("darkTheme"), QVariant(dark));
+        QCOMPARE(colors.count(), 1);
+        QCOMPARE(colors.at(0).at(0).value<std::vector<QColor>>()[0],
+                 dark ? QColor("#FFFF00") : QColor("#F44336"));
+    }
+};
+
+QTEST_MAIN(TestDigitalOscilloscopeWidget)
+#include "tst_digitaloscilloscopewidget.moc"
