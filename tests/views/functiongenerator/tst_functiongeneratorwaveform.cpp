@@ -1,3 +1,4 @@
+#include "tests/views/support/screenshotlooks.h"
 #include "views/functiongenerator/functiongeneratorwidget.h"
 
 #include "app/options.h"
@@ -476,7 +477,7 @@ private slots:
     // look at.
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+        const QString dir = screenshotDir();
         if (dir.isEmpty())
             QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
         QByteArray content = "ramp;sine\n";
@@ -485,29 +486,8 @@ private slots:
                     + QByteArray::number(3 * std::sin(i * 0.02)) + "\n";
         const int row = imported(QStringLiteral("ramp_and_sine.csv"), content);
         const QString duplicate = write(QStringLiteral("copy.csv"), content);
-        struct Shot
-        {
-            int theme;
-            bool large;
-            QString language;
-            QString name;
-        };
-        const QList<Shot> shots = {{0, false, "en", "dark"},
-                                   {1, false, "en", "light"},
-                                   {0, false, "ru", "dark-ru"},
-                                   {1, false, "ru", "light-ru"},
-                                   {1, true, "en", "light-large"}};
-        for (const Shot &shot : shots) {
-            Options options = load_from_cache();
-            options.color_theme = shot.theme;
-            save_to_cache(options);
-            TranslationLoader::instance()->load(shot.language);
-            QFile sheet(
-                    QStringLiteral(":/stylesheets/%1%2.theme")
-                            .arg(shot.theme == 0 ? "dark" : "light", shot.large ? "_large" : ""));
-            QVERIFY(sheet.open(QIODevice::ReadOnly));
-            qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
-
+        for (const ScreenshotLook &shot : screenshotLooks({1, true, "en", "light-large"})) {
+            QVERIFY(applyScreenshotLook(shot));
             FunctionGeneratorWidget panel;
             panel.resize(1288, 733);
             panel.show();
@@ -545,8 +525,7 @@ private slots:
             ModalDialogs::setMessageBoxHook({});
             ModalDialogs::setFileDialogHook({});
         }
-        TranslationLoader::instance()->load(QStringLiteral("en"));
-        qApp->setStyleSheet(QString());
+        resetScreenshotLook();
     }
 };
 

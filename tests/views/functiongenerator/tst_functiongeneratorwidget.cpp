@@ -1,3 +1,4 @@
+#include "tests/views/support/screenshotlooks.h"
 #include "views/functiongenerator/functiongeneratorwidget.h"
 
 #include "app/options.h"
@@ -528,29 +529,11 @@ private slots:
     // Not a check: pictures of the panel for a person to look at.
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+        const QString dir = screenshotDir();
         if (dir.isEmpty())
             QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
-        struct Shot
-        {
-            int theme;
-            bool large;
-            QString language;
-            QString name;
-        };
-        const QList<Shot> shots = {{0, false, "en", "dark"},
-                                   {1, false, "en", "light"},
-                                   {0, false, "ru", "dark-ru"},
-                                   {1, false, "ru", "light-ru"},
-                                   {1, true, "en", "light-large"}};
-        for (const Shot &shot : shots) {
-            setTheme(shot.theme);
-            TranslationLoader::instance()->load(shot.language);
-            QFile sheet(
-                    QStringLiteral(":/stylesheets/%1%2.theme")
-                            .arg(shot.theme == 0 ? "dark" : "light", shot.large ? "_large" : ""));
-            QVERIFY(sheet.open(QIODevice::ReadOnly));
-            qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+        for (const ScreenshotLook &shot : screenshotLooks({1, true, "en", "light-large"})) {
+            QVERIFY(applyScreenshotLook(shot));
             FunctionGeneratorWidget panel;
             panel.setSupportedRanges({1, 5, 10});
             FunctionGeneratorStartardFunctionOptions options;
@@ -570,8 +553,7 @@ private slots:
             QTest::qWait(50);
             panel.grab().save(dir + "/generator-panel-" + shot.name + ".png");
         }
-        TranslationLoader::instance()->load(QStringLiteral("en"));
-        qApp->setStyleSheet(QString());
+        resetScreenshotLook();
         setTheme(1);
     }
 };
