@@ -3,6 +3,7 @@
 // the copy that implicit sharing defers is paid at that write), thinned and painted on a
 // 1000 x 600 plot with 2 px pens. Each part is timed on its own, then the whole frame, and the
 // straightforward path as the baseline: both raw rows in two curves, replotted.
+#include "bench/support/paintcounter.h"
 #include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/plotgeometry.h"
 
@@ -36,21 +37,6 @@ constexpr double scanTime = 8e-3;
 constexpr double period = scanTime / rowLength;
 
 enum Frame { Demonstration = 0, Sine = 1 };
-
-// Counts the canvas's paints: Qwt's replot only schedules one.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 // The demonstration frame is noise over a sine, so every bucket is a full-height stroke; the
 // clean frame is a 1 kHz sine.
