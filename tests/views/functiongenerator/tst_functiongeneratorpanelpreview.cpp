@@ -5,6 +5,7 @@
 #include "app/translationloader.h"
 #include "assets/assets.h"
 #include "orvexplotwidget/orvexplotwidget.h"
+#include "support/generatortesthelpers.h"
 #include "vekwidgets/vekmultiswitch.h"
 
 #include <QFile>
@@ -17,16 +18,6 @@
 using F = FunctionGeneratorStandardFunction;
 
 namespace {
-
-FunctionGeneratorValueLimits limits(double min, double max, unsigned decimals, double step)
-{
-    FunctionGeneratorValueLimits l;
-    l.min = min;
-    l.max = max;
-    l.decimals = decimals;
-    l.step = step;
-    return l;
-}
 
 OrvexPlotWidget *plot(const QWidget &panel)
 {
@@ -63,13 +54,6 @@ void show(FunctionGeneratorWidget &panel, F function, double frequency, bool ena
     panel.setStandardFunction(0, function);
     panel.setStandardFunctionOptions(0, blocks(frequency, 4));
     panel.setMode(FunctionGeneratorMode::StandardFunctions);
-}
-
-void setTheme(int theme)
-{
-    Options options = load_from_cache();
-    options.color_theme = theme;
-    save_to_cache(options);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "resources/kw7functiongeneratorresource.h"
 #include "resources/resourcedependence.h"
 #include "simbench/simcontrol.h"
+#include "support/generatortesthelpers.h"
 #include "ui/viewfactory.h"
 #include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
 #include "views/functiongenerator/functiongeneratorsettings.h"
@@ -23,15 +24,6 @@
 #include <memory>
 
 namespace {
-
-template<typename T>
-T *child(const QWidget *widget, const char *name)
-{
-    T *found = widget->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 // Names the generator's view but is no generator.
 class ImpostorResource : public ResourceInterface

@@ -6,6 +6,7 @@
 #include "assets/assets.h"
 #include "orvexplotwidget/orvexplotwidget.h"
 #include "resources/functiongeneratorawgfilescollection.h"
+#include "support/generatortesthelpers.h"
 #include "tests/views/support/modalanswers.h"
 #include "vekwidgets/vekmultiswitch.h"
 #include "views/functiongenerator/functiongeneratorawgdatalistmodel.h"
@@ -35,15 +36,6 @@ namespace {
 FunctionGeneratorAwgFilesCollection &files()
 {
     return FunctionGeneratorAwgFilesCollection::instance();
-}
-
-template<typename T>
-T *child(const QWidget &panel, const char *name)
-{
-    T *found = panel.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
 }
 
 QStringList items(const QComboBox *box)

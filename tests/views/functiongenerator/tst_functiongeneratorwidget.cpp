@@ -6,6 +6,7 @@
 #include "assets/assets.h"
 #include "orvexplotwidget/orvexplotwidget.h"
 #include "orvexplotwidget/plotpanner.h"
+#include "support/generatortesthelpers.h"
 #include "ui/viewbase/rangeslider.h"
 #include "vekwidgets/vekmultiswitch.h"
 #include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
@@ -32,40 +33,14 @@ namespace {
 
 const QString ohm = QString(QChar(0x2126));
 
-template<typename T>
-T *child(const QWidget &panel, const char *name)
-{
-    T *found = panel.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
-
 QString labelText(const QWidget &panel, const char *name)
 {
     return child<QLabel>(panel, name)->text();
 }
 
-FunctionGeneratorValueLimits limits(double min, double max, unsigned decimals, double step)
-{
-    FunctionGeneratorValueLimits l;
-    l.min = min;
-    l.max = max;
-    l.decimals = decimals;
-    l.step = step;
-    return l;
-}
-
 OrvexPlotWidget *plot(const QWidget &panel)
 {
     return child<OrvexPlotWidget>(panel, "plotWidget");
-}
-
-void setTheme(int theme)
-{
-    Options options = load_from_cache();
-    options.color_theme = theme;
-    save_to_cache(options);
 }
 
 } // namespace
