@@ -2,6 +2,7 @@
 // reference, once with what the oscilloscope hands over after thinning and once with the raw
 // record length, as the baseline.
 #include "bench/support/paintcounter.h"
+#include "bench/support/widgetbenchmain.h"
 #include "orvexplotwidget/orvexplotwidget.h"
 
 #include <qwt_plot_curve.h>
@@ -90,13 +91,5 @@ BENCHMARK(replot)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -8,6 +8,7 @@
 // full repaint for every package, on a plot of the form's size.
 #include "assets/assets.h"
 #include "bench/support/paintcounter.h"
+#include "bench/support/widgetbenchmain.h"
 #include "orvexplotwidget/orvexplotwidget.h"
 #include "resources/resourcerv38.h"
 #include "views/multimeter/digitalmultimeterwidget.h"
@@ -206,14 +207,5 @@ BENCHMARK(form)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    initPraluneAssets();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, initPraluneAssets);
 }

@@ -4,6 +4,7 @@
 // 1000 x 600 plot with 2 px pens. Each part is timed on its own, then the whole frame, and the
 // straightforward path as the baseline: both raw rows in two curves, replotted.
 #include "bench/support/paintcounter.h"
+#include "bench/support/widgetbenchmain.h"
 #include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/plotgeometry.h"
 
@@ -281,13 +282,5 @@ BENCHMARK(pictureDifference)->ArgName("frame")->Arg(Demonstration)->Arg(Sine)->I
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }
