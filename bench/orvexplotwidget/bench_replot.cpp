@@ -1,6 +1,8 @@
 // Replot time of the plot as the oscilloscope drives it: two curves that keep their samples by
 // reference, once with what the oscilloscope hands over after thinning and once with the raw
 // record length, as the baseline.
+#include "bench/support/paintcounter.h"
+#include "bench/support/widgetbenchmain.h"
 #include "orvexplotwidget/orvexplotwidget.h"
 
 #include <qwt_plot_curve.h>
@@ -24,21 +26,6 @@ struct Trace
 {
     std::vector<double> x;
     std::vector<double> y;
-};
-
-// Counts the canvas's paints, so the figures show that each replot did draw.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
 };
 
 Trace makeTrace(int points, int channel)
@@ -104,13 +91,5 @@ BENCHMARK(replot)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

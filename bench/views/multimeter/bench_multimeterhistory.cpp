@@ -7,6 +7,8 @@
 // time per package. "straightforward" is the form's work done plainly: a new curve and a
 // full repaint for every package, on a plot of the form's size.
 #include "assets/assets.h"
+#include "bench/support/paintcounter.h"
+#include "bench/support/widgetbenchmain.h"
 #include "orvexplotwidget/orvexplotwidget.h"
 #include "resources/resourcerv38.h"
 #include "views/multimeter/digitalmultimeterwidget.h"
@@ -37,20 +39,6 @@ constexpr double fullScan = 30.0;
 constexpr double defaultScan = 1.0;
 // 30 s of readings at the fastest integration time.
 constexpr int fullHistory = 900900;
-
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 // A noisy reading near 5 V, as a real input gives.
 class Noise
@@ -219,14 +207,5 @@ BENCHMARK(form)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    initPraluneAssets();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, initPraluneAssets);
 }

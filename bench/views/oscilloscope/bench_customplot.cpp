@@ -3,6 +3,8 @@
 // the copy that implicit sharing defers is paid at that write), thinned and painted on a
 // 1000 x 600 plot with 2 px pens. Each part is timed on its own, then the whole frame, and the
 // straightforward path as the baseline: both raw rows in two curves, replotted.
+#include "bench/support/paintcounter.h"
+#include "bench/support/widgetbenchmain.h"
 #include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/plotgeometry.h"
 
@@ -36,21 +38,6 @@ constexpr double scanTime = 8e-3;
 constexpr double period = scanTime / rowLength;
 
 enum Frame { Demonstration = 0, Sine = 1 };
-
-// Counts the canvas's paints: Qwt's replot only schedules one.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 // The demonstration frame is noise over a sine, so every bucket is a full-height stroke; the
 // clean frame is a 1 kHz sine.
@@ -295,13 +282,5 @@ BENCHMARK(pictureDifference)->ArgName("frame")->Arg(Demonstration)->Arg(Sine)->I
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -5,6 +5,7 @@
 #include "resources/kw7functiongeneratorresource.h"
 #include "resources/resourcedependence.h"
 #include "simbench/simcontrol.h"
+#include "support/generatortesthelpers.h"
 #include "ui/viewbase/rangeslider.h"
 #include "vekwidgets/vekmultiswitch.h"
 #include "views/functiongenerator/functiongeneratorwidgetinternal.h"
@@ -27,25 +28,6 @@ using F = FunctionGeneratorStandardFunction;
 Q_DECLARE_METATYPE(std::string)
 
 namespace {
-
-template<typename T>
-T *child(const QWidget &panel, const char *name)
-{
-    T *found = panel.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
-
-FunctionGeneratorValueLimits limits(double min, double max, unsigned decimals, double step)
-{
-    FunctionGeneratorValueLimits l;
-    l.min = min;
-    l.max = max;
-    l.decimals = decimals;
-    l.step = step;
-    return l;
-}
 
 // Every request of a panel in the order emitted, with what it carried.
 struct Requests

@@ -1,9 +1,11 @@
+#include "tests/views/support/screenshotlooks.h"
 #include "views/functiongenerator/functiongeneratorwidget.h"
 
 #include "app/options.h"
 #include "app/translationloader.h"
 #include "assets/assets.h"
 #include "orvexplotwidget/orvexplotwidget.h"
+#include "support/generatortesthelpers.h"
 #include "vekwidgets/vekmultiswitch.h"
 
 #include <QFile>
@@ -16,16 +18,6 @@
 using F = FunctionGeneratorStandardFunction;
 
 namespace {
-
-FunctionGeneratorValueLimits limits(double min, double max, unsigned decimals, double step)
-{
-    FunctionGeneratorValueLimits l;
-    l.min = min;
-    l.max = max;
-    l.decimals = decimals;
-    l.step = step;
-    return l;
-}
 
 OrvexPlotWidget *plot(const QWidget &panel)
 {
@@ -62,13 +54,6 @@ void show(FunctionGeneratorWidget &panel, F function, double frequency, bool ena
     panel.setStandardFunction(0, function);
     panel.setStandardFunctionOptions(0, blocks(frequency, 4));
     panel.setMode(FunctionGeneratorMode::StandardFunctions);
-}
-
-void setTheme(int theme)
-{
-    Options options = load_from_cache();
-    options.color_theme = theme;
-    save_to_cache(options);
 }
 
 } // namespace
@@ -182,29 +167,11 @@ private slots:
     // Not a check: previews for a person to look at.
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+        const QString dir = screenshotDir();
         if (dir.isEmpty())
             QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
-        struct Shot
-        {
-            int theme;
-            bool large;
-            QString language;
-            QString name;
-        };
-        const QList<Shot> shots = {{0, false, "en", "dark"},
-                                   {1, false, "en", "light"},
-                                   {0, false, "ru", "dark-ru"},
-                                   {1, false, "ru", "light-ru"},
-                                   {0, true, "en", "dark-large"}};
-        for (const Shot &shot : shots) {
-            setTheme(shot.theme);
-            TranslationLoader::instance()->load(shot.language);
-            QFile sheet(
-                    QStringLiteral(":/stylesheets/%1%2.theme")
-                            .arg(shot.theme == 0 ? "dark" : "light", shot.large ? "_large" : ""));
-            QVERIFY(sheet.open(QIODevice::ReadOnly));
-            qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+        for (const ScreenshotLook &shot : screenshotLooks({0, true, "en", "dark-large"})) {
+            QVERIFY(applyScreenshotLook(shot));
             for (const QString &picture : {QStringLiteral("am-sine"), QStringLiteral("square")}) {
                 FunctionGeneratorWidget panel;
                 panel.resize(1288, 733);
@@ -235,8 +202,7 @@ private slots:
                 panel.grab().save(dir + "/generator-preview-" + picture + "-" + shot.name + ".png");
             }
         }
-        TranslationLoader::instance()->load(QStringLiteral("en"));
-        qApp->setStyleSheet(QString());
+        resetScreenshotLook();
         setTheme(1);
     }
 };

@@ -1,6 +1,7 @@
 #include "views/functiongenerator/functiongeneratorpinnedwidget.h"
 
 #include "assets/assets.h"
+#include "support/generatortesthelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,25 +14,6 @@
 using F = FunctionGeneratorStandardFunction;
 
 namespace {
-
-template<typename T>
-T *child(const QWidget &widget, const char *name)
-{
-    T *found = widget.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
-
-FunctionGeneratorValueLimits limits(double min, double max, unsigned decimals, double step)
-{
-    FunctionGeneratorValueLimits l;
-    l.min = min;
-    l.max = max;
-    l.decimals = decimals;
-    l.step = step;
-    return l;
-}
 
 FunctionGeneratorStartardFunctionOptions blocks()
 {

@@ -1,6 +1,7 @@
 #include "views/functiongenerator/functiongeneratorsettingswidget.h"
 
 #include "resources/functiongeneratorawgfilescollection.h"
+#include "support/generatortesthelpers.h"
 #include "views/functiongenerator/functiongeneratorsettings.h"
 
 #include <QComboBox>
@@ -16,19 +17,6 @@
 #include <vector>
 
 using Values = std::vector<double>;
-
-namespace {
-
-template<typename T>
-T *child(const QWidget &widget, const char *name)
-{
-    T *found = widget.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
-
-} // namespace
 
 // Receives the URL the page asks the desktop to open.
 class UrlCatcher : public QObject

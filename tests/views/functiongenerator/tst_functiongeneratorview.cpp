@@ -1,3 +1,4 @@
+#include "tests/views/support/screenshotlooks.h"
 #include "views/functiongenerator/functiongeneratorview.h"
 
 #include "app/options.h"
@@ -7,6 +8,7 @@
 #include "resources/kw7functiongeneratorresource.h"
 #include "resources/resourcedependence.h"
 #include "simbench/simcontrol.h"
+#include "support/generatortesthelpers.h"
 #include "ui/viewfactory.h"
 #include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
 #include "views/functiongenerator/functiongeneratorsettings.h"
@@ -22,15 +24,6 @@
 #include <memory>
 
 namespace {
-
-template<typename T>
-T *child(const QWidget *widget, const char *name)
-{
-    T *found = widget->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 // Names the generator's view but is no generator.
 class ImpostorResource : public ResourceInterface
@@ -193,31 +186,11 @@ private slots:
     // for a person to look at.
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+        const QString dir = screenshotDir();
         if (dir.isEmpty())
             QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
-        struct Shot
-        {
-            int theme;
-            bool large;
-            QString language;
-            QString name;
-        };
-        const QList<Shot> shots = {{0, false, "en", "dark"},
-                                   {1, false, "en", "light"},
-                                   {0, false, "ru", "dark-ru"},
-                                   {1, false, "ru", "light-ru"},
-                                   {0, true, "en", "dark-large"}};
-        for (const Shot &shot : shots) {
-            Options options = load_from_cache();
-            options.color_theme = shot.theme;
-            save_to_cache(options);
-            TranslationLoader::instance()->load(shot.language);
-            QFile sheet(
-                    QStringLiteral(":/stylesheets/%1%2.theme")
-                            .arg(shot.theme == 0 ? "dark" : "light", shot.large ? "_large" : ""));
-            QVERIFY(sheet.open(QIODevice::ReadOnly));
-            qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+        for (const ScreenshotLook &shot : screenshotLooks({0, true, "en", "dark-large"})) {
+            QVERIFY(applyScreenshotLook(shot));
             auto unbound = makeView();
             auto view = makeView();
             std::shared_ptr<ResourceInterface> resource = generator();
@@ -238,8 +211,7 @@ private slots:
                 widget->hide();
             }
         }
-        TranslationLoader::instance()->load(QStringLiteral("en"));
-        qApp->setStyleSheet(QString());
+        resetScreenshotLook();
     }
 };
 

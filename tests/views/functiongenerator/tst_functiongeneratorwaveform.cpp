@@ -1,3 +1,4 @@
+#include "tests/views/support/screenshotlooks.h"
 #include "views/functiongenerator/functiongeneratorwidget.h"
 
 #include "app/options.h"
@@ -5,6 +6,7 @@
 #include "assets/assets.h"
 #include "orvexplotwidget/orvexplotwidget.h"
 #include "resources/functiongeneratorawgfilescollection.h"
+#include "support/generatortesthelpers.h"
 #include "tests/views/support/modalanswers.h"
 #include "vekwidgets/vekmultiswitch.h"
 #include "views/functiongenerator/functiongeneratorawgdatalistmodel.h"
@@ -34,15 +36,6 @@ namespace {
 FunctionGeneratorAwgFilesCollection &files()
 {
     return FunctionGeneratorAwgFilesCollection::instance();
-}
-
-template<typename T>
-T *child(const QWidget &panel, const char *name)
-{
-    T *found = panel.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
 }
 
 QStringList items(const QComboBox *box)
@@ -486,7 +479,7 @@ private slots:
     // look at.
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+        const QString dir = screenshotDir();
         if (dir.isEmpty())
             QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
         QByteArray content = "ramp;sine\n";
@@ -495,29 +488,8 @@ private slots:
                     + QByteArray::number(3 * std::sin(i * 0.02)) + "\n";
         const int row = imported(QStringLiteral("ramp_and_sine.csv"), content);
         const QString duplicate = write(QStringLiteral("copy.csv"), content);
-        struct Shot
-        {
-            int theme;
-            bool large;
-            QString language;
-            QString name;
-        };
-        const QList<Shot> shots = {{0, false, "en", "dark"},
-                                   {1, false, "en", "light"},
-                                   {0, false, "ru", "dark-ru"},
-                                   {1, false, "ru", "light-ru"},
-                                   {1, true, "en", "light-large"}};
-        for (const Shot &shot : shots) {
-            Options options = load_from_cache();
-            options.color_theme = shot.theme;
-            save_to_cache(options);
-            TranslationLoader::instance()->load(shot.language);
-            QFile sheet(
-                    QStringLiteral(":/stylesheets/%1%2.theme")
-                            .arg(shot.theme == 0 ? "dark" : "light", shot.large ? "_large" : ""));
-            QVERIFY(sheet.open(QIODevice::ReadOnly));
-            qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
-
+        for (const ScreenshotLook &shot : screenshotLooks({1, true, "en", "light-large"})) {
+            QVERIFY(applyScreenshotLook(shot));
             FunctionGeneratorWidget panel;
             panel.resize(1288, 733);
             panel.show();
@@ -555,8 +527,7 @@ private slots:
             ModalDialogs::setMessageBoxHook({});
             ModalDialogs::setFileDialogHook({});
         }
-        TranslationLoader::instance()->load(QStringLiteral("en"));
-        qApp->setStyleSheet(QString());
+        resetScreenshotLook();
     }
 };
 

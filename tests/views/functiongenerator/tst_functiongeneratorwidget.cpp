@@ -1,3 +1,4 @@
+#include "tests/views/support/screenshotlooks.h"
 #include "views/functiongenerator/functiongeneratorwidget.h"
 
 #include "app/options.h"
@@ -5,6 +6,7 @@
 #include "assets/assets.h"
 #include "orvexplotwidget/orvexplotwidget.h"
 #include "orvexplotwidget/plotpanner.h"
+#include "support/generatortesthelpers.h"
 #include "ui/viewbase/rangeslider.h"
 #include "vekwidgets/vekmultiswitch.h"
 #include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
@@ -31,40 +33,14 @@ namespace {
 
 const QString ohm = QString(QChar(0x2126));
 
-template<typename T>
-T *child(const QWidget &panel, const char *name)
-{
-    T *found = panel.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
-
 QString labelText(const QWidget &panel, const char *name)
 {
     return child<QLabel>(panel, name)->text();
 }
 
-FunctionGeneratorValueLimits limits(double min, double max, unsigned decimals, double step)
-{
-    FunctionGeneratorValueLimits l;
-    l.min = min;
-    l.max = max;
-    l.decimals = decimals;
-    l.step = step;
-    return l;
-}
-
 OrvexPlotWidget *plot(const QWidget &panel)
 {
     return child<OrvexPlotWidget>(panel, "plotWidget");
-}
-
-void setTheme(int theme)
-{
-    Options options = load_from_cache();
-    options.color_theme = theme;
-    save_to_cache(options);
 }
 
 } // namespace
@@ -544,29 +520,11 @@ private slots:
     // Not a check: pictures of the panel for a person to look at.
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+        const QString dir = screenshotDir();
         if (dir.isEmpty())
             QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
-        struct Shot
-        {
-            int theme;
-            bool large;
-            QString language;
-            QString name;
-        };
-        const QList<Shot> shots = {{0, false, "en", "dark"},
-                                   {1, false, "en", "light"},
-                                   {0, false, "ru", "dark-ru"},
-                                   {1, false, "ru", "light-ru"},
-                                   {1, true, "en", "light-large"}};
-        for (const Shot &shot : shots) {
-            setTheme(shot.theme);
-            TranslationLoader::instance()->load(shot.language);
-            QFile sheet(
-                    QStringLiteral(":/stylesheets/%1%2.theme")
-                            .arg(shot.theme == 0 ? "dark" : "light", shot.large ? "_large" : ""));
-            QVERIFY(sheet.open(QIODevice::ReadOnly));
-            qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+        for (const ScreenshotLook &shot : screenshotLooks({1, true, "en", "light-large"})) {
+            QVERIFY(applyScreenshotLook(shot));
             FunctionGeneratorWidget panel;
             panel.setSupportedRanges({1, 5, 10});
             FunctionGeneratorStartardFunctionOptions options;
@@ -586,8 +544,7 @@ private slots:
             QTest::qWait(50);
             panel.grab().save(dir + "/generator-panel-" + shot.name + ".png");
         }
-        TranslationLoader::instance()->load(QStringLiteral("en"));
-        qApp->setStyleSheet(QString());
+        resetScreenshotLook();
         setTheme(1);
     }
 };

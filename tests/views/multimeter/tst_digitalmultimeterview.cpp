@@ -6,6 +6,7 @@
 #include "resources/resourcerv38.h"
 #include "simbench/simcontrol.h"
 #include "tests/resources/support/simulatedcalls.h"
+#include "tests/views/support/screenshotlooks.h"
 #include "ui/instrumentscontentwidget.h"
 #include "ui/pinnedcollectionwidget.h"
 #include "ui/viewselectionwidget.h"
@@ -410,30 +411,11 @@ private slots:
     // Not a check: the view's widgets for a person to look at.
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+        const QString dir = screenshotDir();
         if (dir.isEmpty())
             QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
-        struct Shot
-        {
-            int theme;
-            QString sheet;
-            QString language;
-            QString name;
-        };
-        const QList<Shot> shots = {{0, "dark", "en", "dark"},
-                                   {1, "light", "en", "light"},
-                                   {0, "dark", "ru", "dark-ru"},
-                                   {1, "light", "ru", "light-ru"},
-                                   {0, "dark_large", "en", "dark-large"}};
-        for (const Shot &shot : shots) {
-            Options options = load_from_cache();
-            options.color_theme = shot.theme;
-            save_to_cache(options);
-            QFile file(QStringLiteral(":/stylesheets/%1.theme").arg(shot.sheet));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
-            TranslationLoader::instance()->load(shot.language);
-
+        for (const ScreenshotLook &shot : screenshotLooks({0, true, "en", "dark-large"})) {
+            QVERIFY(applyScreenshotLook(shot));
             DigitalMultimeterView unbound;
             QWidget *empty = unbound.pinnedUserInterface();
             // The selection page's buttons are about this size.
@@ -467,8 +449,7 @@ private slots:
             pinned->grab().save(dir + "/multimeter-pinned-" + shot.name + ".png");
             resource->stop();
         }
-        TranslationLoader::instance()->load("en");
-        qApp->setStyleSheet(QString());
+        resetScreenshotLook();
     }
 
 private:

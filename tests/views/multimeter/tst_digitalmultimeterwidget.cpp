@@ -3,6 +3,7 @@
 #include "assets/assets.h"
 #include "orvexplotwidget/orvexplotwidget.h"
 #include "resources/resourcerv38.h"
+#include "tests/views/support/screenshotlooks.h"
 #include "ui/viewbase/measurementsbutton.h"
 #include "vekwidgets/vekdoubleswitch.h"
 #include "views/multimeter/digitalmultimeterwidget.h"
@@ -504,29 +505,11 @@ private slots:
     // Not a check: the form for a person to look at.
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+        const QString dir = screenshotDir();
         if (dir.isEmpty())
             QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
-        struct Shot
-        {
-            int theme;
-            QString sheet;
-            QString language;
-            QString name;
-        };
-        const QList<Shot> shots = {{0, "dark", "en", "dark"},
-                                   {1, "light", "en", "light"},
-                                   {0, "dark", "ru", "dark-ru"},
-                                   {1, "light", "ru", "light-ru"},
-                                   {1, "light_large", "en", "light-large"}};
-        for (const Shot &shot : shots) {
-            Options options = load_from_cache();
-            options.color_theme = shot.theme;
-            save_to_cache(options);
-            QFile file(QStringLiteral(":/stylesheets/%1.theme").arg(shot.sheet));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
-            TranslationLoader::instance()->load(shot.language);
+        for (const ScreenshotLook &shot : screenshotLooks({1, true, "en", "light-large"})) {
+            QVERIFY(applyScreenshotLook(shot));
             DigitalMultimeterWidget form;
             // What the workspace's reparenting under the themed window delivers.
             QEvent styleChange(QEvent::StyleChange);
@@ -551,8 +534,7 @@ private slots:
             QTest::qWait(50);
             form.grab().save(dir + "/multimeter-form-" + shot.name + ".png");
         }
-        TranslationLoader::instance()->load("en");
-        qApp->setStyleSheet(QString());
+        resetScreenshotLook();
     }
 };
 

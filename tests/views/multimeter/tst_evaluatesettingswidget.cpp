@@ -1,6 +1,7 @@
 #include "app/options.h"
 #include "app/translationloader.h"
 #include "assets/assets.h"
+#include "tests/views/support/screenshotlooks.h"
 #include "views/multimeter/evaluatesettingswidget.h"
 
 #include <QApplication>
@@ -164,25 +165,11 @@ private slots:
     // Not a check: the dialog for a person to look at.
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+        const QString dir = screenshotDir();
         if (dir.isEmpty())
             QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
-        struct Shot
-        {
-            QString sheet;
-            QString language;
-            QString name;
-        };
-        const QList<Shot> shots = {{"dark", "en", "dark"},
-                                   {"light", "en", "light"},
-                                   {"dark", "ru", "dark-ru"},
-                                   {"light", "ru", "light-ru"},
-                                   {"dark_large", "ru", "dark-large-ru"}};
-        for (const Shot &shot : shots) {
-            QFile file(QStringLiteral(":/stylesheets/%1.theme").arg(shot.sheet));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
-            TranslationLoader::instance()->load(shot.language);
+        for (const ScreenshotLook &shot : screenshotLooks({0, true, "ru", "dark-large-ru"})) {
+            QVERIFY(applyScreenshotLook(shot));
             EvaluateSettingsWidget single({QString()}, {AllEvaluationTypeSet});
             single.show();
             QVERIFY(QTest::qWaitForWindowExposed(&single));
@@ -194,8 +181,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&three));
             three.grab().save(dir + "/evaluation-settings-three-" + shot.name + ".png");
         }
-        TranslationLoader::instance()->load("en");
-        qApp->setStyleSheet(QString());
+        resetScreenshotLook();
     }
 };
 

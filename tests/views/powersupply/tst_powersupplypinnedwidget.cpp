@@ -8,6 +8,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "support/markingtranslator.h"
 #include "vekwidgets/vekdoublespinbox.h"
 
 namespace {
@@ -46,15 +47,6 @@ void fill(PowerSupplyPinnedWidget &mini, int channels)
     }
 }
 
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *, const char *sourceText, const char *, int) const override
-    {
-        return QStringLiteral("~") + QString::fromUtf8(sourceText);
-    }
-};
 } // namespace
 
 // The pinned miniature on its own: one channel shown, stepping, and what it takes from others.

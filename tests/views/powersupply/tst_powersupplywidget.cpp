@@ -10,6 +10,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "support/markingtranslator.h"
 #include "vekwidgets/vekdoublespinbox.h"
 
 namespace {
@@ -44,16 +45,6 @@ QPoint gridCell(PowerSupplyWidget &panel, QFrame *block)
     return QPoint(column, row);
 }
 
-// Marks every text it translates, so a test sees which texts were translated again.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *, const char *sourceText, const char *, int) const override
-    {
-        return QStringLiteral("~") + QString::fromUtf8(sourceText);
-    }
-};
 } // namespace
 
 // The full panel on its own: blocks, edits, shown values and marks.
