@@ -1,6 +1,7 @@
 #include "assets/assets.h"
 #include "resources/resourcehx9.h"
 #include "resources/resourcerv38.h"
+#include "support/screenshotstyles.h"
 #include "tests/views/support/modalanswers.h"
 #include "ui/viewbase/measurementsbutton.h"
 #include "views/oscilloscope/customplot.h"
@@ -17,6 +18,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cmath>
 
 #include <memory>
 
@@ -58,6 +61,18 @@ QVector<double> square(int count)
     for (int i = 0; i < count; ++i)
         samples[i] = (i / 50) % 2 ? -1.0 : 1.0;
     return samples;
+}
+
+// A 1 kHz sine of 2 V on channel 1 and half of it on channel 2, over the panel's scan.
+QVector<QVector<double>> sineFrame(double period, int count)
+{
+    QVector<QVector<double>> frame(3);
+    for (int i = 0; i < count; ++i) {
+        const double value = 2.0 * std::sin(2.0 * M_PI * 1000.0 * period * i);
+        frame[0].append(value);
+        frame[1].append(value / 2.0);
+    }
+    return frame;
 }
 
 } // namespace
@@ -278,6 +293,44 @@ private slots:
         emit view.saveDataRequested();
         QCOMPARE(modal.messageBoxes().size(), 1);
         QVERIFY(modal.messageBoxes().first().text.contains(QDir::toNativeSeparators(blocked)));
+    }
+
+    void screenshots()
+    {
+        const QString dir = screenshotDirectory();
+        if (dir.isEmpty())
+            QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+        for (const ScreenshotStyle &style : screenshotStyles()) {
+            applyScreenshotStyle(style);
+            DigitalOscilloscopeView view;
+            auto scope = std::make_shared<RecordingScope>();
+            std::shared_ptr<ResourceInterface> resource = scope;
+            view.resourceApplied(resource);
+            QWidget *full = view.fullScreenUserInterface();
+            QWidget *pinned = view.pinnedUserInterface();
+            QWidget *settings = view.settingsUserInterface();
+            auto *panel = static_cast<DigitalOscilloscopeWidget *>(full);
+            QEvent change(QEvent::StyleChange);
+            QCoreApplication::sendEvent(full, &change);
+            full->resize(1280, 720);
+            full->show();
+            pinned->show();
+            settings->show();
+            QVERIFY(QTest::qWaitForWindowExposed(full));
+            panel->setDefaultHorizontalIndex(17);
+            QVector<QVector<double>> frame =
+                    sineFrame(panel->getPeriodValue(),
+                              int(panel->getScanTimeValue() / panel->getPeriodValue()));
+            emit scope->dataChanged(0.0, frame);
+            QCoreApplication::processEvents();
+            full->grab().save(
+                    QStringLiteral("%1/oscilloscope-view-%2.png").arg(dir, style.suffix()));
+            pinned->grab().save(QStringLiteral("%1/oscilloscope-view-miniature-%2.png")
+                                        .arg(dir, style.suffix()));
+            settings->grab().save(QStringLiteral("%1/oscilloscope-view-settings-%2.png")
+                                          .arg(dir, style.suffix()));
+        }
+        resetScreenshotStyle();
     }
 };
 
