@@ -161,13 +161,19 @@ void DigitalOscilloscopeView::resourceApplied(std::shared_ptr<ResourceInterface>
         connect(oscilloscope, &DigitalOscilloscopeResource::overDriveWarning, panel,
                 &DigitalOscilloscopeWidget::showOverDriveWarning, unique);
     }
+    // An existing panel still holds the previous selection and echoes it back while being
+    // filled; the echo must not replace the selection the resource has stored.
+    m_applyingResource = true;
     setOptionsToFullScreen();
+    m_applyingResource = false;
     if (fullScreenWidget) {
         connectPanelToResource();
         fullScreenWidget->setDeviceName(oscilloscope->description());
         fullScreenWidget->startDefaultMode();
     }
     m_evaluationTypes = oscilloscope->evaluationTypes();
+    if (fullScreenWidget)
+        fullScreenWidget->setEvaluationTypes(m_evaluationTypes);
     m_evaluationValues.resize(std::size_t(oscilloscope->channelCount() + 1));
     connect(oscilloscope, &ResourceInterface::errorOccured, this, &ViewInterface::proccessError,
             Qt::UniqueConnection);
@@ -221,7 +227,7 @@ void DigitalOscilloscopeView::setEvaluationData(double interval,
 void DigitalOscilloscopeView::setEvaluationTypes(std::vector<std::vector<EvaluationType>> types)
 {
     m_evaluationTypes = std::move(types);
-    if (oscilloscopeResource)
+    if (oscilloscopeResource && !m_applyingResource)
         oscilloscopeResource->configureEvaluationTypes(m_evaluationTypes);
     emit evaluationValuesChanged(m_evaluationTypes, m_evaluationValues);
 }

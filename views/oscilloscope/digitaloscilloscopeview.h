@@ -68,6 +68,7 @@ private:
     // The rows of the panel that name the resource; nothing until both exist.
     void connectPanelToResource() const;
 
+    bool m_applyingResource = false;
     EvaluationValueList m_evaluationValues;
     EvaluationLists m_evaluationTypes;
     mutable std::shared_ptr<DigitalOscilloscopeSettingsWidget> settingsPageWidget;

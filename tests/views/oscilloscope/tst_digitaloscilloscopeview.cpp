@@ -131,6 +131,22 @@ private slots:
         QCOMPARE(view.evaluationTypes(), chosen);
     }
 
+    // The shell builds the panel before the resource arrives: binding must keep the selection
+    // the resource has stored, and the panel shows it.
+    void bindingKeepsTheStoredSelection()
+    {
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        const Lists stored = {{EvaluationMean}, {}, {}};
+        scope->ResourceHX9::configureEvaluationTypes(stored);
+        std::shared_ptr<ResourceInterface> resource = scope;
+        DigitalOscilloscopeWidget *panel = panelOf(view);
+        view.resourceApplied(resource);
+        QCOMPARE(scope->evaluationTypes(), stored);
+        QCOMPARE(view.evaluationTypes(), stored);
+        QCOMPARE(panel->evaluationTypes(), stored);
+    }
+
     void foreignResourceBindsNothing()
     {
         DigitalOscilloscopeView view;
