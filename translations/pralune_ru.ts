@@ -502,6 +502,18 @@
         <source>V</source>
         <translation>В</translation>
     </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
+        <translation>Не удалось сохранить изображение в %1.</translation>
+    </message>
+    <message>
+        <source>The data could not be saved to %1.</source>
+        <translation>Не удалось сохранить данные в %1.</translation>
+    </message>
 </context>
 <context>
     <name>EvaluateSettingsWidget</name>

@@ -17,8 +17,7 @@
 //
 // Above the hardware nothing includes the platform, except the resources' two recorded
 // crossings. Between the views there is one arrow: the oscilloscope uses the multimeter's
-// evaluation names, dialog and number texts. views/placeholder stands in below the views until
-// each real view replaces it.
+// evaluation names, dialog and number texts.
 namespace {
 
 struct Layer
@@ -33,7 +32,7 @@ const QStringList programBelowViews = {"hardware",   "resources",       "app",  
 
 QList<Layer> layers()
 {
-    const QStringList view = programBelowViews + QStringList {"placeholder"};
+    const QStringList view = programBelowViews;
     QStringList pages = view;
     pages << "pages"
           << "multimeter"
@@ -50,7 +49,6 @@ QList<Layer> layers()
             {"app", "app/", {"hardware", "resources", "app"}},
             {"main", "app/main/", pages + QStringList {"main"}},
             {"viewbase", "ui/viewbase/", programBelowViews},
-            {"placeholder", "views/placeholder/", view},
             {"multimeter", "views/multimeter/", view + QStringList {"multimeter"}},
             {"powersupply", "views/powersupply/", view + QStringList {"powersupply"}},
             {"oscilloscope", "views/oscilloscope/",

@@ -5,6 +5,7 @@
 #include "resources/powersupplyresource.h"
 #include "resources/resourcecollection.h"
 #include "resources/resourcecreator.h"
+#include "resources/resourcehx9.h"
 #include "support/testresource.h"
 #include "support/testview.h"
 #include "ui/activeviewcollection.h"
@@ -75,6 +76,28 @@ private:
 
 // A power-supply view bound to a power supply the collection has taken: unbound, the view
 // is in error and its pinned frame refuses every button.
+// The demonstration oscilloscope under its own id, bound without its module (no collection can
+// take it without one): the oscilloscope view binds only an oscilloscope resource.
+class TestScope : public ResourceHX9
+{
+public:
+    explicit TestScope(QString id)
+        : m_id(std::move(id))
+    { }
+    QString uniqueId() const override { return m_id; }
+
+private:
+    QString m_id;
+};
+
+ViewPtr makeBoundScopeView(const QString &id)
+{
+    ViewPtr view = makeView("Digital Oscilloscope");
+    std::shared_ptr<ResourceInterface> scope = std::make_shared<TestScope>(id);
+    view->setResource(scope);
+    return view;
+}
+
 ViewPtr makeBoundSupplyView(const QString &id)
 {
     ViewPtr view = makeView("Power Supply");
@@ -337,7 +360,7 @@ void TestInstrumentsPage::resourceErrorReachesPageAndFrame()
     page.show();
     QSignalSpy errors(&page, &InstrumentsContentWidget::currentIntsrumentErrorOccured);
     const ViewPtr pinned = makeBoundSupplyView("psu-1");
-    const ViewPtr maximized = makeBoundView("Digital Oscilloscope", "scope-1");
+    const ViewPtr maximized = makeBoundScopeView("scope-1");
     select(page, pinned);
     select(page, maximized);
 

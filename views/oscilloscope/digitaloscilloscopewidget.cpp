@@ -9,6 +9,7 @@
 #include "views/oscilloscope/plotarea.h"
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QGestureEvent>
 #include <QMouseEvent>
@@ -62,6 +63,9 @@ DigitalOscilloscopeWidget::DigitalOscilloscopeWidget(QWidget *parent)
     m_channelParameters = {defaultChannelRecord(0), defaultChannelRecord(1)};
     ui = std::make_unique<Ui::DigitalOscilloscopeWidget>();
     m_channelColors = toVector(OscilloscopeScales::channelColorsLight());
+    m_evaluationTypes.resize(std::size_t(channelCount));
+    m_measurementButtons.resize(std::size_t(channelCount));
+    m_exportFolder = QDir(QDir::homePath()).absolutePath();
 
     ui->setupUi(this);
     for (std::size_t i = 0; i < m_channelParameters.size(); ++i)
@@ -247,9 +251,10 @@ void DigitalOscilloscopeWidget::setParametersWidgets()
 void DigitalOscilloscopeWidget::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-    else if (event->type() == QEvent::StyleChange)
+        relabelMeasurementButtons();
+    } else if (event->type() == QEvent::StyleChange)
         applyTheme();
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "resources/digitaloscilloscopeparameters.h"
+#include "resources/evaluationtype.h"
 #include "views/oscilloscope/channelcontrols.h"
 #include "views/oscilloscope/division.h"
 #include "views/oscilloscope/oscilloscopescales.h"
 
 #include <QColor>
+#include <QMap>
+#include <QString>
 #include <QVector>
 #include <QWidget>
 
@@ -16,6 +19,7 @@
 #include <vector>
 
 class ChannelPanelSettingsWidget;
+class MeasurementsButton;
 class CustomPlot;
 class MathChannelPanelSettingsWidget;
 class PlotArea;
@@ -99,6 +103,29 @@ public:
     void applyPinch(Qt::GestureState state, bool scaleChanged, double totalScaleFactor,
                     double scaleFactor);
 
+    // The measurement strip: one list of evaluations per row, and their values from the view.
+    void setEvaluationTypes(std::vector<std::vector<EvaluationType>> types);
+    void showSettings();
+    void setEvaluationValues(const std::vector<std::vector<EvaluationType>> &types,
+                             const std::vector<QMap<EvaluationType, double>> &values);
+    const std::vector<std::vector<EvaluationType>> &evaluationTypes() const
+    {
+        return m_evaluationTypes;
+    }
+    const std::vector<std::vector<MeasurementsButton *>> &measurementButtons() const
+    {
+        return m_measurementButtons;
+    }
+
+    // Export: the picture of the plot and the last frame's samples, offered under the device
+    // name and the time in the folder of the last save.
+    void setDeviceName(const QString &name);
+    QString deviceName() const { return m_deviceName; }
+    QString exportFolder() const { return m_exportFolder; }
+    QString defaultExportPath(const QString &extension) const;
+    void picture();
+    void exportData();
+
     // What the panel holds now, for the view and for tests.
     int timeDivisionIndex() const { return m_timeDivisionIndex; }
     const std::vector<int> &voltDivisionIndexes() const { return m_voltDivisionIndexes; }
@@ -141,6 +168,7 @@ signals:
                            int lastIndex);
     void offsetChanged(int channel, double offset);
     void colorsChahged(std::vector<QColor> colors);
+    void evaluationTypesChanged(std::vector<std::vector<EvaluationType>> types);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -170,6 +198,10 @@ private:
     std::pair<double, double> scaleSpan(int channel) const;
     void showTriggerLevel(const DigitalOscilloscopeTriggerParameters &parameters);
     void takeMarkerOffset(int channel, double value);
+    void recreateEvalutionPanel(std::vector<int> counts);
+    // Names and units of the buttons again, in the panel's language.
+    void relabelMeasurementButtons();
+    void recolorMeasurementButtons();
 
     std::vector<double> m_supportedRanges;
     std::vector<AnalogControls> m_channelControls;
@@ -194,4 +226,9 @@ private:
     std::atomic<bool> m_pinchActive {false};
     double m_pinchScale = 1.0;
     std::vector<QColor> m_channelColors;
+    std::vector<std::vector<EvaluationType>> m_evaluationTypes;
+    std::vector<std::vector<MeasurementsButton *>> m_measurementButtons;
+    std::vector<QMap<EvaluationType, double>> m_evaluationValues;
+    QString m_deviceName;
+    QString m_exportFolder;
 };

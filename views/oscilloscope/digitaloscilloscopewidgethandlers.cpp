@@ -204,7 +204,8 @@ void DigitalOscilloscopeWidget::setParametersWidgetsConnections()
         connect(scaleButtons[channel].second, &QToolButton::clicked, this,
                 [this, channel] { stepVoltDivision(channel, -1); });
     }
-    // The measurement settings button joins here once the measurement strip exists.
+    connect(ui->showMeasurementsSettingsToolButton, &QToolButton::released, this,
+            &DigitalOscilloscopeWidget::showSettings);
     for (int channel = 0; channel < int(m_channelControls.size()); ++channel) {
         AnalogControls &controls = m_channelControls[std::size_t(channel)];
         connect(controls.settingsWidget.get(),

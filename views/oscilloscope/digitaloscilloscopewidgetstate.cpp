@@ -358,5 +358,6 @@ void DigitalOscilloscopeWidget::setChannelColors(std::vector<QColor> colors)
     if (m_plot)
         m_plot->setCurveColors(m_channelColors);
     m_channelColors.resize(std::size_t(channelCount));
+    recolorMeasurementButtons();
     emit colorsChahged(m_channelColors);
 }

@@ -1,0 +1,354 @@
+#include "assets/assets.h"
+#include "resources/resourcehx9.h"
+#include "resources/resourcerv38.h"
+#include "support/screenshotstyles.h"
+#include "tests/views/support/modalanswers.h"
+#include "ui/viewbase/measurementsbutton.h"
+#include "views/oscilloscope/customplot.h"
+#include "views/oscilloscope/digitaloscilloscopepinnedwidget.h"
+#include "views/oscilloscope/digitaloscilloscopeview.h"
+#include "views/oscilloscope/digitaloscilloscopewidget.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+#include <memory>
+
+namespace {
+
+using Lists = std::vector<std::vector<EvaluationType>>;
+
+// The demonstration oscilloscope, with the calls the view makes recorded and no acquisition.
+class RecordingScope : public ResourceHX9
+{
+public:
+    void start(DigitalOscilloscopeStartType startType) override
+    {
+        calls << QStringLiteral("start %1").arg(int(startType));
+    }
+    void stop() override { calls << QStringLiteral("stop"); }
+    void configureTimeParameters(DigitalOscilloscopeTimeParameters parameters) override
+    {
+        calls << QStringLiteral("time");
+        ResourceHX9::configureTimeParameters(parameters);
+    }
+    void configureEvaluationTypes(const Lists &lists) override
+    {
+        calls << QStringLiteral("evaluations");
+        ResourceHX9::configureEvaluationTypes(lists);
+    }
+    QString description() const override { return QStringLiteral("A::B/C"); }
+    QStringList calls;
+};
+
+DigitalOscilloscopeWidget *panelOf(DigitalOscilloscopeView &view)
+{
+    return static_cast<DigitalOscilloscopeWidget *>(view.fullScreenUserInterface());
+}
+
+QVector<double> square(int count)
+{
+    QVector<double> samples(count);
+    for (int i = 0; i < count; ++i)
+        samples[i] = (i / 50) % 2 ? -1.0 : 1.0;
+    return samples;
+}
+
+// A 1 kHz sine of 2 V on channel 1 and half of it on channel 2, over the panel's scan.
+QVector<QVector<double>> sineFrame(double period, int count)
+{
+    QVector<QVector<double>> frame(3);
+    for (int i = 0; i < count; ++i) {
+        const double value = 2.0 * std::sin(2.0 * M_PI * 1000.0 * period * i);
+        frame[0].append(value);
+        frame[1].append(value / 2.0);
+    }
+    return frame;
+}
+
+} // namespace
+
+class TestDigitalOscilloscopeView : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        initPraluneAssets();
+        qRegisterMetaType<Lists>();
+        qRegisterMetaType<DigitalOscilloscopeView::EvaluationValueList>();
+    }
+
+    void bindingMakesEachConnectionOnce_data()
+    {
+        QTest::addColumn<bool>("panelFirst");
+        QTest::newRow("panel before the resource") << true;
+        QTest::newRow("resource before the panel") << false;
+    }
+    void bindingMakesEachConnectionOnce()
+    {
+        QFETCH(bool, panelFirst);
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        std::shared_ptr<ResourceInterface> resource = scope;
+        if (panelFirst)
+            QVERIFY(view.fullScreenUserInterface());
+        view.resourceApplied(resource);
+        view.resourceApplied(resource);
+        DigitalOscilloscopeWidget *panel = panelOf(view);
+        QCOMPARE(view.fullScreenUserInterface(), panel);
+        QCOMPARE(view.pinnedUserInterface(), view.pinnedUserInterface());
+        QCOMPARE(view.settingsUserInterface(), view.settingsUserInterface());
+        QCOMPARE(panel->deviceName(), QStringLiteral("A_B_C"));
+
+        scope->calls.clear();
+        panel->autoStartModeHandler();
+        QCOMPARE(scope->calls,
+                 QStringList({"time",
+                              QStringLiteral("start %1").arg(int(DigitalOscilloscopeAutomatic))}));
+        scope->calls.clear();
+        emit panel->stopMeasurement();
+        QCOMPARE(scope->calls, QStringList({"stop"}));
+
+        // A new selection reaches the resource and comes back at once, with the old values.
+        QSignalSpy values(&view, &DigitalOscilloscopeView::evaluationValuesChanged);
+        scope->calls.clear();
+        const Lists chosen = {{EvaluationMean}, {}, {}};
+        panel->setEvaluationTypes(chosen);
+        QCOMPARE(scope->calls, QStringList({"evaluations"}));
+        QCOMPARE(values.count(), 1);
+        QCOMPARE(scope->evaluationTypes(), chosen);
+        QCOMPARE(view.evaluationTypes(), chosen);
+    }
+
+    // The shell builds the panel before the resource arrives: binding must keep the selection
+    // the resource has stored, and the panel shows it.
+    void bindingKeepsTheStoredSelection()
+    {
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        const Lists stored = {{EvaluationMean}, {}, {}};
+        scope->ResourceHX9::configureEvaluationTypes(stored);
+        std::shared_ptr<ResourceInterface> resource = scope;
+        DigitalOscilloscopeWidget *panel = panelOf(view);
+        view.resourceApplied(resource);
+        QCOMPARE(scope->evaluationTypes(), stored);
+        QCOMPARE(view.evaluationTypes(), stored);
+        QCOMPARE(panel->evaluationTypes(), stored);
+    }
+
+    void foreignResourceBindsNothing()
+    {
+        DigitalOscilloscopeView view;
+        std::shared_ptr<ResourceInterface> resource = std::make_shared<ResourceRV38>();
+        view.resourceApplied(resource);
+        // Still the defaults of an unbound view, and the panel works unbound.
+        QCOMPARE(view.evaluationTypes().size(), std::size_t(3));
+        QVERIFY(view.evaluationValues().empty());
+        QVERIFY(view.fullScreenUserInterface());
+        view.setEvaluationData(1e-6, {square(200)}, 0, 200);
+    }
+
+    void measurementsOverTheVisibleSamples()
+    {
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        std::shared_ptr<ResourceInterface> resource = scope;
+        view.resourceApplied(resource);
+        DigitalOscilloscopeWidget *panel = panelOf(view);
+        view.setEvaluationTypes({{EvaluationPeakToPeak, EvaluationMean, EvaluationRms},
+                                 {EvaluationMean},
+                                 {EvaluationMean}});
+        view.setEvaluationData(1e-6, {square(400), square(400), QVector<double>(400, 0.5)}, 0, 400);
+        QCOMPARE(view.evaluationValues()[2].value(EvaluationMean), 0.5);
+
+        // The math channel off: its row is empty and keeps its values. Channel 2 is shorter
+        // than the plot's window: nothing past its end is read.
+        view.setEvaluationData(1e-6, {square(400), square(10), {}}, 100, 400);
+        const auto &values = view.evaluationValues();
+        QVERIFY(qAbs(values[0].value(EvaluationPeakToPeak) - 2.0) < 1e-9);
+        QVERIFY(qAbs(values[0].value(EvaluationMean)) < 1e-9);
+        QVERIFY(qAbs(values[0].value(EvaluationRms) - 1.0) < 1e-9);
+        QCOMPARE(values[2].value(EvaluationMean), 0.5);
+
+        const auto &buttons = panel->measurementButtons();
+        QCOMPARE(buttons[0].size(), std::size_t(3));
+        QCOMPARE(buttons[0][0]->measurementName(), QStringLiteral("Pk-Pk"));
+        QCOMPARE(buttons[2].size(), std::size_t(1));
+    }
+
+    void miniatureTakesThePanelsColours_data()
+    {
+        QTest::addColumn<bool>("miniatureFirst");
+        QTest::newRow("miniature first") << true;
+        QTest::newRow("panel first") << false;
+    }
+    void miniatureTakesThePanelsColours()
+    {
+        QFETCH(bool, miniatureFirst);
+        DigitalOscilloscopeView view;
+        if (miniatureFirst)
+            view.pinnedUserInterface();
+        DigitalOscilloscopeWidget *panel = panelOf(view);
+        auto *pinned = static_cast<DigitalOscilloscopePinnedWidget *>(view.pinnedUserInterface());
+        // Exactly one connection: the first disconnect finds it, the second finds none.
+        QVERIFY(QObject::disconnect(panel, &DigitalOscilloscopeWidget::colorsChahged, pinned,
+                                    &DigitalOscilloscopePinnedWidget::setChannelColors));
+        QVERIFY(!QObject::disconnect(panel, &DigitalOscilloscopeWidget::colorsChahged, pinned,
+                                     &DigitalOscilloscopePinnedWidget::setChannelColors));
+    }
+
+    void stripLayout_data()
+    {
+        QTest::addColumn<std::vector<int>>("counts");
+        QTest::addColumn<QList<QPoint>>("cells"); // (row, column) of each button in order
+        QTest::newRow("3, 2, 1") << std::vector<int> {3, 2, 1}
+                                 << QList<QPoint> {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}, {1, 2}};
+        QTest::newRow("4, 4, 0") << std::vector<int> {4, 4, 0}
+                                 << QList<QPoint> {{0, 0}, {1, 0}, {0, 1}, {1, 1},
+                                                   {0, 2}, {1, 2}, {0, 3}, {1, 3}};
+    }
+    void stripLayout()
+    {
+        QFETCH(std::vector<int>, counts);
+        QFETCH(QList<QPoint>, cells);
+        DigitalOscilloscopeWidget panel;
+        Lists types;
+        for (int count : counts)
+            types.push_back(std::vector<EvaluationType>(std::size_t(count), EvaluationMean));
+        panel.setEvaluationValues(types, {});
+        int n = 0;
+        for (const auto &group : panel.measurementButtons()) {
+            for (MeasurementsButton *button : group) {
+                auto *grid = qobject_cast<QGridLayout *>(button->parentWidget()->layout());
+                QVERIFY(grid);
+                int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+                grid->getItemPosition(grid->indexOf(button), &row, &column, &rowSpan, &columnSpan);
+                QCOMPARE(QPoint(row, column), cells.value(n));
+                QCOMPARE(button->valueText().isEmpty(), false);
+                ++n;
+            }
+        }
+        QCOMPARE(n, cells.size());
+
+        // New kinds in equal counts relabel the same buttons.
+        const auto before = panel.measurementButtons();
+        for (auto &group : types)
+            std::fill(group.begin(), group.end(), EvaluationRms);
+        panel.setEvaluationValues(types, {});
+        QCOMPARE(panel.measurementButtons(), before);
+    }
+
+    void selectionEmitsOnlyOnADifference()
+    {
+        DigitalOscilloscopeWidget panel;
+        QSignalSpy spy(&panel, &DigitalOscilloscopeWidget::evaluationTypesChanged);
+        const Lists selection = {{EvaluationMean, EvaluationRms}, {}, {}};
+        panel.setEvaluationTypes(selection);
+        panel.setEvaluationTypes(selection);
+        QCOMPARE(spy.count(), 1);
+        panel.setEvaluationTypes({{EvaluationRms, EvaluationMean}, {}, {}});
+        QCOMPARE(spy.count(), 2);
+    }
+
+    void exportDefaultsAndFiles()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        std::shared_ptr<ResourceInterface> resource = scope;
+        view.resourceApplied(resource);
+        DigitalOscilloscopeWidget *panel = panelOf(view);
+        panel->resize(900, 700);
+        ModalAnswers modal;
+
+        // No frame yet: nothing to save and no dialog.
+        emit view.saveDataRequested();
+        QCOMPARE(modal.fileDialogs().size(), 0);
+
+        const QRegularExpression name(
+                "^" + QRegularExpression::escape(QDir(QDir::homePath()).absolutePath())
+                + "/A_B_C_\\d{4}_\\d{2}_\\d{2}_\\d{2}_\\d{2}_\\d{2}\\.png$");
+        const QString png = dir.filePath("frame.png");
+        modal.answerFileDialog(png);
+        emit view.savePictureRequested();
+        QCOMPARE(modal.fileDialogs().size(), 1);
+        QVERIFY2(name.match(modal.fileDialogs().first().directory).hasMatch(),
+                 qPrintable(modal.fileDialogs().first().directory));
+        QCOMPARE(QImage(png).size(), panel->plot()->grab().size());
+        QCOMPARE(panel->exportFolder(), dir.path());
+
+        QVector<QVector<double>> frame = {{1, 2, 3}, {4}, {5, 6, 7}};
+        panel->setOscilloscopeData(0.0, frame);
+        const QString csv = dir.filePath("frame.csv");
+        modal.answerFileDialog(csv);
+        emit view.saveDataRequested();
+        QCOMPARE(modal.fileDialogs().size(), 2);
+        QVERIFY(modal.fileDialogs().last().directory.startsWith(dir.path() + "/A_B_C_"));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.first(), QStringLiteral("channel 1;channel 2;channel 3"));
+        QCOMPARE(modal.messageBoxes().size(), 0);
+
+        // A file that cannot be written is reported with its path.
+        const QString blocked = dir.filePath("missing/folder/frame.csv");
+        modal.answerFileDialog(blocked);
+        emit view.saveDataRequested();
+        QCOMPARE(modal.messageBoxes().size(), 1);
+        QVERIFY(modal.messageBoxes().first().text.contains(QDir::toNativeSeparators(blocked)));
+    }
+
+    void screenshots()
+    {
+        const QString dir = screenshotDirectory();
+        if (dir.isEmpty())
+            QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+        for (const ScreenshotStyle &style : screenshotStyles()) {
+            applyScreenshotStyle(style);
+            DigitalOscilloscopeView view;
+            auto scope = std::make_shared<RecordingScope>();
+            std::shared_ptr<ResourceInterface> resource = scope;
+            view.resourceApplied(resource);
+            QWidget *full = view.fullScreenUserInterface();
+            QWidget *pinned = view.pinnedUserInterface();
+            QWidget *settings = view.settingsUserInterface();
+            auto *panel = static_cast<DigitalOscilloscopeWidget *>(full);
+            QEvent change(QEvent::StyleChange);
+            QCoreApplication::sendEvent(full, &change);
+            full->resize(1280, 720);
+            full->show();
+            pinned->show();
+            settings->show();
+            QVERIFY(QTest::qWaitForWindowExposed(full));
+            panel->setDefaultHorizontalIndex(17);
+            QVector<QVector<double>> frame =
+                    sineFrame(panel->getPeriodValue(),
+                              int(panel->getScanTimeValue() / panel->getPeriodValue()));
+            emit scope->dataChanged(0.0, frame);
+            QCoreApplication::processEvents();
+            full->grab().save(
+                    QStringLiteral("%1/oscilloscope-view-%2.png").arg(dir, style.suffix()));
+            pinned->grab().save(QStringLiteral("%1/oscilloscope-view-miniature-%2.png")
+                                        .arg(dir, style.suffix()));
+            settings->grab().save(QStringLiteral("%1/oscilloscope-view-settings-%2.png")
+                                          .arg(dir, style.suffix()));
+        }
+        resetScreenshotStyle();
+    }
+};
+
+QTEST_MAIN(TestDigitalOscilloscopeView)
+#include "tst_digitaloscilloscopeview.moc"
