@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QLayout>
 #include <QPropertyAnimation>
+#include <QScreen>
 #include <QUrl>
 
 #include <initializer_list>
@@ -26,6 +27,8 @@ const QString documentationFile = QStringLiteral("Documentation.pdf");
 const QChar fullScreenGlyph(0xE895);
 const QChar windowGlyph(0xE85B);
 constexpr int settingsSlideMs = 300;
+// An instrument panel (1024 x 600) below the 32-pixel top strip.
+const QSize firstStartSize(1024, 632);
 } // namespace
 
 PraluneWindow::PraluneWindow(QWidget *parent)
@@ -52,7 +55,11 @@ bool PraluneWindow::isErrorState() const
 void PraluneWindow::restoreOptions()
 {
     const Options options = load_from_cache();
-    restoreGeometry(options.mainwindow_geometry);
+    // On a first start there is no stored geometry, and the window's own size hint is too
+    // narrow for two instrument cards side by side: open at the instrument panels' size,
+    // within the screen.
+    if (!restoreGeometry(options.mainwindow_geometry) && screen())
+        resize(firstStartSize.boundedTo(screen()->availableGeometry().size()));
     setFullScreenMode(options.full_screen_on_start);
 }
 

@@ -32,6 +32,7 @@
 #include <QLayout>
 #include <QMap>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -206,6 +207,7 @@ private slots:
     void languageChangeKeepsTheScreenMode();
     void windowStateAfterRestart_data();
     void windowStateAfterRestart();
+    void firstStartFitsTheInstruments();
     void captionAfterLanguageChange();
     void saveButtonsFollowTheMaximizedView();
     void restoredWorkspace_data();
@@ -469,6 +471,20 @@ void TestPraluneWindow::windowStateAfterRestart()
     QVERIFY(!second.isFullScreen());
     if (!maximized)
         QCOMPARE(second.geometry(), QRect(60, 70, 640, 480));
+}
+
+// With no stored geometry the window opens at an instrument panel's size (within the screen), so
+// the selection page's two cards side by side are not cut at the window's edge.
+void TestPraluneWindow::firstStartFitsTheInstruments()
+{
+    useOptions(false);
+    Options options = load_from_cache();
+    options.mainwindow_geometry.clear();
+    save_to_cache(options);
+    PraluneWindow window;
+    QVERIFY(window.isVisible());
+    const QSize screen = window.screen()->availableGeometry().size();
+    QCOMPARE(window.size(), QSize(1024, 632).boundedTo(screen));
 }
 
 // A language change while an instrument is maximized: its name in the new language, and the
