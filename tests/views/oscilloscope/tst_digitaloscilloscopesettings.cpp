@@ -1,6 +1,7 @@
 #include "resources/resourcestate.h"
 #include "views/oscilloscope/digitaloscilloscopesettings.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -94,6 +95,12 @@ private slots:
         QFile file(settings.stateFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[General]\ncustomPointsCountIndex=" + stored + "\n");
+        // The settings store keeps a parsed file while its size and time stamp stay the same;
+        // a rewrite of equal size within the same tick would read as the old content.
+        static int rewrites = 0;
+        QVERIFY(file.flush());
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * ++rewrites),
+                                 QFileDevice::FileModificationTime));
         file.close();
 
         Emitted emitted(settings);
