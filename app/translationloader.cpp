@@ -1,9 +1,11 @@
 #include "app/translationloader.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QTranslator>
+#include <QWidget>
 
 namespace {
 
@@ -69,6 +71,13 @@ void TranslationLoader::load(const QString &language)
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     else
         QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
+    // A widget takes the default locale when it is made: those that already exist, shown or
+    // kept by a view without a parent, follow the new language's number format too.
+    if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows)
+            window->unsetLocale();
+    }
 
     const QString directory = translationsDirectory();
     for (auto it = m_translators.cbegin(); it != m_translators.cend(); ++it) {

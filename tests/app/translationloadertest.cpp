@@ -76,6 +76,12 @@ void TestTranslationLoader::startsWithDefaultAndNothingInstalled()
 void TestTranslationLoader::russianTranslatesEveryBaseWithAFile()
 {
     LanguageChangeCounter widget;
+    // Made before the change, as the views' panels are: it must follow the new number format.
+    QWidget window;
+    auto *earlier = new QDoubleSpinBox(&window);
+    earlier->setRange(0, 1e6);
+    earlier->setValue(2000.0);
+    QCOMPARE(earlier->text(), QStringLiteral("2000.00"));
     TranslationLoader::instance()->load(QStringLiteral("ru"));
 
     QCOMPARE(TranslationLoader::instance()->currentLanguage(), QStringLiteral("ru"));
@@ -90,6 +96,8 @@ void TestTranslationLoader::russianTranslatesEveryBaseWithAFile()
     spinBox.setDecimals(1);
     spinBox.setValue(1.5);
     QCOMPARE(spinBox.text(), QStringLiteral("1,5"));
+    QCOMPARE(earlier->text(), QStringLiteral("2000,00"));
+    QCOMPARE(earlier->locale().decimalPoint(), QLatin1Char(','));
 }
 
 void TestTranslationLoader::unknownLanguageKeepsCurrent_data()
