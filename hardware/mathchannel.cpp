@@ -5,15 +5,10 @@
 
 namespace {
 
-QVector<double> shifted(const QVector<double> &row, double offset)
+void shift(const double *in, double offset, double *out, int n)
 {
-    QVector<double> result(row.size());
-    const double *in = row.constData();
-    double *out = result.data();
-    const int n = row.size();
     for (int i = 0; i < n; ++i)
         out[i] = in[i] + offset;
-    return result;
 }
 
 // Each operation runs as its own loop without a branch on the operation inside, so the
@@ -77,21 +72,35 @@ bool MathChannel::state() const
 
 QVector<double> MathChannel::calculate() const
 {
+    QVector<double> result;
+    calculateInto(result);
+    return result;
+}
+
+void MathChannel::calculateInto(QVector<double> &out) const
+{
+    // Every sample of the result is written below: a row held elsewhere is let go of rather
+    // than copied.
+    if (!out.isDetached())
+        out = QVector<double>();
     const int rows = m_sourceData.size();
-    if (!m_enabled || m_sourceA < 0 || m_sourceA >= rows || m_sourceB < 0 || m_sourceB >= rows)
-        return {};
+    if (!m_enabled || m_sourceA < 0 || m_sourceA >= rows || m_sourceB < 0 || m_sourceB >= rows) {
+        out.resize(0);
+        return;
+    }
 
     const QVector<double> &a = m_sourceData.at(m_sourceA);
     const QVector<double> &b = m_sourceData.at(m_sourceB);
-    if (a.isEmpty() && b.isEmpty())
-        return {};
-    if (a.isEmpty())
-        return shifted(b, m_offset);
-    if (b.isEmpty())
-        return shifted(a, m_offset);
+    if (a.isEmpty() || b.isEmpty()) {
+        // One row missing: the other shifted by the offset; both missing: nothing.
+        const QVector<double> &present = a.isEmpty() ? b : a;
+        out.resize(present.size());
+        if (!present.isEmpty())
+            shift(present.constData(), m_offset, out.data(), present.size());
+        return;
+    }
 
     const int n = std::min(a.size(), b.size());
-    QVector<double> result(n);
-    combine(m_operation, a.constData(), b.constData(), m_offset, result.data(), n);
-    return result;
+    out.resize(n);
+    combine(m_operation, a.constData(), b.constData(), m_offset, out.data(), n);
 }

@@ -16,6 +16,9 @@ public:
     void setSourceData(QVector<QVector<double>> &data);
     bool state() const;
     QVector<double> calculate() const;
+    // What calculate() returns, written into `out` (resized to fit): no new row when `out` is
+    // held nowhere else and large enough.
+    void calculateInto(QVector<double> &out) const;
 
 private:
     bool m_enabled = false;

@@ -118,6 +118,21 @@ void TestMathChannel::calculate()
              qPrintable(QStringLiteral("got %1 samples").arg(result.size())));
     // A second call gives the same: calculate changes neither settings nor rows.
     QVERIFY(sameSamples(channel.calculate(), expected));
+
+    // Into a reused row: a longer one, a shorter one, and one a receiver still holds, whose
+    // copy must keep its samples.
+    const QVector<double> heldSamples {7.0, 7.0, 7.0, 7.0, 7.0, 7.0, 7.0};
+    for (const QVector<double> &previous :
+         {QVector<double>(9, -3.0), QVector<double> {-3.0}, heldSamples}) {
+        QVector<double> into = previous;
+        QVector<double> held = into;
+        channel.calculateInto(into);
+        QVERIFY2(sameSamples(into, expected),
+                 qPrintable(QStringLiteral("into a row of %1: got %2 samples")
+                                    .arg(previous.size())
+                                    .arg(into.size())));
+        QCOMPARE(held, previous);
+    }
 }
 
 void TestMathChannel::sourceDataIsCopied()

@@ -49,6 +49,7 @@ private slots:
     void frameEndsWithReArm();
     void overdriveEndsFrameSilently();
     void hx9NotReadyReadsNothing();
+    void hx9EmptyReadKeepsEarlierSamples();
     void deliveredCountIsClamped_data();
     void deliveredCountIsClamped();
     void hx9DriverFailureEndsTheFrame_data();
@@ -319,6 +320,22 @@ QList<Rows> readDelivering(Module &module, const char *readFunction, int deliver
 }
 
 } // namespace
+
+// The frame goes into a buffer the receivers do not hold; a read that delivers nothing must
+// still give the samples of the frame before, which the receiver keeps.
+void TestOscilloscopeModules::hx9EmptyReadKeepsEarlierSamples()
+{
+    HX9Module module;
+    armHx9(module);
+    FrameRecorder<HX9Module> recorder(&module);
+    QCOMPARE(module.dataReading(), 0);
+    simbench::scriptOutValues("zqhx9_readWaveform", {0});
+    QCOMPARE(module.dataReading(), 0);
+    QCOMPARE(recorder.frames.size(), 2);
+    QCOMPARE(recorder.frames[0][0].size(), 100);
+    QVERIFY(recorder.frames[0][0] != QVector<double>(100, 0.0));
+    QCOMPARE(recorder.frames[1][0], recorder.frames[0][0]);
+}
 
 // The driver's count of delivered samples is never trusted beyond the row it filled.
 void TestOscilloscopeModules::deliveredCountIsClamped_data()

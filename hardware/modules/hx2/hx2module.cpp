@@ -194,7 +194,7 @@ int HX2Module::performDataReading()
         return 0;
     const int points = m_frame.pointCount();
     for (int i = 0; i < m_frame.channelCount(); ++i) {
-        QVector<double> &row = m_frame.row(i);
+        QVector<double> &row = m_frame.writableRow(i);
         if (!m_frame.isEnabled(i)) {
             row.resize(0);
             continue;

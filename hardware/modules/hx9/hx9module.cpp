@@ -197,7 +197,7 @@ int HX9Module::performDataReading()
         return 0;
     const int points = m_frame.pointCount();
     for (int i = 0; i < m_frame.channelCount(); ++i) {
-        QVector<double> &row = m_frame.row(i);
+        QVector<double> &row = m_frame.writableRow(i);
         if (!m_frame.isEnabled(i)) {
             row.resize(0);
             continue;
@@ -214,6 +214,8 @@ int HX9Module::performDataReading()
         count = std::clamp<ViInt32>(count, 0, points);
         if (count > 0)
             row.resize(count);
+        else
+            m_frame.keepEarlierSamples(i, points);
     }
     completeFrame();
     performStart();
