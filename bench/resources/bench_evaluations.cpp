@@ -54,11 +54,10 @@ const std::vector<QVector<double>> &rows()
 
 double evaluate(const QVector<double> &x, bool fast)
 {
-    const EvaluationResults results =
-            fast ? calc(0.0, SampleInterval, x.constData(), unsigned(x.size()), DefaultSelection,
-                        0, -1)
-                 : straightforward::calc(SampleInterval, x.constData(), size_t(x.size()),
-                                         DefaultSelection);
+    const EvaluationResults results = fast
+            ? calc(0.0, SampleInterval, x.constData(), unsigned(x.size()), DefaultSelection, 0, -1)
+            : straightforward::calc(SampleInterval, x.constData(), size_t(x.size()),
+                                    DefaultSelection);
     return results.back().second;
 }
 
