@@ -405,9 +405,13 @@ private:
     int32_t lastK = -1;
 };
 
-Crossings middleCrossings(const double *x, int32_t n, double low, double middle, double high)
+// The lists live on from call to call of the thread: a noisy record has hundreds of thousands
+// of crossings, and lists made anew each time would take fresh pages from the system.
+const Crossings &middleCrossings(const double *x, int32_t n, double low, double middle, double high)
 {
-    Crossings result;
+    thread_local Crossings result;
+    result.rising.clear();
+    result.falling.clear();
     MiddleCrossingScan(x, low, middle, high, result).run(n);
     return result;
 }
@@ -575,7 +579,7 @@ NIANLYS_EXPORT int32_t AALFunc364(const double *samples, int32_t count, int32_t 
         results[5] = levels.high;
         results[6] = levels.low;
         if (span > 0.0) {
-            const Crossings c =
+            const Crossings &c =
                     middleCrossings(samples, count, levels.low + lowPercent / 100.0 * span,
                                     levels.low + middlePercent / 100.0 * span,
                                     levels.low + highPercent / 100.0 * span);
@@ -639,7 +643,7 @@ NIANLYS_EXPORT int32_t AALFunc365(const double *samples, int32_t count, int32_t 
         int32_t end = count;
         double wholeCycles = 0.0;
         if (span > 0.0) {
-            const Crossings c =
+            const Crossings &c =
                     middleCrossings(samples, count, levels.low + lowPercent / 100.0 * span,
                                     levels.low + middlePercent / 100.0 * span,
                                     levels.low + highPercent / 100.0 * span);
