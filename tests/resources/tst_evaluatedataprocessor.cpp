@@ -132,6 +132,8 @@ private slots:
     void edgeCases_data();
     void edgeCases();
     void inlineValuesAtEveryPosition();
+    void meanAndRmsTogetherAsAlone_data();
+    void meanAndRmsTogetherAsAlone();
     void libraryCallsPerFamily_data();
     void libraryCallsPerFamily();
     void waves_data();
@@ -275,6 +277,37 @@ void TestEvaluateDataProcessor::inlineValuesAtEveryPosition()
                      where.constData());
         }
     }
+}
+
+void TestEvaluateDataProcessor::meanAndRmsTogetherAsAlone_data()
+{
+    QTest::addColumn<Samples>("samples");
+    for (int length : {1, 3, 4, 5, 13, 1001}) {
+        Samples x;
+        for (int k = 0; k < length; ++k)
+            x.push_back(std::sin(0.7 * k) * 3.3 + 0.1 * k);
+        QTest::addRow("%d samples", length) << x;
+    }
+    QTest::newRow("a NaN") << Samples {1.0, std::nan(""), 2.0, 3.0, 4.0};
+    QTest::newRow("an infinity in the tail") << Samples {1.0, 2.0, 3.0, 4.0, -HUGE_VAL};
+}
+
+// Asked together, mean and RMS share one pass; each must still be the number it is alone.
+void TestEvaluateDataProcessor::meanAndRmsTogetherAsAlone()
+{
+    QFETCH(Samples, samples);
+    const auto one = [&](const std::vector<EvaluationType> &types) {
+        return calc(0.0, 1.0, samples.data(), unsigned(samples.size()), types, 0, -1);
+    };
+    const EvaluationResults both = one({EvaluationRms, EvaluationMean});
+    const double mean = one({EvaluationMean})[0].second;
+    const double rms = one({EvaluationRms})[0].second;
+    QCOMPARE(std::isnan(both[1].second), std::isnan(mean));
+    QCOMPARE(std::isnan(both[0].second), std::isnan(rms));
+    if (!std::isnan(mean))
+        QVERIFY(both[1].second == mean);
+    if (!std::isnan(rms))
+        QVERIFY(both[0].second == rms);
 }
 
 void TestEvaluateDataProcessor::libraryCallsPerFamily_data()
