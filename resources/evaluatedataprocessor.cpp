@@ -28,12 +28,6 @@ constexpr int32_t PositivePulses = 1;
 constexpr int32_t NegativePulses = 0;
 constexpr double Negligible = 1e-12;
 
-bool requests(const std::vector<EvaluationType> &types, const std::set<EvaluationType> &family)
-{
-    return std::any_of(types.begin(), types.end(),
-                       [&family](EvaluationType type) { return family.count(type) != 0; });
-}
-
 // A per-sample quantity divided by the sample interval; an interval of 0 would turn it into
 // an infinity on the display, so it reads 0 instead.
 double perInterval(double value, double sampleInterval)
@@ -79,6 +73,8 @@ Extremes extremes(const double *x, size_t n)
 
 // Each sample is divided by the length before it is added, which keeps the sum in the range
 // of the samples however long the range is.
+// Each sample is divided by the length before it is added, which keeps the sum in the range
+// of the samples however long the range is.
 double mean(const double *x, size_t n)
 {
     const double length = double(n);
@@ -106,16 +102,124 @@ double rms(const double *x, size_t n)
     return std::sqrt(((sum[0] + sum[1]) + (sum[2] + sum[3])) / double(n));
 }
 
+// Mean and RMS in one pass, when both are asked: the same partial sums in the same order as
+// mean() and rms() above, so each value is the one they give.
+struct MeanAndRms
+{
+    double mean;
+    double rms;
+};
+
+MeanAndRms meanAndRms(const double *x, size_t n)
+{
+    const double length = double(n);
+    double sum[4] = {};
+    double squares[4] = {};
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        for (int k = 0; k < 4; ++k) {
+            const double v = x[i + size_t(k)];
+            sum[k] += v / length;
+            squares[k] += v * v;
+        }
+    }
+    for (; i < n; ++i) {
+        sum[0] += x[i] / length;
+        squares[0] += x[i] * x[i];
+    }
+    return {(sum[0] + sum[1]) + (sum[2] + sum[3]),
+            std::sqrt(((squares[0] + squares[1]) + (squares[2] + squares[3])) / length)};
+}
+
+// The values of one calc() call, by type: a fixed table rather than a map, so that a call
+// allocates nothing beyond its result.
+class ValueTable
+{
+public:
+    void set(EvaluationType type, double value) { m_values[size_t(type)] = value; }
+    double value(EvaluationType type) const
+    {
+        return type >= EvaluationTypeFirst && type <= EvaluationTypeLast ? m_values[size_t(type)]
+                                                                         : 0.0;
+    }
+
+private:
+    double m_values[EvaluationTypeLast + 1] = {};
+};
+
+// Which of the families' evaluations a request holds, by the library call that gives them.
+struct Requested
+{
+    bool cycle = false;
+    bool pulseParam = false;
+    bool positivePulses = false; // period, frequency, positive width and duty cycle
+    bool negativePulses = false; // negative width and duty cycle
+    bool extremes = false;
+    bool mean = false;
+    bool rms = false;
+};
+
+Requested requested(const std::vector<EvaluationType> &types)
+{
+    Requested r;
+    for (EvaluationType type : types) {
+        switch (type) {
+        case EvaluationCycleMean:
+        case EvaluationCycleRms:
+            r.cycle = true;
+            break;
+        case EvaluationHigh:
+        case EvaluationLow:
+        case EvaluationAmplitude:
+        case EvaluationOvershoot:
+        case EvaluationUndershoot:
+        case EvaluationRiseTime:
+        case EvaluationFallTime:
+        case EvaluationFallRate:
+        case EvaluationRiseRate:
+            r.pulseParam = true;
+            break;
+        case EvaluationPeriod:
+        case EvaluationFrequency:
+        case EvaluationPositiveDutyCycle:
+        case EvaluationPositivePulseWidth:
+            r.positivePulses = true;
+            break;
+        case EvaluationNegativeDutyCycle:
+        case EvaluationNegativePulseWidth:
+            r.negativePulses = true;
+            break;
+        case EvaluationMinimum:
+        case EvaluationMaximum:
+        case EvaluationPeakToPeak:
+            r.extremes = true;
+            break;
+        case EvaluationMean:
+            r.mean = true;
+            break;
+        case EvaluationRms:
+            r.rms = true;
+            break;
+        default:
+            break;
+        }
+    }
+    return r;
+}
+
 } // namespace
 
-EvaluationValues evaluateCycleValues(const double *samples, int count)
+namespace {
+
+void cycleValues(const double *samples, int count, ValueTable &values)
 {
     AnalysisLibrary::CycleResults r;
     AnalysisLibrary::instance().cycleRmsAverage(samples, count, Levels, r);
-    return {{EvaluationCycleMean, r.mean}, {EvaluationCycleRms, r.rms}};
+    values.set(EvaluationCycleMean, r.mean);
+    values.set(EvaluationCycleRms, r.rms);
 }
 
-EvaluationValues evaluatePulseParam(const double *samples, double sampleInterval, int count)
+void pulseParamValues(const double *samples, double sampleInterval, int count, ValueTable &values)
 {
     AnalysisLibrary::PulseParamResults r;
     AnalysisLibrary::instance().pulseParam(samples, count, r);
@@ -125,40 +229,75 @@ EvaluationValues evaluatePulseParam(const double *samples, double sampleInterval
     double fallRate = 0.0;
     if (referenceSpan >= Negligible && r.fallSamples > 0)
         fallRate = perInterval(referenceSpan / double(r.fallSamples), sampleInterval);
-    return {
-            {EvaluationAmplitude, std::fabs(r.amplitude)},
-            {EvaluationHigh, std::max(r.highLevel, r.lowLevel)},
-            {EvaluationLow, std::min(r.highLevel, r.lowLevel)},
-            {EvaluationOvershoot, r.overshoot},
-            {EvaluationUndershoot, r.undershoot},
-            {EvaluationRiseTime, r.riseSamples * sampleInterval},
-            {EvaluationFallTime, r.fallSamples * sampleInterval},
-            {EvaluationRiseRate, perInterval(r.riseSlope, sampleInterval)},
-            {EvaluationFallRate, fallRate},
-    };
+    values.set(EvaluationAmplitude, std::fabs(r.amplitude));
+    values.set(EvaluationHigh, std::max(r.highLevel, r.lowLevel));
+    values.set(EvaluationLow, std::min(r.highLevel, r.lowLevel));
+    values.set(EvaluationOvershoot, r.overshoot);
+    values.set(EvaluationUndershoot, r.undershoot);
+    values.set(EvaluationRiseTime, r.riseSamples * sampleInterval);
+    values.set(EvaluationFallTime, r.fallSamples * sampleInterval);
+    values.set(EvaluationRiseRate, perInterval(r.riseSlope, sampleInterval));
+    values.set(EvaluationFallRate, fallRate);
+}
+
+// Each polarity is one library call, each a full pass over the samples: the negative one
+// is made only for the negative pulses' width and duty cycle.
+void pulseMeasValues(const double *samples, double sampleInterval, int count, bool positivePulses,
+                     bool negativePulses, ValueTable &values)
+{
+    AnalysisLibrary &library = AnalysisLibrary::instance();
+    if (positivePulses) {
+        AnalysisLibrary::PulseMeasResults positive;
+        library.pulseMeas(samples, count, PositivePulses, Levels, positive);
+        const double frequency =
+                positive.period != 0.0 ? perInterval(1.0 / positive.period, sampleInterval) : 0.0;
+        values.set(EvaluationPeriod, sampleInterval * positive.period);
+        values.set(EvaluationFrequency, frequency);
+        values.set(EvaluationPositivePulseWidth, sampleInterval * positive.width);
+        values.set(EvaluationPositiveDutyCycle, positive.dutyCycle * 100.0);
+    }
+    if (negativePulses) {
+        AnalysisLibrary::PulseMeasResults negative;
+        library.pulseMeas(samples, count, NegativePulses, Levels, negative);
+        values.set(EvaluationNegativePulseWidth, sampleInterval * negative.width);
+        values.set(EvaluationNegativeDutyCycle, negative.dutyCycle * 100.0);
+    }
+}
+
+EvaluationValues toMap(const ValueTable &table, const std::set<EvaluationType> &family)
+{
+    EvaluationValues values;
+    for (EvaluationType type : family)
+        values.emplace(type, table.value(type));
+    return values;
+}
+
+} // namespace
+
+EvaluationValues evaluateCycleValues(const double *samples, int count)
+{
+    ValueTable table;
+    cycleValues(samples, count, table);
+    return toMap(table, CycleValuesSet);
+}
+
+EvaluationValues evaluatePulseParam(const double *samples, double sampleInterval, int count)
+{
+    ValueTable table;
+    pulseParamValues(samples, sampleInterval, count, table);
+    return toMap(table, PulseParamSet);
 }
 
 EvaluationValues evaluatePulseMeas(const double *samples, double sampleInterval, int count)
 {
-    AnalysisLibrary &library = AnalysisLibrary::instance();
-    AnalysisLibrary::PulseMeasResults positive;
-    library.pulseMeas(samples, count, PositivePulses, Levels, positive);
-    AnalysisLibrary::PulseMeasResults negative;
-    library.pulseMeas(samples, count, NegativePulses, Levels, negative);
-    const double frequency =
-            positive.period != 0.0 ? perInterval(1.0 / positive.period, sampleInterval) : 0.0;
-    return {
-            {EvaluationPeriod, sampleInterval * positive.period},
-            {EvaluationFrequency, frequency},
-            {EvaluationPositivePulseWidth, sampleInterval * positive.width},
-            {EvaluationPositiveDutyCycle, positive.dutyCycle * 100.0},
-            {EvaluationNegativePulseWidth, sampleInterval * negative.width},
-            {EvaluationNegativeDutyCycle, negative.dutyCycle * 100.0},
-    };
+    ValueTable table;
+    pulseMeasValues(samples, sampleInterval, count, true, true, table);
+    return toMap(table, PulseMeasSet);
 }
 
 EvaluationResults calc(double /*startTime*/, double sampleInterval, const double *samples,
-                       unsigned int count, std::vector<EvaluationType> types, int first, int last)
+                       unsigned int count, const std::vector<EvaluationType> &types, int first,
+                       int last)
 {
     unsigned int end = static_cast<unsigned int>(last);
     if (last < 0 || last < first || end >= count)
@@ -166,41 +305,42 @@ EvaluationResults calc(double /*startTime*/, double sampleInterval, const double
 
     // A range without a sample has nothing to measure: every value stays 0 and the library
     // is not asked.
-    EvaluationValues values;
+    ValueTable values;
     if (samples && first >= 0 && static_cast<unsigned int>(first) < end) {
         const double *x = samples + first;
         const size_t n = end - static_cast<unsigned int>(first);
         // The library counts samples in 32 bits.
         const int libraryCount =
                 int(std::min<size_t>(n, size_t(std::numeric_limits<int32_t>::max())));
+        const Requested asked = requested(types);
 
-        if (requests(types, CycleValuesSet))
-            values.merge(evaluateCycleValues(x, libraryCount));
-        if (requests(types, PulseParamSet))
-            values.merge(evaluatePulseParam(x, sampleInterval, libraryCount));
-        if (requests(types, PulseMeasSet))
-            values.merge(evaluatePulseMeas(x, sampleInterval, libraryCount));
-
-        const auto holds = [&types](EvaluationType type) {
-            return std::find(types.begin(), types.end(), type) != types.end();
-        };
-        if (holds(EvaluationMinimum) || holds(EvaluationMaximum) || holds(EvaluationPeakToPeak)) {
+        if (asked.cycle)
+            cycleValues(x, libraryCount, values);
+        if (asked.pulseParam)
+            pulseParamValues(x, sampleInterval, libraryCount, values);
+        if (asked.positivePulses || asked.negativePulses)
+            pulseMeasValues(x, sampleInterval, libraryCount, asked.positivePulses,
+                            asked.negativePulses, values);
+        if (asked.extremes) {
             const Extremes e = extremes(x, n);
-            values.emplace(EvaluationMinimum, e.minimum);
-            values.emplace(EvaluationMaximum, e.maximum);
-            values.emplace(EvaluationPeakToPeak, e.maximum - e.minimum);
+            values.set(EvaluationMinimum, e.minimum);
+            values.set(EvaluationMaximum, e.maximum);
+            values.set(EvaluationPeakToPeak, e.maximum - e.minimum);
         }
-        if (holds(EvaluationMean))
-            values.emplace(EvaluationMean, mean(x, n));
-        if (holds(EvaluationRms))
-            values.emplace(EvaluationRms, rms(x, n));
+        if (asked.mean && asked.rms) {
+            const MeanAndRms both = meanAndRms(x, n);
+            values.set(EvaluationMean, both.mean);
+            values.set(EvaluationRms, both.rms);
+        } else if (asked.mean) {
+            values.set(EvaluationMean, mean(x, n));
+        } else if (asked.rms) {
+            values.set(EvaluationRms, rms(x, n));
+        }
     }
 
     EvaluationResults results;
     results.reserve(types.size());
-    for (EvaluationType type : types) {
-        const auto found = values.find(type);
-        results.emplace_back(type, found != values.end() ? found->second : 0.0);
-    }
+    for (EvaluationType type : types)
+        results.emplace_back(type, values.value(type));
     return results;
 }

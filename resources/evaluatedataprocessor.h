@@ -7,8 +7,10 @@
 #include <vector>
 
 // The automatic measurements over a range of samples. Minimum, maximum, peak-to-peak, mean
-// and RMS are computed here; the other evaluations come in three families, each from one
-// call into the analysis library, made only when the request holds one of its members.
+// and RMS are computed here; the other evaluations come in three families from the analysis
+// library, each call made only when the request holds a value it gives: one call for the
+// cycle values, one for the pulse parameters, and for the pulse timing one per polarity
+// asked (the negative polarity gives only the negative width and duty cycle).
 
 using EvaluationValues = std::map<EvaluationType, double>;
 using EvaluationResults = std::vector<std::pair<EvaluationType, double>>;
@@ -22,7 +24,8 @@ extern const std::set<EvaluationType> PulseMeasSet;
 // no sample. The range is [first, last); a negative last, one below first or one beyond the
 // data means up to the end. Times are in the unit of sampleInterval, rates per that unit.
 EvaluationResults calc(double startTime, double sampleInterval, const double *samples,
-                       unsigned int count, std::vector<EvaluationType> types, int first, int last);
+                       unsigned int count, const std::vector<EvaluationType> &types, int first,
+                       int last);
 
 EvaluationValues evaluateCycleValues(const double *samples, int count);
 EvaluationValues evaluatePulseParam(const double *samples, double sampleInterval, int count);

@@ -5,7 +5,9 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 #include <vector>
 
 namespace {
@@ -46,6 +48,67 @@ struct PulseMeas
     double period = 0.0, width = 0.0, duty = 0.0;
     int32_t status = 0;
 };
+
+// The pulse timing by its definition, one sample after the other, from the module's own
+// state levels: of the middle crossings (between neighbouring finite samples) in a
+// transition's direction since the last outer reference level was left, the last one counts.
+struct Timing
+{
+    double period = 0.0, width = 0.0, duty = 0.0, periods = 0.0, first = 0.0;
+};
+
+Timing referenceTiming(const std::vector<double> &x, int polarity, double lowLevel,
+                       double highLevel)
+{
+    const double span = highLevel - lowLevel;
+    const double low = lowLevel + 10.0 / 100.0 * span;
+    const double middle = lowLevel + 50.0 / 100.0 * span;
+    const double high = lowLevel + 90.0 / 100.0 * span;
+    std::vector<double> rising, falling;
+    int state = 0; // 1 beyond the high level, -1 beyond the low one, 0 not yet either
+    int previous = -1; // the last finite sample
+    double crossing = 0.0; // the last crossing in the direction of the next transition
+    for (int k = 0; k < int(x.size()); ++k) {
+        const double v = x[k];
+        if (!std::isfinite(v))
+            continue;
+        if (state != 0) {
+            const double u = x[size_t(previous)];
+            if (state > 0 ? u > middle && v <= middle : u < middle && v >= middle)
+                crossing = u == v ? k : previous + (k - previous) * (middle - u) / (v - u);
+        }
+        previous = k;
+        const int beyond = v >= high ? 1 : (v <= low ? -1 : 0);
+        if (beyond != 0 && beyond != state) {
+            if (state != 0)
+                (beyond > 0 ? rising : falling).push_back(crossing);
+            state = beyond;
+        }
+    }
+    Timing t;
+    const std::vector<double> &starts = polarity ? rising : falling;
+    const std::vector<double> &ends = polarity ? falling : rising;
+    if (starts.size() >= 2) {
+        t.period = (starts.back() - starts.front()) / double(starts.size() - 1);
+        t.periods = double(starts.size() - 1);
+    }
+    double widths = 0.0;
+    int pulses = 0;
+    for (double start : starts) {
+        const auto end = std::upper_bound(ends.begin(), ends.end(), start);
+        if (end == ends.end())
+            break;
+        widths += *end - start;
+        ++pulses;
+    }
+    if (pulses > 0)
+        t.width = widths / pulses;
+    if (t.period > 0.0)
+        t.duty = t.width / t.period;
+    if (!starts.empty())
+        t.first = starts.front();
+    return t;
+}
 } // namespace
 
 class TestAnalysisLibrary : public QObject
@@ -129,6 +192,64 @@ private slots:
         QVERIFY(std::fabs(positive.duty - positiveWidth / period) <= 0.01);
         QVERIFY(std::fabs(negative.duty - (1.0 - positiveWidth / period)) <= 0.01);
         QVERIFY(std::fabs(negative.period - period) <= 1.0);
+    }
+
+    // Noise crosses the levels every few samples and is scanned a word of samples at a time;
+    // samples that are not finite, records shorter than a word and ends inside one go other
+    // ways. Every way must find the crossings the definition gives, to the bit.
+    void pulseTimingAsDefined_data()
+    {
+        QTest::addColumn<std::vector<double>>("samples");
+        std::mt19937 engine(5489u);
+        std::uniform_real_distribution<double> uniform(-1.0, 1.0);
+        const auto noise = [&](int n) {
+            std::vector<double> x(static_cast<size_t>(n));
+            for (double &v : x)
+                v = uniform(engine);
+            return x;
+        };
+        QTest::newRow("noise") << noise(100000);
+        QTest::newRow("noise, 1001 samples") << noise(1001);
+        for (int n : {2, 3, 63, 64, 65, 130})
+            QTest::addRow("noise, %d samples", n) << noise(n);
+        QTest::newRow("alternating") << periodic(2, 500, [](int k) { return k ? 1.0 : -1.0; });
+        QTest::newRow("sine with noise") << periodic(1000, 20, [&](int k) {
+            return 2.0 * std::sin(2 * Pi * k / 1000) + 0.1 * uniform(engine);
+        });
+        // Samples that are not finite: inside words, at their edges, runs of them.
+        const double nan = std::nan(""), inf = HUGE_VAL;
+        std::vector<double> holes = noise(4096);
+        for (size_t k : {size_t(0), size_t(63), size_t(64), size_t(700), size_t(701), size_t(1279),
+                         size_t(2000), size_t(4095)})
+            holes[k] = k % 2 ? nan : (k % 3 ? inf : -inf);
+        std::fill(holes.begin() + 3000, holes.begin() + 3100, nan);
+        QTest::newRow("noise with samples not finite") << holes;
+        // Levels on histogram bin edges: few distinct values.
+        QTest::newRow("steps on bin edges")
+                << periodic(7, 300, [](int k) { return double(k * 64); });
+    }
+    void pulseTimingAsDefined()
+    {
+        QFETCH(std::vector<double>, samples);
+        for (int polarity : {1, 0}) {
+            double period, width, duty, periods, first, highLevel, lowLevel;
+            const int32_t status = m_pulseMeas(samples.data(), int32_t(samples.size()), polarity, 1,
+                                               90.0, 50.0, 10.0, 1, 2, 256, &period, &width, &duty,
+                                               &periods, &first, &highLevel, &lowLevel);
+            QCOMPARE(status, 0);
+            const Timing t = referenceTiming(samples, polarity, lowLevel, highLevel);
+            const double found[] = {period, width, duty, periods, first};
+            const double expected[] = {t.period, t.width, t.duty, t.periods, t.first};
+            for (int r = 0; r < 5; ++r) {
+                // The same number, not one close to it.
+                QVERIFY2(found[r] == expected[r],
+                         qPrintable(QStringLiteral("polarity %1, result %2: %3, expected %4")
+                                            .arg(polarity)
+                                            .arg(r + 1)
+                                            .arg(found[r], 0, 'g', 17)
+                                            .arg(expected[r], 0, 'g', 17)));
+            }
+        }
     }
 
     void pulseParameters_data()

@@ -6,7 +6,10 @@
 #include "nianlys.h"
 #include "resources/evaluatedataprocessor.h"
 
+#include "hardware/mathchannel.h"
+#include "hardware/oscilloscopeframe.h"
 #include "nianlys/nianlyscontrol.h"
+#include "support/straightforwardevaluations.h"
 
 #include <QtTest>
 
@@ -129,6 +132,8 @@ private slots:
     void edgeCases_data();
     void edgeCases();
     void inlineValuesAtEveryPosition();
+    void meanAndRmsTogetherAsAlone_data();
+    void meanAndRmsTogetherAsAlone();
     void libraryCallsPerFamily_data();
     void libraryCallsPerFamily();
     void waves_data();
@@ -138,6 +143,8 @@ private slots:
     void samplesNotFinite_data();
     void samplesNotFinite();
     void overshootInPerCent();
+    void demonstrationFrameAsStraightforward_data();
+    void demonstrationFrameAsStraightforward();
 
 private:
     CallCounts calls();
@@ -272,18 +279,52 @@ void TestEvaluateDataProcessor::inlineValuesAtEveryPosition()
     }
 }
 
+void TestEvaluateDataProcessor::meanAndRmsTogetherAsAlone_data()
+{
+    QTest::addColumn<Samples>("samples");
+    for (int length : {1, 3, 4, 5, 13, 1001}) {
+        Samples x;
+        for (int k = 0; k < length; ++k)
+            x.push_back(std::sin(0.7 * k) * 3.3 + 0.1 * k);
+        QTest::addRow("%d samples", length) << x;
+    }
+    QTest::newRow("a NaN") << Samples {1.0, std::nan(""), 2.0, 3.0, 4.0};
+    QTest::newRow("an infinity in the tail") << Samples {1.0, 2.0, 3.0, 4.0, -HUGE_VAL};
+}
+
+// Asked together, mean and RMS share one pass; each must still be the number it is alone.
+void TestEvaluateDataProcessor::meanAndRmsTogetherAsAlone()
+{
+    QFETCH(Samples, samples);
+    const auto one = [&](const std::vector<EvaluationType> &types) {
+        return calc(0.0, 1.0, samples.data(), unsigned(samples.size()), types, 0, -1);
+    };
+    const EvaluationResults both = one({EvaluationRms, EvaluationMean});
+    const double mean = one({EvaluationMean})[0].second;
+    const double rms = one({EvaluationRms})[0].second;
+    QCOMPARE(std::isnan(both[1].second), std::isnan(mean));
+    QCOMPARE(std::isnan(both[0].second), std::isnan(rms));
+    if (!std::isnan(mean))
+        QVERIFY(both[1].second == mean);
+    if (!std::isnan(rms))
+        QVERIFY(both[0].second == rms);
+}
+
 void TestEvaluateDataProcessor::libraryCallsPerFamily_data()
 {
     QTest::addColumn<Types>("types");
     QTest::addColumn<int>("pulseParam");
-    QTest::addColumn<int>("pulseMeas"); // the family asks for both polarities
+    QTest::addColumn<int>("pulseMeas"); // one call per polarity asked
     QTest::addColumn<int>("cycle");
     QTest::newRow("inline only") << Types {3, 4, 5, 6, 10} << 0 << 0 << 0;
     QTest::newRow("cycle pair with others between") << Types {12, 3, 6, 9, 12} << 0 << 0 << 1;
     QTest::newRow("every pulse parameter")
             << Types {7, 2, 1, 8, 11, 20, 22, 18, 15, 1} << 1 << 0 << 0;
     QTest::newRow("every pulse timing") << Types {13, 16, 21, 17, 19, 14, 16} << 0 << 2 << 0;
-    QTest::newRow("oscilloscope default") << Types {1, 6, 3, 16} << 1 << 2 << 0;
+    // The negative polarity gives only the negative width and duty cycle.
+    QTest::newRow("positive pulse timing") << Types {13, 16, 19, 14, 16} << 0 << 1 << 0;
+    QTest::newRow("negative pulse timing") << Types {21, 17} << 0 << 1 << 0;
+    QTest::newRow("oscilloscope default") << Types {1, 6, 3, 16} << 1 << 1 << 0;
     Types all;
     for (int t = 22; t >= 0; --t)
         all << t;
@@ -523,6 +564,96 @@ void TestEvaluateDataProcessor::degenerateLibraryResults()
     const EvaluationResults results =
             calc(0.0, sampleInterval, samples.data(), unsigned(samples.size()), everyType(), 0, -1);
     verifyValues(results, expected, 1.0);
+}
+
+namespace {
+
+// The rows the oscilloscope's cycle evaluates at its largest read limit: channels A and B of
+// one demonstration frame and its math row, as A + B and as A - B (noise).
+struct DemonstrationRows
+{
+    QVector<double> rows[4];
+    static const char *name(int row)
+    {
+        static const char *const names[] = {"A", "B", "A+B", "A-B"};
+        return names[row];
+    }
+};
+
+QVector<QVector<double>> demonstrationFrame(int operation)
+{
+    OscilloscopeFrame frame(2, 1e-6);
+    frame.setChannel(0, true, 0.0);
+    frame.setChannel(1, true, 0.0);
+    frame.configureMath(true, operation, 0, 1, 0.0);
+    frame.setTimeBase(1e-6, 1.024, 0.0);
+    frame.generateDemo();
+    frame.complete();
+    return frame.rows();
+}
+
+const DemonstrationRows &demonstrationRows()
+{
+    static const DemonstrationRows rows = [] {
+        const QVector<QVector<double>> sum = demonstrationFrame(MathChannel::Sum);
+        const QVector<QVector<double>> difference = demonstrationFrame(MathChannel::Difference);
+        return DemonstrationRows {{sum[0], sum[1], sum[2], difference[2]}};
+    }();
+    return rows;
+}
+
+} // namespace
+
+void TestEvaluateDataProcessor::demonstrationFrameAsStraightforward_data()
+{
+    QTest::addColumn<int>("type");
+    for (int t = EvaluationTypeFirst; t <= EvaluationTypeLast; ++t)
+        QTest::addRow("type %d", t) << t;
+}
+
+// calc() shares passes and library calls between the evaluations of one request; each value
+// must still be the one the evaluation gives on its own. Mean and RMS add in another order,
+// so they agree to rounding; every other value is the same number.
+void TestEvaluateDataProcessor::demonstrationFrameAsStraightforward()
+{
+    QFETCH(int, type);
+    const double dt = 1e-6;
+    const DemonstrationRows &frame = demonstrationRows();
+    QCOMPARE(frame.rows[0].size(), 1024000);
+    const std::vector<EvaluationType> every = everyType();
+    const std::vector<EvaluationType> defaults {EvaluationAmplitude, EvaluationMean, EvaluationRms,
+                                                EvaluationFrequency};
+    // Per row: every type at once, and the default selection.
+    static std::vector<EvaluationResults> everyResults, defaultResults;
+    if (everyResults.empty()) {
+        for (const QVector<double> &x : frame.rows) {
+            everyResults.push_back(calc(0.0, dt, x.constData(), unsigned(x.size()), every, 0, -1));
+            defaultResults.push_back(
+                    calc(0.0, dt, x.constData(), unsigned(x.size()), defaults, 0, -1));
+        }
+    }
+    const bool rounded = type == EvaluationMean || type == EvaluationRms;
+    for (int row = 0; row < 4; ++row) {
+        const QVector<double> &x = frame.rows[row];
+        const double expected =
+                straightforward::value(EvaluationType(type), x.constData(), size_t(x.size()), dt);
+        std::vector<double> found {everyResults[size_t(row)][size_t(type - 1)].second};
+        for (const auto &[t, v] : defaultResults[size_t(row)]) {
+            if (t == type)
+                found.push_back(v);
+        }
+        for (double value : found) {
+            const QByteArray label = QByteArray(DemonstrationRows::name(row)) + ": "
+                    + QByteArray::number(value, 'g', 17) + " expected "
+                    + QByteArray::number(expected, 'g', 17);
+            QVERIFY2(std::isfinite(value), label.constData());
+            if (rounded)
+                QVERIFY2(std::fabs(value - expected) <= 1e-12 * std::max(1.0, std::fabs(expected)),
+                         label.constData());
+            else
+                QVERIFY2(value == expected, label.constData());
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestEvaluateDataProcessor)

@@ -9,6 +9,7 @@
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <utility>
 
 struct MeasurementsButton::Internal
 {
@@ -59,8 +60,12 @@ void MeasurementsButton::setValue(double value)
     if (value == d->value)
         return;
     d->value = value;
-    d->valueText = d->format(value);
-    // Measurements arrive in bursts from the acquisition cycle; show each one as it comes.
+    // Measurements arrive in bursts from the acquisition cycle; show each one as it comes,
+    // but only when it reads differently: a noisy value mostly rounds to the text shown.
+    QString text = d->format(value);
+    if (text == d->valueText)
+        return;
+    d->valueText = std::move(text);
     repaint();
 }
 

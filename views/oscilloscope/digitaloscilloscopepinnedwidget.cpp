@@ -71,12 +71,11 @@ DigitalOscilloscopePinnedWidget::getResizedCount(EvaluationLists types) const
 void DigitalOscilloscopePinnedWidget::setEvaluationValues(const EvaluationLists &types,
                                                           const EvaluationValues &values)
 {
-    displayedTypes.clear();
     // One list per channel: the view's lists and the channels need not match in number.
     EvaluationLists shown(types.begin(),
                           types.begin() + std::min<size_t>(types.size(), channelCount));
     shown.resize(channelCount);
-    shown = getResizedCount(shown);
+    shown = getResizedCount(std::move(shown));
 
     std::vector<int> counts(channelCount);
     bool splitChanged = false;
@@ -92,15 +91,29 @@ void DigitalOscilloscopePinnedWidget::setEvaluationValues(const EvaluationLists 
         setChannelColors(channelColors);
     }
 
+    // The acquisition cycle hands the same selection over with every frame: then only the
+    // values change, and each button repaints itself when its text does. Names and units,
+    // and with them the layout, are renewed only when the buttons show other measurements.
+    bool textsChanged = splitChanged || displayedTypes.size() != channelButtons.size();
     displayedTypes.resize(channelButtons.size());
     for (size_t i = 0; i < channelButtons.size(); ++i) {
+        std::vector<EvaluationType> &displayed = displayedTypes[i];
+        if (displayed.size() != channelButtons[i].size()) {
+            displayed.assign(channelButtons[i].size(), EvaluationNone);
+            textsChanged = true;
+        }
         for (size_t j = 0; j < channelButtons[i].size(); ++j) {
             const EvaluationType type = shown[i][j];
-            showTexts(channelButtons[i][j], type);
+            if (textsChanged || displayed[j] != type) {
+                showTexts(channelButtons[i][j], type);
+                displayed[j] = type;
+                textsChanged = true;
+            }
             channelButtons[i][j]->setValue(i < values.size() ? values[i].value(type, 0.0) : 0.0);
-            displayedTypes[i].push_back(type);
         }
     }
+    if (!textsChanged)
+        return;
     ui->gridLayout->update();
     update();
 }

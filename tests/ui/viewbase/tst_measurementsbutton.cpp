@@ -88,6 +88,21 @@ private slots:
         QCOMPARE(m_paints.count, 1);
     }
 
+    // A new value that shows the same text (it rounds to it) paints nothing; the next that
+    // reads differently does.
+    void valueThatReadsTheSamePaintsNothing()
+    {
+        m_button->setUnits(QStringLiteral("V"));
+        m_button->setValue(1.5);
+        m_paints.count = 0;
+        m_button->setValue(1.501);
+        QCOMPARE(m_button->valueText(), QStringLiteral("   1.50  V"));
+        QCOMPARE(m_paints.count, 0);
+        m_button->setValue(1.52);
+        QCOMPARE(m_button->valueText(), QStringLiteral("   1.52  V"));
+        QCOMPARE(m_paints.count, 1);
+    }
+
     void unitsReformatTheStoredValue()
     {
         m_button->setUnits(QStringLiteral("V"));

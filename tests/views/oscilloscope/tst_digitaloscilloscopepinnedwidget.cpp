@@ -82,6 +82,22 @@ QList<QPointer<MeasurementsButton>> pointersOf(DigitalOscilloscopePinnedWidget &
     return pointers;
 }
 
+// Paint and layout requests a widget receives.
+class EventCounter : public QObject
+{
+public:
+    int paints = 0;
+    int layouts = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        layouts += event->type() == QEvent::LayoutRequest;
+        return false;
+    }
+};
+
 void flushDeletions()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -182,6 +198,40 @@ private slots:
         QVERIFY(frequency->valueText().endsWith("Hz"));
         const MeasurementsButton *math = cells.at({1, 2});
         QCOMPARE(math->valueText(), math->createValueFormatString(0.0));
+    }
+
+    // The acquisition cycle hands the same selection over with every frame: the miniature is
+    // laid out and painted again only when what it shows changes.
+    void unchangedHandOverPaintsNothing()
+    {
+        DigitalOscilloscopePinnedWidget pinned;
+        pinned.show();
+        const Lists shown = lists({{1, 6}, {16}});
+        pinned.setEvaluationValues(shown, {{{EvaluationAmplitude, 1.5}}});
+        // The layout and the painting it starts settle over a few rounds of posted events.
+        for (int round = 0; round < 5; ++round)
+            QCoreApplication::processEvents();
+        EventCounter events;
+        pinned.installEventFilter(&events);
+        const auto buttons = buttonsOf(pinned);
+        for (const auto &cell : buttons)
+            cell.second->installEventFilter(&events);
+
+        pinned.setEvaluationValues(shown, {{{EvaluationAmplitude, 1.5}}});
+        QCoreApplication::processEvents();
+        QCOMPARE(events.paints, 0);
+        QCOMPARE(events.layouts, 0);
+
+        // A value that reads differently repaints its button, and no layout is asked for.
+        pinned.setEvaluationValues(shown, {{{EvaluationAmplitude, 2.5}}});
+        QCoreApplication::processEvents();
+        QVERIFY(events.paints > 0);
+        QCOMPARE(buttons.at({0, 0})->valueText(), buttons.at({0, 0})->createValueFormatString(2.5));
+        QCOMPARE(events.layouts, 0);
+
+        // Another measurement in a slot renews its name.
+        pinned.setEvaluationValues(lists({{1, 3}, {16}}), {});
+        QCOMPARE(namesOf(pinned), QStringList({"Ampl", "Freq", "RMS"}));
     }
 
     void splitChangeKeepsButtons()
