@@ -423,39 +423,47 @@ struct Edge
     double end = 0.0; // crossing of the second
 };
 
-// The first edge that passes from beyond `from` to beyond `to` (rising when to > from).
-Edge firstEdge(const double *x, int32_t n, double from, double to)
+// The first edge that passes from beyond `from` to beyond `to`, rising when Rising. Read
+// sample by sample: a finite sample beyond `from` arms the search and drops a started edge;
+// the next finite sample of an armed search that is not beyond `from` starts the edge, and
+// the first finite one beyond `to` of a started edge ends it. The stretches between those
+// events are found with findFirst, which decides eight samples at a time: on a slow wave
+// they run for the whole record. An infinity is no finite sample and a NaN compares false.
+template<bool Rising>
+Edge firstEdgeOf(const double *x, int32_t n, double from, double to)
 {
-    const bool rising = to > from;
-    auto beyondFrom = [&](double v) { return rising ? v <= from : v >= from; };
-    auto beyondTo = [&](double v) { return rising ? v >= to : v <= to; };
+    const auto beyondFrom = [from](double v) { return Rising ? v <= from : v >= from; };
+    const auto beyondTo = [to](double v) { return Rising ? v >= to : v <= to; };
+    const auto finite = [](double v) { return v < HUGE_VAL && v > -HUGE_VAL; };
     Edge edge;
-    bool armed = false;
-    bool started = false;
-    int32_t p = -1; // the last finite sample
-    for (int32_t i = 0; i < n; ++i) {
-        if (!std::isfinite(x[i]))
-            continue;
-        const int32_t previous = p;
-        p = i;
-        if (beyondFrom(x[i])) {
-            armed = true;
-            started = false;
-            continue;
-        }
-        if (!armed)
-            continue;
-        if (!started) {
-            edge.start = crossing(x, previous, i, from);
-            started = true;
-        }
-        if (beyondTo(x[i])) {
-            edge.end = crossing(x, previous, i, to);
+    int32_t armedAt = findFirst(x, 0, n, [=](double v) { return finite(v) && beyondFrom(v); });
+    while (armedAt < n) {
+        const int32_t startAt =
+                findFirst(x, armedAt + 1, n, [=](double v) { return finite(v) && !beyondFrom(v); });
+        if (startAt >= n)
+            break;
+        // The sample before is the last one that armed the search.
+        edge.start = crossing(x, previousFinite(x, startAt), startAt, from);
+        const int32_t endAt =
+                beyondTo(x[startAt]) ? startAt : findFirst(x, startAt + 1, n, [=](double v) {
+                    return finite(v) && (beyondFrom(v) || beyondTo(v));
+                });
+        if (endAt >= n)
+            break;
+        // Beyond `from` comes first, as in the sample-by-sample reading.
+        if (!beyondFrom(x[endAt])) {
+            edge.end = crossing(x, previousFinite(x, endAt), endAt, to);
             edge.found = true;
             return edge;
         }
+        armedAt = endAt;
     }
     return edge;
+}
+
+Edge firstEdge(const double *x, int32_t n, double from, double to)
+{
+    return to > from ? firstEdgeOf<true>(x, n, from, to) : firstEdgeOf<false>(x, n, from, to);
 }
 
 // Sum and sum of squares of the finite samples; returns how many there are.

@@ -109,6 +109,50 @@ Timing referenceTiming(const std::vector<double> &x, int polarity, double lowLev
         t.first = starts.front();
     return t;
 }
+// The first edge by its definition, one sample after the other: a finite sample beyond
+// `from` arms the search and drops a started edge, the next finite one not beyond `from`
+// starts it, and the first finite one beyond `to` of a started edge ends it.
+struct ReferenceEdge
+{
+    bool found = false;
+    double start = 0.0, end = 0.0;
+};
+
+ReferenceEdge referenceEdge(const std::vector<double> &x, double from, double to)
+{
+    const bool rising = to > from;
+    ReferenceEdge edge;
+    bool armed = false, started = false;
+    int previous = -1;
+    for (int i = 0; i < int(x.size()); ++i) {
+        const double v = x[size_t(i)];
+        if (!std::isfinite(v))
+            continue;
+        const int p = previous;
+        previous = i;
+        if (rising ? v <= from : v >= from) {
+            armed = true;
+            started = false;
+            continue;
+        }
+        if (!armed)
+            continue;
+        const auto crossingOf = [&](double level) {
+            const double u = x[size_t(p)];
+            return u == v ? double(i) : p + (i - p) * (level - u) / (v - u);
+        };
+        if (!started) {
+            edge.start = crossingOf(from);
+            started = true;
+        }
+        if (rising ? v >= to : v <= to) {
+            edge.end = crossingOf(to);
+            edge.found = true;
+            return edge;
+        }
+    }
+    return edge;
+}
 } // namespace
 
 class TestAnalysisLibrary : public QObject
@@ -250,6 +294,64 @@ private slots:
                                             .arg(expected[r], 0, 'g', 17)));
             }
         }
+    }
+
+    // The rise and fall are searched a block of samples at a time; on a slow wave the search
+    // runs through the whole record. Every record of the timing table and a few of its own
+    // must give the edges the definition gives, to the bit.
+    void pulseEdgesAsDefined_data()
+    {
+        pulseTimingAsDefined_data();
+        std::mt19937 engine(1234u);
+        std::uniform_real_distribution<double> uniform(-1.0, 1.0);
+        std::vector<double> slow(100000);
+        for (size_t k = 0; k < slow.size(); ++k)
+            slow[k] = 2.0 * std::sin(2.5e-5 * double(k)) + 0.01 * uniform(engine);
+        QTest::newRow("slow wave, no fall") << slow;
+        std::reverse(slow.begin(), slow.end());
+        QTest::newRow("slow wave, no rise") << slow;
+        // Armed, started, armed again, then a whole edge; finite samples only around holes.
+        QTest::newRow("edge restarted")
+                << std::vector<double> {0.0, 0.5, 0.0, 0.5, 1.0, 1.0, 0.5, 1.0, 0.5, 0.0, 0.0,
+                                        0.5, 0.6, 0.0, 0.5, 0.7, 1.0, 1.0, 0.5, 0.5, 1.0, 0.0};
+        const double nan = std::nan("");
+        QTest::newRow("holes inside the edges")
+                << std::vector<double> {0.0, nan, 0.0, HUGE_VAL, 0.5, nan, -HUGE_VAL, 1.0, 1.0,
+                                        nan, 1.0, 0.5, HUGE_VAL, 0.0, 0.0, 1.0,       0.0};
+        std::vector<double> late(4099, 0.0);
+        late[4097] = 0.5;
+        late[4098] = 1.0;
+        late[1] = 1.0;
+        QTest::newRow("edges at both ends") << late;
+    }
+    void pulseEdgesAsDefined()
+    {
+        QFETCH(std::vector<double>, samples);
+        const PulseParam p = pulseParam(samples);
+        QCOMPARE(p.status, 0);
+        const double high = p.r[1];
+        const double low = p.r[3];
+        int32_t index[4] = {-1, -1, 0, 0};
+        double slope = 0.0;
+        if (p.r[0] > 0.0) {
+            const ReferenceEdge rise = referenceEdge(samples, low, high);
+            const ReferenceEdge fall = referenceEdge(samples, high, low);
+            if (rise.found) {
+                index[0] = int32_t(std::floor(rise.start));
+                index[2] = int32_t(std::lround(rise.end - rise.start));
+                slope = rise.end > rise.start ? (high - low) / (rise.end - rise.start) : 0.0;
+            }
+            if (fall.found) {
+                index[1] = int32_t(std::floor(fall.start));
+                index[3] = int32_t(std::lround(fall.end - fall.start));
+            }
+        }
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(p.index[k], index[k]);
+        QVERIFY2(p.slope == slope,
+                 qPrintable(QStringLiteral("%1, expected %2")
+                                    .arg(p.slope, 0, 'g', 17)
+                                    .arg(slope, 0, 'g', 17)));
     }
 
     void pulseParameters_data()
