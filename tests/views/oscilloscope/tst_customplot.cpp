@@ -265,6 +265,69 @@ private slots:
         QCOMPARE(counter.paints, 1);
     }
 
+    // Each replot lays out the axes again; a record, a drag step or a zoom step needs one,
+    // after the curves have their points, and announces the window before the evaluation.
+    void oneReplotPerStep_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::newRow("record") << "record";
+        QTest::newRow("record with a new start") << "start";
+        QTest::newRow("empty record") << "empty";
+        QTest::newRow("drag") << "drag";
+        QTest::newRow("zoom in") << "zoomIn";
+        QTest::newRow("zoom out") << "zoomOut";
+        QTest::newRow("wheel zoom moving the trigger line") << "wheel";
+    }
+    void oneReplotPerStep()
+    {
+        QFETCH(QString, step);
+        class CountingPlot : public CustomPlot
+        {
+        public:
+            using CustomPlot::CustomPlot;
+            int replots = 0;
+            void replot() override
+            {
+                ++replots;
+                CustomPlot::replot();
+            }
+        };
+        CountingPlot plot(3);
+        plot.setXDivisions(timeTable);
+        plot.setGrid(Division(), 1e-3, 1.0);
+        plot.setDefaultXZoom(oneMs);
+        plot.resize(1000, 600);
+        plot.setTimeParameters(1e-6, 8e-3);
+        Record record = sines(8000);
+        plot.dataChanged(1e-3, record);
+        QStringList order;
+        QObject::connect(&plot, &CustomPlot::visualDataChanged,
+                         [&order](double, Record &, int, int) { order << "visual"; });
+        QObject::connect(&plot, &CustomPlot::evaluationDataChanged,
+                         [&order](double, double, Record &) { order << "evaluation"; });
+        plot.replots = 0;
+
+        Record empty(3);
+        if (step == "record")
+            plot.dataChanged(1e-3, record);
+        else if (step == "start")
+            plot.dataChanged(2e-3, record);
+        else if (step == "empty")
+            plot.dataChanged(1e-3, empty);
+        else if (step == "drag")
+            plot.moveHorizontal(40);
+        else if (step == "zoomIn")
+            plot.xZoomIn();
+        else if (step == "zoomOut")
+            plot.xZoomOut();
+        else if (step == "wheel")
+            plot.xZoom(2.0);
+        QCOMPARE(plot.replots, 1);
+        QCOMPARE(order,
+                 step == "empty" ? QStringList {"evaluation"}
+                                 : (QStringList {"visual", "evaluation"}));
+    }
+
     void autoScaleEmitsEvenWhenUnchanged()
     {
         Fixture f;
