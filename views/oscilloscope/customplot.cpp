@@ -1,6 +1,7 @@
 #include "views/oscilloscope/customplot.h"
 
 #include "orvexplotwidget/plotpanner.h"
+#include "views/oscilloscope/customplotcurve.h"
 
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
@@ -42,7 +43,7 @@ CustomPlot::CustomPlot(int channelCount)
     channelMarkers.resize(channelCount);
 
     for (int i = 0; i < channelCount; ++i)
-        addCurve(QString());
+        addCurve(new CustomPlotCurve(QString()));
     panner()->setEnabled(false);
 
     triggerTimeMarker = lineMarker(QwtPlotMarker::VLine, markerPen(Qt::black), this);
