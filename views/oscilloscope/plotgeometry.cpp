@@ -92,10 +92,10 @@ inline void blockExtremes(const double *s, int n, double *minimum, double *maxim
 #endif
 
 // The noisy demonstration frame makes a running arg-min/arg-max mispredict on nearly every
-// sample. Instead the extremes are found block by block without branches per sample; only the
-// first block that strictly betters an extreme can hold its first occurrence, and only that
-// block is searched again. Equal values (0.0 and -0.0 too) keep the earlier index, as the
-// running comparison does.
+// sample. Instead the extremes are found block by block without branches per sample. The
+// block that last strictly bettered an extreme is the first to hold its value, so only that
+// block is searched again for the index. Equal values (0.0 and -0.0 too) keep the earlier
+// index, as the running comparison does.
 THINNING_CLONES
 BucketExtremes bucketExtremes(const double *s, int begin, int end)
 {
