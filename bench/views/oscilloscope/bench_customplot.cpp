@@ -8,6 +8,7 @@
 #include "bench/support/paintcounter.h"
 #include "bench/support/widgetbenchmain.h"
 #include "views/oscilloscope/customplot.h"
+#include "views/oscilloscope/plotarea.h"
 #include "views/oscilloscope/plotgeometry.h"
 
 #include <qwt_plot_curve.h>
@@ -340,6 +341,35 @@ void zoomStep(benchmark::State &state)
     state.counters["evaluations_per_step"] = double(evaluations) / double(state.iterations());
 }
 
+// The cursors' feed of one frame: a time cursor on the plot area takes the record by address
+// and formats its readings for the readings panel.
+void cursorFeed(benchmark::State &state)
+{
+    auto *plot = new CustomPlot(3);
+    plot->setXDivisions(timeTable);
+    plot->setGrid(Division(), 1e-3, 1.0);
+    plot->setDefaultXZoom(oneMs);
+    PlotArea area(plot);
+    QWidget *readings = area.cursorsEvaluationWidget();
+    readings->setParent(&area);
+    area.resize(plotWidth, plotHeight);
+    waitExposed(area);
+    plot->setTimeParameters(period, scanTime);
+    area.cursorsSystem().setSettings(CursorsSettings {1, 0, 1});
+    Record rows = makeFrame(Frame(state.range(0)));
+    const double *before = rows.at(0).constData();
+    QApplication::processEvents();
+    WorstIteration worst;
+    for (auto _ : state) {
+        worst.start();
+        area.cursorsSystem().setData(period, 0.0, rows);
+        QApplication::processEvents();
+        worst.stop();
+    }
+    worst.report(state);
+    state.counters["deep_copies"] = rows.at(0).constData() != before ? 1 : 0;
+}
+
 // What the producer's overwrite costs without a plot sharing its rows: frame minus this is the
 // plot's share of the frame.
 void producerWrite(benchmark::State &state)
@@ -468,6 +498,11 @@ BENCHMARK(frameSharedRecord)
         ->ArgName("frame")
         ->Arg(Demonstration)
         ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+BENCHMARK(cursorFeed)
+        ->ArgName("frame")
+        ->Arg(Demonstration)
+        ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();
 BENCHMARK(dragStep)
         ->ArgName("frame")
