@@ -339,7 +339,13 @@ void OrvexPlotWidget::legendCheckedHandler(const QVariant &itemInfo, bool on, in
 
 QwtPlotCurve *OrvexPlotWidget::addCurve(const QString &title)
 {
-    auto *curve = new QwtPlotCurve(title);
+    return addCurve(new QwtPlotCurve(title));
+}
+
+QwtPlotCurve *OrvexPlotWidget::addCurve(QwtPlotCurve *curve)
+{
+    if (!curve)
+        return nullptr;
     curve->attach(this);
     legendUpdate();
     d->curves.append(curve);

@@ -36,6 +36,8 @@ public:
     QwtPlotCurve *curve(int index) const;
 
     QwtPlotCurve *addCurve(const QString &title);
+    // Adds a curve made elsewhere (a kind of curve of a plot's own); the plot owns it.
+    QwtPlotCurve *addCurve(QwtPlotCurve *curve);
     void removeCurve(int index);
     void clearCurves();
 

@@ -257,6 +257,15 @@ void TestOrvexPlotWidget::curvesBeyondLimitStartHidden()
     addCurves(1);
     QVERIFY(m_plot->curve(5)->isVisible());
     QVERIFY(!m_plot->curve(4)->isVisible());
+
+    // A curve made elsewhere joins the same list under the same limit; no curve adds none.
+    auto *own = new QwtPlotCurve(QStringLiteral("Own"));
+    QCOMPARE(m_plot->addCurve(own), own);
+    QCOMPARE(m_plot->curve(6), own);
+    QCOMPARE(own->plot(), m_plot.get());
+    QVERIFY(!own->isVisible());
+    QVERIFY(!m_plot->addCurve(static_cast<QwtPlotCurve *>(nullptr)));
+    QCOMPARE(m_plot->curveCount(), 7);
 }
 
 void TestOrvexPlotWidget::curveIndexOutOfRange()

@@ -1,6 +1,7 @@
 #include "views/oscilloscope/customplot.h"
 
 #include "orvexplotwidget/plotpanner.h"
+#include "views/oscilloscope/customplotcurve.h"
 
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
@@ -42,7 +43,7 @@ CustomPlot::CustomPlot(int channelCount)
     channelMarkers.resize(channelCount);
 
     for (int i = 0; i < channelCount; ++i)
-        addCurve(QString());
+        addCurve(new CustomPlotCurve(QString()));
     panner()->setEnabled(false);
 
     triggerTimeMarker = lineMarker(QwtPlotMarker::VLine, markerPen(Qt::black), this);
@@ -122,20 +123,24 @@ void CustomPlot::dataChanged(double timeStart, QVector<QVector<double>> &data)
     QMutexLocker locker(&mutex);
     if (timeStart != this->timeStart) {
         this->timeStart = timeStart;
-        updateOffset();
+        // The replot below paints the moved line.
+        placeTimeLine();
     }
+    // Shared, never copied: the producer writes its next frame into other rows.
     this->data = data;
 
     triggerLevel = pendingTriggerLevel;
     triggerLevelMarker->setVisible(this->timeStart != 0.0);
     placeTriggerLevelMarker();
-    replot();
     forcedReplot();
 }
 
 void CustomPlot::forcedReplot()
 {
+    // One replot per record, after the curves have their points; each replot lays out the
+    // axes again and schedules a paint.
     if (isDataEmpty()) {
+        replot();
         emit evaluationDataChanged(period, 0.0, data);
         return;
     }
@@ -222,10 +227,15 @@ void CustomPlot::applyTimeParameters()
     }
 }
 
-void CustomPlot::updateOffset()
+void CustomPlot::placeTimeLine()
 {
     placeTriggerTimeMarker();
     announceTimeScale();
+}
+
+void CustomPlot::updateOffset()
+{
+    placeTimeLine();
     replot();
 }
 
@@ -236,9 +246,7 @@ void CustomPlot::moveHorizontal(int pixels)
     if (visibleWindow(geometry()).count() < minimumSamplesInView)
         position = before;
 
-    placeTriggerTimeMarker();
-    announceTimeScale();
-    replot();
+    placeTimeLine();
     forcedReplot();
 }
 

@@ -88,6 +88,11 @@ private:
     void placeTriggerTimeMarker();
     void placeTriggerLevelMarker();
     void announceTimeScale();
+    // The trigger time line and the time scale after a change of start, zoom or position;
+    // the caller replots.
+    void placeTimeLine();
+    // A zoom through the table without the replot, for callers that replot the record.
+    void changeXZoom(int index);
     ViewCorrection keepSamplesInView();
     int canvasWidth() const;
     static QPen markerPen(const QColor &color);

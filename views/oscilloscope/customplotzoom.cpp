@@ -60,23 +60,29 @@ void CustomPlot::setDefaultXZoom(int index)
     xZoomIndex = index;
 }
 
-void CustomPlot::setXZoom(int index)
+void CustomPlot::changeXZoom(int index)
 {
-    if (index < 0 || index >= xDivisions.size())
-        return;
     const double ratio = xDivisions.value(xZoomIndex, xDivisions.at(index)) / xDivisions.at(index);
     if (usableFactor(ratio) && usableFactor(xZoomFactor * ratio))
         xZoomFactor *= ratio;
     xZoomIndex = index;
     keepSamplesInView();
-    updateOffset();
+    placeTimeLine();
+}
+
+void CustomPlot::setXZoom(int index)
+{
+    if (index < 0 || index >= xDivisions.size())
+        return;
+    changeXZoom(index);
+    replot();
 }
 
 void CustomPlot::xZoomIn()
 {
     if (xZoomIndex < 1 || xDivisions.isEmpty())
         return;
-    setXZoom(xZoomIndex - 1);
+    changeXZoom(xZoomIndex - 1);
     forcedReplot();
 }
 
@@ -84,7 +90,7 @@ void CustomPlot::xZoomOut()
 {
     if (xZoomIndex >= xDivisions.size() - 1)
         return;
-    setXZoom(xZoomIndex + 1);
+    changeXZoom(xZoomIndex + 1);
     forcedReplot();
 }
 
@@ -122,7 +128,7 @@ void CustomPlot::xZoom(double factor)
         emit autoXZoomChanged(xZoomIndex);
     }
     if (geometry().triggerX(timeStart) != triggerBefore)
-        updateOffset();
+        placeTimeLine();
     forcedReplot();
 }
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
+#include <limits>
 
 namespace {
 
@@ -16,6 +18,121 @@ int clampCount(double value, int limit)
     if (value >= double(limit))
         return limit;
     return int(value);
+}
+
+// The compiler builds the bucket search once per instruction-set level and the loader picks the
+// best the processor has: any x86-64 runs it, a recent one with wide vectors. Not under
+// ThreadSanitizer, whose run-time is not up yet when the loader runs the clones' resolvers.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__ELF__)            \
+        && !defined(__SANITIZE_THREAD__)
+#define THINNING_CLONES                                                                            \
+    __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
+#else
+#define THINNING_CLONES
+#endif
+
+// Indexes of the first minimum and the first maximum of s[begin, end), as a running comparison
+// from s[begin] finds them: a sample that is not a number never wins, and one at begin wins
+// both.
+struct BucketExtremes
+{
+    int minAt;
+    int maxAt;
+};
+
+// Samples per block of the search below: small enough that finding the index again in the
+// block that holds an extreme stays cheap, large enough for the vector loop to run.
+constexpr int extremesBlock = 64;
+
+#if defined(__GNUC__)
+// Four lanes in the compiler's vector extension, whatever the instruction set makes of them.
+typedef double Lanes __attribute__((vector_size(32)));
+
+// The block's smallest and largest value, ignoring samples that are not numbers; +inf and -inf
+// for a block of them only, which then can never be strictly better than a number.
+inline __attribute__((always_inline)) void blockExtremes(const double *s, int n, double *minimum,
+                                                         double *maximum)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    Lanes lo = {inf, inf, inf, inf};
+    Lanes hi = {-inf, -inf, -inf, -inf};
+    int k = 0;
+    for (; k + 4 <= n; k += 4) {
+        Lanes v;
+        std::memcpy(&v, s + k, sizeof v);
+        // A comparison with a NaN is false, so the lane keeps its value.
+        lo = v < lo ? v : lo;
+        hi = v > hi ? v : hi;
+    }
+    double mn = inf;
+    double mx = -inf;
+    for (int l = 0; l < 4; ++l) {
+        mn = lo[l] < mn ? lo[l] : mn;
+        mx = hi[l] > mx ? hi[l] : mx;
+    }
+    for (; k < n; ++k) {
+        mn = s[k] < mn ? s[k] : mn;
+        mx = s[k] > mx ? s[k] : mx;
+    }
+    *minimum = mn;
+    *maximum = mx;
+}
+#else
+inline void blockExtremes(const double *s, int n, double *minimum, double *maximum)
+{
+    double mn = std::numeric_limits<double>::infinity();
+    double mx = -mn;
+    for (int k = 0; k < n; ++k) {
+        mn = s[k] < mn ? s[k] : mn;
+        mx = s[k] > mx ? s[k] : mx;
+    }
+    *minimum = mn;
+    *maximum = mx;
+}
+#endif
+
+// The noisy demonstration frame makes a running arg-min/arg-max mispredict on nearly every
+// sample. Instead the extremes are found block by block without branches per sample. The
+// block that last strictly bettered an extreme is the first to hold its value, so only that
+// block is searched again for the index. Equal values (0.0 and -0.0 too) keep the earlier
+// index, as the running comparison does.
+THINNING_CLONES
+BucketExtremes bucketExtremes(const double *s, int begin, int end)
+{
+    BucketExtremes e {begin, begin};
+    double minimum = s[begin];
+    double maximum = s[begin];
+    // A bucket that opens with a NaN keeps it as both extremes: every comparison with it is
+    // false, so there is nothing to search.
+    if (std::isnan(minimum))
+        return e;
+    int minBlock = -1;
+    int maxBlock = -1;
+    for (int b = begin + 1; b < end; b += extremesBlock) {
+        const int n = std::min(extremesBlock, end - b);
+        double lo;
+        double hi;
+        blockExtremes(s + b, n, &lo, &hi);
+        if (lo < minimum) {
+            minimum = lo;
+            minBlock = b;
+        }
+        if (hi > maximum) {
+            maximum = hi;
+            maxBlock = b;
+        }
+    }
+    if (minBlock >= 0) {
+        e.minAt = minBlock;
+        while (!(s[e.minAt] == minimum))
+            ++e.minAt;
+    }
+    if (maxBlock >= 0) {
+        e.maxAt = maxBlock;
+        while (!(s[e.maxAt] == maximum))
+            ++e.maxAt;
+    }
+    return e;
 }
 
 } // namespace
@@ -100,32 +217,22 @@ void appendPlotPoints(const QVector<double> &samples, int first, int end, int ma
 
     const int bucket = std::max(count / std::max(maxVisiblePoints / 2, 1), 1);
     const int points = 1 + 2 * ((count - 1 + bucket - 1) / bucket);
-    xs.reserve(xs.size() + points);
-    ys.reserve(ys.size() + points);
-    xs.append(x0 + first * dx);
-    ys.append(s[first] * gain);
+    const int oldSize = xs.size();
+    xs.resize(oldSize + points);
+    ys.resize(oldSize + points);
+    double *x = xs.data() + oldSize;
+    double *y = ys.data() + oldSize;
+    *x++ = x0 + first * dx;
+    *y++ = s[first] * gain;
     for (int i = first + 1; i < end;) {
         const int len = end - i <= bucket ? end - i : bucket;
-        int minAt = i;
-        int maxAt = i;
-        double minimum = s[i];
-        double maximum = s[i];
-        for (int k = i + 1; k < i + len; ++k) {
-            if (s[k] < minimum) {
-                minimum = s[k];
-                minAt = k;
-            }
-            if (s[k] > maximum) {
-                maximum = s[k];
-                maxAt = k;
-            }
-        }
-        const int earlier = minAt <= maxAt ? minAt : maxAt;
-        const int later = minAt <= maxAt ? maxAt : minAt;
-        xs.append(x0 + earlier * dx);
-        ys.append(s[earlier] * gain);
-        xs.append(x0 + later * dx);
-        ys.append(s[later] * gain);
+        const BucketExtremes e = bucketExtremes(s, i, i + len);
+        const int earlier = e.minAt <= e.maxAt ? e.minAt : e.maxAt;
+        const int later = e.minAt <= e.maxAt ? e.maxAt : e.minAt;
+        *x++ = x0 + earlier * dx;
+        *y++ = s[earlier] * gain;
+        *x++ = x0 + later * dx;
+        *y++ = s[later] * gain;
         i += len;
     }
 }

@@ -1,11 +1,14 @@
-// One oscilloscope frame through the plot: two rows of 1,024,000 samples (the largest read
-// limit), fed the way the module feeds them (the producer overwrites its rows every frame, so
-// the copy that implicit sharing defers is paid at that write), thinned and painted on a
-// 1000 x 600 plot with 2 px pens. Each part is timed on its own, then the whole frame, and the
-// straightforward path as the baseline: both raw rows in two curves, replotted.
+// One oscilloscope frame through the plot: two channel rows of 1,024,000 samples (the largest
+// read limit) and the math row A + B, thinned and painted on a 1024 x 600 plot with 2 px pens.
+// The producer writes every frame into rows of its own: into a second record while the plot
+// holds the first (the program's path, nothing copied), or into the one record the plot still
+// shares (the copy that implicit sharing defers is paid at that write). Each part is timed on
+// its own, then the whole frame, a drag step and a zoom step, and the straightforward path as
+// the baseline: the running-comparison thinning, and all raw rows in curves, replotted.
 #include "bench/support/paintcounter.h"
 #include "bench/support/widgetbenchmain.h"
 #include "views/oscilloscope/customplot.h"
+#include "views/oscilloscope/plotarea.h"
 #include "views/oscilloscope/plotgeometry.h"
 
 #include <qwt_plot_curve.h>
@@ -18,6 +21,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <memory>
 
@@ -25,10 +30,10 @@ namespace {
 
 using Record = QVector<QVector<double>>;
 
-constexpr int plotWidth = 1000;
+constexpr int plotWidth = 1024;
 constexpr int plotHeight = 600;
 constexpr int rowLength = 1024000;
-constexpr int rowCount = 2;
+constexpr int rowCount = 3;
 constexpr int oneMs = 18;
 const QVector<double> timeTable {1e-9, 2e-9, 5e-9, 1e-8, 2e-8, 5e-8, 1e-7, 2e-7, 5e-7, 1e-6,
                                  2e-6, 5e-6, 1e-5, 2e-5, 5e-5, 1e-4, 2e-4, 5e-4, 1e-3, 2e-3,
@@ -45,7 +50,7 @@ Record makeFrame(Frame frame)
 {
     Record rows(rowCount);
     quint32 noise = 12345;
-    for (int c = 0; c < rowCount; ++c) {
+    for (int c = 0; c < 2; ++c) {
         rows[c].resize(rowLength);
         double *row = rows[c].data();
         for (int i = 0; i < rowLength; ++i) {
@@ -58,6 +63,10 @@ Record makeFrame(Frame frame)
             row[i] = value;
         }
     }
+    // The math row A + B.
+    rows[2].resize(rowLength);
+    for (int i = 0; i < rowLength; ++i)
+        rows[2][i] = rows[0][i] + rows[1][i];
     return rows;
 }
 
@@ -92,6 +101,25 @@ void overwrite(Record &rows, const Record &source)
     }
 }
 
+// The slowest single iteration, in milliseconds: a frame must fit its period every time, not
+// on average.
+class WorstIteration
+{
+public:
+    void start() { begin = std::chrono::steady_clock::now(); }
+    void stop()
+    {
+        const std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - begin;
+        worst = std::max(worst, took.count());
+    }
+    void report(benchmark::State &state) const { state.counters["worst_ms"] = worst; }
+
+private:
+    std::chrono::steady_clock::time_point begin;
+    double worst = 0.0;
+};
+
 void addCounters(benchmark::State &state, int paints, int points)
 {
     state.counters["paints_per_frame"] = double(paints) / double(state.iterations());
@@ -125,6 +153,60 @@ void thinning(benchmark::State &state)
     state.counters["points_per_curve"] = xs.size();
 }
 
+// The thinning as a running comparison per bucket, the straightforward loop the plot's
+// thinning must equal.
+void runningComparisonPoints(const QVector<double> &samples, int first, int end,
+                             int maxVisiblePoints, double x0, double dx, double gain,
+                             QVector<double> &xs, QVector<double> &ys)
+{
+    const double *s = samples.constData();
+    const int count = end - first;
+    const int bucket = std::max(count / std::max(maxVisiblePoints / 2, 1), 1);
+    xs.append(x0 + first * dx);
+    ys.append(s[first] * gain);
+    for (int i = first + 1; i < end;) {
+        const int len = end - i <= bucket ? end - i : bucket;
+        int minAt = i;
+        int maxAt = i;
+        double minimum = s[i];
+        double maximum = s[i];
+        for (int k = i + 1; k < i + len; ++k) {
+            if (s[k] < minimum) {
+                minimum = s[k];
+                minAt = k;
+            }
+            if (s[k] > maximum) {
+                maximum = s[k];
+                maxAt = k;
+            }
+        }
+        const int earlier = minAt <= maxAt ? minAt : maxAt;
+        const int later = minAt <= maxAt ? maxAt : minAt;
+        xs.append(x0 + earlier * dx);
+        ys.append(s[earlier] * gain);
+        xs.append(x0 + later * dx);
+        ys.append(s[later] * gain);
+        i += len;
+    }
+}
+
+void thinningStraightforward(benchmark::State &state)
+{
+    const Record source = makeFrame(Frame(state.range(0)));
+    QVector<double> xs;
+    QVector<double> ys;
+    for (auto _ : state) {
+        for (int c = 0; c < rowCount; ++c) {
+            xs.clear();
+            ys.clear();
+            runningComparisonPoints(source[c], 0, rowLength, defaultMaxVisiblePoints, -4e-3, period,
+                                    1.0, xs, ys);
+            benchmark::DoNotOptimize(xs.constData());
+        }
+    }
+    state.counters["points_per_curve"] = xs.size();
+}
+
 void replot(benchmark::State &state)
 {
     auto plot = makePlot();
@@ -133,15 +215,55 @@ void replot(benchmark::State &state)
     QApplication::processEvents();
     PaintCounter counter;
     plot->canvas()->installEventFilter(&counter);
+    WorstIteration worst;
     for (auto _ : state) {
+        worst.start();
         plot->replot();
         QApplication::processEvents();
+        worst.stop();
     }
+    worst.report(state);
     addCounters(state, counter.paints, int(plot->curve(0)->dataSize()));
 }
 
-// The whole frame: the producer's overwrite (with the detach), the record path, the paint.
+// The whole frame as the program runs it: the producer writes into the record the plot no
+// longer holds (double buffers), then the record path and the paint. deep_copies_per_frame
+// counts the rows whose write had to detach from a record still shared.
 void frame(benchmark::State &state)
+{
+    auto plot = makePlot();
+    const Record source = makeFrame(Frame(state.range(0)));
+    Record buffers[2] = {source, source};
+    for (Record &rows : buffers) {
+        for (int c = 0; c < rowCount; ++c)
+            rows[c].detach();
+    }
+    plot->dataChanged(0.0, buffers[1]);
+    QApplication::processEvents();
+    PaintCounter counter;
+    plot->canvas()->installEventFilter(&counter);
+    int next = 0;
+    int copies = 0;
+    WorstIteration worst;
+    for (auto _ : state) {
+        worst.start();
+        Record &rows = buffers[next];
+        const double *before = rows.at(0).constData();
+        overwrite(rows, source);
+        copies += rows.at(0).constData() != before ? 1 : 0;
+        plot->dataChanged(0.0, rows);
+        QApplication::processEvents();
+        next = 1 - next;
+        worst.stop();
+    }
+    worst.report(state);
+    addCounters(state, counter.paints, int(plot->curve(0)->dataSize()));
+    state.counters["deep_copies_per_frame"] = double(copies) / double(state.iterations());
+}
+
+// The frame when the producer writes into the one record the plot still shares: every row is
+// copied at that write.
+void frameSharedRecord(benchmark::State &state)
 {
     auto plot = makePlot();
     const Record source = makeFrame(Frame(state.range(0)));
@@ -150,12 +272,102 @@ void frame(benchmark::State &state)
     QApplication::processEvents();
     PaintCounter counter;
     plot->canvas()->installEventFilter(&counter);
+    WorstIteration worst;
     for (auto _ : state) {
+        worst.start();
         overwrite(rows, source);
         plot->dataChanged(0.0, rows);
         QApplication::processEvents();
+        worst.stop();
     }
+    worst.report(state);
     addCounters(state, counter.paints, int(plot->curve(0)->dataSize()));
+}
+
+// One drag step of the mouse (40 pixels, back and forth) over the held record: the window
+// moves, the rows are thinned again and the evaluation signal goes out.
+void dragStep(benchmark::State &state)
+{
+    auto plot = makePlot();
+    Record rows = makeFrame(Frame(state.range(0)));
+    plot->dataChanged(0.0, rows);
+    QApplication::processEvents();
+    PaintCounter counter;
+    plot->canvas()->installEventFilter(&counter);
+    int evaluations = 0;
+    QObject::connect(plot.get(), &CustomPlot::evaluationDataChanged,
+                     [&evaluations](double, double, Record &) { ++evaluations; });
+    int direction = -1;
+    WorstIteration worst;
+    for (auto _ : state) {
+        worst.start();
+        plot->moveHorizontal(40 * direction);
+        QApplication::processEvents();
+        direction = -direction;
+        worst.stop();
+    }
+    worst.report(state);
+    addCounters(state, counter.paints, int(plot->curve(0)->dataSize()));
+    state.counters["evaluations_per_step"] = double(evaluations) / double(state.iterations());
+}
+
+// One zoom step through the table (in to 0.5 ms per division and out again): half the record
+// and then all of it thinned again, the evaluation signal each time.
+void zoomStep(benchmark::State &state)
+{
+    auto plot = makePlot();
+    Record rows = makeFrame(Frame(state.range(0)));
+    plot->dataChanged(0.0, rows);
+    QApplication::processEvents();
+    PaintCounter counter;
+    plot->canvas()->installEventFilter(&counter);
+    int evaluations = 0;
+    QObject::connect(plot.get(), &CustomPlot::evaluationDataChanged,
+                     [&evaluations](double, double, Record &) { ++evaluations; });
+    bool in = true;
+    WorstIteration worst;
+    for (auto _ : state) {
+        worst.start();
+        if (in)
+            plot->xZoomIn();
+        else
+            plot->xZoomOut();
+        QApplication::processEvents();
+        in = !in;
+        worst.stop();
+    }
+    worst.report(state);
+    addCounters(state, counter.paints, int(plot->curve(0)->dataSize()));
+    state.counters["evaluations_per_step"] = double(evaluations) / double(state.iterations());
+}
+
+// The cursors' feed of one frame: a time cursor on the plot area takes the record by address
+// and formats its readings for the readings panel.
+void cursorFeed(benchmark::State &state)
+{
+    auto *plot = new CustomPlot(3);
+    plot->setXDivisions(timeTable);
+    plot->setGrid(Division(), 1e-3, 1.0);
+    plot->setDefaultXZoom(oneMs);
+    PlotArea area(plot);
+    QWidget *readings = area.cursorsEvaluationWidget();
+    readings->setParent(&area);
+    area.resize(plotWidth, plotHeight);
+    waitExposed(area);
+    plot->setTimeParameters(period, scanTime);
+    area.cursorsSystem().setSettings(CursorsSettings {1, 0, 1});
+    Record rows = makeFrame(Frame(state.range(0)));
+    const double *before = rows.at(0).constData();
+    QApplication::processEvents();
+    WorstIteration worst;
+    for (auto _ : state) {
+        worst.start();
+        area.cursorsSystem().setData(period, 0.0, rows);
+        QApplication::processEvents();
+        worst.stop();
+    }
+    worst.report(state);
+    state.counters["deep_copies"] = rows.at(0).constData() != before ? 1 : 0;
 }
 
 // What the producer's overwrite costs without a plot sharing its rows: frame minus this is the
@@ -164,15 +376,15 @@ void producerWrite(benchmark::State &state)
 {
     const Record source = makeFrame(Frame(state.range(0)));
     Record rows = source;
-    rows[0].detach();
-    rows[1].detach();
+    for (int c = 0; c < rowCount; ++c)
+        rows[c].detach();
     for (auto _ : state) {
         overwrite(rows, source);
         benchmark::DoNotOptimize(rows[0].constData());
     }
 }
 
-// The straightforward path: both raw rows in two curves of a plain plot, replotted.
+// The straightforward path: all raw rows in curves of a plain plot, replotted.
 void rawBaseline(benchmark::State &state)
 {
     const Record source = makeFrame(Frame(state.range(0)));
@@ -184,7 +396,7 @@ void rawBaseline(benchmark::State &state)
     plot.setAxisScale(QwtPlot::yLeft, -4.0, 4.0);
     plot.enableAxis(QwtPlot::xBottom, false);
     plot.enableAxis(QwtPlot::yLeft, false);
-    const QColor colors[] = {Qt::darkYellow, Qt::darkCyan};
+    const QColor colors[] = {Qt::darkYellow, Qt::darkCyan, Qt::darkGreen};
     for (int c = 0; c < rowCount; ++c) {
         QwtPlotCurve *curve = plot.addCurve(QString());
         curve->setPen(colors[c], 2.0);
@@ -199,6 +411,12 @@ void rawBaseline(benchmark::State &state)
         QApplication::processEvents();
     }
     addCounters(state, counter.paints, rowLength);
+}
+
+bool isCurveColour(const QColor &colour)
+{
+    return colour == QColor(Qt::darkYellow) || colour == QColor(Qt::darkCyan)
+            || colour == QColor(Qt::darkGreen);
 }
 
 // Not a timing: the share of pixels in which the plot's picture differs from Qwt drawing the
@@ -242,8 +460,8 @@ void pictureDifference(benchmark::State &state)
             for (int x = 0; x < mine.width(); ++x) {
                 const QColor a = mine.pixelColor(x, y);
                 const QColor b = theirs.pixelColor(x, y);
-                const bool curveA = a == QColor(Qt::darkYellow) || a == QColor(Qt::darkCyan);
-                const bool curveB = b == QColor(Qt::darkYellow) || b == QColor(Qt::darkCyan);
+                const bool curveA = isCurveColour(a);
+                const bool curveB = isCurveColour(b);
                 if (a == QColor(Qt::black))
                     continue;
                 if (curveA != curveB || (curveA && a != b))
@@ -258,6 +476,11 @@ void pictureDifference(benchmark::State &state)
 
 BENCHMARK(copy)->ArgName("frame")->Arg(Demonstration)->Unit(benchmark::kMillisecond);
 BENCHMARK(thinning)->ArgName("frame")->Arg(Demonstration)->Arg(Sine)->Unit(benchmark::kMillisecond);
+BENCHMARK(thinningStraightforward)
+        ->ArgName("frame")
+        ->Arg(Demonstration)
+        ->Arg(Sine)
+        ->Unit(benchmark::kMillisecond);
 BENCHMARK(replot)
         ->ArgName("frame")
         ->Arg(Demonstration)
@@ -266,6 +489,28 @@ BENCHMARK(replot)
         ->UseRealTime();
 BENCHMARK(producerWrite)->ArgName("frame")->Arg(Demonstration)->Unit(benchmark::kMillisecond);
 BENCHMARK(frame)
+        ->ArgName("frame")
+        ->Arg(Demonstration)
+        ->Arg(Sine)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+BENCHMARK(frameSharedRecord)
+        ->ArgName("frame")
+        ->Arg(Demonstration)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+BENCHMARK(cursorFeed)
+        ->ArgName("frame")
+        ->Arg(Demonstration)
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
+BENCHMARK(dragStep)
+        ->ArgName("frame")
+        ->Arg(Demonstration)
+        ->Arg(Sine)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+BENCHMARK(zoomStep)
         ->ArgName("frame")
         ->Arg(Demonstration)
         ->Arg(Sine)

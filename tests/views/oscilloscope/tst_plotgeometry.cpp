@@ -4,8 +4,10 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -30,6 +32,72 @@ PlotGeometry geometry(double position, double period, double scanTime, double ax
 
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr double infinity = std::numeric_limits<double>::infinity();
+
+// Noise over a slow sine, as the demonstration frame has it: every bucket is a full stroke.
+QVector<double> noise(int count, quint32 seed)
+{
+    QVector<double> samples(count);
+    for (int i = 0; i < count; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        samples[i] = std::sin(i * 1e-4) + 0.8 * (double(seed >> 8) / double(1u << 24) - 0.5);
+    }
+    return samples;
+}
+
+// The thinning as a straightforward running comparison per bucket, the reference the fast one
+// must equal point for point.
+void runningComparisonPoints(const QVector<double> &samples, int first, int end,
+                             int maxVisiblePoints, double x0, double dx, double gain,
+                             QVector<double> &xs, QVector<double> &ys)
+{
+    first = std::max(first, 0);
+    end = std::min(end, samples.size());
+    const int count = end - first;
+    if (count <= 0)
+        return;
+    const double *s = samples.constData();
+    if (count <= maxVisiblePoints) {
+        for (int i = first; i < end; ++i) {
+            xs.append(x0 + i * dx);
+            ys.append(s[i] * gain);
+        }
+        return;
+    }
+    const int bucket = std::max(count / std::max(maxVisiblePoints / 2, 1), 1);
+    xs.append(x0 + first * dx);
+    ys.append(s[first] * gain);
+    for (int i = first + 1; i < end;) {
+        const int len = end - i <= bucket ? end - i : bucket;
+        int minAt = i;
+        int maxAt = i;
+        double minimum = s[i];
+        double maximum = s[i];
+        for (int k = i + 1; k < i + len; ++k) {
+            if (s[k] < minimum) {
+                minimum = s[k];
+                minAt = k;
+            }
+            if (s[k] > maximum) {
+                maximum = s[k];
+                maxAt = k;
+            }
+        }
+        const int earlier = minAt <= maxAt ? minAt : maxAt;
+        const int later = minAt <= maxAt ? maxAt : minAt;
+        xs.append(x0 + earlier * dx);
+        ys.append(s[earlier] * gain);
+        xs.append(x0 + later * dx);
+        ys.append(s[later] * gain);
+        i += len;
+    }
+}
+
+// Equal to the bit, so that NaN equals NaN and -0.0 differs from 0.0.
+bool sameBits(const QVector<double> &a, const QVector<double> &b)
+{
+    return a.size() == b.size()
+            && std::memcmp(a.constData(), b.constData(), sizeof(double) * size_t(a.size())) == 0;
+}
 
 } // namespace
 
@@ -182,6 +250,83 @@ private slots:
         // The one-sample bucket at the end gives its sample twice.
         QCOMPARE(xs.mid(xs.size() - 2), (QVector<double> {522.5, 522.5}));
         QCOMPARE(ys.mid(ys.size() - 2), (QVector<double> {14.0, 14.0}));
+    }
+
+    // The thinning must give exactly the points of the running comparison below, whatever
+    // the samples hold: the first extreme of each bucket, NaN never winning unless it opens
+    // the bucket, infinities, equal values and signed zeros, a short last bucket, a window
+    // that starts inside the record, points appended after others.
+    void thinningMatchesTheRunningComparison_data()
+    {
+        QTest::addColumn<QVector<double>>("samples");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<int>("maxVisible");
+
+        const QVector<double> demo = noise(1024000, 1);
+        QTest::newRow("largest read limit, noise") << demo << 0 << 1024000 << 1024;
+        QTest::newRow("window inside the record") << demo << 777 << 1000003 << 1024;
+        QTest::newRow("short last bucket") << noise(10000, 2) << 3 << 9999 << 1024;
+        QTest::newRow("long buckets") << noise(300001, 3) << 1 << 300001 << 16;
+        QTest::newRow("one sample per bucket") << noise(5000, 4) << 0 << 5000 << 2;
+        QTest::newRow("two points at most") << noise(5000, 5) << 10 << 4000 << 1;
+
+        // Ties everywhere: each bucket's first sample is both extremes.
+        QTest::newRow("constant") << QVector<double>(20000, 0.25) << 0 << 20000 << 64;
+
+        QVector<double> steps = noise(20000, 6);
+        for (int i = 0; i < steps.size(); i += 97)
+            steps[i] = 9.0; // equal maxima in many blocks: the earliest wins
+        for (int i = 50; i < steps.size(); i += 101)
+            steps[i] = -9.0;
+        QTest::newRow("repeated extremes") << steps << 0 << 20000 << 64;
+
+        QVector<double> zeros(20000, 1.0);
+        for (int i = 0; i < zeros.size(); ++i)
+            zeros[i] = (i % 3 == 0) ? -0.0 : (i % 3 == 1 ? 0.0 : 1.0);
+        QTest::newRow("signed zeros") << zeros << 1 << 20000 << 64;
+
+        QVector<double> nans = noise(20000, 7);
+        for (int i = 0; i < nans.size(); i += 13)
+            nans[i] = notANumber;
+        for (int b = 0; b < 4000; ++b)
+            nans[1 + b] = notANumber; // whole blocks of them
+        QTest::newRow("NaN inside buckets") << nans << 0 << 20000 << 64;
+
+        QVector<double> opening = noise(20000, 8);
+        for (int i = 1; i < opening.size(); i += 20000 / 32)
+            opening[i] = notANumber; // every bucket opens with NaN
+        QTest::newRow("NaN opens each bucket") << opening << 0 << 20000 << 64;
+
+        QVector<double> infinite = noise(20000, 9);
+        for (int i = 5; i < infinite.size(); i += 331)
+            infinite[i] = infinity;
+        for (int i = 200; i < infinite.size(); i += 509)
+            infinite[i] = -infinity;
+        infinite[1] = infinity; // a bucket opening at +inf
+        QTest::newRow("infinities") << infinite << 0 << 20000 << 64;
+
+        QVector<double> allNan(5000, notANumber);
+        allNan[2500] = 1.0;
+        QTest::newRow("NaN only but one") << allNan << 0 << 5000 << 64;
+    }
+    void thinningMatchesTheRunningComparison()
+    {
+        QFETCH(QVector<double>, samples);
+        QFETCH(int, first);
+        QFETCH(int, end);
+        QFETCH(int, maxVisible);
+        // Points already in the vectors stay in front.
+        QVector<double> xs {-1.0};
+        QVector<double> ys {-2.0};
+        QVector<double> expectedXs = xs;
+        QVector<double> expectedYs = ys;
+        appendPlotPoints(samples, first, end, maxVisible, -4e-3, 7.8125e-9, 1.5, xs, ys);
+        runningComparisonPoints(samples, first, end, maxVisible, -4e-3, 7.8125e-9, 1.5, expectedXs,
+                                expectedYs);
+        QVERIFY(xs.size() > 1);
+        QVERIFY(sameBits(xs, expectedXs));
+        QVERIFY(sameBits(ys, expectedYs));
     }
 
     void thinningStopsAtTheRecord()
