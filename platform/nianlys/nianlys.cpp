@@ -40,6 +40,11 @@ void put(T *slot, T value)
         *slot = value;
 }
 
+// Two samples as one vector of the compiler's vector extension (SSE2 on every x86-64): the
+// tests below are written once for a sample and for such a pair, where each comparison gives
+// a lane of all ones or all zeros.
+using SamplePair = double __attribute__((vector_size(16)));
+
 // The passes over the samples below keep several independent partial results, so that a
 // step does not wait for the one before it; they run over a million samples per frame.
 struct Extremes
@@ -48,23 +53,30 @@ struct Extremes
     double maximum;
 };
 
+SamplePair loadPair(const double *x)
+{
+    SamplePair pair;
+    std::memcpy(&pair, x, sizeof pair);
+    return pair;
+}
+
 Extremes extremes(const double *x, int32_t n) // n >= 1
 {
-    // Plain locals rather than an array, so that the four lanes stay in registers.
-    double lo0 = x[0], lo1 = x[0], lo2 = x[0], lo3 = x[0];
-    double hi0 = x[0], hi1 = x[0], hi2 = x[0], hi3 = x[0];
+    // Four lanes, sample i + k in lane k, as two pairs; a comparison that fails (a NaN) keeps
+    // the lane's value, as the scalar steps after them do.
+    const SamplePair first = {x[0], x[0]};
+    SamplePair lo01 = first, lo23 = first, hi01 = first, hi23 = first;
     int32_t i = 1;
     for (; i + 4 <= n; i += 4) {
-        const double a = x[i], b = x[i + 1], c = x[i + 2], d = x[i + 3];
-        lo0 = a < lo0 ? a : lo0;
-        lo1 = b < lo1 ? b : lo1;
-        lo2 = c < lo2 ? c : lo2;
-        lo3 = d < lo3 ? d : lo3;
-        hi0 = a > hi0 ? a : hi0;
-        hi1 = b > hi1 ? b : hi1;
-        hi2 = c > hi2 ? c : hi2;
-        hi3 = d > hi3 ? d : hi3;
+        const SamplePair ab = loadPair(x + i);
+        const SamplePair cd = loadPair(x + i + 2);
+        lo01 = ab < lo01 ? ab : lo01;
+        lo23 = cd < lo23 ? cd : lo23;
+        hi01 = ab > hi01 ? ab : hi01;
+        hi23 = cd > hi23 ? cd : hi23;
     }
+    double lo0 = lo01[0], lo1 = lo01[1], lo2 = lo23[0], lo3 = lo23[1];
+    double hi0 = hi01[0], hi1 = hi01[1], hi2 = hi23[0], hi3 = hi23[1];
     for (; i < n; ++i) {
         lo0 = x[i] < lo0 ? x[i] : lo0;
         hi0 = x[i] > hi0 ? x[i] : hi0;
@@ -176,11 +188,6 @@ Levels stateLevels(const double *x, int32_t n, int bins)
     return levels;
 }
 
-// Two samples as one vector of the compiler's vector extension (SSE2 on every x86-64): the
-// tests below are written once for a sample and for such a pair, where each comparison gives
-// a lane of all ones or all zeros.
-using SamplePair = double __attribute__((vector_size(16)));
-
 // The first index from `from` on whose sample satisfies beyond, n when there is none. Blocks
 // of eight samples are decided four pairs at a time with one branch, which is what long flat
 // stretches need; beyond must take a sample or a SamplePair.
@@ -189,12 +196,8 @@ int32_t findFirst(const double *x, int32_t from, int32_t n, Beyond beyond)
 {
     int32_t i = from;
     for (; i + 8 <= n; i += 8) {
-        SamplePair a, b, c, d;
-        std::memcpy(&a, x + i, sizeof a);
-        std::memcpy(&b, x + i + 2, sizeof b);
-        std::memcpy(&c, x + i + 4, sizeof c);
-        std::memcpy(&d, x + i + 6, sizeof d);
-        const auto lanes = (beyond(a) | beyond(b)) | (beyond(c) | beyond(d));
+        const auto lanes = (beyond(loadPair(x + i)) | beyond(loadPair(x + i + 2)))
+                | (beyond(loadPair(x + i + 4)) | beyond(loadPair(x + i + 6)));
         if (lanes[0] | lanes[1])
             break;
     }
