@@ -40,10 +40,21 @@ void put(T *slot, T value)
         *slot = value;
 }
 
-// Two samples as one vector of the compiler's vector extension (SSE2 on every x86-64): the
-// tests below are written once for a sample and for such a pair, where each comparison gives
-// a lane of all ones or all zeros.
-using SamplePair = double __attribute__((vector_size(16)));
+// Four samples as one vector of the compiler's vector extension: the tests below are written
+// once for a sample and for such a quad, where each comparison gives a lane of all ones or
+// all zeros. Plain x86-64 runs a quad as two SSE2 pairs; the passes over whole records are
+// built once more for processors with AVX2, which the loader picks where there is one (not
+// under ThreadSanitizer, whose run-time is not up when the loader picks).
+using SampleQuad = double __attribute__((vector_size(32)));
+
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__ELF__)            \
+        && !defined(__SANITIZE_THREAD__)
+#define NIANLYS_RECORD_PASS __attribute__((target_clones("arch=x86-64-v3", "default")))
+#else
+#define NIANLYS_RECORD_PASS
+#endif
+// What a record pass calls must be built into each of its versions.
+#define NIANLYS_IN_PASS inline __attribute__((always_inline))
 
 // The passes over the samples below keep several independent partial results, so that a
 // step does not wait for the one before it; they run over a million samples per frame.
@@ -53,30 +64,27 @@ struct Extremes
     double maximum;
 };
 
-SamplePair loadPair(const double *x)
+NIANLYS_IN_PASS SampleQuad loadQuad(const double *x)
 {
-    SamplePair pair;
-    std::memcpy(&pair, x, sizeof pair);
-    return pair;
+    SampleQuad quad;
+    std::memcpy(&quad, x, sizeof quad);
+    return quad;
 }
 
-Extremes extremes(const double *x, int32_t n) // n >= 1
+NIANLYS_IN_PASS Extremes extremes(const double *x, int32_t n) // n >= 1
 {
-    // Four lanes, sample i + k in lane k, as two pairs; a comparison that fails (a NaN) keeps
-    // the lane's value, as the scalar steps after them do.
-    const SamplePair first = {x[0], x[0]};
-    SamplePair lo01 = first, lo23 = first, hi01 = first, hi23 = first;
+    // Four lanes, sample i + k in lane k; a comparison that fails (a NaN) keeps the lane's
+    // value, as the scalar steps after them do.
+    const SampleQuad first = {x[0], x[0], x[0], x[0]};
+    SampleQuad lo = first, hi = first;
     int32_t i = 1;
     for (; i + 4 <= n; i += 4) {
-        const SamplePair ab = loadPair(x + i);
-        const SamplePair cd = loadPair(x + i + 2);
-        lo01 = ab < lo01 ? ab : lo01;
-        lo23 = cd < lo23 ? cd : lo23;
-        hi01 = ab > hi01 ? ab : hi01;
-        hi23 = cd > hi23 ? cd : hi23;
+        const SampleQuad v = loadQuad(x + i);
+        lo = v < lo ? v : lo;
+        hi = v > hi ? v : hi;
     }
-    double lo0 = lo01[0], lo1 = lo01[1], lo2 = lo23[0], lo3 = lo23[1];
-    double hi0 = hi01[0], hi1 = hi01[1], hi2 = hi23[0], hi3 = hi23[1];
+    double lo0 = lo[0], lo1 = lo[1], lo2 = lo[2], lo3 = lo[3];
+    double hi0 = hi[0], hi1 = hi[1], hi2 = hi[2], hi3 = hi[3];
     for (; i < n; ++i) {
         lo0 = x[i] < lo0 ? x[i] : lo0;
         hi0 = x[i] > hi0 ? x[i] : hi0;
@@ -115,6 +123,7 @@ Extremes finiteExtremes(const double *x, int32_t n)
     return e;
 }
 
+NIANLYS_RECORD_PASS
 Levels stateLevels(const double *x, int32_t n, int bins)
 {
     Extremes e = extremes(x, n);
@@ -189,16 +198,15 @@ Levels stateLevels(const double *x, int32_t n, int bins)
 }
 
 // The first index from `from` on whose sample satisfies beyond, n when there is none. Blocks
-// of eight samples are decided four pairs at a time with one branch, which is what long flat
-// stretches need; beyond must take a sample or a SamplePair.
+// of eight samples are decided two quads at a time with one branch, which is what long flat
+// stretches need; beyond must take a sample or a SampleQuad.
 template<typename Beyond>
-int32_t findFirst(const double *x, int32_t from, int32_t n, Beyond beyond)
+NIANLYS_IN_PASS int32_t findFirst(const double *x, int32_t from, int32_t n, Beyond beyond)
 {
     int32_t i = from;
     for (; i + 8 <= n; i += 8) {
-        const auto lanes = (beyond(loadPair(x + i)) | beyond(loadPair(x + i + 2)))
-                | (beyond(loadPair(x + i + 4)) | beyond(loadPair(x + i + 6)));
-        if (lanes[0] | lanes[1])
+        const auto lanes = beyond(loadQuad(x + i)) | beyond(loadQuad(x + i + 4));
+        if ((lanes[0] | lanes[1]) | (lanes[2] | lanes[3]))
             break;
     }
     for (; i < n; ++i) {
@@ -257,7 +265,7 @@ public:
         , out(out)
     { }
 
-    void run(int32_t n)
+    NIANLYS_IN_PASS void run(int32_t n)
     {
         // An infinity is no sample beyond a level; a NaN compares false anyway.
         const auto isHigh = [high = high](auto v) { return (v >= high) & (v < HUGE_VAL); };
@@ -418,6 +426,7 @@ private:
 
 // The lists live on from call to call of the thread: a noisy record has hundreds of thousands
 // of crossings, and lists made anew each time would take fresh pages from the system.
+NIANLYS_RECORD_PASS
 const Crossings &middleCrossings(const double *x, int32_t n, double low, double middle, double high)
 {
     thread_local Crossings result;
@@ -443,7 +452,7 @@ struct Edge
 // The tests are joined with & and |, not && and ||, so that a block is decided without a
 // branch per sample.
 template<bool Rising>
-Edge firstEdgeOf(const double *x, int32_t n, double from, double to)
+NIANLYS_IN_PASS Edge firstEdgeOf(const double *x, int32_t n, double from, double to)
 {
     const auto beyondFrom = [from](auto v) {
         if constexpr (Rising)
@@ -491,6 +500,7 @@ Edge firstEdgeOf(const double *x, int32_t n, double from, double to)
     return edge;
 }
 
+NIANLYS_RECORD_PASS
 Edge firstEdge(const double *x, int32_t n, double from, double to)
 {
     return to > from ? firstEdgeOf<true>(x, n, from, to) : firstEdgeOf<false>(x, n, from, to);
