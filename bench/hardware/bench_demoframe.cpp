@@ -6,6 +6,7 @@
 // the deep copy the shared record causes), measured in the same run. Each benchmark also
 // reports the worse of its first two frames ("warmup_ms") and the worst frame after them
 // ("worst_ms"; the _max aggregate is the worst over all repetitions).
+#include "bench/support/straightforwardframe.h"
 #include "hardware/mathchannel.h"
 #include "hardware/modules/hx2/hx2module.h"
 #include "hardware/modules/hx9/hx9module.h"
@@ -61,21 +62,6 @@ private:
     double m_worst = 0.0;
 };
 
-// The frame as the code first read: a sample at a time through the standard library, the
-// rows written where the receiver's record still shares them.
-void straightforwardFrame(std::mt19937 &engine, Rows &rows, int channels)
-{
-    std::normal_distribution<double> noise(0.0, 5.0);
-    for (int c = 0; c < channels; ++c) {
-        QVector<double> &row = rows[c];
-        row.resize(Points);
-        for (int k = 0; k < Points; ++k) {
-            const double g = noise(engine);
-            row[k] = 2 * std::sin(6280.0 * k * Period) + 0.1 * (g - std::trunc(g));
-        }
-    }
-}
-
 void BM_DemoFrameStraightforward(benchmark::State &state)
 {
     std::mt19937 engine(5489u);
@@ -86,7 +72,7 @@ void BM_DemoFrameStraightforward(benchmark::State &state)
     FrameTimes worst;
     for (auto _ : state) {
         worst.time([&] {
-            straightforwardFrame(engine, rows, 2);
+            straightforwardFrame(engine, rows, 2, Points, Period);
             math.setSourceData(rows);
             rows[2] = math.calculate();
             record = rows;

@@ -9,7 +9,9 @@
 //
 // Run pinned to one core: taskset -c 2 build/bench_cycle (scripts/bench pins every benchmark).
 #include "assets/assets.h"
+#include "bench/support/straightforwardframe.h"
 #include "bench/support/widgetbenchmain.h"
+#include "hardware/mathchannel.h"
 #include "hardware/modules/hx9/hx9module.h"
 #include "resources/analysislibrary.h"
 #include "resources/resourcedependence.h"
@@ -20,6 +22,8 @@
 #include "views/oscilloscope/digitaloscilloscopeview.h"
 #include "views/oscilloscope/digitaloscilloscopewidget.h"
 #include "views/oscilloscope/plotarea.h"
+
+#include "support/straightforwardevaluations.h"
 
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
@@ -73,6 +77,9 @@ constexpr int panelWidth = 1024;
 constexpr int panelHeight = 600;
 constexpr int cycles = 100;
 constexpr int probeSeconds = 10;
+// The measurements every row starts with.
+const std::vector<EvaluationType> defaultSet {EvaluationAmplitude, EvaluationMean, EvaluationRms,
+                                              EvaluationFrequency};
 
 // Minor page faults so far: a fresh multi-megabyte buffer faults in page by page, so a cycle
 // that copies or reallocates its rows shows thousands of them.
@@ -356,6 +363,10 @@ ProgramPath::ProgramPath()
     }
     if (timeIndex < 0)
         qFatal("no time base gives %d samples per channel", expectedPoints);
+    for (const std::vector<EvaluationType> &row : resource->evaluationTypes()) {
+        if (row != defaultSet)
+            qFatal("a row does not measure the default set");
+    }
     applyTimeIndex(timeIndex);
     lookingForDataTimer = false;
     if (!dataTimer)
@@ -429,25 +440,6 @@ ProgramPath *program = nullptr;
 // ---------------------------------------------------------------------------------------------
 // The straightforward path
 
-constexpr double sineAmplitude = 2.0;
-constexpr double sineFactor = 6280.0;
-
-void straightforwardFrame(std::mt19937 &engine, Record &rows, int points, double period)
-{
-    std::normal_distribution<double> distribution(0.0, 5.0);
-    for (int c = 0; c < 2; ++c) {
-        rows[c].resize(points);
-        for (int k = 0; k < points; ++k) {
-            const double g = distribution(engine);
-            rows[c][k] =
-                    sineAmplitude * std::sin(sineFactor * k * period) + 0.1 * (g - std::trunc(g));
-        }
-    }
-    rows[2].resize(points);
-    for (int k = 0; k < points; ++k)
-        rows[2][k] = rows[0][k] + rows[1][k];
-}
-
 // The thinning as first written: strict comparisons per sample, points appended one by one.
 void straightforwardThinning(const QVector<double> &s, int first, int last, double x0, double dx,
                              QVector<double> &xs, QVector<double> &ys)
@@ -480,29 +472,6 @@ void straightforwardThinning(const QVector<double> &s, int first, int last, doub
     }
 }
 
-// One pass over the samples per measurement of the default set.
-void straightforwardEvaluations(const QVector<double> &row, double interval, double *out)
-{
-    const double *x = row.constData();
-    const int n = row.size();
-    AnalysisLibrary &library = AnalysisLibrary::instance();
-    AnalysisLibrary::PulseParamResults pulse;
-    library.pulseParam(x, n, pulse);
-    out[0] = std::fabs(pulse.amplitude);
-    double sum = 0.0;
-    for (int i = 0; i < n; ++i)
-        sum += x[i];
-    out[1] = sum / n;
-    double squares = 0.0;
-    for (int i = 0; i < n; ++i)
-        squares += x[i] * x[i];
-    out[2] = std::sqrt(squares / n);
-    constexpr AnalysisLibrary::LevelSettings levels {1, 90.0, 50.0, 10.0, 1, 2, 256};
-    AnalysisLibrary::PulseMeasResults timing;
-    library.pulseMeas(x, n, 1, levels, timing);
-    out[3] = timing.period != 0.0 ? 1.0 / (timing.period * interval) : 0.0;
-}
-
 struct StraightforwardPath
 {
     std::mt19937 engine;
@@ -511,7 +480,8 @@ struct StraightforwardPath
     QwtPlot plot;
     QwtPlotCurve *curves[3];
     double period = 0.0;
-    double values[3][4] = {};
+    MathChannel math;
+    double values[3] = {};
 
     StraightforwardPath(QSize canvasSize, double samplePeriod);
     void cycle(PathFigures &f, bool paintNow = true);
@@ -520,6 +490,7 @@ struct StraightforwardPath
 StraightforwardPath::StraightforwardPath(QSize canvasSize, double samplePeriod)
     : period(samplePeriod)
 {
+    math.configure(true, MathChannel::Sum, 0, 1, 0.0);
     const QColor colors[3] = {Qt::yellow, Qt::cyan, Qt::magenta};
     for (int c = 0; c < 3; ++c) {
         curves[c] = new QwtPlotCurve;
@@ -538,7 +509,9 @@ void StraightforwardPath::cycle(PathFigures &f, bool paintNow)
 {
     const long faultsBefore = minorFaults();
     const Clock::time_point start = Clock::now();
-    straightforwardFrame(engine, moduleRows, expectedPoints, period);
+    straightforwardFrame(engine, moduleRows, 2, expectedPoints, period);
+    math.setSourceData(moduleRows);
+    moduleRows[2] = math.calculate();
     const Clock::time_point frame = Clock::now();
     plotRecord = Record();
     for (const QVector<double> &row : moduleRows)
@@ -552,8 +525,13 @@ void StraightforwardPath::cycle(PathFigures &f, bool paintNow)
     if (paintNow)
         plot.canvas()->repaint();
     const Clock::time_point painted = Clock::now();
-    for (int c = 0; c < 3; ++c)
-        straightforwardEvaluations(plotRecord[c], period, values[c]);
+    for (int c = 0; c < 3; ++c) {
+        const QVector<double> &row = plotRecord[c];
+        values[c] =
+                straightforward::calc(period, row.constData(), std::size_t(row.size()), defaultSet)
+                        .back()
+                        .second;
+    }
     const Clock::time_point end = Clock::now();
     benchmark::DoNotOptimize(values);
 
