@@ -53,8 +53,11 @@ using SampleQuad = double __attribute__((vector_size(32)));
 #else
 #define NIANLYS_RECORD_PASS
 #endif
-// What a record pass calls must be built into each of its versions.
+// What a record pass calls must be built into each of its versions: a quad handed to a
+// function built for plain x86-64 would travel another way than the AVX2 version passes it.
+// Forced inlining makes a call that stays a compile error rather than a wrong call.
 #define NIANLYS_IN_PASS inline __attribute__((always_inline))
+#define NIANLYS_LAMBDA_IN_PASS __attribute__((always_inline))
 
 // The passes over the samples below keep several independent partial results, so that a
 // step does not wait for the one before it; they run over a million samples per frame.
@@ -268,9 +271,12 @@ public:
     NIANLYS_IN_PASS void run(int32_t n)
     {
         // An infinity is no sample beyond a level; a NaN compares false anyway.
-        const auto isHigh = [high = high](auto v) { return (v >= high) & (v < HUGE_VAL); };
-        const auto isLow = [low = low](auto v) { return (v <= low) & (v > -HUGE_VAL); };
-        const int32_t entry = findFirst(x, 0, n, [=](auto v) { return isHigh(v) | isLow(v); });
+        const auto isHigh = [high = high](auto v)
+                                    NIANLYS_LAMBDA_IN_PASS { return (v >= high) & (v < HUGE_VAL); };
+        const auto isLow = [low = low](auto v)
+                                   NIANLYS_LAMBDA_IN_PASS { return (v <= low) & (v > -HUGE_VAL); };
+        const int32_t entry = findFirst(
+                x, 0, n, [=](auto v) NIANLYS_LAMBDA_IN_PASS { return isHigh(v) | isLow(v); });
         if (entry >= n)
             return;
         above = isHigh(x[entry]);
@@ -454,39 +460,43 @@ struct Edge
 template<bool Rising>
 NIANLYS_IN_PASS Edge firstEdgeOf(const double *x, int32_t n, double from, double to)
 {
-    const auto beyondFrom = [from](auto v) {
+    const auto beyondFrom = [from](auto v) NIANLYS_LAMBDA_IN_PASS {
         if constexpr (Rising)
             return v <= from;
         else
             return v >= from;
     };
     // For a finite sample only: a NaN is neither beyond `from` nor short of it.
-    const auto shortOfFrom = [from](auto v) {
+    const auto shortOfFrom = [from](auto v) NIANLYS_LAMBDA_IN_PASS {
         if constexpr (Rising)
             return v > from;
         else
             return v < from;
     };
-    const auto beyondTo = [to](auto v) {
+    const auto beyondTo = [to](auto v) NIANLYS_LAMBDA_IN_PASS {
         if constexpr (Rising)
             return v >= to;
         else
             return v <= to;
     };
-    const auto finite = [](auto v) { return (v < HUGE_VAL) & (v > -HUGE_VAL); };
+    const auto finite = [](auto v)
+                                NIANLYS_LAMBDA_IN_PASS { return (v < HUGE_VAL) & (v > -HUGE_VAL); };
     Edge edge;
-    int32_t armedAt = findFirst(x, 0, n, [=](auto v) { return finite(v) & beyondFrom(v); });
+    int32_t armedAt = findFirst(
+            x, 0, n, [=](auto v) NIANLYS_LAMBDA_IN_PASS { return finite(v) & beyondFrom(v); });
     while (armedAt < n) {
-        const int32_t startAt =
-                findFirst(x, armedAt + 1, n, [=](auto v) { return finite(v) & shortOfFrom(v); });
+        const int32_t startAt = findFirst(x, armedAt + 1, n, [=](auto v) NIANLYS_LAMBDA_IN_PASS {
+            return finite(v) & shortOfFrom(v);
+        });
         if (startAt >= n)
             break;
         // The sample before is the last one that armed the search.
         edge.start = crossing(x, previousFinite(x, startAt), startAt, from);
-        const int32_t endAt =
-                beyondTo(x[startAt]) ? startAt : findFirst(x, startAt + 1, n, [=](auto v) {
-                    return finite(v) & (beyondFrom(v) | beyondTo(v));
-                });
+        const int32_t endAt = beyondTo(x[startAt])
+                ? startAt
+                : findFirst(x, startAt + 1, n, [=](auto v) NIANLYS_LAMBDA_IN_PASS {
+                      return finite(v) & (beyondFrom(v) | beyondTo(v));
+                  });
         if (endAt >= n)
             break;
         // Beyond `from` comes first, as in the sample-by-sample reading.
