@@ -11,6 +11,8 @@
 #include "views/oscilloscope/plotarea.h"
 #include "views/oscilloscope/plotgeometry.h"
 
+#include "support/runningcomparison.h"
+
 #include <qwt_plot_curve.h>
 #include <qwt_plot_layout.h>
 
@@ -151,43 +153,6 @@ void thinning(benchmark::State &state)
         }
     }
     state.counters["points_per_curve"] = xs.size();
-}
-
-// The thinning as a running comparison per bucket, the straightforward loop the plot's
-// thinning must equal.
-void runningComparisonPoints(const QVector<double> &samples, int first, int end,
-                             int maxVisiblePoints, double x0, double dx, double gain,
-                             QVector<double> &xs, QVector<double> &ys)
-{
-    const double *s = samples.constData();
-    const int count = end - first;
-    const int bucket = std::max(count / std::max(maxVisiblePoints / 2, 1), 1);
-    xs.append(x0 + first * dx);
-    ys.append(s[first] * gain);
-    for (int i = first + 1; i < end;) {
-        const int len = end - i <= bucket ? end - i : bucket;
-        int minAt = i;
-        int maxAt = i;
-        double minimum = s[i];
-        double maximum = s[i];
-        for (int k = i + 1; k < i + len; ++k) {
-            if (s[k] < minimum) {
-                minimum = s[k];
-                minAt = k;
-            }
-            if (s[k] > maximum) {
-                maximum = s[k];
-                maxAt = k;
-            }
-        }
-        const int earlier = minAt <= maxAt ? minAt : maxAt;
-        const int later = minAt <= maxAt ? maxAt : minAt;
-        xs.append(x0 + earlier * dx);
-        ys.append(s[earlier] * gain);
-        xs.append(x0 + later * dx);
-        ys.append(s[later] * gain);
-        i += len;
-    }
 }
 
 void thinningStraightforward(benchmark::State &state)

@@ -23,6 +23,7 @@
 #include "views/oscilloscope/digitaloscilloscopewidget.h"
 #include "views/oscilloscope/plotarea.h"
 
+#include "support/runningcomparison.h"
 #include "support/straightforwardevaluations.h"
 
 #include <qwt_plot.h>
@@ -440,38 +441,6 @@ ProgramPath *program = nullptr;
 // ---------------------------------------------------------------------------------------------
 // The straightforward path
 
-// The thinning as first written: strict comparisons per sample, points appended one by one.
-void straightforwardThinning(const QVector<double> &s, int first, int last, double x0, double dx,
-                             QVector<double> &xs, QVector<double> &ys)
-{
-    const int count = last - first;
-    const int bucket = count / (1024 / 2);
-    xs.append(x0 + first * dx);
-    ys.append(s[first]);
-    for (int i = first + 1; i < last;) {
-        const int len = i + bucket >= last ? last - i : bucket;
-        int minAt = 0, maxAt = 0;
-        double minimum = s[i], maximum = s[i];
-        for (int k = 1; k < len; ++k) {
-            if (s[i + k] < minimum) {
-                minimum = s[i + k];
-                minAt = k;
-            }
-            if (s[i + k] > maximum) {
-                maximum = s[i + k];
-                maxAt = k;
-            }
-        }
-        const int a = minAt <= maxAt ? minAt : maxAt;
-        const int b = minAt <= maxAt ? maxAt : minAt;
-        xs.append(x0 + (i + a) * dx);
-        ys.append(s[i + a]);
-        xs.append(x0 + (i + b) * dx);
-        ys.append(s[i + b]);
-        i += len;
-    }
-}
-
 struct StraightforwardPath
 {
     std::mt19937 engine;
@@ -518,7 +487,8 @@ void StraightforwardPath::cycle(PathFigures &f, bool paintNow)
         plotRecord.append(QVector<double>(row.cbegin(), row.cend()));
     for (int c = 0; c < 3; ++c) {
         QVector<double> xs, ys;
-        straightforwardThinning(plotRecord[c], 0, plotRecord[c].size(), 0.0, period, xs, ys);
+        runningComparisonPoints(plotRecord[c], 0, plotRecord[c].size(), 1024, 0.0, period, 1.0, xs,
+                                ys);
         curves[c]->setSamples(xs, ys);
     }
     plot.replot();
