@@ -72,8 +72,6 @@ Extremes extremes(const double *x, size_t n)
     return {lo2 < lo0 ? lo2 : lo0, hi2 > hi0 ? hi2 : hi0};
 }
 
-// Each sample is divided by the length before it is added, which keeps the sum in the range
-// of the samples however long the range is.
 // Mean and RMS in one pass, over four lanes of partial sums (sample i + k in lane k) kept
 // as two pairs of the compiler's vector extension, so that they stay in registers; the lanes
 // are joined in a fixed order. Each sample is divided by the length before it is added,
@@ -143,53 +141,20 @@ Requested requested(const std::vector<EvaluationType> &types)
 {
     Requested r;
     for (EvaluationType type : types) {
-        switch (type) {
-        case EvaluationCycleMean:
-        case EvaluationCycleRms:
-            r.cycle = true;
-            break;
-        case EvaluationHigh:
-        case EvaluationLow:
-        case EvaluationAmplitude:
-        case EvaluationOvershoot:
-        case EvaluationUndershoot:
-        case EvaluationRiseTime:
-        case EvaluationFallTime:
-        case EvaluationFallRate:
-        case EvaluationRiseRate:
-            r.pulseParam = true;
-            break;
-        case EvaluationPeriod:
-        case EvaluationFrequency:
-        case EvaluationPositiveDutyCycle:
-        case EvaluationPositivePulseWidth:
-            r.positivePulses = true;
-            break;
-        case EvaluationNegativeDutyCycle:
-        case EvaluationNegativePulseWidth:
-            r.negativePulses = true;
-            break;
-        case EvaluationMinimum:
-        case EvaluationMaximum:
-        case EvaluationPeakToPeak:
-            r.extremes = true;
-            break;
-        case EvaluationMean:
-            r.mean = true;
-            break;
-        case EvaluationRms:
-            r.rms = true;
-            break;
-        default:
-            break;
+        r.cycle = r.cycle || CycleValuesSet.count(type) != 0;
+        r.pulseParam = r.pulseParam || PulseParamSet.count(type) != 0;
+        if (PulseMeasSet.count(type) != 0) {
+            const bool negative =
+                    type == EvaluationNegativeDutyCycle || type == EvaluationNegativePulseWidth;
+            (negative ? r.negativePulses : r.positivePulses) = true;
         }
+        r.extremes = r.extremes || type == EvaluationMinimum || type == EvaluationMaximum
+                || type == EvaluationPeakToPeak;
+        r.mean = r.mean || type == EvaluationMean;
+        r.rms = r.rms || type == EvaluationRms;
     }
     return r;
 }
-
-} // namespace
-
-namespace {
 
 void cycleValues(const double *samples, int count, ValueTable &values)
 {
