@@ -571,8 +571,10 @@ private slots:
         if (dir.isEmpty())
             QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
         for (const ScreenshotLook &shot : screenshotLooks({1, true, "en", "light-large"})) {
-            QVERIFY(applyScreenshotLook(shot));
+            // Built in the language of the look before, so the pictures in another language
+            // also show what a language switch makes again.
             FunctionGeneratorWidget panel;
+            QVERIFY(applyScreenshotLook(shot));
             panel.setSupportedRanges({1, 5, 10});
             FunctionGeneratorStartardFunctionOptions options;
             options.sineOptions.double_amplitude = 4;
