@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -22,17 +23,36 @@ const QRegularExpression &headerPattern()
     return pattern;
 }
 
-double toSample(const QStringRef &field)
+// "∞" does not convert, yet it plainly stands for an infinity rather than for text.
+bool isInfinitySign(const QStringRef &field)
+{
+    const bool signedField =
+            field.startsWith(QLatin1Char('-')) || field.startsWith(QLatin1Char('+'));
+    return (signedField ? field.mid(1) : field) == QStringLiteral("∞");
+}
+
+double toSample(const QStringRef &field, ChannelsDataFieldCounts &counts)
 {
     bool ok = false;
     const double value = QLocale::c().toDouble(field, &ok);
-    return ok ? value : 0.0;
+    if (ok) {
+        ++counts.numbers;
+        if (!std::isfinite(value))
+            ++counts.nonFinite;
+        return value;
+    }
+    if (isInfinitySign(field))
+        ++counts.nonFinite;
+    else if (!field.isEmpty())
+        ++counts.texts;
+    return 0.0;
 }
 
-void appendSamples(QVector<QVector<double>> &columns, const QVector<QStringRef> &fields)
+void appendSamples(QVector<QVector<double>> &columns, const QVector<QStringRef> &fields,
+                   ChannelsDataFieldCounts &counts)
 {
     for (int j = 0; j < fields.size(); ++j)
-        columns[j].append(toSample(fields.at(j)));
+        columns[j].append(toSample(fields.at(j), counts));
 }
 
 } // namespace
@@ -74,8 +94,12 @@ bool saveChannelsData(const QString &fileName, const QVector<QVector<double>> &c
     return file.commit();
 }
 
-QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *names)
+QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *names,
+                                          ChannelsDataFieldCounts *counts)
 {
+    ChannelsDataFieldCounts local;
+    ChannelsDataFieldCounts &found = counts ? *counts : local;
+    found = ChannelsDataFieldCounts();
     if (fileName.isEmpty())
         return {};
     const QFileInfo info(fileName);
@@ -104,20 +128,22 @@ QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *
                 names->append(field.toString());
         }
     } else {
-        appendSamples(columns, firstFields);
+        appendSamples(columns, firstFields, found);
     }
 
     QString line;
     while (in.readLineInto(&line, maxChannelsDataFileSize)) {
         // Each line counted with its line break, which the last one may lack.
         read += line.size() + 1;
-        if (read > maxChannelsDataFileSize + 1)
+        if (read > maxChannelsDataFileSize + 1) {
+            found = ChannelsDataFieldCounts();
             return {};
+        }
         // Count before splitting: a hostile line of a million fields is rejected without
         // building a million references.
         if (line.count(kSeparator) + 1 != columnCount)
             break;
-        appendSamples(columns, line.splitRef(kSeparator, Qt::KeepEmptyParts));
+        appendSamples(columns, line.splitRef(kSeparator, Qt::KeepEmptyParts), found);
     }
     return columns;
 }

@@ -68,7 +68,7 @@ struct FunctionGeneratorAwgFilesCollection::Internal
         auto it = cache.find(index);
         if (it == cache.end()) {
             SignalCollection read;
-            read.columns = loadChannelsData(files.at(index), &read.names);
+            read.columns = loadChannelsData(files.at(index), &read.names, &read.fields);
             it = cache.emplace(index, std::move(read)).first;
         }
         return it->second;
@@ -228,6 +228,13 @@ QStringList FunctionGeneratorAwgFilesCollection::signalNames(int index)
     if (!m_d->valid(index))
         return {};
     return m_d->signalsOf(index).names;
+}
+
+ChannelsDataFieldCounts FunctionGeneratorAwgFilesCollection::fieldCounts(int index)
+{
+    if (!m_d->valid(index))
+        return {};
+    return m_d->signalsOf(index).fields;
 }
 
 QVector<double> FunctionGeneratorAwgFilesCollection::data(int index, int signal)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/channeldatafile.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -40,6 +42,8 @@ public:
     int countSignals(int index);
     QStringList signalNames(int index);
     QVector<double> data(int index, int signal);
+    // What the reader made of the file's fields; zeros for an index outside the list.
+    ChannelsDataFieldCounts fieldCounts(int index);
 
     void update();
     int findByContent(const QString &path) const;

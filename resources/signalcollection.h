@@ -1,12 +1,15 @@
 #pragma once
 
+#include "resources/channeldatafile.h"
+
 #include <QStringList>
 #include <QVector>
 
 // The columns of one waveform file: column j is signal j, named by the file's header line
-// (no names when the file has none).
+// (no names when the file has none), with what the reader made of its fields.
 struct SignalCollection
 {
     QVector<QVector<double>> columns;
     QStringList names;
+    ChannelsDataFieldCounts fields;
 };

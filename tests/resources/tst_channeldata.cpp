@@ -5,8 +5,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
 #include <csignal>
 #include <fcntl.h>
+#include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,6 +31,9 @@ private slots:
     void load_data();
     void load();
     void loadKeepsNamesWithoutHeader();
+    void loadCountsFields_data();
+    void loadCountsFields();
+    void loadCountsNaN();
     void loadUnreadable();
     void loadRefusesWhatNeverEnds_data();
     void loadRefusesWhatNeverEnds();
@@ -195,6 +200,60 @@ void TestChannelData::loadKeepsNamesWithoutHeader()
     QStringList names {"kept"};
     QCOMPARE(loadChannelsData(write("+1.5;-2\n"), &names), (Columns {{1.5}, {-2}}));
     QCOMPARE(names, QStringList {"kept"});
+}
+
+// Fields that do not convert still read as 0.0; the counts tell such a file from one of zeros.
+void TestChannelData::loadCountsFields_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<Columns>("columns");
+    QTest::addColumn<qint64>("numbers");
+    QTest::addColumn<qint64>("texts");
+    QTest::addColumn<qint64>("nonFinite");
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("numbers") << QByteArray("1;2\n3;4\n") << Columns {{1, 3}, {2, 4}} << 4ll << 0ll
+                             << 0ll;
+    QTest::newRow("comma separators")
+            << QByteArray("1.0,2.0\n3.0,4.0\n") << Columns {{0, 0}} << 0ll << 2ll << 0ll;
+    QTest::newRow("decimal commas")
+            << QByteArray("1,5;2,5\n3,5;4,5\n") << Columns {{0, 0}, {0, 0}} << 0ll << 4ll << 0ll;
+    QTest::newRow("header and empty fields")
+            << QByteArray("a;b\n1;\n;\n") << Columns {{1, 0}, {0, 0}} << 1ll << 0ll << 0ll;
+    QTest::newRow("header only") << QByteArray("a;b\n") << Columns {{}, {}} << 0ll << 0ll << 0ll;
+    QTest::newRow("infinities") << QByteArray("1;2\ninf;-inf\n") << Columns {{1, inf}, {2, -inf}}
+                                << 4ll << 0ll << 2ll;
+    QTest::newRow("infinity sign") << QByteArray("1;2\n\xE2\x88\x9E;-\xE2\x88\x9E\n")
+                                   << Columns {{1, 0}, {2, 0}} << 2ll << 0ll << 2ll;
+    QTest::newRow("only the lines read count")
+            << QByteArray("1;2\nx;y\n3\nz;z;z\n") << Columns {{1, 0}, {2, 0}} << 2ll << 2ll << 0ll;
+}
+
+void TestChannelData::loadCountsFields()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(Columns, columns);
+    QFETCH(qint64, numbers);
+    QFETCH(qint64, texts);
+    QFETCH(qint64, nonFinite);
+    ChannelsDataFieldCounts counts;
+    counts.texts = 99; // a count from an earlier file is not carried on
+    QCOMPARE(loadChannelsData(write(content), nullptr, &counts), columns);
+    QCOMPARE(counts.numbers, numbers);
+    QCOMPARE(counts.texts, texts);
+    QCOMPARE(counts.nonFinite, nonFinite);
+}
+
+void TestChannelData::loadCountsNaN()
+{
+    ChannelsDataFieldCounts counts;
+    const Columns read = loadChannelsData(write("1;2\nnan;4\n"), nullptr, &counts);
+    QCOMPARE(read.size(), 2);
+    QVERIFY(std::isnan(read.at(0).at(1)));
+    QCOMPARE(counts.numbers, qint64(4));
+    QCOMPARE(counts.nonFinite, qint64(1));
+    QVERIFY(loadChannelsData(m_dir.filePath(QStringLiteral("missing.csv")), nullptr, &counts)
+                    .isEmpty());
+    QCOMPARE(counts.numbers, qint64(0));
 }
 
 void TestChannelData::loadUnreadable()

@@ -123,6 +123,11 @@ QVector<double> FunctionGeneratorAwgDataListModel::data(int row, int signal) con
     return files().data(row, signal);
 }
 
+ChannelsDataFieldCounts FunctionGeneratorAwgDataListModel::fieldCounts(int row) const
+{
+    return files().fieldCounts(row);
+}
+
 void FunctionGeneratorAwgDataListModel::processAdd(int index)
 {
     if (m_resetting)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/channeldatafile.h"
+
 #include <QAbstractListModel>
 #include <QString>
 #include <QStringList>
@@ -35,6 +37,7 @@ public:
     QStringList signalNames(int row) const;
     // The samples of one signal of a file; empty when it has no such signal.
     QVector<double> data(int row, int signal) const;
+    ChannelsDataFieldCounts fieldCounts(int row) const;
 
 private slots:
     void processAdd(int index);

@@ -96,6 +96,13 @@ struct FunctionGeneratorPinnedWidget::Internal
     // Exactly one record per form row.
     std::vector<FunctionGeneratorChannelOptions> channelOptions;
     FunctionGeneratorMode mode = FunctionGeneratorMode::StandardFunctions;
+    // The generator's channels; the rows at or above it stand for none.
+    unsigned int channelCount = channelRows;
+
+    bool hasChannel(std::size_t channel) const
+    {
+        return channel < channelRows && channel < channelCount;
+    }
 };
 
 FunctionGeneratorPinnedWidget::FunctionGeneratorPinnedWidget(QWidget *parent)
@@ -157,10 +164,18 @@ void FunctionGeneratorPinnedWidget::connectUserInteractionToSignals()
             &FunctionGeneratorPinnedWidget::proceesChangesOfChannelEnable);
 }
 
-void FunctionGeneratorPinnedWidget::setChanelCount(unsigned int)
+void FunctionGeneratorPinnedWidget::setChanelCount(unsigned int count)
 {
-    // The rows are the form's; a generator with another count still has two of them, and a
-    // row without a channel shows the defaults.
+    // The rows are the form's and keep their records; a row without a channel is hidden, so
+    // nobody edits a channel the generator does not have.
+    d->channelCount = count;
+    for (unsigned int row = 0; row < channelRows; ++row) {
+        const bool shown = d->hasChannel(row);
+        d->checkBoxes[row]->setVisible(shown);
+        d->functionLabels[row]->setVisible(shown);
+        d->stackedWidgets[row]->setVisible(shown);
+    }
+    recalcAllColumns();
 }
 
 void FunctionGeneratorPinnedWidget::setMode(FunctionGeneratorMode mode)
@@ -272,7 +287,7 @@ void FunctionGeneratorPinnedWidget::changeEvent(QEvent *event)
 
 void FunctionGeneratorPinnedWidget::processChangesOfFunctionOptions(int channel)
 {
-    if (channel < 0 || unsigned(channel) >= channelRows)
+    if (channel < 0 || !d->hasChannel(std::size_t(channel)))
         return;
     const double frequency = d->frequencyWrappers[std::size_t(channel)]->value();
     FunctionGeneratorStartardFunctionOptions &o =
@@ -292,7 +307,7 @@ void FunctionGeneratorPinnedWidget::processChangesOfFunctionOptions(int channel)
 
 void FunctionGeneratorPinnedWidget::processChangesOfOutputOptions(int channel)
 {
-    if (channel < 0 || unsigned(channel) >= channelRows)
+    if (channel < 0 || !d->hasChannel(std::size_t(channel)))
         return;
     FunctionGeneratorOutputOptions &output = d->channelOptions[std::size_t(channel)].outputOptions;
     output.offset = d->offsetSpinBoxes[std::size_t(channel)]->value();
@@ -301,7 +316,7 @@ void FunctionGeneratorPinnedWidget::processChangesOfOutputOptions(int channel)
 
 void FunctionGeneratorPinnedWidget::proceesChangesOfChannelEnable(size_t channel)
 {
-    if (channel >= channelRows)
+    if (!d->hasChannel(channel))
         return;
     const bool enable = d->checkBoxes[channel]->checkState() == Qt::Checked;
     d->channelOptions[channel].enable = enable;

@@ -22,7 +22,8 @@ public:
     explicit FunctionGeneratorPinnedWidget(QWidget *parent = nullptr);
     ~FunctionGeneratorPinnedWidget() override;
 
-    // The form has two channel rows; the store keeps a record for each whatever the count.
+    // The form has two channel rows, each with its record whatever the count; rows at or above
+    // the count are hidden and send nothing.
     void setChanelCount(unsigned int count);
     void setMode(FunctionGeneratorMode mode);
     void setStandardFunction(unsigned int channel, FunctionGeneratorStandardFunction function);

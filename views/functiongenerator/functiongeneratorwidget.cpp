@@ -11,17 +11,54 @@
 
 #include <QDataWidgetMapper>
 #include <QDir>
+#include <QLabel>
+#include <QSignalBlocker>
 #include <QSignalMapper>
 #include <QStandardItemModel>
 
 #include <qwt_plot_canvas.h>
+#include <qwt_plot_curve.h>
 #include <qwt_plot_layout.h>
 
 namespace {
 
 constexpr unsigned int sampleRatesMHz[] = {75, 150, 300, 600, 1200};
 
+// The rows keep their numbers; only their texts are made again. Quietly, so that the mapper
+// does not fill its label by itself: the caller decides which labels show a row.
+void retranslateRows(QStandardItemModel *model, QString (*text)(unsigned int))
+{
+    const QSignalBlocker modelBlock(model);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStandardItem *item = model->item(row);
+        item->setText(text(item->data(functionGeneratorValueRole).toUInt()));
+    }
+}
+
+// A label shows its mapper's row again, in the new language; a label left empty because no row
+// holds the value stays empty.
+void refreshLabel(QDataWidgetMapper *mapper, const QLabel *label)
+{
+    if (!label->text().isEmpty())
+        mapper->revert();
+}
+
 } // namespace
+
+QString functionGeneratorRangeText(unsigned int volts)
+{
+    return QStringLiteral("%1 ").arg(volts) + FunctionGeneratorWidget::tr("V");
+}
+
+QString functionGeneratorSampleRateText(unsigned int megahertz)
+{
+    return QStringLiteral("%1 ").arg(megahertz) + FunctionGeneratorWidget::tr("MHz");
+}
+
+QString functionGeneratorCurveTitle(std::size_t channel)
+{
+    return FunctionGeneratorWidget::tr("Signal_") + QString::number(channel + 1);
+}
 
 FunctionGeneratorWidget::FunctionGeneratorWidget(QWidget *parent)
     : QWidget(parent)
@@ -79,7 +116,7 @@ void FunctionGeneratorWidget::setUpModelsAndMappers()
     d->sampleRateMapper->setModel(d->sampleRateModel);
     d->sampleRateMapper->addMapping(ui->samplingValueLabel, 0, "text");
     for (unsigned int rate : sampleRatesMHz) {
-        auto *item = new QStandardItem(QStringLiteral("%1 ").arg(rate) + tr("MHz"));
+        auto *item = new QStandardItem(functionGeneratorSampleRateText(rate));
         item->setData(rate, functionGeneratorValueRole);
         d->sampleRateModel->appendRow(item);
     }
@@ -173,6 +210,7 @@ void FunctionGeneratorWidget::changeEvent(QEvent *event)
         // The slider's unit is no text of the form, so the form's translation passes it by.
         ui->amplitudeRangeSlider->setDimension(tr("V"));
         ui->amplitudeRangeSlider->update();
+        retranslateValueTexts();
         break;
     case QEvent::StyleChange:
         applyTheme();
@@ -180,6 +218,20 @@ void FunctionGeneratorWidget::changeEvent(QEvent *event)
     default:
         break;
     }
+}
+
+// The range, impedance and sample-rate labels and the curve titles are no texts of the form.
+// Each label keeps the row it shows.
+void FunctionGeneratorWidget::retranslateValueTexts()
+{
+    retranslateRows(d->rangeModel, functionGeneratorRangeText);
+    retranslateRows(d->sampleRateModel, functionGeneratorSampleRateText);
+    refreshLabel(d->rangeMapper, ui->rangeValueLabel);
+    refreshLabel(d->sampleRateMapper, ui->samplingValueLabel);
+    // The impedance rows read their unit in the current language whenever asked.
+    refreshLabel(d->impedanceMapper, ui->impedanceValueLabel);
+    for (std::size_t channel = 0; channel < d->curves.size(); ++channel)
+        d->curves[channel]->setTitle(functionGeneratorCurveTitle(channel));
 }
 
 void FunctionGeneratorWidget::applyTheme()

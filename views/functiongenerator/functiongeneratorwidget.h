@@ -107,6 +107,7 @@ private:
     void setUpPlot();
     void configureButtonGroups();
     void configureChannelsCheckBox();
+    void retranslateValueTexts();
     void applyTheme();
 
     // display helpers

@@ -67,7 +67,7 @@ void FunctionGeneratorWidget::setChannelsCount(unsigned int count)
     for (std::size_t i = 0; i < boxes; ++i)
         d->channelCheckBoxes[i]->setVisible(i < count);
     for (unsigned int i = unsigned(ui->plotWidget->curveCount()); i < count; ++i)
-        d->curves.push_back(ui->plotWidget->addCurve(tr("Signal_") + QString::number(i + 1)));
+        d->curves.push_back(ui->plotWidget->addCurve(functionGeneratorCurveTitle(i)));
 
     setChannelColors(functionGeneratorChannelColorsLight);
     setCurvesZOrder();
@@ -91,7 +91,7 @@ void FunctionGeneratorWidget::setSupportedRanges(const std::set<unsigned int> &r
     d->rangeModel->removeRows(0, d->rangeModel->rowCount());
     int currentRow = -1;
     for (unsigned int range : ranges) {
-        auto *item = new QStandardItem(QStringLiteral("%1 ").arg(range) + tr("V"));
+        auto *item = new QStandardItem(functionGeneratorRangeText(range));
         item->setData(range, functionGeneratorValueRole);
         d->rangeModel->appendRow(item);
         if (d->current() && d->current()->outputOptions.range == range)

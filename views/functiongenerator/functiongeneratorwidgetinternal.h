@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -59,3 +60,9 @@ struct FunctionGeneratorWidget::Internal
 
 // Role of the number (volts, megahertz) behind each row of the range and sample-rate lists.
 inline constexpr int functionGeneratorValueRole = Qt::UserRole + 1;
+
+// The texts of the range and sample-rate rows and of the preview curves, in the language the
+// panel shows.
+QString functionGeneratorRangeText(unsigned int volts);
+QString functionGeneratorSampleRateText(unsigned int megahertz);
+QString functionGeneratorCurveTitle(std::size_t channel);

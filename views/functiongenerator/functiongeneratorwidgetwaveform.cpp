@@ -3,6 +3,7 @@
 // files channels play from being evicted.
 
 #include "views/functiongenerator/functiongeneratorawgdatalistmodel.h"
+#include "views/functiongenerator/functiongeneratorpanelrules.h"
 #include "views/functiongenerator/functiongeneratorwidget.h"
 #include "views/functiongenerator/functiongeneratorwidgetinternal.h"
 
@@ -151,13 +152,11 @@ bool FunctionGeneratorWidget::checkAWGOptions(const FunctionGeneratorAWGOptions 
         showError(tr("File %1 is not in the AWG files list").arg(fileName(options.file)));
         return false;
     }
-    int count = d->awgDataModel->countSignals(row);
-    // A header line alone names signals that have nothing to play.
-    bool anySamples = false;
-    for (int signal = 0; signal < count && !anySamples; ++signal)
-        anySamples = !d->awgDataModel->data(row, signal).isEmpty();
-    if (!anySamples)
-        count = 0;
+    // Fields that do not convert read as zeros, so a file in another format, or a header line
+    // alone, would name signals with nothing to play.
+    const int count = functionGeneratorPlayableFields(d->awgDataModel->fieldCounts(row))
+            ? d->awgDataModel->countSignals(row)
+            : 0;
     if (count == 0) {
         if (!checkFile(options.file)) {
             d->awgDataModel->updateList();

@@ -177,6 +177,33 @@ private slots:
         QCOMPARE(functionGeneratorRangeReach(std::set<unsigned>(ranges.begin(), ranges.end())),
                  reach);
     }
+
+    // Where a waveform file stops being samples: the line between playing and refusing.
+    void playableFields_data()
+    {
+        QTest::addColumn<qint64>("numbers");
+        QTest::addColumn<qint64>("texts");
+        QTest::addColumn<qint64>("nonFinite");
+        QTest::addColumn<bool>("playable");
+        QTest::newRow("numbers only") << qint64(4) << qint64(0) << qint64(0) << true;
+        QTest::newRow("no field converted") << qint64(0) << qint64(0) << qint64(0) << false;
+        QTest::newRow("half text still plays") << qint64(2) << qint64(2) << qint64(0) << true;
+        QTest::newRow("mostly text") << qint64(2) << qint64(3) << qint64(0) << false;
+        QTest::newRow("one NaN or infinity") << qint64(1000) << qint64(0) << qint64(1) << false;
+    }
+
+    void playableFields()
+    {
+        QFETCH(qint64, numbers);
+        QFETCH(qint64, texts);
+        QFETCH(qint64, nonFinite);
+        QFETCH(bool, playable);
+        ChannelsDataFieldCounts fields;
+        fields.numbers = numbers;
+        fields.texts = texts;
+        fields.nonFinite = nonFinite;
+        QCOMPARE(functionGeneratorPlayableFields(fields), playable);
+    }
 };
 
 QTEST_MAIN(TestFunctionGeneratorPanelRules)

@@ -191,6 +191,59 @@ private slots:
         QVERIFY(!child<QCheckBox>(pinned, "channel1CheckBox")->property("darkTheme").toBool());
     }
 
+    void rowsFollowTheChannelCount_data()
+    {
+        QTest::addColumn<unsigned>("count");
+        QTest::newRow("no channel") << 0u;
+        QTest::newRow("one channel") << 1u;
+        QTest::newRow("two channels") << 2u;
+    }
+
+    // A row without a channel is hidden, and what reaches it from outside sends nothing.
+    void rowsFollowTheChannelCount()
+    {
+        QFETCH(unsigned, count);
+        FunctionGeneratorPinnedWidget pinned;
+        pinned.setChanelCount(count);
+        for (unsigned channel = 0; channel < 2; ++channel) {
+            pinned.setStandardFunction(channel, F::Sine);
+            pinned.setStandardFunctionOptions(channel, blocks());
+            FunctionGeneratorOutputOptions output;
+            output.offset_limits = limits(-5, 5, 3, 0.001);
+            pinned.setOutputOptions(channel, output);
+        }
+        QSignalSpy functions(&pinned,
+                             &FunctionGeneratorPinnedWidget::standardFuntionOptionsChanged);
+        QSignalSpy outputs(&pinned, &FunctionGeneratorPinnedWidget::outputOptionsChanged);
+        QSignalSpy enables(&pinned, &FunctionGeneratorPinnedWidget::channelEnableChanged);
+        QList<size_t> sent;
+        for (unsigned channel = 0; channel < 2; ++channel) {
+            const QByteArray row = QByteArray::number(channel + 1);
+            auto named = [&row](const char *before, const char *after) {
+                return QByteArray(before + row + after);
+            };
+            const bool shown = channel < count;
+            auto *box = child<QCheckBox>(pinned, named("channel", "CheckBox").constData());
+            QCOMPARE(box->isVisibleTo(&pinned), shown);
+            for (const QByteArray &name :
+                 {named("functionChannel", "Label"), named("functionsChannel", "StackedWidget")})
+                QCOMPARE(child<QWidget>(pinned, name.constData())->isVisibleTo(&pinned), shown);
+            child<QDoubleSpinBox>(pinned, named("frequencyChannel", "DoubleSpinBox").constData())
+                    ->setValue(50);
+            child<QDoubleSpinBox>(pinned, named("dcOffsetChannel", "DoubleSpinBox").constData())
+                    ->setValue(1);
+            box->click();
+            if (shown)
+                sent << channel;
+        }
+        for (QSignalSpy *spy : {&functions, &outputs, &enables}) {
+            QList<size_t> channels;
+            for (const QList<QVariant> &request : *spy)
+                channels << request.at(0).value<size_t>();
+            QCOMPARE(channels, sent);
+        }
+    }
+
     void languageChangeShowsHertz()
     {
         FunctionGeneratorPinnedWidget pinned;

@@ -221,31 +221,71 @@ private slots:
                  QStringLiteral("Reading file locked.csv forbidden"));
     }
 
-    void badFormatIsRemoved_data()
+    void fileFormat_data()
     {
+        QTest::addColumn<bool>("importing");
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("empty first line") << QByteArray("\n1;2\n");
-        QTest::newRow("header only") << QByteArray("a;b\n");
-        QTest::newRow("header, then garbage") << QByteArray("hello,world\nfoo;bar\n");
+        QTest::addColumn<bool>("plays");
+        const struct
+        {
+            const char *name;
+            const char *content;
+            bool plays;
+        } cases[] = {
+                {"empty first line", "\n1;2\n", false},
+                {"header only", "a;b\n", false},
+                {"header, then garbage", "hello,world\nfoo;bar\n", false},
+                {"comma separators", "1.0,2.0\n3.0,4.0\n", false},
+                {"decimal commas", "1,5;2,5\n3,5;4,5\n", false},
+                {"mostly text", "1;2;3\nx;y;z\nu;v;w\n", false},
+                {"NaN cell", "1;2\nnan;4\n", false},
+                {"infinite cell", "1;2\n3;-inf\n", false},
+                {"infinity sign", "1;2\n3;\xE2\x88\x9E\n", false},
+                {"good file", "1.5;-2\n3;4e-3\n", true},
+                {"half text", "1;2\nx;y\n", true},
+                {"short column", "a;b\n1;2\n3;\n", true},
+        };
+        for (bool importing : {false, true})
+            for (const auto &c : cases)
+                QTest::addRow("%s, %s", importing ? "import" : "selection", c.name)
+                        << importing << QByteArray(c.content) << c.plays;
     }
 
-    // A listed file without any sample to play is dropped with its copy when chosen.
-    void badFormatIsRemoved()
+    // A file without samples to play, in another format or holding NaN or infinities, is
+    // dropped with its copy, whether it is chosen in the selector or just imported.
+    void fileFormat()
     {
+        QFETCH(bool, importing);
         QFETCH(QByteArray, content);
-        imported(QStringLiteral("good.csv"));
-        const int bad = imported(QStringLiteral("bad.csv"), content);
-        const QString badCopy = files().file(bad);
+        QFETCH(bool, plays);
+        imported(QStringLiteral("other.csv"));
+        const QString copy =
+                QDir(FunctionGeneratorAwgFilesCollection::dataPath()).filePath("chosen.csv");
+        if (!importing)
+            QCOMPARE(files().file(imported(QStringLiteral("chosen.csv"), content)), copy);
         FunctionGeneratorWidget panel;
         panel.setMode(FunctionGeneratorMode::ArbitraryWaveform);
         QSignalSpy requests(&panel, &FunctionGeneratorWidget::awgOptionsChanged);
         ModalAnswers modal;
-        fileSelector(panel)->setCurrentIndex(0); // "bad" sorts first
-        QCOMPARE(modal.messageBoxes().size(), 1);
-        QCOMPARE(modal.messageBoxes().first().text, QStringLiteral("Error file format: bad.csv"));
-        QVERIFY(!QFile::exists(badCopy));
-        QCOMPARE(files().count(), 1);
+        if (importing) {
+            modal.answerFileDialog(write(QStringLiteral("chosen.csv"), content));
+            child<QPushButton>(panel, "loadAWGDataPushButton")->click();
+        } else {
+            fileSelector(panel)->setCurrentIndex(0); // "chosen" sorts first
+        }
         QCOMPARE(requests.count(), 1);
+        if (plays) {
+            QCOMPARE(modal.messageBoxes().size(), 0);
+            QCOMPARE(files().count(), 2);
+            QCOMPARE(requests.at(0).at(1).value<AwgOptions>(), awg(copy));
+            QCOMPARE(fileSelector(panel)->currentText(), QStringLiteral("chosen"));
+            return;
+        }
+        QCOMPARE(modal.messageBoxes().size(), 1);
+        QCOMPARE(modal.messageBoxes().first().text,
+                 QStringLiteral("Error file format: chosen.csv"));
+        QVERIFY(!QFile::exists(copy));
+        QCOMPARE(files().count(), 1);
         QCOMPARE(requests.at(0).at(1).value<AwgOptions>(), AwgOptions());
         QCOMPARE(fileSelector(panel)->currentIndex(), -1);
     }
