@@ -119,9 +119,12 @@ void DigitalOscilloscopeWidget::changePrehistorySettings()
     const double maximum = prehistoryMaximum(getScanTimeValue(), period);
     {
         const QSignalBlocker blocker(ui->prehistorySpinBox);
+        // The box clamps into the new range with the step it had, which may leave a longer
+        // prehistory a step short of the maximum: the one held before is what decides.
+        const double held = ui->prehistorySpinBox->value();
         ui->prehistorySpinBox->setRange(step, maximum);
         ui->prehistorySpinBox->setSingleStep(step);
-        if (ui->prehistorySpinBox->value() > maximum)
+        if (held > maximum || ui->prehistorySpinBox->value() > maximum)
             ui->prehistorySpinBox->setValue(maximum);
     }
     changePrehistory();

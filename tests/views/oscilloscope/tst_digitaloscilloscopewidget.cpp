@@ -209,6 +209,51 @@ private slots:
         QCOMPARE(f.panel.triggerParameters().prehistory, sent);
     }
 
+    void shorterTimeBaseKeepsThePrehistory_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<double>("prehistory");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<double>("kept");
+        // With 10240 points the longest prehistory is 0.7975 s at index 20, 1.595 s at 21 and
+        // 0.1595 s at 18: below a second the box shows no seconds any more.
+        QTest::newRow("inside the range, seconds leave") << 25 << 0.5 << 20 << 0.5;
+        QTest::newRow("inside the range, seconds stay") << 25 << 0.5 << 21 << 0.5;
+        QTest::newRow("above the range takes the maximum") << 25 << 5.0 << 18 << 0.1595;
+        QTest::newRow("shrinks with every step") << 22 << 3.15 << 18 << 0.1595;
+    }
+    void shorterTimeBaseKeepsThePrehistory()
+    {
+        QFETCH(int, start);
+        QFETCH(double, prehistory);
+        QFETCH(int, index);
+        QFETCH(double, kept);
+        Panel f;
+        f.panel.setDefaultHorizontalIndex(start);
+        auto *box = child<VekDimensionSpinBox>(f.panel, "prehistorySpinBox");
+        box->setValue(prehistory);
+        QCOMPARE(f.panel.triggerParameters().prehistory, prehistory);
+        QSignalSpy sent(&f.panel, &DigitalOscilloscopeWidget::prehistoryChanged);
+        auto *decrease = child<QToolButton>(f.panel, "timeDivDecreaseButton");
+        int total = 0;
+        while (f.panel.timeDivisionIndex() > index) {
+            QVERIFY(decrease->isEnabled());
+            sent.clear();
+            decrease->click();
+            // At most once a step, and what is sent is what the panel keeps and shows.
+            QVERIFY2(sent.count() <= 1, qPrintable(QString::number(sent.count())));
+            if (!sent.isEmpty()) {
+                QCOMPARE(sent.first().first().toDouble(), f.panel.triggerParameters().prehistory);
+                QCOMPARE(sent.first().first().toDouble(), box->value());
+            }
+            total += sent.count();
+        }
+        QCOMPARE(box->value(), kept);
+        QCOMPARE(f.panel.triggerParameters().prehistory, kept);
+        // A prehistory the shorter time base still allows is not sent again.
+        QCOMPARE(total == 0, kept == prehistory);
+    }
+
     void singleStopsAfterFirstRegularFrame()
     {
         Panel f;
