@@ -8,6 +8,7 @@
 #include "assets/assets.h"
 #include "vekwidgets/vekdimensionspinbox.h"
 #include "vekwidgets/vekdoubleswitch.h"
+#include "views/oscilloscope/channelpanelsettingswidget.h"
 #include "views/oscilloscope/cursors/cursorssystem.h"
 #include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/plotarea.h"
@@ -15,13 +16,16 @@
 
 #include "support/screenshotstyles.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cmath>
@@ -66,6 +70,18 @@ QVector<QVector<double>> sineFrame(double period, int count)
         frame[2].append(0.0);
     }
     return frame;
+}
+
+// Opens a row's channel dialog with its settings button, as a person would.
+ChannelPanelSettingsWidget *openChannelDialog(DigitalOscilloscopeWidget &panel, const char *button)
+{
+    child<QToolButton>(panel, button)->click();
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *dialog = qobject_cast<ChannelPanelSettingsWidget *>(widget);
+        if (dialog && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
 }
 
 // A panel as the view fills it: point limit and ranges first.
@@ -392,6 +408,50 @@ private slots:
         QCOMPARE(level->maximum(), 1.0);
         f.panel.changeRange(1);
         QCOMPARE(level->maximum(), 1.0);
+    }
+
+    void cancelledTriggerEditStaysCancelled()
+    {
+        Panel f;
+        TriggerPanelSettingsWidget *trigger = f.panel.triggerSettings();
+        auto *triggerButton = child<QToolButton>(f.panel, "triggerToolBarButton");
+        const QString description = triggerButton->text();
+        // Window picked and its level edited, then the dialog is left with Escape.
+        QTimer::singleShot(0, trigger, [trigger] {
+            trigger->findChild<QComboBox *>(QStringLiteral("modeComboBox"))
+                    ->setCurrentIndex(DigitalOscilloscopeWindow);
+            trigger->findChild<QDoubleSpinBox *>(QStringLiteral("windowLevel1DoubleSpinBox"))
+                    ->setValue(1.5);
+            QTest::keyClick(trigger, Qt::Key_Escape);
+        });
+        triggerButton->click();
+        QVERIFY(!trigger->isVisible());
+        QSignalSpy sent(&f.panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
+
+        // Only the offset of the source channel changes: the trigger stays as applied.
+        ChannelPanelSettingsWidget *channel = openChannelDialog(f.panel, "channel1SettingsButton");
+        QVERIFY(channel);
+        channel->findChild<QDoubleSpinBox *>(QStringLiteral("offsetDoubleSpinBox"))->setValue(0.25);
+        channel->findChild<QPushButton *>(QStringLiteral("acceptButton"))->click();
+        QCOMPARE(f.panel.channelParameters()[0].offset, 0.25);
+        QCOMPARE(sent.count(), 0);
+        QCOMPARE(f.panel.triggerParameters().mode, int(DigitalOscilloscopeEdge));
+        QCOMPARE(triggerButton->text(), description);
+
+        // A new range (2 V to 1 V) re-ranges the levels and applies the applied condition.
+        channel = openChannelDialog(f.panel, "channel1SettingsButton");
+        QVERIFY(channel);
+        channel->findChild<QToolButton *>(QStringLiteral("rangeDecreaseButton"))->click();
+        channel->findChild<QPushButton *>(QStringLiteral("acceptButton"))->click();
+        QCOMPARE(f.panel.channelParameters()[0].range, quint8(0));
+        QCOMPARE(trigger->findChild<QDoubleSpinBox *>(QStringLiteral("edgeLevelDoublSpinBox"))
+                         ->maximum(),
+                 1.0);
+        QCOMPARE(sent.count(), 1);
+        QCOMPARE(sent.at(0).at(0).value<DigitalOscilloscopeTriggerParameters>().mode,
+                 int(DigitalOscilloscopeEdge));
+        QCOMPARE(f.panel.triggerParameters().mode, int(DigitalOscilloscopeEdge));
+        QCOMPARE(triggerButton->text(), description);
     }
 
     void foreignRecordsAreHarmless()
