@@ -6,6 +6,7 @@
 #include "views/oscilloscope/channelpanelsettingswidget.h"
 #include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/mathchannelpanelsettingswidget.h"
+#include "views/oscilloscope/plotarea.h"
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
 
 #include <cmath>
@@ -279,6 +280,10 @@ void DigitalOscilloscopeWidget::setState(int channel, bool on)
     }
     if (m_plot)
         m_plot->setCurveEnable(int(row), on);
+    // A switched-off row's offset marker leaves its strip with the curve, so it cannot be
+    // dragged to change an offset nobody sees.
+    if (m_plotArea)
+        emit m_plotArea->offsetEnabledChanged(int(row), on);
 }
 
 void DigitalOscilloscopeWidget::setDefaultChannels(

@@ -11,8 +11,10 @@
 #include "views/oscilloscope/channelpanelsettingswidget.h"
 #include "views/oscilloscope/cursors/cursorssystem.h"
 #include "views/oscilloscope/customplot.h"
+#include "views/oscilloscope/markercollectionwidget.h"
 #include "views/oscilloscope/plotarea.h"
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
+#include "views/oscilloscope/valuemarker.h"
 
 #include "support/screenshotstyles.h"
 
@@ -82,6 +84,16 @@ ChannelPanelSettingsWidget *openChannelDialog(DigitalOscilloscopeWidget &panel, 
             return dialog;
     }
     return nullptr;
+}
+
+// Whether a channel's offset marker is on a strip of the plot area, where it can be dragged.
+bool offsetMarkerShown(DigitalOscilloscopeWidget &panel, int channel)
+{
+    ValueMarker *marker = panel.plotArea()->offsetMarkers().at(channel);
+    const auto strips = panel.plotArea()->findChildren<MarkerCollectionWidget *>();
+    return std::any_of(strips.begin(), strips.end(), [marker](MarkerCollectionWidget *strip) {
+        return strip->markers().contains(marker);
+    });
 }
 
 // A panel as the view fills it: point limit and ranges first.
@@ -502,6 +514,28 @@ private slots:
         QVERIFY(!child<QLabel>(f.panel, "channel1VDivLabel")->isEnabled());
         QVERIFY(!child<QToolButton>(f.panel, "channel1VDivIncreaseButton")->isEnabled());
         QCOMPARE(f.panel.channelParameters()[0].state, 0);
+    }
+
+    void switchedOffRowHidesItsOffsetMarker_data()
+    {
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QString>("checkBox");
+        QTest::newRow("channel 1") << 0 << "channel1CheckBox";
+        QTest::newRow("channel 2") << 1 << "channel2CheckBox";
+        QTest::newRow("math") << 2 << "mathChannelCheckBox";
+    }
+    void switchedOffRowHidesItsOffsetMarker()
+    {
+        QFETCH(int, channel);
+        QFETCH(QString, checkBox);
+        Panel f;
+        auto *box = f.panel.findChild<QCheckBox *>(checkBox);
+        box->setChecked(true);
+        QVERIFY(offsetMarkerShown(f.panel, channel));
+        box->setChecked(false);
+        QVERIFY(!offsetMarkerShown(f.panel, channel));
+        box->setChecked(true);
+        QVERIFY(offsetMarkerShown(f.panel, channel));
     }
 
     void offsetMarkerDragReachesTheRecord()
