@@ -406,6 +406,40 @@ private slots:
         QCOMPARE(sent.prehistory, 0.2);
     }
 
+    void storedTriggerReachesTheDialog_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<double>("levelRange");
+        // The ranges are 1 V and 2 V.
+        QTest::newRow("range in the list") << 0 << 1.0;
+        QTest::newRow("range past the list takes the last") << 9 << 2.0;
+    }
+    void storedTriggerReachesTheDialog()
+    {
+        QFETCH(int, range);
+        QFETCH(double, levelRange);
+        Panel f;
+        f.panel.setDefaultChannels({channelRecord(0, quint8(range)), channelRecord(1, 0)});
+        DigitalOscilloscopeTriggerParameters stored;
+        stored.mode = DigitalOscilloscopeWindow;
+        stored.level1 = 0.3;
+        stored.level2 = -0.2;
+        f.panel.setDefaultTrigger(stored);
+        QCOMPARE(child<QToolButton>(f.panel, "triggerToolBarButton")->text(),
+                 TriggerPanelSettingsWidget::descriptionText(stored));
+        auto *level = f.panel.triggerSettings()->findChild<QDoubleSpinBox *>(
+                QStringLiteral("windowLevel1DoubleSpinBox"));
+        QCOMPARE(level->maximum(), levelRange);
+        // The next Apply starts from the stored record.
+        QSignalSpy sent(&f.panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
+        f.panel.triggerSettings()->accept();
+        QCOMPARE(sent.count(), 1);
+        const auto applied = sent.at(0).at(0).value<DigitalOscilloscopeTriggerParameters>();
+        QCOMPARE(applied.mode, int(DigitalOscilloscopeWindow));
+        QCOMPARE(applied.level1, 0.3);
+        QCOMPARE(applied.level2, -0.2);
+    }
+
     void triggerLevelsFollowTheSourceRange()
     {
         Panel f;
