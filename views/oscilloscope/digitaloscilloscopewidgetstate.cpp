@@ -337,8 +337,7 @@ void DigitalOscilloscopeWidget::setDefaultMath(DigitalOscilloscopeMathChannelPar
         parameters.offset = 0.0;
     m_mathChannelParameters = parameters;
     const bool on = parameters.state != 0;
-    if (on)
-        m_mathChannelControls.enableCheckBox->setChecked(true);
+    m_mathChannelControls.enableCheckBox->setChecked(on);
     m_mathChannelControls.settingsWidget->setDefaultParameters(m_mathChannelParameters);
     setState(int(m_channelControls.size()), on);
 }

@@ -440,6 +440,29 @@ private slots:
         QCOMPARE(applied.level2, -0.2);
     }
 
+    void storedMathStateIsShown_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("on") << 1 << true;
+        QTest::newRow("off unchecks a checked row") << 0 << false;
+    }
+    void storedMathStateIsShown()
+    {
+        QFETCH(int, state);
+        QFETCH(bool, on);
+        Panel f;
+        auto *box = child<QCheckBox>(f.panel, "mathChannelCheckBox");
+        box->setChecked(true);
+        DigitalOscilloscopeMathChannelParameters math;
+        math.state = quint8(state);
+        f.panel.setDefaultMath(math);
+        QCOMPARE(box->isChecked(), on);
+        QCOMPARE(child<QToolButton>(f.panel, "mathChannelSettingsButton")->isEnabled(), on);
+        QCOMPARE(int(f.panel.mathChannelParameters().state), state);
+        QCOMPARE(offsetMarkerShown(f.panel, 2), on);
+    }
+
     void triggerLevelsFollowTheSourceRange()
     {
         Panel f;
