@@ -591,8 +591,25 @@ private slots:
         QVERIFY(offsetMarkerShown(f.panel, channel));
         box->setChecked(false);
         QVERIFY(!offsetMarkerShown(f.panel, channel));
+        // A new offset of a row that is off moves its mark but does not bring it back.
+        emit f.panel.offsetChanged(channel, 0.125);
+        QVERIFY(!offsetMarkerShown(f.panel, channel));
         box->setChecked(true);
         QVERIFY(offsetMarkerShown(f.panel, channel));
+    }
+
+    void rowLoadedOffShowsNoOffsetMarker()
+    {
+        DigitalOscilloscopeWidget panel;
+        panel.setMaximumPointCount(10000);
+        panel.setSupportedRanges({1.0, 2.0});
+        DigitalOscilloscopeChannelParameters off = channelRecord(1, 0, 0.25);
+        off.state = 0;
+        panel.setDefaultChannels({channelRecord(0, 1), off});
+        QVERIFY(offsetMarkerShown(panel, 0));
+        QVERIFY(!offsetMarkerShown(panel, 1));
+        // The math row stays off until its own record arrives.
+        QVERIFY(!offsetMarkerShown(panel, 2));
     }
 
     void offsetMarkerDragReachesTheRecord()
