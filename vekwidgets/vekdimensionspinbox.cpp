@@ -45,6 +45,19 @@ public:
         spin->setSingleStep(step * (std::trunc(m / step + snapSlack) + 1) / m);
         applyMaximum();
     }
+
+    // After the unit list lost the unit the value was shown in, shows the kept quantity again,
+    // brought into the range, in the first unit that holds it (else in the unit the list fell
+    // back to), so that validation clamps and snaps the quantity rather than the bare number.
+    void showQuantity()
+    {
+        const double quantity = value > maximum ? maximum : (value < minimum ? minimum : value);
+        const int index = unitIndexFor(quantity);
+        if (index >= 0)
+            selectUnitSilently(index);
+        applyStep();
+        showSilently(quantity / multiplier());
+    }
 };
 
 VekDimensionSpinBox::VekDimensionSpinBox(QWidget *parent)
@@ -116,6 +129,8 @@ void VekDimensionSpinBox::setType(Type type)
     }
 
     d->replaceUnits(list, before, sameType);
+    if (before.valid && d->multiplier() != before.multiplier)
+        d->showQuantity();
 }
 
 void VekDimensionSpinBox::setDimensions(const QVector<QPair<double, QString>> &dimensions)

@@ -64,6 +64,8 @@ private slots:
     void badStepIsIgnored_data();
     void badStepIsIgnored();
     void unitChangeReinterpretsNumber();
+    void rangeDroppingTheUnitKeepsTheQuantity_data();
+    void rangeDroppingTheUnitKeepsTheQuantity();
 
     void listBoxUnits_data();
     void listBoxUnits();
@@ -255,6 +257,51 @@ void TestVekDimensionSpinBox::unitChangeReinterpretsNumber()
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.first().first().toDouble(), 0.0005);
     QCOMPARE(box.value(), 0.0005);
+}
+
+void TestVekDimensionSpinBox::rangeDroppingTheUnitKeepsTheQuantity_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<double>("hi");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("newHi");
+    QTest::addColumn<double>("kept");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<double>("shown");
+    // Seconds leave the list once the range ends at a second or below.
+    QTest::newRow("time inside the new range") << int(VekDimensionSpinBox::Time) << 0.0025 << 1.5975
+                                               << 0.5 << 0.7975 << 0.5 << "ms" << 500.0;
+    QTest::newRow("time above the new range") << int(VekDimensionSpinBox::Time) << 0.0005 << 31.9
+                                              << 5.0 << 0.1595 << 0.1595 << "ms" << 159.5;
+    QTest::newRow("voltage above the new range")
+            << int(VekDimensionSpinBox::Voltage) << 1e-7 << 10.0 << 0.5 << 0.0008 << 0.0008 << "mkV"
+            << 800.0;
+}
+
+void TestVekDimensionSpinBox::rangeDroppingTheUnitKeepsTheQuantity()
+{
+    QFETCH(int, type);
+    QFETCH(double, step);
+    QFETCH(double, hi);
+    QFETCH(double, value);
+    QFETCH(double, newHi);
+    QFETCH(double, kept);
+    QFETCH(QString, unit);
+    QFETCH(double, shown);
+    VekDimensionSpinBox box;
+    configure(box, static_cast<VekDimensionSpinBox::Type>(type), step, step, hi);
+    box.setValue(value);
+    QCOMPARE(comboOf(box)->currentIndex(), 0);
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    box.setRange(step, newHi);
+    QCOMPARE(comboOf(box)->currentText(), unit);
+    QCOMPARE(box.value(), kept);
+    QCOMPARE(spinOf(box)->value(), shown);
+    // Only a quantity the new range changes is reported, and once.
+    QCOMPARE(spy.count(), kept == value ? 0 : 1);
+    if (!spy.isEmpty())
+        QCOMPARE(spy.first().first().toDouble(), kept);
 }
 
 void TestVekDimensionSpinBox::listBoxUnits_data()

@@ -118,10 +118,15 @@ void DigitalOscilloscopeWidget::takeChannelRecord(DigitalOscilloscopeChannelPara
 {
     if (!isAnalogChannel(parameters.channel))
         return;
-    m_channelParameters[std::size_t(parameters.channel)] = parameters;
+    DigitalOscilloscopeChannelParameters &record =
+            m_channelParameters[std::size_t(parameters.channel)];
+    const bool rangeChanged = parameters.range != record.range;
+    record = parameters;
     emit channelParametersChanged(parameters);
-    // The trigger levels follow the full scale of the trigger source only.
-    changeRange(parameters.channel);
+    // The trigger levels follow the full scale of the trigger source only, and only a new
+    // range re-ranges them: re-ranging applies the trigger dialog.
+    if (rangeChanged)
+        changeRange(parameters.channel);
 }
 
 void DigitalOscilloscopeWidget::setTriggerSource(bool secondChannel)

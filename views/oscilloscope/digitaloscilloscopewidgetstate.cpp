@@ -6,11 +6,26 @@
 #include "views/oscilloscope/channelpanelsettingswidget.h"
 #include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/mathchannelpanelsettingswidget.h"
+#include "views/oscilloscope/plotarea.h"
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
 
 #include <cmath>
 
 using namespace OscilloscopeScales;
+
+namespace {
+
+// Full-scale voltage of a record's range, an index past the list read as the last range;
+// none without ranges.
+std::optional<double> nearestRange(const DigitalOscilloscopeChannelParameters &record,
+                                   const std::vector<double> &ranges)
+{
+    if (ranges.empty())
+        return std::nullopt;
+    return ranges[std::min(std::size_t(record.range), ranges.size() - 1)];
+}
+
+} // namespace
 
 template<typename Apply>
 void DigitalOscilloscopeWidget::forRow(int channel, Apply apply)
@@ -119,9 +134,12 @@ void DigitalOscilloscopeWidget::changePrehistorySettings()
     const double maximum = prehistoryMaximum(getScanTimeValue(), period);
     {
         const QSignalBlocker blocker(ui->prehistorySpinBox);
+        // The box clamps into the new range with the step it had, which may leave a longer
+        // prehistory a step short of the maximum: the one held before is what decides.
+        const double held = ui->prehistorySpinBox->value();
         ui->prehistorySpinBox->setRange(step, maximum);
         ui->prehistorySpinBox->setSingleStep(step);
-        if (ui->prehistorySpinBox->value() > maximum)
+        if (held > maximum || ui->prehistorySpinBox->value() > maximum)
             ui->prehistorySpinBox->setValue(maximum);
     }
     changePrehistory();
@@ -166,8 +184,11 @@ void DigitalOscilloscopeWidget::setDefaultTrigger(DigitalOscilloscopeTriggerPara
         ui->triggerSourceDoubleSwitch->setChecked(m_triggerParameters.channel != 0);
     }
     // The dialog takes the stored record before the range, so its own form never overwrites
-    // the record the panel was just given.
-    if (const std::optional<double> range = channelRange(triggerSourceChannel())) {
+    // the record the panel was just given. A stored range index past the list reads as the
+    // nearest range, as the channel dialog shows it, so the dialog never keeps an old record.
+    const std::optional<double> range = nearestRange(
+            m_channelParameters[std::size_t(triggerSourceChannel())], m_supportedRanges);
+    if (range) {
         m_triggerSettings->setDefaultParameters(m_triggerParameters);
         m_triggerSettings->setRange(*range);
     }
@@ -276,6 +297,10 @@ void DigitalOscilloscopeWidget::setState(int channel, bool on)
     }
     if (m_plot)
         m_plot->setCurveEnable(int(row), on);
+    // A switched-off row's offset marker leaves its strip with the curve, so it cannot be
+    // dragged to change an offset nobody sees.
+    if (m_plotArea)
+        emit m_plotArea->offsetEnabledChanged(int(row), on);
 }
 
 void DigitalOscilloscopeWidget::setDefaultChannels(
@@ -312,8 +337,7 @@ void DigitalOscilloscopeWidget::setDefaultMath(DigitalOscilloscopeMathChannelPar
         parameters.offset = 0.0;
     m_mathChannelParameters = parameters;
     const bool on = parameters.state != 0;
-    if (on)
-        m_mathChannelControls.enableCheckBox->setChecked(true);
+    m_mathChannelControls.enableCheckBox->setChecked(on);
     m_mathChannelControls.settingsWidget->setDefaultParameters(m_mathChannelParameters);
     setState(int(m_channelControls.size()), on);
 }

@@ -188,11 +188,12 @@ void PlotArea::bindTime()
 
 void PlotArea::bindOffsets()
 {
+    m_offsetEnabled.assign(std::size_t(channelCount), true);
     // A channel outside the three marks is no mark: ignored, never an index.
     connect(this, &PlotArea::offsetChanged, this, [this](int channel, double value) {
         if (!isChannel(channel))
             return;
-        leftStrip->setMarkerEnabled(offsetMarker(channel), true);
+        leftStrip->setMarkerEnabled(offsetMarker(channel), m_offsetEnabled[std::size_t(channel)]);
         offsetMarker(channel)->setValue(value);
     });
     for (int i = 0; i < channelCount; ++i) {
@@ -210,8 +211,10 @@ void PlotArea::bindOffsets()
                     offsetMarker(channel)->setRange(minimum, maximum);
             });
     connect(this, &PlotArea::offsetEnabledChanged, this, [this](int channel, bool enabled) {
-        if (isChannel(channel))
-            leftStrip->setMarkerEnabled(offsetMarker(channel), enabled);
+        if (!isChannel(channel))
+            return;
+        m_offsetEnabled[std::size_t(channel)] = enabled;
+        leftStrip->setMarkerEnabled(offsetMarker(channel), enabled);
     });
     for (int i = 0; i < channelCount; ++i) {
         ValueMarker *marker = offsetMarker(i);

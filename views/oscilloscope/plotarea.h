@@ -75,6 +75,9 @@ private:
     std::unique_ptr<ValueMarker> m_triggerMarker;
     std::unique_ptr<ValueMarker> m_timeMarker;
     std::vector<std::unique_ptr<ValueMarker>> m_offsetMarkers;
+    // Whether each row is switched on: a new offset moves the mark of a row that is off, but
+    // leaves it off the strip, so nobody drags the offset of a channel that is not shown.
+    std::vector<bool> m_offsetEnabled;
     QToolButton *zoomOutButton;
     int m_markerSize = 16;
     // Declared last so that it dies first: its cursor's marks and lines leave the strips and

@@ -165,6 +165,9 @@ void TriggerPanelSettingsWidget::setRange(double range)
         box->setRange(-range, range);
         box->setSingleStep(range * 0.00048828125);
     }
+    // Applying reads the form: an edit left with Escape must not ride along, so the form
+    // shows the applied record again, its levels clamped to the new range.
+    showRecord(m_parameters);
     accept();
 }
 
@@ -284,11 +287,16 @@ void TriggerPanelSettingsWidget::setDefaultParameters(
         DigitalOscilloscopeTriggerParameters parameters)
 {
     m_parameters = parameters;
+    showRecord(parameters);
+    updateDescription();
+}
+
+void TriggerPanelSettingsWidget::showRecord(const DigitalOscilloscopeTriggerParameters &parameters)
+{
     const auto found = std::find(m_supportedModes.begin(), m_supportedModes.end(), parameters.mode);
     ui->modeComboBox->setCurrentIndex(
             found == m_supportedModes.end() ? -1 : int(found - m_supportedModes.begin()));
     fillPage(parameters);
-    updateDescription();
 }
 
 void TriggerPanelSettingsWidget::fillPage(const DigitalOscilloscopeTriggerParameters &parameters)

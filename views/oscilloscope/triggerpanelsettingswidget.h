@@ -30,7 +30,8 @@ public:
 
     // The modes the resource supports; the mode list offers them in ascending order.
     void setSupportedEventModes(const std::vector<DigitalOscilloscopeEventMode> &modes);
-    // Re-ranges the level fields to ±range and applies the form as it stands.
+    // Re-ranges the level fields to ±range and applies the kept record with its levels
+    // clamped; unapplied edits of the form are dropped.
     void setRange(double range);
     // A level dragged on the plot: applied when it differs from the kept one.
     void setTriggerLevel1(double level);
@@ -63,6 +64,8 @@ protected:
 private:
     void makeConnections();
     void fillModeList();
+    // The mode and its page as a record has them; nothing is applied.
+    void showRecord(const DigitalOscilloscopeTriggerParameters &parameters);
     void fillPage(const DigitalOscilloscopeTriggerParameters &parameters);
     void fillImpulsePage(const DigitalOscilloscopeTriggerParameters &parameters);
     void readPage(int mode);

@@ -8,20 +8,26 @@
 #include "assets/assets.h"
 #include "vekwidgets/vekdimensionspinbox.h"
 #include "vekwidgets/vekdoubleswitch.h"
+#include "views/oscilloscope/channelpanelsettingswidget.h"
 #include "views/oscilloscope/cursors/cursorssystem.h"
 #include "views/oscilloscope/customplot.h"
+#include "views/oscilloscope/markercollectionwidget.h"
 #include "views/oscilloscope/plotarea.h"
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
+#include "views/oscilloscope/valuemarker.h"
 
 #include "support/screenshotstyles.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cmath>
@@ -66,6 +72,28 @@ QVector<QVector<double>> sineFrame(double period, int count)
         frame[2].append(0.0);
     }
     return frame;
+}
+
+// Opens a row's channel dialog with its settings button, as a person would.
+ChannelPanelSettingsWidget *openChannelDialog(DigitalOscilloscopeWidget &panel, const char *button)
+{
+    child<QToolButton>(panel, button)->click();
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *dialog = qobject_cast<ChannelPanelSettingsWidget *>(widget);
+        if (dialog && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
+// Whether a channel's offset marker is on a strip of the plot area, where it can be dragged.
+bool offsetMarkerShown(DigitalOscilloscopeWidget &panel, int channel)
+{
+    ValueMarker *marker = panel.plotArea()->offsetMarkers().at(channel);
+    const auto strips = panel.plotArea()->findChildren<MarkerCollectionWidget *>();
+    return std::any_of(strips.begin(), strips.end(), [marker](MarkerCollectionWidget *strip) {
+        return strip->markers().contains(marker);
+    });
 }
 
 // A panel as the view fills it: point limit and ranges first.
@@ -209,6 +237,51 @@ private slots:
         QCOMPARE(f.panel.triggerParameters().prehistory, sent);
     }
 
+    void shorterTimeBaseKeepsThePrehistory_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<double>("prehistory");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<double>("kept");
+        // With 10240 points the longest prehistory is 0.7975 s at index 20, 1.595 s at 21 and
+        // 0.1595 s at 18: below a second the box shows no seconds any more.
+        QTest::newRow("inside the range, seconds leave") << 25 << 0.5 << 20 << 0.5;
+        QTest::newRow("inside the range, seconds stay") << 25 << 0.5 << 21 << 0.5;
+        QTest::newRow("above the range takes the maximum") << 25 << 5.0 << 18 << 0.1595;
+        QTest::newRow("shrinks with every step") << 22 << 3.15 << 18 << 0.1595;
+    }
+    void shorterTimeBaseKeepsThePrehistory()
+    {
+        QFETCH(int, start);
+        QFETCH(double, prehistory);
+        QFETCH(int, index);
+        QFETCH(double, kept);
+        Panel f;
+        f.panel.setDefaultHorizontalIndex(start);
+        auto *box = child<VekDimensionSpinBox>(f.panel, "prehistorySpinBox");
+        box->setValue(prehistory);
+        QCOMPARE(f.panel.triggerParameters().prehistory, prehistory);
+        QSignalSpy sent(&f.panel, &DigitalOscilloscopeWidget::prehistoryChanged);
+        auto *decrease = child<QToolButton>(f.panel, "timeDivDecreaseButton");
+        int total = 0;
+        while (f.panel.timeDivisionIndex() > index) {
+            QVERIFY(decrease->isEnabled());
+            sent.clear();
+            decrease->click();
+            // At most once a step, and what is sent is what the panel keeps and shows.
+            QVERIFY2(sent.count() <= 1, qPrintable(QString::number(sent.count())));
+            if (!sent.isEmpty()) {
+                QCOMPARE(sent.first().first().toDouble(), f.panel.triggerParameters().prehistory);
+                QCOMPARE(sent.first().first().toDouble(), box->value());
+            }
+            total += sent.count();
+        }
+        QCOMPARE(box->value(), kept);
+        QCOMPARE(f.panel.triggerParameters().prehistory, kept);
+        // A prehistory the shorter time base still allows is not sent again.
+        QCOMPARE(total == 0, kept == prehistory);
+    }
+
     void singleStopsAfterFirstRegularFrame()
     {
         Panel f;
@@ -333,6 +406,63 @@ private slots:
         QCOMPARE(sent.prehistory, 0.2);
     }
 
+    void storedTriggerReachesTheDialog_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<double>("levelRange");
+        // The ranges are 1 V and 2 V.
+        QTest::newRow("range in the list") << 0 << 1.0;
+        QTest::newRow("range past the list takes the last") << 9 << 2.0;
+    }
+    void storedTriggerReachesTheDialog()
+    {
+        QFETCH(int, range);
+        QFETCH(double, levelRange);
+        Panel f;
+        f.panel.setDefaultChannels({channelRecord(0, quint8(range)), channelRecord(1, 0)});
+        DigitalOscilloscopeTriggerParameters stored;
+        stored.mode = DigitalOscilloscopeWindow;
+        stored.level1 = 0.3;
+        stored.level2 = -0.2;
+        f.panel.setDefaultTrigger(stored);
+        QCOMPARE(child<QToolButton>(f.panel, "triggerToolBarButton")->text(),
+                 TriggerPanelSettingsWidget::descriptionText(stored));
+        auto *level = f.panel.triggerSettings()->findChild<QDoubleSpinBox *>(
+                QStringLiteral("windowLevel1DoubleSpinBox"));
+        QCOMPARE(level->maximum(), levelRange);
+        // The next Apply starts from the stored record.
+        QSignalSpy sent(&f.panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
+        f.panel.triggerSettings()->accept();
+        QCOMPARE(sent.count(), 1);
+        const auto applied = sent.at(0).at(0).value<DigitalOscilloscopeTriggerParameters>();
+        QCOMPARE(applied.mode, int(DigitalOscilloscopeWindow));
+        QCOMPARE(applied.level1, 0.3);
+        QCOMPARE(applied.level2, -0.2);
+    }
+
+    void storedMathStateIsShown_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("on") << 1 << true;
+        QTest::newRow("off unchecks a checked row") << 0 << false;
+    }
+    void storedMathStateIsShown()
+    {
+        QFETCH(int, state);
+        QFETCH(bool, on);
+        Panel f;
+        auto *box = child<QCheckBox>(f.panel, "mathChannelCheckBox");
+        box->setChecked(true);
+        DigitalOscilloscopeMathChannelParameters math;
+        math.state = quint8(state);
+        f.panel.setDefaultMath(math);
+        QCOMPARE(box->isChecked(), on);
+        QCOMPARE(child<QToolButton>(f.panel, "mathChannelSettingsButton")->isEnabled(), on);
+        QCOMPARE(int(f.panel.mathChannelParameters().state), state);
+        QCOMPARE(offsetMarkerShown(f.panel, 2), on);
+    }
+
     void triggerLevelsFollowTheSourceRange()
     {
         Panel f;
@@ -347,6 +477,50 @@ private slots:
         QCOMPARE(level->maximum(), 1.0);
         f.panel.changeRange(1);
         QCOMPARE(level->maximum(), 1.0);
+    }
+
+    void cancelledTriggerEditStaysCancelled()
+    {
+        Panel f;
+        TriggerPanelSettingsWidget *trigger = f.panel.triggerSettings();
+        auto *triggerButton = child<QToolButton>(f.panel, "triggerToolBarButton");
+        const QString description = triggerButton->text();
+        // Window picked and its level edited, then the dialog is left with Escape.
+        QTimer::singleShot(0, trigger, [trigger] {
+            trigger->findChild<QComboBox *>(QStringLiteral("modeComboBox"))
+                    ->setCurrentIndex(DigitalOscilloscopeWindow);
+            trigger->findChild<QDoubleSpinBox *>(QStringLiteral("windowLevel1DoubleSpinBox"))
+                    ->setValue(1.5);
+            QTest::keyClick(trigger, Qt::Key_Escape);
+        });
+        triggerButton->click();
+        QVERIFY(!trigger->isVisible());
+        QSignalSpy sent(&f.panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
+
+        // Only the offset of the source channel changes: the trigger stays as applied.
+        ChannelPanelSettingsWidget *channel = openChannelDialog(f.panel, "channel1SettingsButton");
+        QVERIFY(channel);
+        channel->findChild<QDoubleSpinBox *>(QStringLiteral("offsetDoubleSpinBox"))->setValue(0.25);
+        channel->findChild<QPushButton *>(QStringLiteral("acceptButton"))->click();
+        QCOMPARE(f.panel.channelParameters()[0].offset, 0.25);
+        QCOMPARE(sent.count(), 0);
+        QCOMPARE(f.panel.triggerParameters().mode, int(DigitalOscilloscopeEdge));
+        QCOMPARE(triggerButton->text(), description);
+
+        // A new range (2 V to 1 V) re-ranges the levels and applies the applied condition.
+        channel = openChannelDialog(f.panel, "channel1SettingsButton");
+        QVERIFY(channel);
+        channel->findChild<QToolButton *>(QStringLiteral("rangeDecreaseButton"))->click();
+        channel->findChild<QPushButton *>(QStringLiteral("acceptButton"))->click();
+        QCOMPARE(f.panel.channelParameters()[0].range, quint8(0));
+        QCOMPARE(trigger->findChild<QDoubleSpinBox *>(QStringLiteral("edgeLevelDoublSpinBox"))
+                         ->maximum(),
+                 1.0);
+        QCOMPARE(sent.count(), 1);
+        QCOMPARE(sent.at(0).at(0).value<DigitalOscilloscopeTriggerParameters>().mode,
+                 int(DigitalOscilloscopeEdge));
+        QCOMPARE(f.panel.triggerParameters().mode, int(DigitalOscilloscopeEdge));
+        QCOMPARE(triggerButton->text(), description);
     }
 
     void foreignRecordsAreHarmless()
@@ -397,6 +571,45 @@ private slots:
         QVERIFY(!child<QLabel>(f.panel, "channel1VDivLabel")->isEnabled());
         QVERIFY(!child<QToolButton>(f.panel, "channel1VDivIncreaseButton")->isEnabled());
         QCOMPARE(f.panel.channelParameters()[0].state, 0);
+    }
+
+    void switchedOffRowHidesItsOffsetMarker_data()
+    {
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QString>("checkBox");
+        QTest::newRow("channel 1") << 0 << "channel1CheckBox";
+        QTest::newRow("channel 2") << 1 << "channel2CheckBox";
+        QTest::newRow("math") << 2 << "mathChannelCheckBox";
+    }
+    void switchedOffRowHidesItsOffsetMarker()
+    {
+        QFETCH(int, channel);
+        QFETCH(QString, checkBox);
+        Panel f;
+        auto *box = f.panel.findChild<QCheckBox *>(checkBox);
+        box->setChecked(true);
+        QVERIFY(offsetMarkerShown(f.panel, channel));
+        box->setChecked(false);
+        QVERIFY(!offsetMarkerShown(f.panel, channel));
+        // A new offset of a row that is off moves its mark but does not bring it back.
+        emit f.panel.offsetChanged(channel, 0.125);
+        QVERIFY(!offsetMarkerShown(f.panel, channel));
+        box->setChecked(true);
+        QVERIFY(offsetMarkerShown(f.panel, channel));
+    }
+
+    void rowLoadedOffShowsNoOffsetMarker()
+    {
+        DigitalOscilloscopeWidget panel;
+        panel.setMaximumPointCount(10000);
+        panel.setSupportedRanges({1.0, 2.0});
+        DigitalOscilloscopeChannelParameters off = channelRecord(1, 0, 0.25);
+        off.state = 0;
+        panel.setDefaultChannels({channelRecord(0, 1), off});
+        QVERIFY(offsetMarkerShown(panel, 0));
+        QVERIFY(!offsetMarkerShown(panel, 1));
+        // The math row stays off until its own record arrives.
+        QVERIFY(!offsetMarkerShown(panel, 2));
     }
 
     void offsetMarkerDragReachesTheRecord()

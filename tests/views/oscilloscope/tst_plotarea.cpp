@@ -187,10 +187,12 @@ void TestPlotArea::offsetSignalsIgnoreUnknownChannels()
         QCOMPARE(marker->scale(), qMakePair(-1.0, 1.0));
     QCOMPARE(offsets.at(0)->value(), 0.5);
     QVERIFY(f.shows(f.left(), offsets.at(0)));
-    // A new offset shows a hidden mark again.
+    // A new offset moves a hidden mark but leaves it hidden until its row is on again.
     emit f.area.offsetChanged(2, 0.125);
-    QVERIFY(f.shows(f.left(), offsets.at(2)));
+    QVERIFY(!f.shows(f.left(), offsets.at(2)));
     QCOMPARE(offsets.at(2)->value(), 0.125);
+    emit f.area.offsetEnabledChanged(2, true);
+    QVERIFY(f.shows(f.left(), offsets.at(2)));
 }
 
 void TestPlotArea::offsetsReachCursors()
