@@ -238,6 +238,25 @@ private slots:
         QCOMPARE(records.main.last().range, 10000.0);
     }
 
+    // A range the resource brought back from its stored state is the function's memory too.
+    void restoredRangeMemory()
+    {
+        auto resource = bound();
+        Record stored = resource->mainParameters();
+        stored.function = FunctionDcVoltage;
+        stored.ranges = voltageRanges;
+        stored.range = 10.0;
+        resource->configureMainParameters(stored);
+        DigitalMultimeterView view;
+        std::shared_ptr<ResourceInterface> any = resource;
+        view.setResource(any);
+        Records records(view);
+        setFunction(view, FunctionTwoWireResistance);
+        QCOMPARE(records.main.last().range, 0.0);
+        setFunction(view, FunctionDcVoltage);
+        QCOMPARE(records.main.last().range, 10.0);
+    }
+
     // Either creation order, and a second binding: one Auto press reaches the driver once and
     // starts one miniature timer; Stop ends it.
     void wiredOnce_data()
