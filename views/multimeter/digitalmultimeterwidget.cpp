@@ -133,8 +133,9 @@ void DigitalMultimeterWidget::changeEvent(QEvent *event)
         break;
     case QEvent::LanguageChange: {
         ui->retranslateUi(this);
-        // The function's name is the form's own text, not the generated form's.
-        ui->modeCentralViewLabel->setText(TranslateOptions::instance()->displayType(functionMode));
+        // The function's name, the lists and the acquisition values are the form's own texts,
+        // not the generated form's.
+        retranslateMainParameters();
         const QString unit = TranslateOptions::instance()->units(functionMode);
         const size_t count = std::min(evaluationTypes.size(), measurementButtons.size());
         for (size_t i = 0; i < count; ++i) {

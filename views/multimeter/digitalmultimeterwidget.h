@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class MeasurementsButton;
@@ -97,6 +98,10 @@ protected:
 private:
     void makeConnections();
     void blockMainGroupUiSignals(bool block);
+    // The texts and lists the form makes of a main record, without their selections.
+    void showMainParameterTexts(const DigitalGeneratorMainParameters &record);
+    // Those texts again in the current language, from the last record, selections kept.
+    void retranslateMainParameters();
     void blockAdditionalGroupUiSignals(bool block);
     void checkEnableWidgets();
     void displayStartMode(MeasurementType type);
@@ -117,6 +122,7 @@ private:
     void requestHistoryReplot();
     void replotHistory();
 
+    std::optional<DigitalGeneratorMainParameters> lastMainParameters;
     FunctionsMode functionMode = FunctionDcVoltage;
     double integrationTime = 0.0;
     bool singleMode = false;

@@ -56,6 +56,23 @@ QString labelText(QWidget &form, const char *name)
     return child<QLabel>(form, name)->text();
 }
 
+// The function's name, the acquisition values and every item of every list, in form order.
+QStringList shownTexts(QWidget &form)
+{
+    QStringList texts;
+    for (const char *name : {"modeCentralViewLabel", "scanTimeViewLabel",
+                             "timeViewAcquisitionLabel", "countViewAcquisitionLabel"})
+        texts << labelText(form, name);
+    for (const char *name :
+         {"rangeFuctionsComboBox", "powerFrequencyModeComboBox", "inputImpedanceModeComboBox",
+          "filterModeComboBox", "autoZeroComboBox"}) {
+        const QComboBox *list = child<QComboBox>(form, name);
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+    }
+    return texts;
+}
+
 int registeredTimers(QObject *object)
 {
     return QAbstractEventDispatcher::instance()->registeredTimers(object).size();
@@ -186,6 +203,41 @@ private slots:
         QCOMPARE(ranges.at(1).at(0).toDouble(), -1.0);
         QCOMPARE(labelText(form, "countViewAcquisitionLabel"), QStringLiteral("256 samples"));
         QCOMPARE(labelText(form, "currentValueCentralViewLabel"), QStringLiteral(" ___.____"));
+    }
+
+    // A language change re-says every text the form made itself from the last record, as a
+    // form shown the same record in that language says it, and keeps the selections.
+    void languageChange()
+    {
+        DigitalMultimeterWidget form;
+        DigitalGeneratorMainParameters record = dcvRecord(256, 0.02);
+        record.filter_index = 1;
+        record.power_frequency = 60;
+        form.setMainParameters(record);
+        QSignalSpy requests(&form, &DigitalMultimeterWidget::rangeChanged);
+        QSignalSpy filters(&form, &DigitalMultimeterWidget::filterChanged);
+        for (const char *language : {"ru", "en"}) {
+            TranslationLoader::instance()->load(QString::fromLatin1(language));
+            QCoreApplication::processEvents();
+            DigitalMultimeterWidget fresh;
+            fresh.setMainParameters(record);
+            QCOMPARE(shownTexts(form), shownTexts(fresh));
+            QCOMPARE(child<QComboBox>(form, "rangeFuctionsComboBox")->currentIndex(), 3);
+            QCOMPARE(child<QComboBox>(form, "filterModeComboBox")->currentIndex(), 1);
+            QCOMPARE(child<QComboBox>(form, "powerFrequencyModeComboBox")->currentIndex(), 1);
+        }
+        QCOMPARE(labelText(form, "countViewAcquisitionLabel"), QStringLiteral("256 samples"));
+        TranslationLoader::instance()->load(QStringLiteral("ru"));
+        QCoreApplication::processEvents();
+        const QStringList russian = shownTexts(form);
+        TranslationLoader::instance()->load(QStringLiteral("en"));
+        QCoreApplication::processEvents();
+        QVERIFY(russian.contains(QString::fromUtf8("256 отсчётов")));
+        QVERIFY(russian.contains(QString::fromUtf8("Авто")));
+        QVERIFY(russian.contains(QString::fromUtf8(" 20.00 мс")));
+        QVERIFY(russian.contains(QString::fromUtf8(" 20.00 Гц")));
+        QCOMPARE(requests.count(), 0);
+        QCOMPARE(filters.count(), 0);
     }
 
     void scanTime_data()
