@@ -94,6 +94,7 @@ private slots:
 protected:
     void timerEvent(QTimerEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void makeConnections();
@@ -108,6 +109,8 @@ private:
     void displayStopMode();
     void releaseStartButtons();
     void fitScanTimeToPackage();
+    // Each acquisition value as wide as its widest text in the current font and language.
+    void fitAcquisitionLabels();
     void showScanTime();
     void setTimeAxis();
     void clearHistory();

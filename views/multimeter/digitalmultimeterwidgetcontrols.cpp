@@ -9,7 +9,10 @@
 #include "views/multimeter/translateoptions.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
+#include <QLabel>
 
+#include <algorithm>
 #include <cmath>
 
 const QVector<double> ScanTimeList {1.0, 2.0, 5.0, 10.0, 30.0};
@@ -17,6 +20,28 @@ const QVector<double> ScanTimeList {1.0, 2.0, 5.0, 10.0, 30.0};
 namespace {
 
 const QString readingPlaceholder = QStringLiteral(" ___.____");
+// The view's point counts have four digits at most.
+constexpr int widestPointCount = 8192;
+
+// Room for the widest of texts with a blank on either side, so a centred value never touches
+// its step buttons.
+void fitValueLabel(QLabel *label, const QStringList &texts)
+{
+    const QFontMetrics metrics = label->fontMetrics();
+    int text = 0;
+    for (const QString &entry : texts)
+        text = std::max(text, metrics.horizontalAdvance(entry));
+    label->setMinimumWidth(text + 2 * metrics.horizontalAdvance(QLatin1Char(' ')) + label->width()
+                           - label->contentsRect().width() + 2 * label->margin());
+}
+
+QStringList secondsTexts(const QVector<double> &seconds, const QString &unit)
+{
+    QStringList texts;
+    for (double entry : seconds)
+        texts << normalizeDimentions(entry, unit, false, -1);
+    return texts;
+}
 
 } // namespace
 
@@ -142,6 +167,20 @@ void DigitalMultimeterWidget::showMainParameterTexts(const DigitalGeneratorMainP
             tr("%1 samples").arg(QString::number(record.point_count)));
     ui->timeViewAcquisitionLabel->setText(
             normalizeDimentions(record.integration_time, tr("s"), false, -1));
+    fitAcquisitionLabels();
+}
+
+void DigitalMultimeterWidget::fitAcquisitionLabels()
+{
+    const QString seconds = tr("s");
+    fitValueLabel(ui->scanTimeViewLabel,
+                  secondsTexts(ScanTimeList, seconds) << ui->scanTimeViewLabel->text());
+    fitValueLabel(ui->timeViewAcquisitionLabel,
+                  secondsTexts(hz50IntegrationTime + hz60IntegrationTime + frequencyIntegrationTime,
+                               seconds)
+                          << ui->timeViewAcquisitionLabel->text());
+    fitValueLabel(ui->countViewAcquisitionLabel,
+                  {tr("%1 samples").arg(widestPointCount), ui->countViewAcquisitionLabel->text()});
 }
 
 void DigitalMultimeterWidget::retranslateMainParameters()
@@ -222,6 +261,7 @@ void DigitalMultimeterWidget::fitScanTimeToPackage()
 void DigitalMultimeterWidget::showScanTime()
 {
     ui->scanTimeViewLabel->setText(normalizeDimentions(scanTime, tr("s"), false, -1));
+    fitAcquisitionLabels();
 }
 
 void DigitalMultimeterWidget::setTimeAxis()
