@@ -117,6 +117,9 @@ void DigitalMultimeterView::resourceApplied(std::shared_ptr<ResourceInterface> &
     mainParameters = multimeterResource->mainParameters();
     additionalParameters = multimeterResource->additionalParameters();
     uiParameters = multimeterResource->uiParameters();
+    // The resource's record may come from the stored state: its range is the one the user
+    // last chose for that function, and a round trip through another function must find it.
+    rangeByFunction[mainParameters.function] = mainParameters.range;
     frequencyIntegrationTimeIndex =
             indexIn(frequencyIntegrationTime, mainParameters.integration_time);
     hz50IntegrationTimeIndex = indexIn(hz50IntegrationTime, mainParameters.integration_time);

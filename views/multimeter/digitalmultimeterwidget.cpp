@@ -51,6 +51,9 @@ DigitalMultimeterWidget::DigitalMultimeterWidget(QWidget *parent)
     ui->periodToolButton->hide();
 
     makeConnections();
+    for (QWidget *label :
+         {ui->scanTimeViewLabel, ui->timeViewAcquisitionLabel, ui->countViewAcquisitionLabel})
+        label->installEventFilter(this);
 
     dataMutex = std::make_unique<QRecursiveMutex>();
     displayTimerId = 0;
@@ -119,6 +122,15 @@ void DigitalMultimeterWidget::timerEvent(QTimerEvent *event)
     displayDataInViewLabel();
 }
 
+bool DigitalMultimeterWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // A sheet reaches each label by itself, possibly after the form: refit then.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Polish || type == QEvent::FontChange || type == QEvent::StyleChange)
+        fitAcquisitionLabels();
+    return QWidget::eventFilter(watched, event);
+}
+
 void DigitalMultimeterWidget::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
@@ -133,8 +145,10 @@ void DigitalMultimeterWidget::changeEvent(QEvent *event)
         break;
     case QEvent::LanguageChange: {
         ui->retranslateUi(this);
-        // The function's name is the form's own text, not the generated form's.
-        ui->modeCentralViewLabel->setText(TranslateOptions::instance()->displayType(functionMode));
+        // The function's name, the lists and the acquisition values are the form's own texts,
+        // not the generated form's.
+        retranslateMainParameters();
+        fitAcquisitionLabels();
         const QString unit = TranslateOptions::instance()->units(functionMode);
         const size_t count = std::min(evaluationTypes.size(), measurementButtons.size());
         for (size_t i = 0; i < count; ++i) {

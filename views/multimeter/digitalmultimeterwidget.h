@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class MeasurementsButton;
@@ -93,16 +94,23 @@ private slots:
 protected:
     void timerEvent(QTimerEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void makeConnections();
     void blockMainGroupUiSignals(bool block);
+    // The texts and lists the form makes of a main record, without their selections.
+    void showMainParameterTexts(const DigitalGeneratorMainParameters &record);
+    // Those texts again in the current language, from the last record, selections kept.
+    void retranslateMainParameters();
     void blockAdditionalGroupUiSignals(bool block);
     void checkEnableWidgets();
     void displayStartMode(MeasurementType type);
     void displayStopMode();
     void releaseStartButtons();
     void fitScanTimeToPackage();
+    // Each acquisition value as wide as its widest text in the current font and language.
+    void fitAcquisitionLabels();
     void showScanTime();
     void setTimeAxis();
     void clearHistory();
@@ -117,6 +125,7 @@ private:
     void requestHistoryReplot();
     void replotHistory();
 
+    std::optional<DigitalGeneratorMainParameters> lastMainParameters;
     FunctionsMode functionMode = FunctionDcVoltage;
     double integrationTime = 0.0;
     bool singleMode = false;

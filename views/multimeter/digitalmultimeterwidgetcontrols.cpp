@@ -9,7 +9,10 @@
 #include "views/multimeter/translateoptions.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
+#include <QLabel>
 
+#include <algorithm>
 #include <cmath>
 
 const QVector<double> ScanTimeList {1.0, 2.0, 5.0, 10.0, 30.0};
@@ -17,6 +20,28 @@ const QVector<double> ScanTimeList {1.0, 2.0, 5.0, 10.0, 30.0};
 namespace {
 
 const QString readingPlaceholder = QStringLiteral(" ___.____");
+// The view's point counts have four digits at most.
+constexpr int widestPointCount = 8192;
+
+// Room for the widest of texts with a blank on either side, so a centred value never touches
+// its step buttons.
+void fitValueLabel(QLabel *label, const QStringList &texts)
+{
+    const QFontMetrics metrics = label->fontMetrics();
+    int text = 0;
+    for (const QString &entry : texts)
+        text = std::max(text, metrics.horizontalAdvance(entry));
+    label->setMinimumWidth(text + 2 * metrics.horizontalAdvance(QLatin1Char(' ')) + label->width()
+                           - label->contentsRect().width() + 2 * label->margin());
+}
+
+QStringList secondsTexts(const QVector<double> &seconds, const QString &unit)
+{
+    QStringList texts;
+    for (double entry : seconds)
+        texts << normalizeDimentions(entry, unit, false, -1);
+    return texts;
+}
 
 } // namespace
 
@@ -83,30 +108,20 @@ void DigitalMultimeterWidget::blockAdditionalGroupUiSignals(bool block)
 void DigitalMultimeterWidget::setMainParameters(
         const DigitalGeneratorMainParameters &mainParameters)
 {
+    lastMainParameters = mainParameters;
     blockMainGroupUiSignals(true);
     // A function outside the table (from a stored state) has no button to check.
     if (QAbstractButton *button = functionButtonGroup->button(mainParameters.function))
         button->setChecked(true);
     functionMode = mainParameters.function;
 
-    const TranslateOptions *texts = TranslateOptions::instance();
-    ui->modeCentralViewLabel->setText(texts->displayType(functionMode));
     if (!overRange) {
-        ui->dimentionsCentralViewLabel->setText(texts->units(functionMode));
+        ui->dimentionsCentralViewLabel->setText(TranslateOptions::instance()->units(functionMode));
         ui->currentValueCentralViewLabel->setText(readingPlaceholder);
     }
-
-    ui->rangeFuctionsComboBox->clear();
-    ui->rangeFuctionsComboBox->addItem(tr("Auto"));
-    const QString rangeUnit = texts->rangeUnits(functionMode);
-    for (double range : mainParameters.ranges)
-        ui->rangeFuctionsComboBox->addItem(normalizeDimentions(range, rangeUnit, false, -1));
+    showMainParameterTexts(mainParameters);
     ui->rangeFuctionsComboBox->setCurrentIndex(mainParameters.ranges.indexOf(mainParameters.range)
                                                + 1);
-
-    ui->filterModeComboBox->clear();
-    for (int frequency : filterValues)
-        ui->filterModeComboBox->addItem(normalizeDimentions(frequency, tr("Hz"), false, -1));
     ui->filterModeComboBox->setCurrentIndex(mainParameters.filter_index);
 
     displayRange = mainParameters.range;
@@ -115,12 +130,8 @@ void DigitalMultimeterWidget::setMainParameters(
 
     ui->powerFrequencyModeComboBox->setCurrentIndex(mainParameters.power_frequency != 50 ? 1 : 0);
     ui->inputImpedanceModeComboBox->setCurrentIndex(mainParameters.impedance ? 1 : 0);
-    ui->countViewAcquisitionLabel->setText(
-            tr("%1 samples").arg(QString::number(mainParameters.point_count)));
 
     integrationTime = mainParameters.integration_time;
-    ui->timeViewAcquisitionLabel->setText(normalizeDimentions(integrationTime, tr("s"), false, -1));
-
     packageDuration = mainParameters.point_count * integrationTime;
     if (packageDuration > scanTime) {
         fitScanTimeToPackage();
@@ -135,6 +146,58 @@ void DigitalMultimeterWidget::setMainParameters(
 
     blockMainGroupUiSignals(false);
     checkEnableWidgets();
+}
+
+void DigitalMultimeterWidget::showMainParameterTexts(const DigitalGeneratorMainParameters &record)
+{
+    const TranslateOptions *texts = TranslateOptions::instance();
+    ui->modeCentralViewLabel->setText(texts->displayType(record.function));
+
+    ui->rangeFuctionsComboBox->clear();
+    ui->rangeFuctionsComboBox->addItem(tr("Auto"));
+    const QString rangeUnit = texts->rangeUnits(record.function);
+    for (double range : record.ranges)
+        ui->rangeFuctionsComboBox->addItem(normalizeDimentions(range, rangeUnit, false, -1));
+
+    ui->filterModeComboBox->clear();
+    for (int frequency : filterValues)
+        ui->filterModeComboBox->addItem(normalizeDimentions(frequency, tr("Hz"), false, -1));
+
+    ui->countViewAcquisitionLabel->setText(
+            tr("%1 samples").arg(QString::number(record.point_count)));
+    ui->timeViewAcquisitionLabel->setText(
+            normalizeDimentions(record.integration_time, tr("s"), false, -1));
+    fitAcquisitionLabels();
+}
+
+void DigitalMultimeterWidget::fitAcquisitionLabels()
+{
+    const QString seconds = tr("s");
+    fitValueLabel(ui->scanTimeViewLabel,
+                  secondsTexts(ScanTimeList, seconds) << ui->scanTimeViewLabel->text());
+    fitValueLabel(ui->timeViewAcquisitionLabel,
+                  secondsTexts(hz50IntegrationTime + hz60IntegrationTime + frequencyIntegrationTime,
+                               seconds)
+                          << ui->timeViewAcquisitionLabel->text());
+    fitValueLabel(ui->countViewAcquisitionLabel,
+                  {tr("%1 samples").arg(widestPointCount), ui->countViewAcquisitionLabel->text()});
+}
+
+void DigitalMultimeterWidget::retranslateMainParameters()
+{
+    // Before the first record the lists are the generated form's own, which it re-says itself.
+    if (!lastMainParameters) {
+        ui->modeCentralViewLabel->setText(TranslateOptions::instance()->displayType(functionMode));
+        return;
+    }
+    blockMainGroupUiSignals(true);
+    const int range = ui->rangeFuctionsComboBox->currentIndex();
+    const int filter = ui->filterModeComboBox->currentIndex();
+    showMainParameterTexts(*lastMainParameters);
+    ui->rangeFuctionsComboBox->setCurrentIndex(range);
+    ui->filterModeComboBox->setCurrentIndex(filter);
+    showScanTime();
+    blockMainGroupUiSignals(false);
 }
 
 void DigitalMultimeterWidget::setAdditionalParameters(
@@ -198,6 +261,7 @@ void DigitalMultimeterWidget::fitScanTimeToPackage()
 void DigitalMultimeterWidget::showScanTime()
 {
     ui->scanTimeViewLabel->setText(normalizeDimentions(scanTime, tr("s"), false, -1));
+    fitAcquisitionLabels();
 }
 
 void DigitalMultimeterWidget::setTimeAxis()

@@ -4,8 +4,10 @@
 
 #include "ui/viewbase/commonfunctions.h"
 #include "views/powersupply/emptyoutputoptions.h"
+#include "views/powersupply/labelwidth.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QSignalBlocker>
 
 PowerSupplyPinnedWidget::PowerSupplyPinnedWidget(QWidget *parent)
@@ -24,6 +26,9 @@ PowerSupplyPinnedWidget::PowerSupplyPinnedWidget(QWidget *parent)
     connect(m_ui->currentChannelIncreaseButton, &QToolButton::released, this,
             &PowerSupplyPinnedWidget::increaseCurrentChannel);
     m_currentChannel = 0;
+    for (QLabel *label : fittedLabels())
+        label->installEventFilter(this);
+    fitLabels();
     updateStyle();
 }
 
@@ -56,6 +61,35 @@ void PowerSupplyPinnedWidget::showCurrentChannel()
         viewOptions(m_options[m_currentChannel]);
 }
 
+QList<QLabel *> PowerSupplyPinnedWidget::fittedLabels() const
+{
+    return {m_ui->label,   m_ui->overVoltageViewLabel, m_ui->voltageViewLabel, m_ui->label_4,
+            m_ui->label_2, m_ui->overCurrentViewLabel, m_ui->currentViewLabel, m_ui->label_3};
+}
+
+void PowerSupplyPinnedWidget::fitLabels()
+{
+    const QStringList marks {tr("CC "), tr("CV "), tr("OVR")};
+    for (QLabel *mark : {m_ui->overVoltageViewLabel, m_ui->overCurrentViewLabel})
+        fitLabelWidth(mark, marks, blankWidth(mark), true);
+    for (QLabel *unit : {m_ui->label, m_ui->label_4, m_ui->label_2, m_ui->label_3})
+        fitLabelWidth(unit, {unit->text()});
+    // The boxes hold the limits of the options on display.
+    fitLabelWidth(m_ui->voltageViewLabel, widestReadings(m_ui->voltageVekDoubleSpinBox->maximum()));
+    fitLabelWidth(m_ui->currentViewLabel, widestReadings(m_ui->currentVekDoubleSpinBox->maximum()));
+}
+
+bool PowerSupplyPinnedWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // A sheet reaches each label by itself, possibly after the miniature: refit then.
+    const QEvent::Type type = event->type();
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (label && fittedLabels().contains(label)
+        && (type == QEvent::Polish || type == QEvent::FontChange || type == QEvent::StyleChange))
+        fitLabels();
+    return QWidget::eventFilter(watched, event);
+}
+
 void PowerSupplyPinnedWidget::viewOptions(PowerSupplyOutputOptions parameters)
 {
     {
@@ -75,6 +109,7 @@ void PowerSupplyPinnedWidget::viewOptions(PowerSupplyOutputOptions parameters)
         m_ui->stopStartModeToolButton->setChecked(parameters.enabled);
     }
     m_ui->currentChannelLabel->setText(QString::number(m_currentChannel + 1));
+    fitLabels();
 }
 
 void PowerSupplyPinnedWidget::setVoltage(double voltage)
@@ -204,6 +239,7 @@ void PowerSupplyPinnedWidget::changeEvent(QEvent *event)
         // Before any options were shown the label keeps the form's "0".
         if (hasRecord(m_currentChannel))
             m_ui->currentChannelLabel->setText(QString::number(m_currentChannel + 1));
+        fitLabels();
     } else if (event->type() == QEvent::StyleChange) {
         updateStyle();
     }

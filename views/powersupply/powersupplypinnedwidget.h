@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QLabel;
 namespace Ui {
 class PowerSupplyPinnedWidget;
 }
@@ -50,8 +51,12 @@ protected slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The units, marks and readings, each as wide as its widest text.
+    QList<QLabel *> fittedLabels() const;
+    void fitLabels();
     bool hasRecord(int channel) const;
     void showCurrentChannel();
     void emitOutput();

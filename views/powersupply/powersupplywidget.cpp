@@ -5,15 +5,21 @@
 
 #include "ui/viewbase/commonfunctions.h"
 #include "views/powersupply/emptyoutputoptions.h"
+#include "views/powersupply/labelwidth.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QLabel>
 #include <QSignalBlocker>
 
 namespace {
 constexpr int blocksPerColumn = 5;
 const QString blankMark = QStringLiteral("   ");
+// The marks are the instrument's own abbreviations, the same in every language.
+const QString currentMark = QStringLiteral(" CC");
+const QString voltageMark = QStringLiteral(" CV");
+const QString overMark = QStringLiteral("OVR");
 // Both themes mark with this colour, so the marks are coloured before any style change too.
 const QColor markColor(QStringLiteral("#2196F3"));
 } // namespace
@@ -62,8 +68,47 @@ void PowerSupplyWidget::addChannel(int index)
     }
     form->channelNameLabel->setText(tr("Channel %1").arg(index + 1));
     m_options.append(emptyOutputOptions());
+    for (QLabel *label : fittedLabels(*form))
+        label->installEventFilter(this);
     m_channelForms.push_back(std::move(form));
+    fitChannelLabels(index);
     connectChannel(index);
+}
+
+QList<QLabel *> PowerSupplyWidget::fittedLabels(const Ui::PowerSupplyChannelWidget &form)
+{
+    return {form.voltageDimentionsViewLabel, form.overVoltageViewLabel,
+            form.voltageViewLabel,           form.voltageDimentionsViewLabel_2,
+            form.currentDimentionsViewLabel, form.overCurrentViewLabel,
+            form.currentViewLabel,           form.currentDimentionsViewLabel_2};
+}
+
+void PowerSupplyWidget::fitChannelLabels(int channel)
+{
+    const Ui::PowerSupplyChannelWidget &form = *m_channelForms[static_cast<size_t>(channel)];
+    for (QLabel *mark : {form.overVoltageViewLabel, form.overCurrentViewLabel})
+        fitLabelWidth(mark, {currentMark, voltageMark, overMark}, blankWidth(mark), true);
+    for (QLabel *unit : {form.voltageDimentionsViewLabel, form.voltageDimentionsViewLabel_2,
+                         form.currentDimentionsViewLabel, form.currentDimentionsViewLabel_2})
+        fitLabelWidth(unit, {unit->text()});
+    // The boxes hold the channel's limits.
+    fitLabelWidth(form.voltageViewLabel, widestReadings(form.voltageVekDoubleSpinBox->maximum()));
+    fitLabelWidth(form.currentViewLabel, widestReadings(form.currentVekDoubleSpinBox->maximum()));
+}
+
+bool PowerSupplyWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // A sheet reaches each label by itself, possibly after the panel: refit then.
+    const QEvent::Type type = event->type();
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (label
+        && (type == QEvent::Polish || type == QEvent::FontChange || type == QEvent::StyleChange)) {
+        for (size_t i = 0; i < m_channelForms.size(); ++i) {
+            if (fittedLabels(*m_channelForms[i]).contains(label))
+                fitChannelLabels(static_cast<int>(i));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PowerSupplyWidget::connectChannel(int index)
@@ -100,6 +145,7 @@ void PowerSupplyWidget::setOutputOption(int channel, PowerSupplyOutputOptions pa
         form.stopStartModeToolButton->setChecked(parameters.enabled);
     }
     m_options[channel] = parameters;
+    fitChannelLabels(channel);
 }
 
 void PowerSupplyWidget::setSynchronizeOption(int channel, PowerSupplyOutputOptions parameters)
@@ -174,18 +220,17 @@ void PowerSupplyWidget::setOverMode(int channel, PowerSupplyModeType mode)
     const Ui::PowerSupplyChannelWidget &form = *m_channelForms[static_cast<size_t>(channel)];
     form.overCurrentViewLabel->setText(blankMark);
     form.overVoltageViewLabel->setText(blankMark);
-    // The marks are the instrument's own abbreviations, the same in every language.
     const QString colored = QStringLiteral("<font color='%1'>%2</font>").arg(m_markColor.name());
     switch (mode) {
     case PowerSupplyConstantCurrent:
-        form.overCurrentViewLabel->setText(colored.arg(QStringLiteral(" CC")));
+        form.overCurrentViewLabel->setText(colored.arg(currentMark));
         break;
     case PowerSupplyConstantVoltage:
-        form.overVoltageViewLabel->setText(colored.arg(QStringLiteral(" CV")));
+        form.overVoltageViewLabel->setText(colored.arg(voltageMark));
         break;
     case PowerSupplyOverRegulation:
-        form.overCurrentViewLabel->setText(colored.arg(QStringLiteral("OVR")));
-        form.overVoltageViewLabel->setText(colored.arg(QStringLiteral("OVR")));
+        form.overCurrentViewLabel->setText(colored.arg(overMark));
+        form.overVoltageViewLabel->setText(colored.arg(overMark));
         break;
     default:
         break;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
 namespace Ui {
 class PowerSupplyChannelWidget;
 class PowerSupplyWidget;
@@ -52,8 +53,12 @@ protected slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The units, marks and readings of a block, each as wide as its widest text.
+    static QList<QLabel *> fittedLabels(const Ui::PowerSupplyChannelWidget &form);
+    void fitChannelLabels(int channel);
     bool hasChannel(int channel) const;
     void addChannel(int index);
     void connectChannel(int index);

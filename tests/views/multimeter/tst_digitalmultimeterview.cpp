@@ -9,6 +9,7 @@
 #include "tests/views/support/screenshotlooks.h"
 #include "ui/instrumentscontentwidget.h"
 #include "ui/pinnedcollectionwidget.h"
+#include "ui/pinnedviewminiaturebutton.h"
 #include "ui/viewselectionwidget.h"
 #include "views/multimeter/digitalmultimeterpinnedwidget.h"
 #include "views/multimeter/digitalmultimeterview.h"
@@ -27,6 +28,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -238,6 +240,25 @@ private slots:
         QCOMPARE(records.main.last().range, 10000.0);
     }
 
+    // A range the resource brought back from its stored state is the function's memory too.
+    void restoredRangeMemory()
+    {
+        auto resource = bound();
+        Record stored = resource->mainParameters();
+        stored.function = FunctionDcVoltage;
+        stored.ranges = voltageRanges;
+        stored.range = 10.0;
+        resource->configureMainParameters(stored);
+        DigitalMultimeterView view;
+        std::shared_ptr<ResourceInterface> any = resource;
+        view.setResource(any);
+        Records records(view);
+        setFunction(view, FunctionTwoWireResistance);
+        QCOMPARE(records.main.last().range, 0.0);
+        setFunction(view, FunctionDcVoltage);
+        QCOMPARE(records.main.last().range, 10.0);
+    }
+
     // Either creation order, and a second binding: one Auto press reaches the driver once and
     // starts one miniature timer; Stop ends it.
     void wiredOnce_data()
@@ -408,28 +429,51 @@ private slots:
         pinned.reset();
     }
 
-    // Not a check: the view's widgets for a person to look at.
+    // Not a check: the view's widgets for a person to look at, the largest point count in
+    // the form, the miniature also on its card and pinned in the Instruments page's row.
     void screenshots()
     {
         const QString dir = screenshotDir();
         if (dir.isEmpty())
             QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
-        for (const ScreenshotLook &shot : screenshotLooks({0, true, "en", "dark-large"})) {
+        QList<ScreenshotLook> looks = screenshotLooks({0, true, "en", "dark-large"});
+        looks << ScreenshotLook {1, true, "en", "light-large"}
+              << ScreenshotLook {0, true, "ru", "dark-large-ru"}
+              << ScreenshotLook {1, true, "ru", "light-large-ru"};
+        for (const ScreenshotLook &shot : looks) {
             QVERIFY(applyScreenshotLook(shot));
-            DigitalMultimeterView unbound;
-            QWidget *empty = unbound.pinnedUserInterface();
-            // The selection page's buttons are about this size.
-            empty->resize(260, 70);
-            empty->show();
-            QVERIFY(QTest::qWaitForWindowExposed(empty));
-            empty->grab().save(dir + "/multimeter-pinned-unbound-" + shot.name + ".png");
+            auto unbound = std::make_shared<DigitalMultimeterView>();
+            {
+                QWidget *empty = unbound->pinnedUserInterface();
+                // The selection page's buttons are about this size.
+                empty->resize(260, 70);
+                empty->show();
+                QVERIFY(QTest::qWaitForWindowExposed(empty));
+                empty->grab().save(dir + "/multimeter-pinned-unbound-" + shot.name + ".png");
+                empty->hide();
+                QWidget page;
+                page.setProperty("main", true);
+                auto *layout = new QVBoxLayout(&page);
+                auto *card =
+                        new PinnedViewMiniatureButton(unbound, QStringLiteral("RV31 SIM"), &page);
+                card->setAutoRaise(true);
+                layout->addWidget(card);
+                layout->addStretch();
+                page.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&page));
+                page.grab().save(dir + "/multimeter-card-" + shot.name + ".png");
+            }
 
             auto resource = bound();
+            Record record = resource->mainParameters();
+            record.point_count = 8192;
+            record.integration_time = 0.0005;
+            resource->configureMainParameters(record);
             std::shared_ptr<ResourceInterface> any = resource;
-            DigitalMultimeterView view;
-            view.setResource(any);
-            QWidget *form = view.fullScreenUserInterface();
-            QWidget *pinned = view.pinnedUserInterface();
+            auto view = std::make_shared<DigitalMultimeterView>();
+            view->setResource(any);
+            QWidget *form = view->fullScreenUserInterface();
+            QWidget *pinned = view->pinnedUserInterface();
             QEvent styleChange(QEvent::StyleChange);
             QCoreApplication::sendEvent(form, &styleChange);
             form->show();
@@ -447,6 +491,18 @@ private slots:
             QTest::qWait(50);
             form->grab().save(dir + "/multimeter-view-" + shot.name + ".png");
             pinned->grab().save(dir + "/multimeter-pinned-" + shot.name + ".png");
+            {
+                QWidget page;
+                page.setProperty("main", true);
+                auto *layout = new QVBoxLayout(&page);
+                auto *row = new PinnedCollectionWidget(&page);
+                layout->addWidget(row);
+                row->pin(view);
+                page.resize(600, 140);
+                page.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&page));
+                page.grab().save(dir + "/multimeter-pinned-row-" + shot.name + ".png");
+            }
             resource->stop();
         }
         resetScreenshotLook();
