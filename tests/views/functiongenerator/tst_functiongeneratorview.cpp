@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -180,6 +181,69 @@ private slots:
         FunctionGeneratorSettings reread;
         reread.restore();
         QCOMPARE(reread.customImpedanceValues(), std::vector<double>({100000.0}));
+    }
+
+    // A value the panel's lists do not hold shows as none, and the user's next edit of another
+    // output value leaves the generator with the value it holds.
+    void unlistedValuesStay_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("edit");
+        for (const char *value : {"impedance removed on the page", "impedance not listed",
+                                  "sample rate 0", "sample rate not listed"})
+            for (const char *edit : {"offset edit", "range step", "rate step"})
+                QTest::addRow("%s, %s", value, edit) << value << edit;
+    }
+
+    void unlistedValuesStay()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, edit);
+        const bool impedance = value.startsWith(QLatin1String("impedance"));
+        const bool removed = value == QLatin1String("impedance removed on the page");
+        auto view = makeView();
+        std::shared_ptr<ResourceInterface> resource = generator();
+        FunctionGeneratorOutputOptions output = m_generator->outputOptions(0);
+        if (impedance)
+            output.impedance = 600;
+        else
+            output.sampling_frequency = value == QLatin1String("sample rate 0") ? 0 : 100;
+        m_generator->setOutputOptions(0, output);
+
+        // 600 Ω is added on a settings page before the panel shows the generator.
+        auto pageView = makeView();
+        QWidget *page = pageView->settingsUserInterface();
+        if (removed) {
+            page->show();
+            child<QDoubleSpinBox>(page, "impedanceDoubleSpinBox")->setValue(600);
+            child<QPushButton>(page, "addImpedanceButton")->click();
+            page->hide();
+        }
+        view->setResource(resource);
+        QWidget *panel = view->fullScreenUserInterface();
+        auto *label =
+                child<QLabel>(panel, impedance ? "impedanceValueLabel" : "samplingValueLabel");
+        if (removed) {
+            QCOMPARE(label->text(), QStringLiteral("600 \u2126"));
+            page->show();
+            child<QPushButton>(page, "removeImpedanceButton")->click(); // 600 Ω is current
+            page->hide();
+        }
+        QCOMPARE(label->text(), QString());
+
+        if (edit == QLatin1String("offset edit")) {
+            child<QDoubleSpinBox>(panel, "dcOffsetDoubleSpinBox")->setValue(1.5);
+            QCOMPARE(m_generator->outputOptions(0).offset, 1.5);
+        } else if (edit == QLatin1String("range step")) {
+            child<QToolButton>(panel, "rangeLeftArrow")->click();
+            QCOMPARE(m_generator->outputOptions(0).range, 1u);
+        } else {
+            child<QToolButton>(panel, "samplingLeftArrow")->click();
+        }
+        if (impedance)
+            QCOMPARE(m_generator->outputOptions(0).impedance, 600.0);
+        else
+            QCOMPARE(m_generator->outputOptions(0).sampling_frequency, output.sampling_frequency);
     }
 
     // Not a check: the bound panel and miniature, an unbound miniature and the settings page
