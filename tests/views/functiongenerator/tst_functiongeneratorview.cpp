@@ -5,10 +5,13 @@
 #include "app/translationloader.h"
 #include "assets/assets.h"
 #include "hardware/modules/kw7/kw7module.h"
+#include "orvexplotwidget/orvexplotwidget.h"
 #include "resources/kw7functiongeneratorresource.h"
 #include "resources/resourcedependence.h"
+#include "resources/resourcestate.h"
 #include "simbench/simcontrol.h"
 #include "support/generatortesthelpers.h"
+#include "tests/resources/support/standarderror.h"
 #include "ui/viewfactory.h"
 #include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
 #include "views/functiongenerator/functiongeneratorsettings.h"
@@ -22,6 +25,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <qwt_plot_curve.h>
+#include <qwt_scale_div.h>
+
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -244,6 +251,46 @@ private slots:
             QCOMPARE(m_generator->outputOptions(0).impedance, 600.0);
         else
             QCOMPARE(m_generator->outputOptions(0).sampling_frequency, output.sampling_frequency);
+    }
+
+    // A stored frequency that is no usable number, on the current or the other channel: the
+    // generator takes its own value back, and the panel draws both channels on a finite axis.
+    void unusableStoredFrequency_data()
+    {
+        QTest::addColumn<unsigned>("channel");
+        QTest::addColumn<QString>("stored");
+        for (unsigned channel : {0u, 1u})
+            for (const char *stored : {"nan", "inf", "-1000"})
+                QTest::addRow("channel %u, %s", channel + 1, stored) << channel << stored;
+    }
+
+    void unusableStoredFrequency()
+    {
+        QFETCH(unsigned, channel);
+        QFETCH(QString, stored);
+        auto view = makeView();
+        std::shared_ptr<ResourceInterface> resource = generator();
+        ResourceState state;
+        for (const auto &[key, value] : m_generator->storeState())
+            state[key] = value.toString();
+        state[QStringLiteral("standardFunctionOptions.sineOptions.frequency_%1").arg(channel)] =
+                stored;
+        standardErrorOf([&] { m_generator->restoreState(state); });
+        QCOMPARE(m_generator->standardFunctionOptions(channel).sineOptions.frequency, 2000.0);
+
+        QWidget *panel = view->fullScreenUserInterface();
+        panel->resize(1288, 733);
+        view->setResource(resource);
+        auto *plot = panel->findChild<OrvexPlotWidget *>(QStringLiteral("plotWidget"));
+        QVERIFY(plot);
+        QCOMPARE(plot->axisScaleDiv(QwtPlot::xBottom).upperBound(), 2.5 / 2000);
+        for (int i = 0; i < 2; ++i) {
+            const QwtPlotCurve *curve = plot->curve(i);
+            QVERIFY(curve->dataSize() > 0);
+            for (size_t k = 0; k < curve->dataSize(); ++k)
+                QVERIFY(std::isfinite(curve->sample(int(k)).x())
+                        && std::isfinite(curve->sample(int(k)).y()));
+        }
     }
 
     // Not a check: the bound panel and miniature, an unbound miniature and the settings page
