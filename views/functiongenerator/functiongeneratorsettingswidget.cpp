@@ -14,13 +14,6 @@
 #include <algorithm>
 #include <set>
 
-namespace {
-
-constexpr double minimumImpedance = 25.0;
-constexpr double maximumImpedance = 100000000000.0;
-
-} // namespace
-
 struct FunctionGeneratorSettingsWidget::Internal
 {
     std::weak_ptr<FunctionGeneratorSettings> settings;
@@ -40,10 +33,10 @@ FunctionGeneratorSettingsWidget::FunctionGeneratorSettingsWidget(
 
     d->editor = new QDoubleSpinBoxAndRatioWrapper(ui->impedanceDoubleSpinBox,
                                                   ui->impedansUnitsComboBox, this);
-    d->editor->setRange(minimumImpedance, maximumImpedance);
+    d->editor->setRange(functionGeneratorMinimumImpedance, functionGeneratorMaximumImpedance);
     d->editor->setDecimals(0);
     d->editor->setSingleStep(1);
-    d->editor->setValue(minimumImpedance);
+    d->editor->setValue(functionGeneratorMinimumImpedance);
 
     d->model = new FunctionGeneratorImpedanceListModel(this);
     if (const auto shared = d->settings.lock()) {
