@@ -2,6 +2,7 @@
 
 #include "resources/resourcestate.h"
 #include "resources/storefile.h"
+#include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -97,7 +98,8 @@ void FunctionGeneratorSettings::restoreState(const ResourceState &state)
     QStringList dropped;
     for (const QVariant &value : values) {
         bool number = false;
-        const double ohms = value.toDouble(&number);
+        // Values that read alike in a list are one value.
+        const double ohms = functionGeneratorImpedanceAsShown(value.toDouble(&number));
         const bool usable = number && std::isfinite(ohms)
                 && ohms >= functionGeneratorMinimumImpedance
                 && ohms <= functionGeneratorMaximumImpedance;

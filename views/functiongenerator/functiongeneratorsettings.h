@@ -28,9 +28,9 @@ public:
 
     QString stateFile() const;
     ResourceState storeState() override;
-    // Keeps each stored value that is a number within the page's range, once, and none that
-    // repeats a predefined one; one line on standard error names what it dropped. Emits
-    // nothing: panels learn the list at the next change.
+    // Keeps each stored value that is a number within the page's range, in whole ohms as a
+    // list shows it, once, and none that repeats a predefined one; one line on standard error
+    // names what it dropped. Emits nothing: panels learn the list at the next change.
     void restoreState(const ResourceState &state) override;
     void store();
     void restore();

@@ -95,7 +95,9 @@ void FunctionGeneratorSettingsWidget::addImpedanceValueFromEditor()
 void FunctionGeneratorSettingsWidget::addImpedanceValue(double value)
 {
     d->selection->clearSelection();
-    const int row = d->model->add(value);
+    // The editor's value in kΩ, MΩ or GΩ comes back from its unit with a binary remainder
+    // (1.001 kΩ as 1000.9999999999999 Ω): the list keeps what the row will read.
+    const int row = d->model->add(functionGeneratorImpedanceAsShown(value));
     updateListHeight(ui->impedanceListView);
     d->selection->setCurrentIndex(d->model->index(row),
                                   QItemSelectionModel::Select | QItemSelectionModel::Current);

@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(changed.count(), 0);
     }
 
-    // A stored list may hold anything: only numbers within the settings page's range stay,
+    // A stored list may hold anything: only whole ohms within the settings page's range stay,
     // each once and apart from the predefined values, and one line names what was dropped.
     void restoreKeepsUsableValues()
     {
@@ -80,13 +80,17 @@ private slots:
                                      QStringLiteral("not a number"),
                                      QStringLiteral("600"),
                                      QStringLiteral("100000000000"),
+                                     QStringLiteral("75.5"),
+                                     QStringLiteral("76"),
+                                     QStringLiteral("1000.4"),
+                                     QStringLiteral("1000"),
                                      QStringLiteral("50"),
                                      QStringLiteral("25")};
         ResourceState state;
         state[QStringLiteral("customImpedanceValues")] = stored;
         FunctionGeneratorSettings settings;
         const QByteArray errors = standardErrorOf([&] { settings.restoreState(state); });
-        QCOMPARE(settings.customImpedanceValues(), Values({600.0, 1e11, 25.0}));
+        QCOMPARE(settings.customImpedanceValues(), Values({600.0, 1e11, 76.0, 1000.0, 25.0}));
         QCOMPARE(errors.count('\n'), 1);
         for (const char *dropped : {"nan", "inf", "-600", "24", "1e12", "not a number"})
             QVERIFY2(errors.contains(dropped), errors.constData());
