@@ -6,6 +6,7 @@
 #include "resources/functiongeneratorawgfilescollection.h"
 #include "resources/kw7signaltables.h"
 #include "resources/resourcedependence.h"
+#include "resources/storefile.h"
 
 #include "zqkw7.h"
 
@@ -13,6 +14,7 @@
 #include <QReadWriteLock>
 #include <QTimer>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -528,6 +530,79 @@ QString key(const char *name, unsigned int ch)
     return QString::fromLatin1(name).arg(ch);
 }
 
+// A stored value reaches the module only as a finite number within its limits. Anything else
+// (a file's nan or inf, a negative frequency, a value beyond the module's reach, a missing key
+// read as a 0 outside them) gives the fresh resource's value, and one line names the key.
+void restoreLimited(const ResourceState &state, const QString &name, double &value, double fresh,
+                    const FunctionGeneratorValueLimits &limits)
+{
+    const QVariant stored = state.value(name);
+    const double read = readDouble(stored);
+    if (std::isfinite(read) && read >= limits.min && read <= limits.max) {
+        value = read;
+        return;
+    }
+    value = fresh;
+    const QString problem = stored.isValid()
+            ? QStringLiteral("holds \"%1\", not a number within %2 .. %3")
+                      .arg(stored.toString())
+                      .arg(limits.min)
+                      .arg(limits.max)
+            : QStringLiteral("is missing");
+    reportStoreProblem(
+            QStringLiteral("generator state: %1 %2; %3 is used").arg(name, problem).arg(fresh));
+}
+
+FunctionGeneratorModulationOptions
+restoredModulation(const ResourceState &s, unsigned int ch, FunctionGeneratorModulationOptions m,
+                   const FunctionGeneratorModulationOptions &fresh)
+{
+    m.type = FunctionGeneratorModulationType(readInt(s[key("modulationOptions.type_%1", ch)]));
+    restoreLimited(s, key("modulationOptions.frequency_%1", ch), m.frequency, fresh.frequency,
+                   m.frequency_limits);
+    restoreLimited(s, key("modulation_options.modulation_index_%1", ch), m.modulation_index,
+                   fresh.modulation_index, m.modulation_index_limits);
+    restoreLimited(s, key("modulation_options.frequency_deviation_%1", ch), m.frequency_deviation,
+                   fresh.frequency_deviation, m.frequency_deviation_limits);
+    restoreLimited(s, key("modulation_options.phase_deviation_%1", ch), m.phase_deviation,
+                   fresh.phase_deviation, m.phase_deviation_limits);
+    return m;
+}
+
+// The amplitude and frequency every block of a standard function has.
+template<typename Block>
+void restoreWave(const ResourceState &s, unsigned int ch, const char *block, Block &b,
+                 const Block &fresh)
+{
+    const QString prefix = QStringLiteral("standardFunctionOptions.") + QLatin1String(block);
+    restoreLimited(s, QString(prefix + QStringLiteral(".double_amplitude_%1")).arg(ch),
+                   b.double_amplitude, fresh.double_amplitude, b.double_amplitude_limits);
+    restoreLimited(s, QString(prefix + QStringLiteral(".frequency_%1")).arg(ch), b.frequency,
+                   fresh.frequency, b.frequency_limits);
+}
+
+FunctionGeneratorStartardFunctionOptions
+restoredFunctionOptions(const ResourceState &s, unsigned int ch,
+                        FunctionGeneratorStartardFunctionOptions f,
+                        const FunctionGeneratorStartardFunctionOptions &fresh)
+{
+    restoreWave(s, ch, "sineOptions", f.sineOptions, fresh.sineOptions);
+    restoreLimited(s, key("standardFunctionOptions.sineOptions.phase_%1", ch), f.sineOptions.phase,
+                   fresh.sineOptions.phase, f.sineOptions.phase_limits);
+    restoreWave(s, ch, "squareOptions", f.squareOptions, fresh.squareOptions);
+    restoreWave(s, ch, "rectangularOptions", f.rectangularOptions, fresh.rectangularOptions);
+    restoreLimited(s, key("standardFunctionOptions.rectangularOptions.duty_cycle_%1", ch),
+                   f.rectangularOptions.duty_cycle, fresh.rectangularOptions.duty_cycle,
+                   f.rectangularOptions.duty_cycle_limits);
+    restoreWave(s, ch, "triangluarOptions", f.triangluarOptions, fresh.triangluarOptions);
+    restoreLimited(s, key("standardFunctionOptions.triangluarOptions.symmetry_%1", ch),
+                   f.triangluarOptions.symmetry, fresh.triangluarOptions.symmetry,
+                   f.triangluarOptions.symmetry_limits);
+    restoreWave(s, ch, "positiveRampOptions", f.positiveRampOptions, fresh.positiveRampOptions);
+    restoreWave(s, ch, "negativeRampOptions", f.negativeRampOptions, fresh.negativeRampOptions);
+    return f;
+}
+
 } // namespace
 
 ResourceState KW7FunctionGeneratorResource::storeState()
@@ -589,55 +664,25 @@ ResourceState KW7FunctionGeneratorResource::storeState()
 void KW7FunctionGeneratorResource::restoreState(const ResourceState &state)
 {
     const ResourceState &s = state;
+    const FunctionGeneratorChannelOptions fresh = initialChannel();
     for (unsigned int ch = 0; ch < m_d->channelsCount; ++ch) {
         setStandardFunction(
                 ch, FunctionGeneratorStandardFunction(readInt(s[key("standardFunction_%1", ch)])));
 
         FunctionGeneratorOutputOptions o = outputOptions(ch);
         o.sampling_frequency = readUInt(s[key("outputOptions.sampling_frequency_%1", ch)]);
-        o.impedance = readDouble(s[key("outputOptions.impedance_%1", ch)]);
         o.range = readUInt(s[key("outputOptions.range_%1", ch)]);
-        o.offset = readDouble(s[key("outputOptions.offset_%1", ch)]);
+        restoreLimited(s, key("outputOptions.impedance_%1", ch), o.impedance,
+                       fresh.outputOptions.impedance, o.impedance_limits);
+        restoreLimited(s, key("outputOptions.offset_%1", ch), o.offset, fresh.outputOptions.offset,
+                       o.offset_limits);
         setOutputOptions(ch, o);
 
-        FunctionGeneratorModulationOptions m = modulationOptions(ch);
-        m.type = FunctionGeneratorModulationType(readInt(s[key("modulationOptions.type_%1", ch)]));
-        m.frequency = readDouble(s[key("modulationOptions.frequency_%1", ch)]);
-        m.modulation_index = readDouble(s[key("modulation_options.modulation_index_%1", ch)]);
-        m.frequency_deviation = readDouble(s[key("modulation_options.frequency_deviation_%1", ch)]);
-        m.phase_deviation = readDouble(s[key("modulation_options.phase_deviation_%1", ch)]);
-        setModulationOptions(ch, m);
-
-        FunctionGeneratorStartardFunctionOptions f = standardFunctionOptions(ch);
-        const auto value = [&](const char *name) { return readDouble(s[key(name, ch)]); };
-        f.sineOptions.double_amplitude =
-                value("standardFunctionOptions.sineOptions.double_amplitude_%1");
-        f.sineOptions.frequency = value("standardFunctionOptions.sineOptions.frequency_%1");
-        f.sineOptions.phase = value("standardFunctionOptions.sineOptions.phase_%1");
-        f.squareOptions.double_amplitude =
-                value("standardFunctionOptions.squareOptions.double_amplitude_%1");
-        f.squareOptions.frequency = value("standardFunctionOptions.squareOptions.frequency_%1");
-        f.rectangularOptions.double_amplitude =
-                value("standardFunctionOptions.rectangularOptions.double_amplitude_%1");
-        f.rectangularOptions.frequency =
-                value("standardFunctionOptions.rectangularOptions.frequency_%1");
-        f.rectangularOptions.duty_cycle =
-                value("standardFunctionOptions.rectangularOptions.duty_cycle_%1");
-        f.triangluarOptions.double_amplitude =
-                value("standardFunctionOptions.triangluarOptions.double_amplitude_%1");
-        f.triangluarOptions.frequency =
-                value("standardFunctionOptions.triangluarOptions.frequency_%1");
-        f.triangluarOptions.symmetry =
-                value("standardFunctionOptions.triangluarOptions.symmetry_%1");
-        f.positiveRampOptions.double_amplitude =
-                value("standardFunctionOptions.positiveRampOptions.double_amplitude_%1");
-        f.positiveRampOptions.frequency =
-                value("standardFunctionOptions.positiveRampOptions.frequency_%1");
-        f.negativeRampOptions.double_amplitude =
-                value("standardFunctionOptions.negativeRampOptions.double_amplitude_%1");
-        f.negativeRampOptions.frequency =
-                value("standardFunctionOptions.negativeRampOptions.frequency_%1");
-        setStandardFunctionOptions(ch, f);
+        setModulationOptions(
+                ch, restoredModulation(s, ch, modulationOptions(ch), fresh.modulationOptions));
+        setStandardFunctionOptions(ch,
+                                   restoredFunctionOptions(s, ch, standardFunctionOptions(ch),
+                                                           fresh.standardFunctionOptions));
 
         m_d->channels[ch].enable = s[key("channelsEnable_%1", ch)].toBool();
 
@@ -649,7 +694,7 @@ void KW7FunctionGeneratorResource::restoreState(const ResourceState &state)
 
     FunctionGeneratorTriggerOptions t = triggerOptions();
     t.type = readInt(s[QStringLiteral("triggerOptions.type")]);
-    t.delay = readDouble(s[QStringLiteral("triggerOptions.delay")]);
+    restoreLimited(s, QStringLiteral("triggerOptions.delay"), t.delay, 0.0, t.delay_limits);
     setTriggerOptions(t);
 
     // The mode is the one value that an older state may lack; it is then kept.

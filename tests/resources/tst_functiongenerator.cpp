@@ -6,6 +6,7 @@
 #include "resources/resourcefactory.h"
 
 #include "simbench/simcontrol.h"
+#include "support/standarderror.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -48,6 +49,8 @@ private slots:
     void awgBuffer();
     void storeRestoreRoundTrip();
     void restorePartialState();
+    void restoreKeepsValuesWithinLimits_data();
+    void restoreKeepsValuesWithinLimits();
 
 private:
     std::vector<std::string> functions() const
@@ -423,21 +426,22 @@ void TestFunctionGenerator::storeRestoreRoundTrip()
         m.phase_deviation = 14 * k;
         r.setModulationOptions(ch, m);
         FunctionGeneratorStartardFunctionOptions f = r.standardFunctionOptions(ch);
-        // Values only: the limits are the resource's and stay as it reports them.
+        // Values only, each within its limits: the limits are the resource's and stay as it
+        // reports them.
         f.sineOptions.double_amplitude = 1.1 * k;
         f.sineOptions.frequency = 2.2 * k;
         f.sineOptions.phase = 3.3 * k;
-        f.squareOptions.double_amplitude = 4.4 * k;
+        f.squareOptions.double_amplitude = 1.4 * k;
         f.squareOptions.frequency = 5.5 * k;
-        f.rectangularOptions.double_amplitude = 6.6 * k;
+        f.rectangularOptions.double_amplitude = 1.6 * k;
         f.rectangularOptions.frequency = 7.7 * k;
         f.rectangularOptions.duty_cycle = 8.8 * k;
-        f.triangluarOptions.double_amplitude = 9.9 * k;
+        f.triangluarOptions.double_amplitude = 1.9 * k;
         f.triangluarOptions.frequency = 10.1 * k;
         f.triangluarOptions.symmetry = 11.1 * k;
-        f.positiveRampOptions.double_amplitude = 12.2 * k;
+        f.positiveRampOptions.double_amplitude = 2.2 * k;
         f.positiveRampOptions.frequency = 13.3 * k;
-        f.negativeRampOptions.double_amplitude = 14.4 * k;
+        f.negativeRampOptions.double_amplitude = 2.4 * k;
         f.negativeRampOptions.frequency = 15.5 * k;
         r.setStandardFunctionOptions(ch, f);
         r.setChannelEnable(ch, ch == 1);
@@ -507,8 +511,10 @@ void TestFunctionGenerator::restorePartialState()
     QCOMPARE(r.outputOptions(0).sampling_frequency, 300u);
     QCOMPARE(r.outputOptions(1).sampling_frequency, 300u);
     QCOMPARE(r.outputOptions(0).range, 0u);
-    QCOMPARE(r.outputOptions(0).impedance, 0.0);
+    // An absent impedance reads as 0, below the module's limits: the fresh value stands.
+    QCOMPARE(r.outputOptions(0).impedance, 1000000.0);
     QCOMPARE(r.outputOptions(0).impedance_limits.min, 25.0);
+    QCOMPARE(r.outputOptions(0).offset, 0.0);
     QCOMPARE(r.standardFunction(0), F::Level);
     QCOMPARE(r.standardFunction(1), F::Level);
     QVERIFY(r.isChannelEnable(0));
@@ -518,7 +524,66 @@ void TestFunctionGenerator::restorePartialState()
 
     r.restoreState(ResourceState());
     QCOMPARE(r.mode(), FunctionGeneratorMode::ArbitraryWaveform);
-    QCOMPARE(r.standardFunctionOptions(1).sineOptions.frequency, 0.0);
+    QCOMPARE(r.standardFunctionOptions(1).sineOptions.frequency, 2000.0);
+    QCOMPARE(r.standardFunctionOptions(1).sineOptions.phase, 0.0);
+}
+
+// A stored file can hold any text: a value is restored only when it is a finite number within
+// the module's limits, otherwise the fresh resource's value is, and the key is named.
+void TestFunctionGenerator::restoreKeepsValuesWithinLimits_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("kept");
+    auto row = [](const char *name, const char *key, const char *stored, bool kept) {
+        QTest::newRow(name) << QString::fromLatin1(key) << QString::fromLatin1(stored) << kept;
+    };
+    const char *sine0 = "standardFunctionOptions.sineOptions.frequency_0";
+    const char *sine1 = "standardFunctionOptions.sineOptions.frequency_1";
+    row("NaN frequency, channel 1", sine0, "nan", false);
+    row("infinite frequency, channel 2", sine1, "inf", false);
+    row("negative frequency", sine0, "-1000", false);
+    row("frequency in its limits", sine1, "1000", true);
+    row("square below its table's limit", "standardFunctionOptions.squareOptions.frequency_1", "1",
+        false);
+    row("NaN impedance", "outputOptions.impedance_0", "nan", false);
+    row("negative impedance", "outputOptions.impedance_1", "-600", false);
+    row("impedance in its limits", "outputOptions.impedance_1", "600", true);
+    row("offset at its limit", "outputOptions.offset_0", "-10", true);
+    row("infinite offset", "outputOptions.offset_0", "-inf", false);
+    row("amplitude beyond its limit",
+        "standardFunctionOptions.rectangularOptions.double_amplitude_0", "11", false);
+    row("negative duty cycle", "standardFunctionOptions.rectangularOptions.duty_cycle_1", "-5",
+        false);
+    row("NaN modulating frequency", "modulationOptions.frequency_1", "nan", false);
+    row("phase deviation beyond its limit", "modulation_options.phase_deviation_0", "720", false);
+    row("NaN trigger delay", "triggerOptions.delay", "nan", false);
+    row("trigger delay in its limits", "triggerOptions.delay", "2.5", true);
+}
+
+void TestFunctionGenerator::restoreKeepsValuesWithinLimits()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(bool, kept);
+    const ResourceState fresh = KW7FunctionGeneratorResource().storeState();
+    // As an INI file gives it back: every value as text.
+    ResourceState state;
+    for (const auto &[name, value] : fresh)
+        state[name] = value.toString();
+    state[key] = stored;
+
+    KW7FunctionGeneratorResource r;
+    const QByteArray errors = standardErrorOf([&] { r.restoreState(state); });
+    const ResourceState restored = r.storeState();
+    const double expected = kept ? stored.toDouble() : fresh.value(key).toDouble();
+    QCOMPARE(restored.value(key).toDouble(), expected);
+    QCOMPARE(errors.contains(key.toUtf8()), !kept);
+    QCOMPARE(errors.count('\n'), kept ? 0 : 1);
+    // The other values are those stored.
+    for (const auto &[name, value] : fresh)
+        if (name != key)
+            QCOMPARE(restored.value(name).toString(), value.toString());
 }
 
 QTEST_GUILESS_MAIN(TestFunctionGenerator)

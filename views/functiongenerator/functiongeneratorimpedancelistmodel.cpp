@@ -7,7 +7,13 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+
+double functionGeneratorImpedanceAsShown(double ohms)
+{
+    return std::round(ohms);
+}
 
 FunctionGeneratorImpedanceListModel::FunctionGeneratorImpedanceListModel(QObject *parent)
     : QAbstractListModel(parent)

@@ -14,9 +14,30 @@ constexpr double pi = 3.14159265358979323846;
 constexpr double periodicSpanFactor = 2.5;
 constexpr double levelSpan = 1.0;
 
+// A frequency or span read back from a stored state can be any double; the preview draws only
+// finite positive ones and takes any other as 0, so that no curve holds a value that is not a
+// number and no count is made from one.
+double usable(double value)
+{
+    return std::isfinite(value) && value > 0.0 ? value : 0.0;
+}
+
 double spanOfPeriods(double frequency, double periods)
 {
-    return frequency == 0.0 ? 0.0 : periods / frequency;
+    const double f = usable(frequency);
+    return f == 0.0 ? 0.0 : usable(periods / f);
+}
+
+// The frame with every span usable, in ascending order again.
+FunctionGeneratorPreviewFrame usableFrame(const FunctionGeneratorPreviewFrame &frame)
+{
+    FunctionGeneratorPreviewFrame checked = frame;
+    checked.currentSpan = usable(frame.currentSpan);
+    checked.ownSpan = usable(frame.ownSpan);
+    for (double &span : checked.sortedSpans)
+        span = usable(span);
+    std::sort(checked.sortedSpans.begin(), checked.sortedSpans.end());
+    return checked;
 }
 
 // The phase, from 0 up to but not including 1, of time q within a period T.
@@ -149,14 +170,15 @@ FunctionGeneratorPreviewCurve sineCurve(const FunctionGeneratorChannelOptions &o
     const FunctionGeneratorSineOptions &sine = options.standardFunctionOptions.sineOptions;
     const bool modulated = options.modulationOptions.type != FunctionGeneratorModulationType::Off;
     // Under modulation the sine drawn first is the modulating one.
-    const double f = modulated ? options.modulationOptions.frequency : sine.frequency;
+    const double f = usable(modulated ? options.modulationOptions.frequency : sine.frequency);
     const double phase = modulated ? 0.0 : sine.phase * 2 * pi / 360;
+    // A frequency so small that its period overflows has nothing to draw either.
     if (f == 0.0 || !std::isfinite(1.0 / f))
         return c;
     const double a = 0.5 * sine.double_amplitude;
     const double periods = std::ceil(frame.currentSpan / (1.0 / f)) + 1; // compared as a double
     auto valueAt = [a, f, phase](double t) { return a * std::sin(2 * pi * f * t + phase); };
-    if (frame.budget < periods) {
+    if (!(periods <= frame.budget)) {
         functionGeneratorBand(frame.budget, a, frame.currentSpan, c.x, c.y);
     } else {
         const double dx = frame.currentSpan / frame.budget;
@@ -181,7 +203,7 @@ FunctionGeneratorPreviewCurve periodicCurve(const FunctionGeneratorChannelOption
 {
     FunctionGeneratorPreviewCurve c;
     const Periodic p = periodicOf(options);
-    if (p.frequency == 0.0)
+    if (usable(p.frequency) == 0.0)
         return c;
     const double period = 1.0 / p.frequency;
     if (period == 0.0 || !std::isfinite(period))
@@ -191,7 +213,7 @@ FunctionGeneratorPreviewCurve periodicCurve(const FunctionGeneratorChannelOption
     double periods = std::ceil(frame.currentSpan / period);
     if (p.function != FunctionGeneratorStandardFunction::NegativeRamp)
         periods += 1;
-    if (frame.budget < periods) {
+    if (!(periods <= frame.budget)) {
         functionGeneratorBand(frame.budget, p.amplitude, frame.currentSpan, c.x, c.y);
         return c;
     }
@@ -231,9 +253,9 @@ double functionGeneratorStandardSpan(const FunctionGeneratorChannelOptions &opti
 
 double functionGeneratorWaveformSpan(int sampleCount, double sampleRateMHz)
 {
-    if (sampleCount <= 0 || !(sampleRateMHz > 0.0))
+    if (sampleCount <= 0 || usable(sampleRateMHz) == 0.0)
         return 0.0;
-    return (sampleCount - 1) * (1.0 / sampleRateMHz) / 1000000.0;
+    return usable((sampleCount - 1) * (1.0 / sampleRateMHz) / 1000000.0);
 }
 
 void functionGeneratorBand(int budget, double amplitude, double span, QVector<double> &x,
@@ -254,10 +276,10 @@ QVector<double> functionGeneratorModulate(const FunctionGeneratorChannelOptions 
 {
     const FunctionGeneratorSineOptions &sine = options.standardFunctionOptions.sineOptions;
     const FunctionGeneratorModulationOptions &m = options.modulationOptions;
-    const double f = sine.frequency;
+    const double f = usable(sine.frequency);
     const double phi = sine.phase * 2 * pi / 360;
     const double a = 0.5 * sine.double_amplitude;
-    const double fm = m.frequency;
+    const double fm = usable(m.frequency);
     // The modulating value relative to its peak; a flat line when there is no peak.
     auto relative = [a](double u) { return a == 0.0 ? 0.0 : u / a; };
 
@@ -301,8 +323,9 @@ QVector<double> functionGeneratorModulate(const FunctionGeneratorChannelOptions 
 
 FunctionGeneratorPreviewCurve
 functionGeneratorStandardCurve(const FunctionGeneratorChannelOptions &options,
-                               const FunctionGeneratorPreviewFrame &frame)
+                               const FunctionGeneratorPreviewFrame &given)
 {
+    const FunctionGeneratorPreviewFrame frame = usableFrame(given);
     switch (options.standardFunction) {
     case FunctionGeneratorStandardFunction::Level:
         return levelCurve(frame);
@@ -325,10 +348,10 @@ FunctionGeneratorPreviewCurve functionGeneratorWaveformCurve(const QVector<doubl
 {
     FunctionGeneratorPreviewCurve c;
     const int n = samples.size();
-    if (n == 0 || budget <= 0 || !(sampleRateMHz > 0.0))
+    if (n == 0 || budget <= 0 || usable(sampleRateMHz) == 0.0)
         return c;
     const double dt = (1.0 / sampleRateMHz) / 1000000.0;
-    const double count = std::min(std::ceil(span / dt) + 1, double(n));
+    const double count = std::min(std::ceil(usable(span) / dt) + 1, double(n));
     if (count <= budget) {
         for (int i = 0; i < int(count); ++i) {
             c.x.append(i * dt);

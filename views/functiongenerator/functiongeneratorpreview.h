@@ -10,7 +10,8 @@
 // The preview of a generator channel's signal, computed without widgets: the time span each
 // channel needs and the polyline that draws it in volts over seconds. The plot's width in
 // pixels is the vertex budget, so no curve grows with the frequency: beyond the budget a
-// periodic signal becomes a band of vertical strokes between its peaks.
+// periodic signal becomes a band of vertical strokes between its peaks. A frequency, rate or
+// span that is not a finite positive number (a stored state may hold any) counts as 0.
 
 // The curve colour of each channel, index = channel, for the light and the dark theme.
 extern const std::vector<QColor> functionGeneratorChannelColorsLight;

@@ -1,14 +1,25 @@
 #include "views/functiongenerator/functiongeneratorsettings.h"
 
 #include "resources/resourcestate.h"
+#include "resources/storefile.h"
+#include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QVariantList>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
 const QString customImpedanceKey = QStringLiteral("customImpedanceValues");
+
+bool listed(const std::vector<double> &values, double value)
+{
+    return std::find(values.begin(), values.end(), value) != values.end();
+}
 
 } // namespace
 
@@ -82,8 +93,30 @@ void FunctionGeneratorSettings::restoreState(const ResourceState &state)
             values << text;
     else if (stored.isValid() && !stored.toString().isEmpty())
         values << stored;
-    for (const QVariant &value : values)
-        d->customImpedanceValues.push_back(value.toDouble());
+    // A NaN would leave the lists unsortable, and a value the page cannot enter could reach a
+    // generator as a load.
+    QStringList dropped;
+    for (const QVariant &value : values) {
+        bool number = false;
+        // Values that read alike in a list are one value.
+        const double ohms = functionGeneratorImpedanceAsShown(value.toDouble(&number));
+        const bool usable = number && std::isfinite(ohms)
+                && ohms >= functionGeneratorMinimumImpedance
+                && ohms <= functionGeneratorMaximumImpedance;
+        if (!usable || listed(d->customImpedanceValues, ohms)
+            || listed(Internal::defaultImpedanceValues, ohms)) {
+            dropped << value.toString();
+            continue;
+        }
+        d->customImpedanceValues.push_back(ohms);
+    }
+    if (!dropped.isEmpty())
+        reportStoreProblem(
+                QStringLiteral("generator settings: load impedances dropped, not a number "
+                               "from %1 to %2 ohms or listed before: %3")
+                        .arg(functionGeneratorMinimumImpedance)
+                        .arg(functionGeneratorMaximumImpedance, 0, 'f', 0)
+                        .arg(dropped.join(QStringLiteral(", "))));
 }
 
 void FunctionGeneratorSettings::store()

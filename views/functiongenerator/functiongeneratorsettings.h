@@ -8,6 +8,10 @@
 #include <memory>
 #include <vector>
 
+// The load impedances the settings page accepts, in ohms; a stored list keeps no other.
+inline constexpr double functionGeneratorMinimumImpedance = 25.0;
+inline constexpr double functionGeneratorMaximumImpedance = 100000000000.0;
+
 // The settings every generator view shares: the custom load impedances (ohms) the user added on
 // the settings page, kept beside the predefined 50 Ω and 1 MΩ, in a file of their own.
 class FunctionGeneratorSettings : public QObject, public StoredStateInterface
@@ -24,7 +28,9 @@ public:
 
     QString stateFile() const;
     ResourceState storeState() override;
-    // Emits nothing: panels learn the list at the next change.
+    // Keeps each stored value that is a number within the page's range, in whole ohms as a
+    // list shows it, once, and none that repeats a predefined one; one line on standard error
+    // names what it dropped. Emits nothing: panels learn the list at the next change.
     void restoreState(const ResourceState &state) override;
     void store();
     void restore();

@@ -14,13 +14,6 @@
 #include <algorithm>
 #include <set>
 
-namespace {
-
-constexpr double minimumImpedance = 25.0;
-constexpr double maximumImpedance = 100000000000.0;
-
-} // namespace
-
 struct FunctionGeneratorSettingsWidget::Internal
 {
     std::weak_ptr<FunctionGeneratorSettings> settings;
@@ -40,10 +33,10 @@ FunctionGeneratorSettingsWidget::FunctionGeneratorSettingsWidget(
 
     d->editor = new QDoubleSpinBoxAndRatioWrapper(ui->impedanceDoubleSpinBox,
                                                   ui->impedansUnitsComboBox, this);
-    d->editor->setRange(minimumImpedance, maximumImpedance);
+    d->editor->setRange(functionGeneratorMinimumImpedance, functionGeneratorMaximumImpedance);
     d->editor->setDecimals(0);
     d->editor->setSingleStep(1);
-    d->editor->setValue(minimumImpedance);
+    d->editor->setValue(functionGeneratorMinimumImpedance);
 
     d->model = new FunctionGeneratorImpedanceListModel(this);
     if (const auto shared = d->settings.lock()) {
@@ -102,7 +95,9 @@ void FunctionGeneratorSettingsWidget::addImpedanceValueFromEditor()
 void FunctionGeneratorSettingsWidget::addImpedanceValue(double value)
 {
     d->selection->clearSelection();
-    const int row = d->model->add(value);
+    // The editor's value in kΩ, MΩ or GΩ comes back from its unit with a binary remainder
+    // (1.001 kΩ as 1000.9999999999999 Ω): the list keeps what the row will read.
+    const int row = d->model->add(functionGeneratorImpedanceAsShown(value));
     updateListHeight(ui->impedanceListView);
     d->selection->setCurrentIndex(d->model->index(row),
                                   QItemSelectionModel::Select | QItemSelectionModel::Current);

@@ -15,6 +15,7 @@
 #include <QDataWidgetMapper>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 
@@ -36,6 +37,23 @@ template<typename Control>
 void fill(Control *control, const FunctionGeneratorLimitedValue &limited)
 {
     fill(control, limited.value, limited.limits);
+}
+
+// Selects a row of a list, or none for -1. A value the list does not hold is shown as none,
+// never as a row the user did not choose: the output handler then keeps the stored value. The
+// mapper has no way back to "no row" but a change of model.
+void showRow(QDataWidgetMapper *mapper, QLabel *label, int row)
+{
+    if (row >= 0) {
+        mapper->setCurrentIndex(row);
+        return;
+    }
+    QAbstractItemModel *model = mapper->model();
+    QStandardItemModel none;
+    mapper->setModel(&none);
+    mapper->setModel(model);
+    mapper->addMapping(label, 0, "text");
+    label->clear();
 }
 
 // The row of a list whose number equals value; the last such row, -1 when none.
@@ -97,10 +115,7 @@ void FunctionGeneratorWidget::setSupportedRanges(const std::set<unsigned int> &r
         if (d->current() && d->current()->outputOptions.range == range)
             currentRow = d->rangeModel->rowCount() - 1;
     }
-    if (currentRow >= 0)
-        d->rangeMapper->setCurrentIndex(currentRow);
-    else
-        ui->rangeValueLabel->clear(); // no row is selected: show none rather than a stale one
+    showRow(d->rangeMapper, ui->rangeValueLabel, currentRow);
 
     const int reach = int(functionGeneratorRangeReach(ranges));
     ui->plotWidget->setAxisScale(QwtPlot::yLeft, -reach, reach, 0);
@@ -211,17 +226,14 @@ void FunctionGeneratorWidget::setOutputOptions(unsigned int channel,
     {
         setImpedanceValue(options.impedance);
         const QSignalBlocker sampleRateBlock(d->sampleRateMapper);
-        const int sampleRateRow = rowOfValue(d->sampleRateModel, options.sampling_frequency);
-        if (sampleRateRow >= 0)
-            d->sampleRateMapper->setCurrentIndex(sampleRateRow);
+        showRow(d->sampleRateMapper, ui->samplingValueLabel,
+                rowOfValue(d->sampleRateModel, options.sampling_frequency));
         const QSignalBlocker offsetBlock(ui->dcOffsetDoubleSpinBox);
         const QSignalBlocker awgOffsetBlock(ui->awgDCOffsetDoubleSpinBox);
         fill(ui->dcOffsetDoubleSpinBox, options.offset, options.offset_limits);
         fill(ui->awgDCOffsetDoubleSpinBox, options.offset, options.offset_limits);
         const QSignalBlocker rangeBlock(d->rangeMapper);
-        const int rangeRow = rowOfValue(d->rangeModel, options.range);
-        if (rangeRow >= 0)
-            d->rangeMapper->setCurrentIndex(rangeRow);
+        showRow(d->rangeMapper, ui->rangeValueLabel, rowOfValue(d->rangeModel, options.range));
         const QSignalBlocker sliderBlock(ui->amplitudeRangeSlider);
         const double half = ui->amplitudeDoubleSpinBox->value() / 2.0;
         ui->amplitudeRangeSlider->setSpanValue(options.offset - half, options.offset + half);
@@ -385,8 +397,7 @@ void FunctionGeneratorWidget::updateAmplitudeSlider()
 void FunctionGeneratorWidget::setImpedanceValue(double value)
 {
     const QSignalBlocker mapperBlock(d->impedanceMapper);
-    const int row = d->impedanceModel->rowByValue(value);
-    d->impedanceMapper->setCurrentIndex(row > 0 ? row : 0);
+    showRow(d->impedanceMapper, ui->impedanceValueLabel, d->impedanceModel->rowByValue(value));
 }
 
 void FunctionGeneratorWidget::updateImpedanceValueLabelWidth()

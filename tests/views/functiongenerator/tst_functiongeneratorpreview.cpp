@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using F = FunctionGeneratorStandardFunction;
 using M = FunctionGeneratorModulationType;
@@ -232,6 +233,86 @@ private slots:
         const FunctionGeneratorChannelOptions level = channel(F::Level, 0);
         QCOMPARE(functionGeneratorStandardCurve(level, currentFrame(level, 1.0, 0)).x.size(), 2);
         QVERIFY(functionGeneratorWaveformCurve({1, 2, 3}, 1200, 1e-6, 0).x.isEmpty());
+    }
+
+    // A stored state can hold any number: a frequency that is not finite and positive gives
+    // no span and an empty curve, on the current channel and on the other one alike.
+    void unusableFrequencies_data()
+    {
+        QTest::addColumn<int>("function");
+        QTest::addColumn<double>("frequency");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        for (F function : {F::Sine, F::Square, F::Triangular, F::NegativeRamp}) {
+            const int id = int(function);
+            QTest::addRow("NaN, function %d", id) << id << nan;
+            QTest::addRow("infinite, function %d", id) << id << inf;
+            QTest::addRow("-1000 Hz, function %d", id) << id << -1000.0;
+        }
+    }
+
+    void unusableFrequencies()
+    {
+        QFETCH(int, function);
+        QFETCH(double, frequency);
+        const FunctionGeneratorChannelOptions bad = channel(F(function), frequency);
+        const FunctionGeneratorChannelOptions good = channel(F::Square, 1000);
+        const double badSpan = functionGeneratorStandardSpan(bad);
+        QCOMPARE(badSpan, 0.0);
+
+        // The bad channel as the current one: empty, and the other drawn as over a span of 0.
+        QVERIFY(functionGeneratorStandardCurve(bad, currentFrame(bad)).x.isEmpty());
+        FunctionGeneratorPreviewFrame frame;
+        frame.currentSpan = badSpan;
+        frame.ownSpan = functionGeneratorStandardSpan(good);
+        frame.sortedSpans = {badSpan, frame.ownSpan};
+        frame.budget = budget;
+        const FunctionGeneratorPreviewCurve other = functionGeneratorStandardCurve(good, frame);
+        QVERIFY(!other.x.isEmpty());
+        QVERIFY(allFinite(other.x) && allFinite(other.y));
+
+        // The bad channel as the other one, over the good channel's axis: empty.
+        frame.currentSpan = frame.ownSpan;
+        frame.ownSpan = badSpan;
+        QVERIFY(functionGeneratorStandardCurve(bad, frame).x.isEmpty());
+
+        // Modulated at such a frequency, a sine draws nothing either.
+        FunctionGeneratorChannelOptions modulated = channel(F::Sine, 1000);
+        modulated.modulationOptions.type = M::Amplitude;
+        modulated.modulationOptions.frequency = frequency;
+        QVERIFY(functionGeneratorStandardCurve(modulated, currentFrame(modulated)).x.isEmpty());
+    }
+
+    // A span handed in that is not finite and positive is taken as 0: every curve is what a
+    // span of 0 gives, and none holds a value that is not a number.
+    void unusableSpans_data()
+    {
+        QTest::addColumn<double>("span");
+        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("infinite") << std::numeric_limits<double>::infinity();
+        QTest::newRow("negative") << -2.5e-3;
+    }
+
+    void unusableSpans()
+    {
+        QFETCH(double, span);
+        for (F function : {F::Level, F::Sine, F::Square, F::Triangular, F::NegativeRamp}) {
+            const FunctionGeneratorChannelOptions o = channel(function, 1000);
+            FunctionGeneratorPreviewFrame frame = currentFrame(o);
+            FunctionGeneratorPreviewFrame zero = frame;
+            frame.currentSpan = span;
+            frame.sortedSpans = {span, frame.ownSpan};
+            zero.currentSpan = 0.0;
+            zero.sortedSpans = {0.0, zero.ownSpan};
+            const FunctionGeneratorPreviewCurve curve = functionGeneratorStandardCurve(o, frame);
+            const FunctionGeneratorPreviewCurve expected = functionGeneratorStandardCurve(o, zero);
+            QCOMPARE(curve.x, expected.x);
+            QCOMPARE(curve.y, expected.y);
+        }
+        const QVector<double> samples = {1, 2, 3};
+        QCOMPARE(functionGeneratorWaveformCurve(samples, 1200, span, budget).x,
+                 functionGeneratorWaveformCurve(samples, 1200, 0.0, budget).x);
+        QCOMPARE(functionGeneratorWaveformSpan(3, std::numeric_limits<double>::infinity()), 0.0);
     }
 
     void modulation_data()

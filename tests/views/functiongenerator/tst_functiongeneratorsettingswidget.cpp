@@ -2,6 +2,7 @@
 
 #include "resources/functiongeneratorawgfilescollection.h"
 #include "support/generatortesthelpers.h"
+#include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
 #include "views/functiongenerator/functiongeneratorsettings.h"
 
 #include <QComboBox>
@@ -69,6 +70,49 @@ private slots:
         list->setCurrentIndex(list->model()->index(2, 0));
         remove->click();
         QCOMPARE(list->model()->rowCount(), 2);
+    }
+
+    // A value typed in kΩ, MΩ or GΩ is held as what its row reads, so a value typed in another
+    // unit that reads the same is the same row.
+    void addedValuesAreWhatTheRowsRead_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<double>("typed");
+        QTest::addColumn<double>("ohms");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("kΩ") << 1 << 1.001 << 1001.0 << QStringLiteral("  1.001       k\u2126");
+        QTest::newRow("MΩ") << 2 << 1.000007 << 1000007.0
+                            << QStringLiteral("  1.000007    M\u2126");
+        QTest::newRow("GΩ") << 3 << 2.000000003 << 2000000003.0
+                            << QStringLiteral("  2.000000003 G\u2126");
+    }
+
+    void addedValuesAreWhatTheRowsRead()
+    {
+        QFETCH(int, unit);
+        QFETCH(double, typed);
+        QFETCH(double, ohms);
+        QFETCH(QString, text);
+        auto settings = std::make_shared<FunctionGeneratorSettings>();
+        FunctionGeneratorSettingsWidget page(settings);
+        auto *units = child<QComboBox>(page, "impedansUnitsComboBox");
+        auto *spin = child<QDoubleSpinBox>(page, "impedanceDoubleSpinBox");
+        auto *add = child<QPushButton>(page, "addImpedanceButton");
+        auto *list = child<QListView>(page, "impedanceListView");
+        units->setCurrentIndex(unit);
+        spin->setValue(typed);
+        add->click();
+        QCOMPARE(list->model()->rowCount(), 3);
+        QCOMPARE(list->model()->index(2, 0).data().toString(), text);
+        // The same value typed in ohms is the row already there.
+        units->setCurrentIndex(0);
+        spin->setValue(ohms);
+        add->click();
+        QCOMPARE(list->model()->rowCount(), 3);
+        QCOMPARE(list->currentIndex().row(), 2);
+        auto *model = qobject_cast<FunctionGeneratorImpedanceListModel *>(list->model());
+        QVERIFY(model);
+        QCOMPARE(model->customImpedanceValues(), QList<double>({ohms}));
     }
 
     // Hiding tells the open panels; only the page's end writes the file.

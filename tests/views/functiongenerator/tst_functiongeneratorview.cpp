@@ -5,10 +5,13 @@
 #include "app/translationloader.h"
 #include "assets/assets.h"
 #include "hardware/modules/kw7/kw7module.h"
+#include "orvexplotwidget/orvexplotwidget.h"
 #include "resources/kw7functiongeneratorresource.h"
 #include "resources/resourcedependence.h"
+#include "resources/resourcestate.h"
 #include "simbench/simcontrol.h"
 #include "support/generatortesthelpers.h"
+#include "tests/resources/support/standarderror.h"
 #include "ui/viewfactory.h"
 #include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
 #include "views/functiongenerator/functiongeneratorsettings.h"
@@ -16,11 +19,16 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
 
+#include <qwt_plot_curve.h>
+#include <qwt_scale_div.h>
+
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -180,6 +188,109 @@ private slots:
         FunctionGeneratorSettings reread;
         reread.restore();
         QCOMPARE(reread.customImpedanceValues(), std::vector<double>({100000.0}));
+    }
+
+    // A value the panel's lists do not hold shows as none, and the user's next edit of another
+    // output value leaves the generator with the value it holds.
+    void unlistedValuesStay_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("edit");
+        for (const char *value : {"impedance removed on the page", "impedance not listed",
+                                  "sample rate 0", "sample rate not listed"})
+            for (const char *edit : {"offset edit", "range step", "rate step"})
+                QTest::addRow("%s, %s", value, edit) << value << edit;
+    }
+
+    void unlistedValuesStay()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, edit);
+        const bool impedance = value.startsWith(QLatin1String("impedance"));
+        const bool removed = value == QLatin1String("impedance removed on the page");
+        auto view = makeView();
+        std::shared_ptr<ResourceInterface> resource = generator();
+        FunctionGeneratorOutputOptions output = m_generator->outputOptions(0);
+        if (impedance)
+            output.impedance = 600;
+        else
+            output.sampling_frequency = value == QLatin1String("sample rate 0") ? 0 : 100;
+        m_generator->setOutputOptions(0, output);
+
+        // 600 Ω is added on a settings page before the panel shows the generator.
+        auto pageView = makeView();
+        QWidget *page = pageView->settingsUserInterface();
+        if (removed) {
+            page->show();
+            child<QDoubleSpinBox>(page, "impedanceDoubleSpinBox")->setValue(600);
+            child<QPushButton>(page, "addImpedanceButton")->click();
+            page->hide();
+        }
+        view->setResource(resource);
+        QWidget *panel = view->fullScreenUserInterface();
+        auto *label =
+                child<QLabel>(panel, impedance ? "impedanceValueLabel" : "samplingValueLabel");
+        if (removed) {
+            QCOMPARE(label->text(), QStringLiteral("600 \u2126"));
+            page->show();
+            child<QPushButton>(page, "removeImpedanceButton")->click(); // 600 Ω is current
+            page->hide();
+        }
+        QCOMPARE(label->text(), QString());
+
+        if (edit == QLatin1String("offset edit")) {
+            child<QDoubleSpinBox>(panel, "dcOffsetDoubleSpinBox")->setValue(1.5);
+            QCOMPARE(m_generator->outputOptions(0).offset, 1.5);
+        } else if (edit == QLatin1String("range step")) {
+            child<QToolButton>(panel, "rangeLeftArrow")->click();
+            QCOMPARE(m_generator->outputOptions(0).range, 1u);
+        } else {
+            child<QToolButton>(panel, "samplingLeftArrow")->click();
+        }
+        if (impedance)
+            QCOMPARE(m_generator->outputOptions(0).impedance, 600.0);
+        else
+            QCOMPARE(m_generator->outputOptions(0).sampling_frequency, output.sampling_frequency);
+    }
+
+    // A stored frequency that is no usable number, on the current or the other channel: the
+    // generator takes its own value back, and the panel draws both channels on a finite axis.
+    void unusableStoredFrequency_data()
+    {
+        QTest::addColumn<unsigned>("channel");
+        QTest::addColumn<QString>("stored");
+        for (unsigned channel : {0u, 1u})
+            for (const char *stored : {"nan", "inf", "-1000"})
+                QTest::addRow("channel %u, %s", channel + 1, stored) << channel << stored;
+    }
+
+    void unusableStoredFrequency()
+    {
+        QFETCH(unsigned, channel);
+        QFETCH(QString, stored);
+        auto view = makeView();
+        std::shared_ptr<ResourceInterface> resource = generator();
+        ResourceState state;
+        for (const auto &[key, value] : m_generator->storeState())
+            state[key] = value.toString();
+        state[QStringLiteral("standardFunctionOptions.sineOptions.frequency_%1").arg(channel)] =
+                stored;
+        standardErrorOf([&] { m_generator->restoreState(state); });
+        QCOMPARE(m_generator->standardFunctionOptions(channel).sineOptions.frequency, 2000.0);
+
+        QWidget *panel = view->fullScreenUserInterface();
+        panel->resize(1288, 733);
+        view->setResource(resource);
+        auto *plot = panel->findChild<OrvexPlotWidget *>(QStringLiteral("plotWidget"));
+        QVERIFY(plot);
+        QCOMPARE(plot->axisScaleDiv(QwtPlot::xBottom).upperBound(), 2.5 / 2000);
+        for (int i = 0; i < 2; ++i) {
+            const QwtPlotCurve *curve = plot->curve(i);
+            QVERIFY(curve->dataSize() > 0);
+            for (size_t k = 0; k < curve->dataSize(); ++k)
+                QVERIFY(std::isfinite(curve->sample(int(k)).x())
+                        && std::isfinite(curve->sample(int(k)).y()));
+        }
     }
 
     // Not a check: the bound panel and miniature, an unbound miniature and the settings page

@@ -160,10 +160,11 @@ private slots:
             rows << state(panel).impedanceModel->value(row);
         QCOMPARE(rows, QList<double>({50, 600, 1000000}));
         QCOMPARE(labelText(panel, "impedanceValueLabel"), "600 " + ohm);
-        // An impedance the list lacks shows the first row.
+        // An impedance the list lacks shows no row, not one the user did not choose.
         output.impedance = 75;
         panel.setOutputOptions(0, output);
-        QCOMPARE(labelText(panel, "impedanceValueLabel"), "50 " + ohm);
+        QCOMPARE(labelText(panel, "impedanceValueLabel"), QString());
+        QCOMPARE(state(panel).impedanceMapper->currentIndex(), -1);
         QCOMPARE(state(panel).channelOptions[0].outputOptions.impedance, 75.0);
     }
 
@@ -195,6 +196,15 @@ private slots:
         QCOMPARE(state(panel).channelOptions[0].outputOptions.sampling_frequency, 600u);
         QCOMPARE(state(panel).channelOptions[0].outputOptions.range, 5u);
         QCOMPARE(triggerRequests, 0);
+
+        // A range or sample rate the lists lack shows no row, not the one shown before.
+        output.sampling_frequency = 100;
+        output.range = 2;
+        panel.setOutputOptions(0, output);
+        QCOMPARE(labelText(panel, "samplingValueLabel"), QString());
+        QCOMPARE(labelText(panel, "rangeValueLabel"), QString());
+        QCOMPARE(state(panel).rangeMapper->currentIndex(), -1);
+        QCOMPARE(state(panel).sampleRateMapper->currentIndex(), -1);
     }
 
     void functionOptionsFollowTheCheckedButton_data()
