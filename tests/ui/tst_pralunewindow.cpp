@@ -13,6 +13,7 @@
 #include "ui/initializationcontentwidget.h"
 #include "ui/instrumentscontentwidget.h"
 #include "ui/instrumentstoolbarwidget.h"
+#include "ui/pinnedcollectionwidget.h"
 #include "ui/pinnedviewminiaturebutton.h"
 #include "ui/pinnedwrapframe.h"
 #include "ui/pralunewindow.h"
@@ -33,6 +34,7 @@
 #include <QMap>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -171,6 +173,50 @@ ArrangementState arrangementOf(const QStringList &entries)
     return state;
 }
 
+// Puts the shell into a colour theme, font size and language for one test, with automatic
+// initialization, and back into the light standard sheet and English afterwards.
+class Look
+{
+public:
+    Look(int theme, int font, const QString &language)
+        : m_before(load_from_cache())
+    {
+        Options options = m_before;
+        options.auto_initialization = true;
+        options.full_screen_on_start = false;
+        options.color_theme = theme;
+        options.font_type = font;
+        options.app_language = language;
+        save_to_cache(options);
+        applied = applyThemeStyleSheet(theme, font);
+    }
+    ~Look()
+    {
+        save_to_cache(m_before);
+        applyThemeStyleSheet(1, 0);
+        TranslationLoader::instance()->load(QStringLiteral("en"));
+        QCoreApplication::processEvents();
+    }
+    Look(const Look &) = delete;
+    Look &operator=(const Look &) = delete;
+
+    bool applied = false;
+
+private:
+    const Options m_before;
+};
+
+// Waits for the Instruments page and opens the arrangement's views on it, as a restore does.
+void openWorkspace(PraluneWindow &window, const QStringList &entries)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(shows<InstrumentsContentWidget>(window), reachTimeoutMs);
+    get_cache()->arrangements->setCurrentArrangement(arrangementOf(entries));
+    QCOMPARE(int(instruments(window)->activeViews()->size()), entries.size());
+    // The layouts settle over the posted requests of the views just shown.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
 bool saveButtonsShown(PraluneWindow &window)
 {
     const bool picture = window.findChild<QPushButton *>("pictureButton")->isVisible();
@@ -212,6 +258,8 @@ private slots:
     void saveButtonsFollowTheMaximizedView();
     void restoredWorkspace_data();
     void restoredWorkspace();
+    void workspaceKeepsTheWindowWidth_data();
+    void workspaceKeepsTheWindowWidth();
 };
 
 void TestPraluneWindow::initTestCase()
@@ -647,6 +695,63 @@ void TestPraluneWindow::restoredWorkspace()
     if (current) {
         current->resource()->setError();
         QCOMPARE(stripColour(window), errorRed);
+    }
+}
+
+void TestPraluneWindow::workspaceKeepsTheWindowWidth_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QSize>("size");
+    const QString scope = QStringLiteral("Digital Oscilloscope");
+    const QString meter = QStringLiteral("Digital Multimeter");
+    const QString generator = QStringLiteral("Function Generator");
+    const QString supply = QStringLiteral("Power Supply");
+    const QSize panel(1024, 632);
+    QTest::newRow("oscilloscope maximized, dark")
+            << 0 << QStringList {meter, generator, scope + "*", supply} << panel;
+    QTest::newRow("multimeter maximized, dark")
+            << 0 << QStringList {meter + "*", generator, scope, supply} << panel;
+    QTest::newRow("generator maximized, light")
+            << 1 << QStringList {meter, generator + "*", scope, supply} << panel;
+    QTest::newRow("power supply maximized, light")
+            << 1 << QStringList {meter, generator, scope, supply + "*"} << panel;
+    // Narrower than the oscilloscope's panel: the window may grow to it, never past the screen.
+    QTest::newRow("narrow window, dark")
+            << 0 << QStringList {meter, generator, scope + "*", supply} << QSize(640, 480);
+}
+
+// Four views in the large font and Russian, the widest texts there are: the window keeps the
+// width it was given, the pinned row scrolls, and no content drives the window off its screen.
+void TestPraluneWindow::workspaceKeepsTheWindowWidth()
+{
+    QFETCH(int, theme);
+    QFETCH(QStringList, entries);
+    QFETCH(QSize, size);
+    const Look look(theme, 1, QStringLiteral("ru"));
+    QVERIFY(look.applied);
+    PraluneWindow window;
+    window.resize(size);
+    openWorkspace(window, entries);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(instruments(window)->activeViews()->getPinnedViews().size(), std::size_t(3));
+
+    const int available = window.screen()->availableGeometry().width();
+    QVERIFY2(window.minimumWidth() <= qMin(1024, available),
+             qPrintable(QString::number(window.minimumWidth())));
+    if (size.width() >= 1024)
+        QCOMPARE(window.width(), size.width());
+    else
+        QVERIFY2(window.width() <= available, qPrintable(QString::number(window.width())));
+
+    // Every miniature's close button can be scrolled into the window.
+    auto *row = window.findChild<PinnedCollectionWidget *>()->findChild<QScrollArea *>();
+    QVERIFY(row);
+    for (PinnedWrapFrame *frame : window.findChildren<PinnedWrapFrame *>()) {
+        auto *close = frame->findChild<QPushButton *>("hideButton");
+        row->ensureWidgetVisible(close);
+        QVERIFY(window.rect().contains(QRect(close->mapTo(&window, QPoint(0, 0)), close->size())));
     }
 }
 
