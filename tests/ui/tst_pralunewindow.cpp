@@ -28,6 +28,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -39,6 +41,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -260,6 +263,7 @@ private slots:
     void restoredWorkspace();
     void workspaceKeepsTheWindowWidth_data();
     void workspaceKeepsTheWindowWidth();
+    void screenshots();
 };
 
 void TestPraluneWindow::initTestCase()
@@ -752,6 +756,50 @@ void TestPraluneWindow::workspaceKeepsTheWindowWidth()
         auto *close = frame->findChild<QPushButton *>("hideButton");
         row->ensureWidgetVisible(close);
         QVERIFY(window.rect().contains(QRect(close->mapTo(&window, QPoint(0, 0)), close->size())));
+    }
+}
+
+// Not a check: the workspace of four views at 1024 x 768 and the picture export's file dialog
+// over a folder with a known file, in both themes, font sizes and languages, for a person to
+// look at.
+void TestPraluneWindow::screenshots()
+{
+    const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+    QFile known(QDir::home().filePath(QStringLiteral("waveform_probe.csv")));
+    QVERIFY(known.open(QIODevice::WriteOnly));
+    known.write("0;1\n");
+    known.close();
+    const QStringList entries = {"Digital Multimeter", "Function Generator",
+                                 "Digital Oscilloscope*", "Power Supply"};
+    for (const int theme : {0, 1}) {
+        for (const int font : {0, 1}) {
+            for (const QString language : {"en", "ru"}) {
+                const QString name = QString(theme == 0 ? "dark" : "light")
+                        + (font == 1 ? "-large-" : "-") + language;
+                const Look look(theme, font, language);
+                QVERIFY(look.applied);
+                PraluneWindow window;
+                window.setGeometry(0, 0, 1024, 768);
+                openWorkspace(window, entries);
+                window.grab().save(dir + "/workspace-" + name + ".png");
+
+                bool grabbed = false;
+                QTimer::singleShot(0, &window, [&] {
+                    auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                    QVERIFY(dialog);
+                    auto *model = dialog->findChild<QFileSystemModel *>();
+                    QTRY_VERIFY(model && model->index(known.fileName()).isValid());
+                    QTest::qWait(100);
+                    dialog->grab().save(dir + "/export-dialog-" + name + ".png");
+                    grabbed = true;
+                    dialog->reject();
+                });
+                QTest::mouseClick(window.findChild<QPushButton *>("pictureButton"), Qt::LeftButton);
+                QVERIFY(grabbed);
+            }
+        }
     }
 }
 
