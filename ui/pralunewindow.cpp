@@ -9,6 +9,7 @@
 #include "ui/instrumentstoolbarwidget.h"
 #include "ui/settingscontentwidget.h"
 #include "ui/settingstoolbarwidget.h"
+#include "ui/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -39,6 +40,8 @@ PraluneWindow::PraluneWindow(QWidget *parent)
     // The pages' minimum size is applied here, bounded to the screen (boundMinimumSize), not by
     // the layout, which would widen the window past its screen for a wide page.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    // The views' settings windows and dialogs open over this window and on its screen.
+    new WindowPlacement(this);
     restoreOptions();
     createModeWidgets();
     createLinksBetweenModeWidgets();

@@ -25,7 +25,9 @@
 #include "simbench/simcontrol.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -42,6 +44,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 
 #include <memory>
@@ -220,6 +223,34 @@ void openWorkspace(PraluneWindow &window, const QStringList &entries)
     QCoreApplication::processEvents();
 }
 
+// The frame of the window shown besides the main window, which is then closed as its user
+// would; an invalid rectangle when there is none.
+QRect closeOtherWindow(const QWidget &main)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window == &main || !window->isVisible() || (type != Qt::Window && type != Qt::Dialog))
+            continue;
+        const QRect frame = window->frameGeometry();
+        if (auto *dialog = qobject_cast<QDialog *>(window))
+            dialog->reject();
+        else
+            window->hide();
+        return frame;
+    }
+    return QRect();
+}
+
+// Along one axis: the frame's centre is the main window's, or, where centring would cross an
+// edge of the screen, the frame lies on that edge.
+bool placedAlong(int low, int high, int centre, int overCentre, int availableLow, int availableHigh)
+{
+    const int half = (high - low) / 2;
+    if (overCentre - half >= availableLow && overCentre + half <= availableHigh)
+        return qAbs(centre - overCentre) <= 2;
+    return low == availableLow || high == availableHigh;
+}
+
 bool saveButtonsShown(PraluneWindow &window)
 {
     const bool picture = window.findChild<QPushButton *>("pictureButton")->isVisible();
@@ -263,6 +294,8 @@ private slots:
     void restoredWorkspace();
     void workspaceKeepsTheWindowWidth_data();
     void workspaceKeepsTheWindowWidth();
+    void settingsWindowsOpenOverTheWindow_data();
+    void settingsWindowsOpenOverTheWindow();
     void screenshots();
 };
 
@@ -756,6 +789,60 @@ void TestPraluneWindow::workspaceKeepsTheWindowWidth()
         auto *close = frame->findChild<QPushButton *>("hideButton");
         row->ensureWidgetVisible(close);
         QVERIFY(window.rect().contains(QRect(close->mapTo(&window, QPoint(0, 0)), close->size())));
+    }
+}
+
+void TestPraluneWindow::settingsWindowsOpenOverTheWindow_data()
+{
+    QTest::addColumn<QPoint>("corner");
+    QTest::newRow("over the screen") << QPoint(-100, -50);
+    QTest::newRow("past the right edge") << QPoint(300, 20);
+    QTest::newRow("past the bottom edge") << QPoint(-100, 300);
+    QTest::newRow("past the top-left corner") << QPoint(-700, -450);
+}
+
+// The oscilloscope's settings windows open over the main window, wherever it stands, and
+// inside the screen: moved as far as needed where centring them would cross an edge.
+void TestPraluneWindow::settingsWindowsOpenOverTheWindow()
+{
+    QFETCH(QPoint, corner);
+    useOptions(true);
+    PraluneWindow window;
+    window.setGeometry(QRect(corner, QSize(1024, 632)));
+    openWorkspace(window, {"Digital Oscilloscope*"});
+    if (QTest::currentTestFailed())
+        return;
+    // The math channel's settings open once the channel is on.
+    auto *math = window.findChild<QCheckBox *>("mathChannelCheckBox");
+    if (!math->isChecked())
+        QTest::mouseClick(math, Qt::LeftButton);
+    QVERIFY(math->isChecked());
+
+    const QRect available = window.screen()->availableGeometry();
+    const QRect over = window.frameGeometry();
+    for (const char *name :
+         {"showMeasurementsSettingsToolButton", "channel1SettingsButton", "channel2SettingsButton",
+          "mathChannelSettingsButton", "triggerToolBarButton", "cursorSettingsToolButton"}) {
+        auto *button = window.findChild<QToolButton *>(name);
+        QVERIFY2(button && button->isEnabled(), name);
+        QRect shown;
+        // A modal window is looked at inside its own loop, the others once they are shown.
+        QTimer::singleShot(0, &window, [&] { shown = closeOtherWindow(window); });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTRY_VERIFY2(shown.isValid(), name);
+        const QString where = QStringLiteral("%1 at %2,%3 %4x%5")
+                                      .arg(name)
+                                      .arg(shown.x())
+                                      .arg(shown.y())
+                                      .arg(shown.width())
+                                      .arg(shown.height());
+        QVERIFY2(available.contains(shown), qPrintable(where));
+        QVERIFY2(placedAlong(shown.left(), shown.right(), shown.center().x(), over.center().x(),
+                             available.left(), available.right()),
+                 qPrintable(where));
+        QVERIFY2(placedAlong(shown.top(), shown.bottom(), shown.center().y(), over.center().y(),
+                             available.top(), available.bottom()),
+                 qPrintable(where));
     }
 }
 
