@@ -6,6 +6,9 @@
 
 #include "ui_pinnedcollectionwidget.h"
 
+#include <QEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalMapper>
 #include <QStyle>
 
@@ -15,6 +18,61 @@ void repolish(QWidget *widget)
     widget->style()->unpolish(widget);
     widget->style()->polish(widget);
 }
+
+// Holds the frames at their own widths while they fit and scrolls them sideways when they do
+// not, so that the row never asks the window for more width than its screen has. Its height
+// at a width is the frames' own plus the scroll bar's when the frames need the bar there, so
+// no frame is cut short and no empty strip is left while they fit.
+class PinnedRowArea : public QScrollArea
+{
+public:
+    explicit PinnedRowArea(QWidget *parent)
+        : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        viewport()->setAutoFillBackground(false);
+    }
+
+    QSize sizeHint() const override
+    {
+        if (!widget())
+            return QSize();
+        const QSize hint = widget()->sizeHint();
+        return QSize(hint.width(), heightForWidth(hint.width()));
+    }
+
+    QSize minimumSizeHint() const override
+    {
+        if (!widget())
+            return QSize();
+        return QSize(0, widget()->minimumSizeHint().height() + barHeight());
+    }
+
+    bool hasHeightForWidth() const override { return widget() != nullptr; }
+
+    int heightForWidth(int width) const override
+    {
+        if (!widget())
+            return -1;
+        const bool bar = widget()->minimumSizeHint().width() > width;
+        return widget()->sizeHint().height() + (bar ? barHeight() : 0);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool handled = QScrollArea::eventFilter(watched, event);
+        // A frame came, went or changed its size: the row's hints follow it.
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return handled;
+    }
+
+private:
+    int barHeight() const { return horizontalScrollBar()->sizeHint().height(); }
+};
 } // namespace
 
 PinnedCollectionWidget::PinnedCollectionWidget(QWidget *parent)
@@ -24,6 +82,9 @@ PinnedCollectionWidget::PinnedCollectionWidget(QWidget *parent)
     , m_maximizeMapper(new QSignalMapper(this))
 {
     m_ui->setupUi(this);
+    auto *area = new PinnedRowArea(this);
+    delete m_ui->horizontalLayout->replaceWidget(m_ui->contentWidget, area);
+    area->setWidget(m_ui->contentWidget);
     m_ui->mockFrame->show();
     connect(m_hideMapper, &QSignalMapper::mappedInt, this, &PinnedCollectionWidget::onHideClicked);
     connect(m_maximizeMapper, &QSignalMapper::mappedInt, this,

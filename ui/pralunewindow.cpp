@@ -9,6 +9,7 @@
 #include "ui/instrumentstoolbarwidget.h"
 #include "ui/settingscontentwidget.h"
 #include "ui/settingstoolbarwidget.h"
+#include "ui/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -36,6 +37,11 @@ PraluneWindow::PraluneWindow(QWidget *parent)
     , ui(new Ui::PraluneWindow)
 {
     ui->setupUi(this);
+    // The pages' minimum size is applied here, bounded to the screen (boundMinimumSize), not by
+    // the layout, which would widen the window past its screen for a wide page.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    // The views' settings windows and dialogs open over this window and on its screen.
+    new WindowPlacement(this);
     restoreOptions();
     createModeWidgets();
     createLinksBetweenModeWidgets();
@@ -243,6 +249,25 @@ void PraluneWindow::retranslateScreenModeTip()
 {
     ui->screenModeButton->setToolTip(isFullScreen() ? tr("Return to window view")
                                                     : tr("Maximize application to full screen"));
+}
+
+bool PraluneWindow::event(QEvent *event)
+{
+    // The layout has been activated on the request before the window sees it.
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        boundMinimumSize();
+    return handled;
+}
+
+void PraluneWindow::boundMinimumSize()
+{
+    QSize bound = layout()->totalMinimumSize();
+    if (const QScreen *own = screen()) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        bound = bound.boundedTo(own->availableGeometry().size() - frame);
+    }
+    setMinimumSize(bound);
 }
 
 void PraluneWindow::changeEvent(QEvent *event)

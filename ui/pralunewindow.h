@@ -38,6 +38,7 @@ public slots:
     void openHelp();
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -51,6 +52,7 @@ private:
     void setToolBarWidget(QWidget *widget);
     void setTopFrameStyle(bool error);
     void retranslateScreenModeTip();
+    void boundMinimumSize();
 
     enum class Mode { Initialization, Instruments, Settings };
 

@@ -5,18 +5,25 @@
 #include <QComboBox>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontInfo>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <QWidget>
+
+#include <cmath>
 
 namespace {
 
@@ -130,6 +137,49 @@ bool rendersSomething(const QString &path)
             if (qAlpha(image.pixel(x, y)) > 0)
                 return true;
     return false;
+}
+
+double luminance(QRgb rgb)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb))
+            + 0.0722 * channel(qBlue(rgb));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// The strongest contrast between the painted name of index and its row's ground: the
+// ground is the commonest colour where the name is drawn, the name its most distant pixel.
+double nameContrast(QAbstractItemView *view, const QModelIndex &index, const QString &name)
+{
+    const QImage picture = view->viewport()->grab().toImage();
+    const QRect cell = view->visualRect(index);
+    const int iconWidth = view->iconSize().isValid() ? view->iconSize().width() : 16;
+    QRect text(cell.left() + iconWidth + 8, cell.top(), view->fontMetrics().horizontalAdvance(name),
+               cell.height());
+    text = text.intersected(cell).intersected(picture.rect());
+    if (text.isEmpty())
+        return 0.0;
+    QMap<QRgb, int> counts;
+    for (int y = text.top(); y <= text.bottom(); ++y)
+        for (int x = text.left(); x <= text.right(); ++x)
+            ++counts[picture.pixel(x, y)];
+    QRgb ground = counts.firstKey();
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(ground))
+            ground = it.key();
+    double best = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = qMax(best, contrast(it.key(), ground));
+    return best;
 }
 
 } // namespace
@@ -383,6 +433,74 @@ private slots:
         const QString disabled = ":/icons/dark/control/" + name + "_dis.svg";
         QVERIFY(rendersSomething(disabled));
         QVERIFY(readAll(disabled) != readAll(normal));
+    }
+
+    // Qt's own file dialog (the only one on this platform) shows the names it lists in every
+    // sheet, picked or not: in its detail tree, its list and its side bar.
+    void fileDialogShowsNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<bool>("selected");
+        for (const char *name : kSheets) {
+            for (const char *view : {"treeView", "listView", "sidebar"}) {
+                QTest::addRow("%s %s", name, view) << name << view << false;
+                QTest::addRow("%s %s selected", name, view) << name << view << true;
+            }
+        }
+    }
+
+    void fileDialogShowsNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, view);
+        QFETCH(bool, selected);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString fileName = QStringLiteral("waveform_probe.csv");
+        const QString filePath = QDir(folder.path()).filePath(fileName);
+        QFile file(filePath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("0;1\n");
+        file.close();
+
+        qApp->setStyleSheet(sheet(name.toLatin1().constData()));
+        QFileDialog dialog(nullptr, QStringLiteral("Save data"), folder.path(),
+                           QStringLiteral("Text files (*.csv)"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setSidebarUrls({QUrl::fromLocalFile(folder.path())});
+        dialog.setViewMode(view == QLatin1String("listView") ? QFileDialog::List
+                                                             : QFileDialog::Detail);
+        dialog.resize(700, 450);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        auto *items = dialog.findChild<QAbstractItemView *>(view);
+        QVERIFY(items);
+        QModelIndex index;
+        QString shown;
+        if (view == QLatin1String("sidebar")) {
+            index = items->model()->index(0, 0);
+            shown = QFileInfo(folder.path()).fileName();
+        } else {
+            auto *model = qobject_cast<QFileSystemModel *>(items->model());
+            QVERIFY(model);
+            QTRY_VERIFY(model->index(filePath).isValid()
+                        && items->visualRect(model->index(filePath)).isValid());
+            index = model->index(filePath);
+            shown = fileName;
+        }
+        QVERIFY(index.isValid());
+        QCOMPARE(index.data().toString(), shown);
+        if (selected)
+            items->selectionModel()->select(
+                    index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        else
+            items->selectionModel()->clearSelection();
+        QVERIFY(items->isVisible());
+        const double seen = nameContrast(items, index, shown);
+        qApp->setStyleSheet(QString());
+        QVERIFY2(seen >= 3.0, qPrintable(QString::number(seen)));
     }
 
     void busyIndicatorAnimates()

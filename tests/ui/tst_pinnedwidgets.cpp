@@ -5,7 +5,10 @@
 #include "ui/pinnedwrapframe.h"
 
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
@@ -42,6 +45,7 @@ private slots:
     void maximizeHidesFrameFirst();
     void failedViewStartsRed();
     void borders();
+    void narrowRowScrolls();
     void viewsKeepTheirPinnedWidgets();
     void miniaturePixmapHeight();
 };
@@ -171,6 +175,52 @@ void TestPinnedWidgets::borders()
     row.hidePinnedView(b); // a hidden frame is neither first nor last
     QCOMPARE(frames(row).at(0)->stickDirection(),
              row.findChild<QFrame *>("mockFrame")->isVisible() ? 1 : 3);
+}
+
+// Frames that do not fit scroll sideways instead of widening the row, and so the window; the
+// row reserves the scroll bar's height, so the frames keep theirs.
+void TestPinnedWidgets::narrowRowScrolls()
+{
+    QWidget page;
+    auto *layout = new QVBoxLayout(&page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *row = new PinnedCollectionWidget;
+    layout->addStretch(1); // the row stands at the page's foot at its own height
+    layout->addWidget(row);
+    page.resize(1000, 200);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    std::vector<ViewPtr> views;
+    for (int i = 0; i < 3; ++i) {
+        views.push_back(std::make_shared<TestView>());
+        row->pin(views.back());
+    }
+    QCoreApplication::processEvents();
+    int framesWidth = 0;
+    for (PinnedWrapFrame *frame : frames(*row))
+        framesWidth += frame->minimumSizeHint().width();
+    QVERIFY(framesWidth > 400);
+    const int frameHeight = frames(*row).first()->height();
+    QVERIFY(row->minimumSizeHint().width() < framesWidth / 2);
+    // With room the frames stand side by side, no bar shown.
+    auto *area = row->findChild<QScrollArea *>();
+    QVERIFY(area);
+    QVERIFY(!area->horizontalScrollBar()->isVisible());
+
+    page.resize(framesWidth / 2, 200);
+    QCoreApplication::processEvents();
+    QCOMPARE(page.width(), framesWidth / 2);
+    QTRY_VERIFY(area->horizontalScrollBar()->isVisible());
+    // The bar lies below the frames, not over their foot.
+    PinnedWrapFrame *first = frames(*row).first();
+    QCOMPARE(first->height(), frameHeight);
+    QVERIFY(first->mapTo(area->viewport(), QPoint(0, first->height())).y()
+            <= area->viewport()->height());
+    // The last frame's close button can be scrolled into sight.
+    QPushButton *close = frameButton(frames(*row).last(), "hideButton");
+    area->ensureWidgetVisible(close);
+    const QRect shown(close->mapTo(&page, QPoint(0, 0)), close->size());
+    QVERIFY(page.rect().contains(shown));
 }
 
 void TestPinnedWidgets::viewsKeepTheirPinnedWidgets()

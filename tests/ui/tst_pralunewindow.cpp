@@ -13,6 +13,7 @@
 #include "ui/initializationcontentwidget.h"
 #include "ui/instrumentscontentwidget.h"
 #include "ui/instrumentstoolbarwidget.h"
+#include "ui/pinnedcollectionwidget.h"
 #include "ui/pinnedviewminiaturebutton.h"
 #include "ui/pinnedwrapframe.h"
 #include "ui/pralunewindow.h"
@@ -24,19 +25,26 @@
 #include "simbench/simcontrol.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QMap>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 
 #include <memory>
@@ -171,6 +179,78 @@ ArrangementState arrangementOf(const QStringList &entries)
     return state;
 }
 
+// Puts the shell into a colour theme, font size and language for one test, with automatic
+// initialization, and back into the light standard sheet and English afterwards.
+class Look
+{
+public:
+    Look(int theme, int font, const QString &language)
+        : m_before(load_from_cache())
+    {
+        Options options = m_before;
+        options.auto_initialization = true;
+        options.full_screen_on_start = false;
+        options.color_theme = theme;
+        options.font_type = font;
+        options.app_language = language;
+        save_to_cache(options);
+        applied = applyThemeStyleSheet(theme, font);
+    }
+    ~Look()
+    {
+        save_to_cache(m_before);
+        applyThemeStyleSheet(1, 0);
+        TranslationLoader::instance()->load(QStringLiteral("en"));
+        QCoreApplication::processEvents();
+    }
+    Look(const Look &) = delete;
+    Look &operator=(const Look &) = delete;
+
+    bool applied = false;
+
+private:
+    const Options m_before;
+};
+
+// Waits for the Instruments page and opens the arrangement's views on it, as a restore does.
+void openWorkspace(PraluneWindow &window, const QStringList &entries)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(shows<InstrumentsContentWidget>(window), reachTimeoutMs);
+    get_cache()->arrangements->setCurrentArrangement(arrangementOf(entries));
+    QCOMPARE(int(instruments(window)->activeViews()->size()), entries.size());
+    // The layouts settle over the posted requests of the views just shown.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+// The frame of the window shown besides the main window, which is then closed as its user
+// would; an invalid rectangle when there is none.
+QRect closeOtherWindow(const QWidget &main)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window == &main || !window->isVisible() || (type != Qt::Window && type != Qt::Dialog))
+            continue;
+        const QRect frame = window->frameGeometry();
+        if (auto *dialog = qobject_cast<QDialog *>(window))
+            dialog->reject();
+        else
+            window->hide();
+        return frame;
+    }
+    return QRect();
+}
+
+// Along one axis: the frame's centre is the main window's, or, where centring would cross an
+// edge of the screen, the frame lies on that edge.
+bool placedAlong(int low, int high, int centre, int overCentre, int availableLow, int availableHigh)
+{
+    const int half = (high - low) / 2;
+    if (overCentre - half >= availableLow && overCentre + half <= availableHigh)
+        return qAbs(centre - overCentre) <= 2;
+    return low == availableLow || high == availableHigh;
+}
+
 bool saveButtonsShown(PraluneWindow &window)
 {
     const bool picture = window.findChild<QPushButton *>("pictureButton")->isVisible();
@@ -212,6 +292,11 @@ private slots:
     void saveButtonsFollowTheMaximizedView();
     void restoredWorkspace_data();
     void restoredWorkspace();
+    void workspaceKeepsTheWindowWidth_data();
+    void workspaceKeepsTheWindowWidth();
+    void settingsWindowsOpenOverTheWindow_data();
+    void settingsWindowsOpenOverTheWindow();
+    void screenshots();
 };
 
 void TestPraluneWindow::initTestCase()
@@ -647,6 +732,161 @@ void TestPraluneWindow::restoredWorkspace()
     if (current) {
         current->resource()->setError();
         QCOMPARE(stripColour(window), errorRed);
+    }
+}
+
+void TestPraluneWindow::workspaceKeepsTheWindowWidth_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QSize>("size");
+    const QString scope = QStringLiteral("Digital Oscilloscope");
+    const QString meter = QStringLiteral("Digital Multimeter");
+    const QString generator = QStringLiteral("Function Generator");
+    const QString supply = QStringLiteral("Power Supply");
+    const QSize panel(1024, 632);
+    QTest::newRow("oscilloscope maximized, dark")
+            << 0 << QStringList {meter, generator, scope + "*", supply} << panel;
+    QTest::newRow("multimeter maximized, dark")
+            << 0 << QStringList {meter + "*", generator, scope, supply} << panel;
+    QTest::newRow("generator maximized, light")
+            << 1 << QStringList {meter, generator + "*", scope, supply} << panel;
+    QTest::newRow("power supply maximized, light")
+            << 1 << QStringList {meter, generator, scope, supply + "*"} << panel;
+    // Narrower than the oscilloscope's panel: the window may grow to it, never past the screen.
+    QTest::newRow("narrow window, dark")
+            << 0 << QStringList {meter, generator, scope + "*", supply} << QSize(640, 480);
+}
+
+// Four views in the large font and Russian, the widest texts there are: the window keeps the
+// width it was given, the pinned row scrolls, and no content drives the window off its screen.
+void TestPraluneWindow::workspaceKeepsTheWindowWidth()
+{
+    QFETCH(int, theme);
+    QFETCH(QStringList, entries);
+    QFETCH(QSize, size);
+    const Look look(theme, 1, QStringLiteral("ru"));
+    QVERIFY(look.applied);
+    PraluneWindow window;
+    window.resize(size);
+    openWorkspace(window, entries);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(instruments(window)->activeViews()->getPinnedViews().size(), std::size_t(3));
+
+    const int available = window.screen()->availableGeometry().width();
+    QVERIFY2(window.minimumWidth() <= qMin(1024, available),
+             qPrintable(QString::number(window.minimumWidth())));
+    if (size.width() >= 1024)
+        QCOMPARE(window.width(), size.width());
+    else
+        QVERIFY2(window.width() <= available, qPrintable(QString::number(window.width())));
+
+    // Every miniature's close button can be scrolled into the window.
+    auto *row = window.findChild<PinnedCollectionWidget *>()->findChild<QScrollArea *>();
+    QVERIFY(row);
+    for (PinnedWrapFrame *frame : window.findChildren<PinnedWrapFrame *>()) {
+        auto *close = frame->findChild<QPushButton *>("hideButton");
+        row->ensureWidgetVisible(close);
+        QVERIFY(window.rect().contains(QRect(close->mapTo(&window, QPoint(0, 0)), close->size())));
+    }
+}
+
+void TestPraluneWindow::settingsWindowsOpenOverTheWindow_data()
+{
+    QTest::addColumn<QPoint>("corner");
+    QTest::newRow("over the screen") << QPoint(-100, -50);
+    QTest::newRow("past the right edge") << QPoint(300, 20);
+    QTest::newRow("past the bottom edge") << QPoint(-100, 300);
+    QTest::newRow("past the top-left corner") << QPoint(-700, -450);
+}
+
+// The oscilloscope's settings windows open over the main window, wherever it stands, and
+// inside the screen: moved as far as needed where centring them would cross an edge.
+void TestPraluneWindow::settingsWindowsOpenOverTheWindow()
+{
+    QFETCH(QPoint, corner);
+    useOptions(true);
+    PraluneWindow window;
+    window.setGeometry(QRect(corner, QSize(1024, 632)));
+    openWorkspace(window, {"Digital Oscilloscope*"});
+    if (QTest::currentTestFailed())
+        return;
+    // The math channel's settings open once the channel is on.
+    auto *math = window.findChild<QCheckBox *>("mathChannelCheckBox");
+    if (!math->isChecked())
+        QTest::mouseClick(math, Qt::LeftButton);
+    QVERIFY(math->isChecked());
+
+    const QRect available = window.screen()->availableGeometry();
+    const QRect over = window.frameGeometry();
+    for (const char *name :
+         {"showMeasurementsSettingsToolButton", "channel1SettingsButton", "channel2SettingsButton",
+          "mathChannelSettingsButton", "triggerToolBarButton", "cursorSettingsToolButton"}) {
+        auto *button = window.findChild<QToolButton *>(name);
+        QVERIFY2(button && button->isEnabled(), name);
+        QRect shown;
+        // A modal window is looked at inside its own loop, the others once they are shown.
+        QTimer::singleShot(0, &window, [&] { shown = closeOtherWindow(window); });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTRY_VERIFY2(shown.isValid(), name);
+        const QString where = QStringLiteral("%1 at %2,%3 %4x%5")
+                                      .arg(name)
+                                      .arg(shown.x())
+                                      .arg(shown.y())
+                                      .arg(shown.width())
+                                      .arg(shown.height());
+        QVERIFY2(available.contains(shown), qPrintable(where));
+        QVERIFY2(placedAlong(shown.left(), shown.right(), shown.center().x(), over.center().x(),
+                             available.left(), available.right()),
+                 qPrintable(where));
+        QVERIFY2(placedAlong(shown.top(), shown.bottom(), shown.center().y(), over.center().y(),
+                             available.top(), available.bottom()),
+                 qPrintable(where));
+    }
+}
+
+// Not a check: the workspace of four views at 1024 x 768 and the picture export's file dialog
+// over a folder with a known file, in both themes, font sizes and languages, for a person to
+// look at.
+void TestPraluneWindow::screenshots()
+{
+    const QString dir = qEnvironmentVariable("PRALUNE_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set PRALUNE_SCREENSHOT_DIR to write the pictures");
+    QFile known(QDir::home().filePath(QStringLiteral("waveform_probe.csv")));
+    QVERIFY(known.open(QIODevice::WriteOnly));
+    known.write("0;1\n");
+    known.close();
+    const QStringList entries = {"Digital Multimeter", "Function Generator",
+                                 "Digital Oscilloscope*", "Power Supply"};
+    for (const int theme : {0, 1}) {
+        for (const int font : {0, 1}) {
+            for (const QString language : {"en", "ru"}) {
+                const QString name = QString(theme == 0 ? "dark" : "light")
+                        + (font == 1 ? "-large-" : "-") + language;
+                const Look look(theme, font, language);
+                QVERIFY(look.applied);
+                PraluneWindow window;
+                window.setGeometry(0, 0, 1024, 768);
+                openWorkspace(window, entries);
+                window.grab().save(dir + "/workspace-" + name + ".png");
+
+                bool grabbed = false;
+                QTimer::singleShot(0, &window, [&] {
+                    auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                    QVERIFY(dialog);
+                    auto *model = dialog->findChild<QFileSystemModel *>();
+                    QTRY_VERIFY(model && model->index(known.fileName()).isValid());
+                    QTest::qWait(100);
+                    dialog->grab().save(dir + "/export-dialog-" + name + ".png");
+                    grabbed = true;
+                    dialog->reject();
+                });
+                QTest::mouseClick(window.findChild<QPushButton *>("pictureButton"), Qt::LeftButton);
+                QVERIFY(grabbed);
+            }
+        }
     }
 }
 
