@@ -3,6 +3,7 @@
 #include "app/options.h"
 #include "app/praluneversion.h"
 #include "app/startup.h"
+#include "tests/resources/support/standarderror.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,32 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cstdio>
 #include <stdexcept>
-#include <unistd.h>
-
-namespace {
-
-// Standard error into a file for the span of one call, to see what a user would see.
-QByteArray standardErrorOf(const std::function<void()> &call)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("stderr.txt"));
-    std::fflush(stderr);
-    const int saved = dup(STDERR_FILENO);
-    FILE *file = std::fopen(QFile::encodeName(path).constData(), "w");
-    dup2(fileno(file), STDERR_FILENO);
-    call();
-    std::fflush(stderr);
-    dup2(saved, STDERR_FILENO);
-    close(saved);
-    std::fclose(file);
-    QFile written(path);
-    written.open(QIODevice::ReadOnly);
-    return written.readAll();
-}
-
-} // namespace
 
 class TestStartup : public QObject
 {
