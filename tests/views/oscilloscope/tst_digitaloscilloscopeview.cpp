@@ -14,6 +14,7 @@
 #include <QGridLayout>
 #include <QImage>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -140,6 +141,8 @@ bool folderWritable(const QString &folder)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(ScreenshotStyle)
 
 class TestDigitalOscilloscopeView : public QObject
 {
@@ -450,6 +453,65 @@ private slots:
         // Nor is a partial copy left beside it.
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList {QStringLiteral("frame.png")});
+    }
+
+    // At the window's first width, in either font size and language, every measurement button
+    // of the default selection is whole inside the strip and as wide as its widest value
+    // needs: the columns that do not fit wrap below. Pictures of it when asked for.
+    void stripFitsTheFirstWidth_data()
+    {
+        QTest::addColumn<ScreenshotStyle>("style");
+        QList<ScreenshotStyle> styles = screenshotStyles();
+        styles.append({"light", true, "en"});
+        for (const ScreenshotStyle &style : styles)
+            QTest::newRow(qPrintable(style.suffix())) << style;
+    }
+    void stripFitsTheFirstWidth()
+    {
+        QFETCH(ScreenshotStyle, style);
+        applyScreenshotStyle(style);
+        const auto plainAgain = qScopeGuard(resetScreenshotStyle);
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        std::shared_ptr<ResourceInterface> resource = scope;
+        view.resourceApplied(resource);
+        QWidget *full = view.fullScreenUserInterface();
+        auto *panel = static_cast<DigitalOscilloscopeWidget *>(full);
+        QEvent change(QEvent::StyleChange);
+        QCoreApplication::sendEvent(full, &change);
+        full->resize(1024, 768);
+        full->show();
+        QVERIFY(QTest::qWaitForWindowExposed(full));
+        panel->setDefaultHorizontalIndex(17);
+        QVector<QVector<double>> frame = sineFrame(
+                panel->getPeriodValue(), int(panel->getScanTimeValue() / panel->getPeriodValue()));
+        emit scope->dataChanged(0.0, frame);
+        // A strip that wraps asks its frames for more height one nesting level per pass.
+        for (int pass = 0; pass < 5; ++pass)
+            QCoreApplication::processEvents();
+
+        const auto *strip = full->findChild<QWidget *>(QStringLiteral("measurementsFrame"));
+        const QRect shown = QRect(strip->mapTo(full, QPoint()), strip->size()) & full->rect();
+        int buttons = 0;
+        for (const auto &group : panel->measurementButtons()) {
+            for (const MeasurementsButton *button : group) {
+                const QRect place(button->mapTo(full, QPoint()), button->size());
+                QVERIFY2(shown.contains(place),
+                         qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                            .arg(button->measurementName())
+                                            .arg(place.x())
+                                            .arg(place.y())
+                                            .arg(place.width())
+                                            .arg(place.height())));
+                QVERIFY(button->width() >= button->sizeHint().width());
+                ++buttons;
+            }
+        }
+        QCOMPARE(buttons, 12);
+        const QString dir = screenshotDirectory();
+        if (!dir.isEmpty())
+            full->grab().save(
+                    QStringLiteral("%1/oscilloscope-strip-1024-%2.png").arg(dir, style.suffix()));
     }
 
     void screenshots()
