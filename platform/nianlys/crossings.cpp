@@ -13,6 +13,9 @@ namespace {
 // Crossings of the middle level that complete a transition from beyond one outer reference
 // level to beyond the other, so noise around the middle level counts once: of the middle
 // crossings in the transition's direction since the last outer level was left, the last.
+// The record's ends may cut a transition: before the first sample beyond an outer level the
+// start of the record stands for the level left, and after the last transition its end for
+// the level to reach, so that one whole cycle in the record has both its crossings.
 //
 // The samples are read once, in order. Where transitions lie far apart, the sample that
 // makes the next one is found a block at a time and its crossing by looking back from it.
@@ -43,7 +46,13 @@ public:
                 x, 0, n, [=](auto v) NIANLYS_LAMBDA_IN_PASS { return isHigh(v) | isLow(v); });
         if (entry >= n)
             return;
-        above = isHigh(x[entry]);
+        // The record may open inside the transition to the entry's level, as if it had come
+        // from beyond the other one.
+        above = !isHigh(x[entry]);
+        lookBack(entry, -1);
+        out.opening = endCrossing();
+        above = !above;
+        crossed = false;
         previous = entry;
         bool dense = false;
         int32_t k = entry + 1; // the next sample to read
@@ -51,16 +60,8 @@ public:
             if (!dense) {
                 const int32_t next = above ? findFirst(x, k, n, isLow) : findFirst(x, k, n, isHigh);
                 if (next >= n)
-                    return;
-                // The last crossing is the one nearest the sample that made the transition.
-                for (int32_t i = next; i > previous;) {
-                    const int32_t p = previousFinite(x, i);
-                    if (crosses(x[p], x[i])) {
-                        remember(p, i);
-                        break;
-                    }
-                    i = p;
-                }
+                    break;
+                lookBack(next, previous);
                 transition();
                 dense = next - k < DenseGap;
                 previous = next;
@@ -78,6 +79,9 @@ public:
             for (; k < end; ++k)
                 step(k);
         }
+        // And it may close inside the transition away from the last level reached.
+        lookBack(previousFinite(x, n), previous);
+        out.closing = endCrossing();
     }
 
 private:
@@ -88,6 +92,33 @@ private:
     bool crosses(double u, double v) const
     {
         return above ? u > middle && v <= middle : u < middle && v >= middle;
+    }
+
+    // The last crossing is the one nearest the sample that made the transition: looked for
+    // from the finite sample i back to the sample `after` (-1: the record's start).
+    void lookBack(int32_t i, int32_t after)
+    {
+        while (i > after) {
+            const int32_t p = previousFinite(x, i);
+            if (p < 0)
+                return;
+            if (crosses(x[p], x[i])) {
+                remember(p, i);
+                return;
+            }
+            i = p;
+        }
+    }
+
+    EndCrossing endCrossing() const
+    {
+        EndCrossing end;
+        if (crossed) {
+            end.found = true;
+            end.rising = !above;
+            end.at = crossing(x, lastP, lastK, middle);
+        }
+        return end;
     }
 
     void remember(int32_t p, int32_t k)
@@ -204,6 +235,8 @@ const Crossings &middleCrossings(const double *x, int32_t n, double low, double 
     thread_local Crossings result;
     result.rising.clear();
     result.falling.clear();
+    result.opening = {};
+    result.closing = {};
     MiddleCrossingScan(x, low, middle, high, result).run(n);
     return result;
 }

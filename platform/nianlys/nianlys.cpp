@@ -75,6 +75,26 @@ void sumAndSquares(const double *x, int32_t n, double &sum, double &squares)
     squares = (q[0] + q[1]) + (q[2] + q[3]);
 }
 
+struct Spacing
+{
+    double period = 0.0;
+    int32_t periods = 0;
+};
+
+// The mean spacing of the middle crossings of one direction, the record's cut ones at its
+// ends included: the list holds those that complete a transition, in order.
+Spacing crossingSpacing(const std::vector<double> &crossings, const Crossings &c, bool rising)
+{
+    const bool opening = c.opening.found && c.opening.rising == rising;
+    const bool closing = c.closing.found && c.closing.rising == rising;
+    const std::size_t count = crossings.size() + opening + closing;
+    if (count < 2)
+        return {};
+    const double first = opening ? c.opening.at : crossings.front();
+    const double last = closing ? c.closing.at : crossings.back();
+    return {(last - first) / double(count - 1), int32_t(count - 1)};
+}
+
 bool validPercentages(double high, double middle, double low)
 {
     return low >= 0.0 && low < middle && middle < high && high <= 100.0;
@@ -168,11 +188,14 @@ NIANLYS_EXPORT int32_t AALFunc364(const double *samples, int32_t count, int32_t 
                                     levels.low + highPercent / 100.0 * span);
             const std::vector<double> &starts = polarity ? c.rising : c.falling;
             const std::vector<double> &ends = polarity ? c.falling : c.rising;
-            // The period from the first to the last start of a pulse of this polarity.
-            if (starts.size() >= 2) {
-                results[0] = (starts.back() - starts.front()) / double(starts.size() - 1);
-                results[3] = double(starts.size() - 1);
-            }
+            // The period from the first to the last crossing that starts a pulse of this
+            // polarity. One cycle in the record may have only one of those, and then two
+            // crossings the other way: its period is measured between them.
+            Spacing spacing = crossingSpacing(starts, c, polarity != 0);
+            if (spacing.periods == 0)
+                spacing = crossingSpacing(ends, c, polarity == 0);
+            results[0] = spacing.period;
+            results[3] = spacing.periods;
             // Each pulse ends at the first crossing the other way after its start; both
             // lists are in order, so the end is searched for from the last one on.
             double widths = 0.0;

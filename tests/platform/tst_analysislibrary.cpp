@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -52,10 +54,32 @@ struct PulseMeas
 // The pulse timing by its definition, one sample after the other, from the module's own
 // state levels: of the middle crossings (between neighbouring finite samples) in a
 // transition's direction since the last outer reference level was left, the last one counts.
+// The record's start stands for the level left before the first transition, and its end for
+// the level to reach after the last one; the period is the mean spacing of the crossings of
+// the pulses' start direction, or of the other one where that has fewer than two.
 struct Timing
 {
     double period = 0.0, width = 0.0, duty = 0.0, periods = 0.0, first = 0.0;
 };
+
+struct Cut
+{
+    bool found = false, rising = false;
+    double at = 0.0;
+};
+
+std::pair<double, double> spacing(const std::vector<double> &crossings, bool rising,
+                                  const Cut &opening, const Cut &closing)
+{
+    std::vector<double> all = crossings;
+    if (opening.found && opening.rising == rising)
+        all.insert(all.begin(), opening.at);
+    if (closing.found && closing.rising == rising)
+        all.push_back(closing.at);
+    if (all.size() < 2)
+        return {0.0, 0.0};
+    return {(all.back() - all.front()) / double(all.size() - 1), double(all.size() - 1)};
+}
 
 Timing referenceTiming(const std::vector<double> &x, int polarity, double lowLevel,
                        double highLevel)
@@ -67,31 +91,41 @@ Timing referenceTiming(const std::vector<double> &x, int polarity, double lowLev
     std::vector<double> rising, falling;
     int state = 0; // 1 beyond the high level, -1 beyond the low one, 0 not yet either
     int previous = -1; // the last finite sample
-    double crossing = 0.0; // the last crossing in the direction of the next transition
+    // The last crossing in each direction since the last transition (the record's start).
+    Cut up {false, true}, down {false, false};
+    Cut opening, closing;
     for (int k = 0; k < int(x.size()); ++k) {
         const double v = x[k];
         if (!std::isfinite(v))
             continue;
-        if (state != 0) {
+        if (previous >= 0) {
             const double u = x[size_t(previous)];
-            if (state > 0 ? u > middle && v <= middle : u < middle && v >= middle)
-                crossing = u == v ? k : previous + (k - previous) * (middle - u) / (v - u);
+            const double at = u == v ? k : previous + (k - previous) * (middle - u) / (v - u);
+            if (u < middle && v >= middle)
+                up = {true, true, at};
+            if (u > middle && v <= middle)
+                down = {true, false, at};
         }
         previous = k;
         const int beyond = v >= high ? 1 : (v <= low ? -1 : 0);
         if (beyond != 0 && beyond != state) {
-            if (state != 0)
-                (beyond > 0 ? rising : falling).push_back(crossing);
+            const Cut &crossing = beyond > 0 ? up : down;
+            if (state == 0)
+                opening = crossing;
+            else if (crossing.found)
+                (beyond > 0 ? rising : falling).push_back(crossing.at);
             state = beyond;
+            up.found = down.found = false;
         }
     }
+    if (state != 0)
+        closing = state > 0 ? down : up;
     Timing t;
     const std::vector<double> &starts = polarity ? rising : falling;
     const std::vector<double> &ends = polarity ? falling : rising;
-    if (starts.size() >= 2) {
-        t.period = (starts.back() - starts.front()) / double(starts.size() - 1);
-        t.periods = double(starts.size() - 1);
-    }
+    std::tie(t.period, t.periods) = spacing(starts, polarity != 0, opening, closing);
+    if (t.periods == 0.0)
+        std::tie(t.period, t.periods) = spacing(ends, polarity == 0, opening, closing);
     double widths = 0.0;
     int pulses = 0;
     for (double start : starts) {
@@ -260,6 +294,21 @@ private slots:
         QTest::newRow("sine with noise") << periodic(1000, 20, [&](int k) {
             return 2.0 * std::sin(2 * Pi * k / 1000) + 0.1 * uniform(engine);
         });
+        // One or two periods: the record's ends cut a transition, on either side of the
+        // middle level, and a noisy one crosses it many times there.
+        for (const double noise : {0.0, 0.05}) {
+            for (const double phase : {0.0, 0.05, 0.3}) {
+                for (const double periods : {0.8, 1.2, 1.5, 2.0, 2.4}) {
+                    std::vector<double> x(size_t(std::lround(periods * 500)));
+                    for (size_t k = 0; k < x.size(); ++k)
+                        x[k] = 1.5 * std::sin(2 * Pi * (double(k) / 500 - phase))
+                                + noise * uniform(engine);
+                    QTest::addRow("sine, %.1f periods from phase %.2f, noise %.2f", periods, phase,
+                                  noise)
+                            << x;
+                }
+            }
+        }
         // Samples that are not finite: inside words, at their edges, runs of them.
         const double nan = std::nan(""), inf = HUGE_VAL;
         std::vector<double> holes = noise(4096);

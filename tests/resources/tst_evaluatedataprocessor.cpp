@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 #ifdef PRALUNE_WITHOUT_ANALYSIS_LIBRARY
@@ -138,6 +139,8 @@ private slots:
     void libraryCallsPerFamily();
     void waves_data();
     void waves();
+    void periodOfShortWindows_data();
+    void periodOfShortWindows();
     void degenerateLibraryResults_data();
     void degenerateLibraryResults();
     void samplesNotFinite_data();
@@ -465,6 +468,53 @@ void TestEvaluateDataProcessor::waves()
     const EvaluationResults results =
             calc(0.0, sampleInterval, samples.data(), unsigned(samples.size()), everyType(), 0, -1);
     QCOMPARE(int(results.size()), EvaluationTypeLast);
+    verifyValues(results, expected, scale);
+}
+
+// A window as short as one or two periods of the wave, as at a short time base: one whole
+// cycle in it gives the period. The sine window opens a twentieth of a period before a rising
+// crossing, so that 1.2 periods hold a cycle from it to the next one.
+void TestEvaluateDataProcessor::periodOfShortWindows_data()
+{
+    QTest::addColumn<Samples>("samples");
+    QTest::addColumn<double>("sampleInterval");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<Values>("expected");
+    const double dt = 1e-6, peak = 1.5;
+    const int period = 500;
+    std::mt19937 engine(20260u);
+    std::uniform_real_distribution<double> uniform(-1.0, 1.0);
+    for (const double noise : {0.0, 0.02}) {
+        for (const double periods : {0.8, 1.2, 1.5, 2.0, 2.4, 5.0}) {
+            Samples x(size_t(std::lround(periods * period)));
+            for (size_t k = 0; k < x.size(); ++k)
+                x[k] = peak * std::sin(2 * Pi * (double(k) / period - 0.05))
+                        + noise * uniform(engine);
+            Values v;
+            const bool cycle = periods >= 1.0;
+            v[EvaluationPeriod] = cycle ? period * dt : 0.0;
+            v[EvaluationFrequency] = cycle ? 1.0 / (period * dt) : 0.0;
+            // From two periods on both kinds of pulse lie whole in the window.
+            if (periods >= 2.0) {
+                v[EvaluationPositivePulseWidth] = v[EvaluationNegativePulseWidth] = period / 2 * dt;
+                v[EvaluationPositiveDutyCycle] = v[EvaluationNegativeDutyCycle] = 50.0;
+            }
+            // Scale 0: a value expected to be 0 must be 0.
+            QTest::addRow("%s sine, %.1f periods", noise > 0.0 ? "noisy" : "clean", periods)
+                    << x << dt << 0.0 << v;
+        }
+    }
+}
+
+void TestEvaluateDataProcessor::periodOfShortWindows()
+{
+    QFETCH(Samples, samples);
+    QFETCH(double, sampleInterval);
+    QFETCH(double, scale);
+    QFETCH(Values, expected);
+    const std::vector<EvaluationType> types(PulseMeasSet.begin(), PulseMeasSet.end());
+    const EvaluationResults results =
+            calc(0.0, sampleInterval, samples.data(), unsigned(samples.size()), types, 0, -1);
     verifyValues(results, expected, scale);
 }
 

@@ -3,12 +3,14 @@
 #include "ui/viewbase/commonfunctions.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 struct MeasurementsButton::Internal
@@ -25,6 +27,19 @@ struct MeasurementsButton::Internal
     {
         formatter.setUnits(units);
         return formatter(number);
+    }
+
+    // The widest text a value can take in these units: a sign, four places before the point
+    // (999.996 rounds up to 1000.00) and each decimal prefix the formatter may put in front.
+    int widestValueWidth(const QFontMetrics &metrics)
+    {
+        int widest = 0;
+        for (int index = 1 - belowZeroDimensionPrefix.size();
+             index < aboveZeroDimensionPrefix.size(); ++index) {
+            const QString text = format(-999.999 * std::pow(1000.0, index));
+            widest = std::max(widest, metrics.size(Qt::TextShowMnemonic, text).width());
+        }
+        return widest;
     }
 
     QIcon icon;
@@ -75,6 +90,7 @@ void MeasurementsButton::setMeasurementName(const QString &name)
         return;
     d->name = name;
     d->sizeHint = QSize(-1, -1);
+    updateGeometry();
     repaint();
 }
 
@@ -89,6 +105,7 @@ void MeasurementsButton::setUnits(const QString &units)
         return;
     d->units = units;
     d->sizeHint = QSize(-1, -1);
+    updateGeometry();
     d->valueText = d->format(d->value);
     repaint();
 }
@@ -127,13 +144,22 @@ QSize MeasurementsButton::sizeHint() const
     const QSize icon = iconSize();
     const int height = std::max(metrics.height(), icon.height()) + 2 * d->verticalMargin;
     const int width = 2 * d->horizontalMargin + icon.width() + 2 * d->spacing
-            + metrics.size(Qt::TextShowMnemonic, d->name).width()
-            + metrics.size(Qt::TextShowMnemonic, d->format(999.99)).width();
+            + metrics.size(Qt::TextShowMnemonic, d->name).width() + d->widestValueWidth(metrics);
     option.rect.setSize(QSize(width, height));
     d->sizeHint =
             style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(width, height), this)
                     .expandedTo(QApplication::globalStrut());
     return d->sizeHint;
+}
+
+void MeasurementsButton::changeEvent(QEvent *event)
+{
+    QPushButton::changeEvent(event);
+    // Another font size or style sheet measures the texts anew.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        d->sizeHint = QSize(-1, -1);
+        updateGeometry();
+    }
 }
 
 void MeasurementsButton::paintEvent(QPaintEvent *event)

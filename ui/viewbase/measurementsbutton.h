@@ -31,6 +31,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -103,6 +103,8 @@ DigitalOscilloscopeWidget::DigitalOscilloscopeWidget(QWidget *parent)
     m_pinchActive.exchange(false);
 
     ui->prehistorySpinBox->setType(VekDimensionSpinBox::Time);
+    ui->measurementsFrame->installEventFilter(this);
+    ui->measurementsGridWidget->installEventFilter(this);
 }
 
 DigitalOscilloscopeWidget::~DigitalOscilloscopeWidget()
@@ -163,6 +165,14 @@ void DigitalOscilloscopeWidget::setPlotWidget()
 
 bool DigitalOscilloscopeWidget::eventFilter(QObject *watched, QEvent *event)
 {
+    // The form goes before the plot in the destructor, and the plot's last events come here.
+    if (ui) {
+        const QEvent::Type type = event->type();
+        // The strip is shown or resized, or a button's width hint changed (another font, say).
+        if ((watched == ui->measurementsFrame && (type == QEvent::Resize || type == QEvent::Show))
+            || (watched == ui->measurementsGridWidget && type == QEvent::LayoutRequest))
+            fitMeasurementColumns();
+    }
     if (watched != m_plot || !m_plot)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

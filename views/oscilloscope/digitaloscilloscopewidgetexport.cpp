@@ -8,8 +8,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 namespace {
 
@@ -17,6 +19,22 @@ namespace {
 QString folderOf(const QString &path)
 {
     return QFileInfo(path).absolutePath();
+}
+
+// Encoded into a copy beside the file that takes its place only once the whole picture is
+// written: a full disk or a refused folder leaves an earlier file as it was. A name without
+// a suffix is saved as PNG; any other suffix names the format.
+bool savePicture(const QPixmap &pixmap, const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, suffix.isEmpty() ? QByteArrayLiteral("PNG") : suffix.toLatin1());
+    // commit() does not look at what its own flush fails to write, so the flush comes first.
+    if (!writer.write(pixmap.toImage()) || !file.flush())
+        return false; // QSaveFile discards the partial copy
+    return file.commit();
 }
 
 } // namespace
@@ -45,9 +63,7 @@ void DigitalOscilloscopeWidget::picture()
     if (path.isEmpty())
         return;
     m_exportFolder = folderOf(path);
-    // A name without a suffix is saved as PNG; any other suffix names the format.
-    const char *format = QFileInfo(path).suffix().isEmpty() ? "PNG" : nullptr;
-    if (!pixmap.save(path, format))
+    if (!savePicture(pixmap, path))
         ModalDialogs::warning(
                 this, tr("Save As"),
                 tr("The picture could not be saved to %1.").arg(QDir::toNativeSeparators(path)));

@@ -19,7 +19,7 @@ namespace {
 // end still hold in an int.
 constexpr double coordinateLimit = INT_MAX / 8;
 
-// The widest value text a marker shows, for sizing the strip.
+// The narrowest room a strip gives value texts; a marker's range may ask for more.
 const char widestValueText[] = "-00.00 dD";
 
 QPoint roundedPoint(const QEvent *event)
@@ -57,6 +57,8 @@ void MarkerCollectionWidget::addMarker(ValueMarker *marker)
     if (m_iconOnly != marker->iconOnly()) {
         m_iconOnly = m_iconOnly && marker->iconOnly();
         resizeArea();
+    } else if (!marker->iconOnly()) {
+        resizeArea(); // room for its widest text too
     }
     marker->setIconSize(m_iconSize);
     connect(marker, &ValueMarker::valueChanged, this, &MarkerCollectionWidget::markerValueChanged,
@@ -185,7 +187,9 @@ void MarkerCollectionWidget::resizeArea()
             setMinimumWidth(int(m_iconSize.width() * 1.5));
     } else {
         const QFontMetrics metrics(font());
-        const int valueWidth = metrics.horizontalAdvance(QLatin1String(widestValueText));
+        int valueWidth = metrics.horizontalAdvance(QLatin1String(widestValueText));
+        for (const auto &entry : qAsConst(m_markers))
+            valueWidth = std::max(valueWidth, entry.first->widestTextWidth());
         const int valueHeight = metrics.height();
         if (m_orientation == Qt::Horizontal)
             setMinimumSize(100, valueHeight + m_iconSize.height());
@@ -250,11 +254,15 @@ void MarkerCollectionWidget::paintEvent(QPaintEvent *)
         m_markers.append(m_markers.takeAt(m_dragIndex));
         m_dragIndex = m_markers.size() - 1;
     }
+    // A marker's range may have grown since it was added: its frame then is wider than a
+    // vertical strip, which takes the room once the picture is finished.
+    bool wider = false;
     {
         QPainter painter(this);
         for (const auto &entry : qAsConst(m_markers)) {
             ValueMarker *marker = entry.first;
             marker->setFixedSize(frameSize(marker));
+            wider = wider || (m_orientation == Qt::Vertical && marker->frame()->width() > width());
             const QPixmap pixmap = marker->frame()->grab();
             const qreal ratio = pixmap.devicePixelRatio();
             const QSize size(qRound(pixmap.width() / ratio), qRound(pixmap.height() / ratio));
@@ -263,6 +271,8 @@ void MarkerCollectionWidget::paintEvent(QPaintEvent *)
                 painter.drawPixmap(target, pixmap);
         }
     }
+    if (wider)
+        resizeArea();
     // The places go out once the picture is finished: receivers redraw the plot, and the
     // strip's painter must be closed by then. A receiver may change the list, so it is copied.
     const int half = extent() / 2;

@@ -3,11 +3,13 @@
 #include "ui/viewbase/commonfunctions.h"
 
 #include <QBoxLayout>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QStyle>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -170,9 +172,31 @@ Qt::Alignment ValueMarker::iconAlign() const
 
 void ValueMarker::setFixedSize(const QSize &size)
 {
-    m_frame->setFixedSize(size);
+    const int text = widestTextWidth();
+    const int icon = m_iconLabel->width();
+    const int needed = m_orientation == Qt::Vertical ? icon + text : std::max(icon, text);
+    m_frame->setFixedSize(size.expandedTo(QSize(needed, 0)));
     // The frame is never shown, so nothing else would lay its labels out before a grab.
     m_frame->layout()->activate();
+}
+
+int ValueMarker::widestTextWidth() const
+{
+    if (m_iconOnly)
+        return 0;
+    m_frame->ensurePolished();
+    const QFontMetrics metrics = m_valueLabel->fontMetrics();
+    const QMargins margins = m_valueLabel->contentsMargins();
+    // Either way a value is written, its text is widest where its magnitude is largest: at
+    // the ends of the range, and for the thousandths as near to 0.1 as the range comes.
+    int widest = 0;
+    for (const double value :
+         {m_rangeMinimum, m_rangeMaximum, qBound(m_rangeMinimum, -0.1, m_rangeMaximum),
+          qBound(m_rangeMinimum, 0.1, m_rangeMaximum)}) {
+        const QString text = valueMarkerText(value, m_dimension);
+        widest = std::max(widest, metrics.size(0, text).width());
+    }
+    return widest + margins.left() + margins.right() + 2 * m_valueLabel->margin();
 }
 
 void ValueMarker::setDimension(const QString &dimension)

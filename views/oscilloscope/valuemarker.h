@@ -44,7 +44,11 @@ public:
     bool iconOnly() const;
     Qt::Alignment iconAlign() const;
 
+    // Never narrower than the icon and the widest text beside or below it.
     void setFixedSize(const QSize &size);
+    // The width of the widest text the range and the dimension can give in the value label's
+    // font; 0 for an icon-only marker.
+    int widestTextWidth() const;
     void setDimension(const QString &dimension);
     void setIconSize(const QSize &size);
     void setIconPath(const QString &iconPath);

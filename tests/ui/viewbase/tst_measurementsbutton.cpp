@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
 class PaintCounter : public QObject
@@ -133,6 +135,50 @@ private slots:
 
         m_button->setUnits(QStringLiteral("Ohm"));
         QVERIFY(m_button->sizeHint().width() > longer.width());
+    }
+
+    // At its size hint the button shows every value below 1000 of its largest prefix uncut:
+    // the smallest prefix of a zero, a sign, a rounding up to four places, the widest
+    // prefixes; in a larger font too.
+    void sizeHintHoldsEveryValue_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("units");
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("Freq, Hz") << QStringLiteral("Freq") << QStringLiteral("Hz") << 0;
+        QTest::newRow("Mean, V") << QStringLiteral("Mean") << QStringLiteral("V") << 0;
+        QTest::newRow("+Duty, %") << QStringLiteral("+Duty") << QStringLiteral("%") << 0;
+        QTest::newRow("Period, s, large") << QStringLiteral("Period") << QStringLiteral("s") << 16;
+    }
+    void sizeHintHoldsEveryValue()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, units);
+        QFETCH(int, pointSize);
+        m_button->setIcon(solidIcon(Qt::red));
+        m_button->setIconSize(QSize(5, 5));
+        m_button->setMeasurementName(name);
+        m_button->setUnits(units);
+        if (pointSize > 0) {
+            const QSize before = m_button->sizeHint();
+            QFont font = m_button->font();
+            font.setPointSize(pointSize);
+            m_button->setFont(font);
+            QVERIFY(m_button->sizeHint().width() > before.width());
+        }
+        m_button->resize(m_button->sizeHint());
+        const QFontMetrics metrics = m_button->fontMetrics();
+        // What paintEvent leaves for the value: margins, icon, spacing and name taken away.
+        const int room = m_button->contentsRect().width() - 2 * 6 - 5 - 3
+                - metrics.size(Qt::TextShowMnemonic, name).width();
+        for (int exponent = -15; exponent <= 12; ++exponent) {
+            for (const double mantissa : {0.0, 1.0, -1.0, 999.996, -999.996, -555.55}) {
+                const QString text =
+                        m_button->createValueFormatString(mantissa * std::pow(10.0, exponent));
+                QVERIFY2(metrics.size(Qt::TextShowMnemonic, text).width() <= room,
+                         qPrintable(QStringLiteral("\"%1\" in %2 pixels").arg(text).arg(room)));
+            }
+        }
     }
 
     void iconRepaintsOnlyWhenItLooksDifferent()

@@ -14,12 +14,18 @@
 #include <QGridLayout>
 #include <QImage>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <csignal>
 
 #include <memory>
 
@@ -75,7 +81,68 @@ QVector<QVector<double>> sineFrame(double period, int count)
     return frame;
 }
 
+// While it lives no file of this process grows past `bytes`: a write beyond fails as on a
+// full disk, instead of stopping the process with SIGXFSZ.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_old {};
+    void (*m_signal)(int) = SIG_DFL;
+};
+
+// Permissions do not bind an administrator, and the tests may run as one: while it lives,
+// this thread's file access is checked as an ordinary user's would be.
+class OrdinaryUserFiles
+{
+public:
+    OrdinaryUserFiles()
+    {
+        if (geteuid() == 0)
+            m_old = int(setfsuid(NobodyId));
+    }
+    ~OrdinaryUserFiles()
+    {
+        if (m_old >= 0)
+            setfsuid(uid_t(m_old));
+    }
+    OrdinaryUserFiles(const OrdinaryUserFiles &) = delete;
+    OrdinaryUserFiles &operator=(const OrdinaryUserFiles &) = delete;
+
+private:
+    static constexpr uid_t NobodyId = 65534;
+    int m_old = -1;
+};
+
+// Whether a new file can be made in folder.
+bool folderWritable(const QString &folder)
+{
+    QFile probe(folder + QStringLiteral("/probe"));
+    if (!probe.open(QIODevice::WriteOnly))
+        return false;
+    probe.remove();
+    return true;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ScreenshotStyle)
 
 class TestDigitalOscilloscopeView : public QObject
 {
@@ -309,6 +376,142 @@ private slots:
         emit view.saveDataRequested();
         QCOMPARE(modal.messageBoxes().size(), 1);
         QVERIFY(modal.messageBoxes().first().text.contains(QDir::toNativeSeparators(blocked)));
+    }
+
+    // A full disk, a folder the user may not write to, or a folder where the file should be:
+    // the user is told which file was not saved, and an earlier picture stays as it was.
+    void failedPictureKeepsTheEarlierFile_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("writes fail") << QStringLiteral("writes");
+        QTest::newRow("read-only folder") << QStringLiteral("read-only");
+        QTest::newRow("path is a folder") << QStringLiteral("folder");
+    }
+    void failedPictureKeepsTheEarlierFile()
+    {
+        QFETCH(QString, failure);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        std::shared_ptr<ResourceInterface> resource = scope;
+        view.resourceApplied(resource);
+        panelOf(view)->resize(900, 700);
+
+        const QString folder = dir.filePath(QStringLiteral("pictures"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/frame.png");
+        QString earlier = path;
+        if (failure == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+            earlier = path + QStringLiteral("/inside.png");
+        }
+        const QByteArray content(110, 'p');
+        {
+            QFile file(earlier);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(content), content.size());
+        }
+
+        ModalAnswers modal;
+        modal.answerFileDialog(path);
+        if (failure == QLatin1String("writes")) {
+            // As on a disk that fills up: no file grows past the size of the earlier one.
+            FileSizeLimit limit(rlim_t(content.size()));
+            emit view.savePictureRequested();
+        } else if (failure == QLatin1String("read-only")) {
+            // Open to everyone but for the folder's writing: the earlier file stays writable.
+            const auto open = QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                    | QFileDevice::ReadOther | QFileDevice::ExeOther;
+            QVERIFY(QFile::setPermissions(dir.path(), open | QFileDevice::WriteOwner));
+            QVERIFY(QFile::setPermissions(folder, open));
+            QVERIFY(QFile::setPermissions(earlier,
+                                          QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                  | QFileDevice::ReadOther
+                                                  | QFileDevice::WriteOther));
+            bool writable = true;
+            {
+                OrdinaryUserFiles user;
+                writable = folderWritable(folder);
+                if (!writable)
+                    emit view.savePictureRequested();
+            }
+            QVERIFY(QFile::setPermissions(folder, open | QFileDevice::WriteOwner));
+            if (writable)
+                QSKIP("no folder here refuses this user");
+        } else {
+            emit view.savePictureRequested();
+        }
+
+        QCOMPARE(modal.fileDialogs().size(), 1);
+        QCOMPARE(modal.messageBoxes().size(), 1);
+        QVERIFY2(modal.messageBoxes().first().text.contains(QDir::toNativeSeparators(path)),
+                 qPrintable(modal.messageBoxes().first().text));
+        QFile file(earlier);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+        // Nor is a partial copy left beside it.
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList {QStringLiteral("frame.png")});
+    }
+
+    // At the window's first width, in either font size and language, every measurement button
+    // of the default selection is whole inside the strip and as wide as its widest value
+    // needs: the columns that do not fit wrap below. Pictures of it when asked for.
+    void stripFitsTheFirstWidth_data()
+    {
+        QTest::addColumn<ScreenshotStyle>("style");
+        QList<ScreenshotStyle> styles = screenshotStyles();
+        styles.append({"light", true, "en"});
+        for (const ScreenshotStyle &style : styles)
+            QTest::newRow(qPrintable(style.suffix())) << style;
+    }
+    void stripFitsTheFirstWidth()
+    {
+        QFETCH(ScreenshotStyle, style);
+        applyScreenshotStyle(style);
+        const auto plainAgain = qScopeGuard(resetScreenshotStyle);
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        std::shared_ptr<ResourceInterface> resource = scope;
+        view.resourceApplied(resource);
+        QWidget *full = view.fullScreenUserInterface();
+        auto *panel = static_cast<DigitalOscilloscopeWidget *>(full);
+        QEvent change(QEvent::StyleChange);
+        QCoreApplication::sendEvent(full, &change);
+        full->resize(1024, 768);
+        full->show();
+        QVERIFY(QTest::qWaitForWindowExposed(full));
+        panel->setDefaultHorizontalIndex(17);
+        QVector<QVector<double>> frame = sineFrame(
+                panel->getPeriodValue(), int(panel->getScanTimeValue() / panel->getPeriodValue()));
+        emit scope->dataChanged(0.0, frame);
+        // A strip that wraps asks its frames for more height one nesting level per pass.
+        for (int pass = 0; pass < 5; ++pass)
+            QCoreApplication::processEvents();
+
+        const auto *strip = full->findChild<QWidget *>(QStringLiteral("measurementsFrame"));
+        const QRect shown = QRect(strip->mapTo(full, QPoint()), strip->size()) & full->rect();
+        int buttons = 0;
+        for (const auto &group : panel->measurementButtons()) {
+            for (const MeasurementsButton *button : group) {
+                const QRect place(button->mapTo(full, QPoint()), button->size());
+                QVERIFY2(shown.contains(place),
+                         qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                            .arg(button->measurementName())
+                                            .arg(place.x())
+                                            .arg(place.y())
+                                            .arg(place.width())
+                                            .arg(place.height())));
+                QVERIFY(button->width() >= button->sizeHint().width());
+                ++buttons;
+            }
+        }
+        QCOMPARE(buttons, 12);
+        const QString dir = screenshotDirectory();
+        if (!dir.isEmpty())
+            full->grab().save(
+                    QStringLiteral("%1/oscilloscope-strip-1024-%2.png").arg(dir, style.suffix()));
     }
 
     void screenshots()

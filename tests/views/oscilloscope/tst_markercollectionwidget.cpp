@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -76,6 +77,8 @@ private slots:
     void addMarkerIsIdempotent();
     void enableAndDisable();
     void iconOnlyFlagNeverReturns();
+    void valueTextsShowWhole_data();
+    void valueTextsShowWhole();
     void iconSizeReachesMarkers();
     void dragFollowsPointer();
     void dragIntoEndStopsThere();
@@ -257,9 +260,12 @@ void TestMarkerCollectionWidget::iconOnlyFlagNeverReturns()
     QCOMPARE(strip.minimumWidth(), 36);
     QCOMPARE(strip.maximumWidth(), QWIDGETSIZE_MAX);
 
+    // Its texts are narrower than the room a strip gives them at the least.
     ValueMarker text(Qt::Vertical, Qt::AlignLeft, channelIcon);
+    text.setRange(0.2, 0.9);
     strip.addMarker(&text);
     const int textWidth = strip.fontMetrics().horizontalAdvance(QStringLiteral("-00.00 dD"));
+    QVERIFY(text.widestTextWidth() < textWidth);
     QCOMPARE(strip.minimumWidth(), 24 + textWidth);
     QCOMPARE(strip.maximumWidth(), 24 + textWidth);
 
@@ -274,6 +280,73 @@ void TestMarkerCollectionWidget::iconOnlyFlagNeverReturns()
     horizontal.addMarker(&top);
     horizontal.setIconSize(QSize(16, 16));
     QCOMPARE(horizontal.minimumSize(), QSize(100, 24));
+}
+
+// Whatever its range and dimension make of a value, in either font size, the strip shows the
+// text whole; a range that grows after the marker is added is made room for at the next paint.
+void TestMarkerCollectionWidget::valueTextsShowWhole_data()
+{
+    QTest::addColumn<bool>("large");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<QString>("dimension");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    for (const bool large : {false, true}) {
+        const char *font = large ? "large font" : "normal font";
+        QTest::addRow("%s: -40 mV, vertical", font)
+                << large << int(Qt::Vertical) << -100.0 << 100.0 << "V" << -0.04 << "-40.000 mV";
+        QTest::addRow("%s: -40 V of a range of 40 V", font)
+                << large << int(Qt::Vertical) << -40.0 << 40.0 << "V" << -40.0 << "-40.000 V";
+        QTest::addRow("%s: a range grown to 1000 V", font)
+                << large << int(Qt::Vertical) << -1000.0 << 1000.0 << "V" << -999.0 << "-999.000 V";
+        QTest::addRow("%s: -100 ms, horizontal", font)
+                << large << int(Qt::Horizontal) << -1.0 << 1.0 << "s" << -0.1 << "-100.000 ms";
+    }
+}
+
+void TestMarkerCollectionWidget::valueTextsShowWhole()
+{
+    QFETCH(bool, large);
+    QFETCH(int, orientation);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(QString, dimension);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    applyScreenshotStyle({"dark", large, "en"});
+    const auto plainAgain = qScopeGuard(resetScreenshotStyle);
+    const auto axis = Qt::Orientation(orientation);
+    MarkerCollectionWidget strip(axis);
+    strip.resize(axis == Qt::Vertical ? strip.width() : 300, axis == Qt::Vertical ? 200 : 60);
+    strip.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&strip));
+    ValueMarker marker(axis, axis == Qt::Vertical ? Qt::AlignLeft : Qt::AlignBottom, channelIcon);
+    marker.setDimension(dimension);
+    marker.setScale(minimum, maximum);
+    const bool grown = std::abs(minimum) > 100.0;
+    if (!grown)
+        marker.setRange(minimum, maximum);
+    strip.addMarker(&marker);
+    if (grown)
+        marker.setRange(minimum, maximum);
+    marker.setValue(value);
+    strip.repaint();
+    strip.repaint(); // after the room it took for the grown range
+
+    QLabel *label = nullptr;
+    for (QLabel *candidate : marker.frame()->findChildren<QLabel *>())
+        label = candidate->text().isEmpty() ? label : candidate;
+    QVERIFY(label);
+    QCOMPARE(label->text(), (value > 0.0 ? QStringLiteral(" ") : QString()) + text);
+    QVERIFY2(
+            label->width() >= label->sizeHint().width(),
+            qPrintable(
+                    QStringLiteral("%1 of %2").arg(label->width()).arg(label->sizeHint().width())));
+    if (axis == Qt::Vertical)
+        QVERIFY(marker.frame()->width() <= strip.width());
+    strip.removeMarker(&marker);
 }
 
 void TestMarkerCollectionWidget::iconSizeReachesMarkers()
