@@ -232,7 +232,7 @@ private slots:
         const QStringList russian = shownTexts(form);
         TranslationLoader::instance()->load(QStringLiteral("en"));
         QCoreApplication::processEvents();
-        QVERIFY(russian.contains(QString::fromUtf8("256 отсчётов")));
+        QVERIFY(russian.contains(QString::fromUtf8("256 отсч.")));
         QVERIFY(russian.contains(QString::fromUtf8("Авто")));
         QVERIFY(russian.contains(QString::fromUtf8(" 20.00 мс")));
         QVERIFY(russian.contains(QString::fromUtf8(" 20.00 Гц")));
