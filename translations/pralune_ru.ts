@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>Scan time</source>
-        <translation>Время развёртки</translation>
+        <translation>Развёртка</translation>
     </message>
     <message>
         <source>Block</source>
@@ -300,7 +300,7 @@
     </message>
     <message>
         <source>Input impedance</source>
-        <translation>Входное сопротивление</translation>
+        <translation>Вх. сопротивление</translation>
     </message>
     <message>
         <source>Off</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>%1 samples</source>
-        <translation>%1 отсчётов</translation>
+        <translation>%1 отсч.</translation>
     </message>
     <message>
         <source>    OVER</source>

@@ -30,6 +30,7 @@ DigitalMultimeterWidget::DigitalMultimeterWidget(QWidget *parent)
     , ui(new Ui::DigitalMultimeterWidget)
 {
     ui->setupUi(this);
+    startButtonWidth = ui->singleStartModeToolButton->minimumWidth();
     ui->functionsGridLayout->setRowMinimumHeight(0, 30);
     curve = ui->plotWidget->addCurve(QString());
     ui->plotWidget->panner()->setMouseButton(Qt::NoButton);
@@ -51,9 +52,13 @@ DigitalMultimeterWidget::DigitalMultimeterWidget(QWidget *parent)
     ui->periodToolButton->hide();
 
     makeConnections();
-    for (QWidget *label :
-         {ui->scanTimeViewLabel, ui->timeViewAcquisitionLabel, ui->countViewAcquisitionLabel})
-        label->installEventFilter(this);
+    const std::initializer_list<QWidget *> fitted = {
+            ui->scanTimeViewLabel,         ui->timeViewAcquisitionLabel,
+            ui->countViewAcquisitionLabel, ui->singleStartModeToolButton,
+            ui->autoStartModeToolButton,   ui->normalStartModeToolButton,
+            ui->stopStartModeToolButton};
+    for (QWidget *widget : fitted)
+        widget->installEventFilter(this);
 
     dataMutex = std::make_unique<QRecursiveMutex>();
     displayTimerId = 0;
@@ -124,10 +129,10 @@ void DigitalMultimeterWidget::timerEvent(QTimerEvent *event)
 
 bool DigitalMultimeterWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    // A sheet reaches each label by itself, possibly after the form: refit then.
+    // A sheet reaches each label and button by itself, possibly after the form: refit then.
     const QEvent::Type type = event->type();
     if (type == QEvent::Polish || type == QEvent::FontChange || type == QEvent::StyleChange)
-        fitAcquisitionLabels();
+        fitTopRowTexts();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -148,7 +153,7 @@ void DigitalMultimeterWidget::changeEvent(QEvent *event)
         // The function's name, the lists and the acquisition values are the form's own texts,
         // not the generated form's.
         retranslateMainParameters();
-        fitAcquisitionLabels();
+        fitTopRowTexts();
         const QString unit = TranslateOptions::instance()->units(functionMode);
         const size_t count = std::min(evaluationTypes.size(), measurementButtons.size());
         for (size_t i = 0; i < count; ++i) {

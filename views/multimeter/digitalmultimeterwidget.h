@@ -109,8 +109,9 @@ private:
     void displayStopMode();
     void releaseStartButtons();
     void fitScanTimeToPackage();
-    // Each acquisition value as wide as its widest text in the current font and language.
-    void fitAcquisitionLabels();
+    // Each acquisition value as wide as its widest text, and each start button as wide as its
+    // name, in the current font and language.
+    void fitTopRowTexts();
     void showScanTime();
     void setTimeAxis();
     void clearHistory();
@@ -138,6 +139,8 @@ private:
     std::vector<MeasurementsButton *> measurementButtons;
     double scanTime = 0.0;
     double packageDuration = 0.0;
+    // The start buttons' width in the form, which a longer name widens.
+    int startButtonWidth = 0;
     int scanTimeIndex = 0;
     QwtPlotCurve *curve = nullptr;
     MultimeterHistory history;

@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,8 @@ namespace {
 const QString readingPlaceholder = QStringLiteral(" ___.____");
 // The view's point counts have four digits at most.
 constexpr int widestPointCount = 8192;
+// A start button's 1 px border and 2 px of air on either side of its name.
+constexpr int startButtonFrame = 6;
 
 // Room for the widest of texts with a blank on either side, so a centred value never touches
 // its step buttons.
@@ -167,10 +170,10 @@ void DigitalMultimeterWidget::showMainParameterTexts(const DigitalGeneratorMainP
             tr("%1 samples").arg(QString::number(record.point_count)));
     ui->timeViewAcquisitionLabel->setText(
             normalizeDimentions(record.integration_time, tr("s"), false, -1));
-    fitAcquisitionLabels();
+    fitTopRowTexts();
 }
 
-void DigitalMultimeterWidget::fitAcquisitionLabels()
+void DigitalMultimeterWidget::fitTopRowTexts()
 {
     const QString seconds = tr("s");
     fitValueLabel(ui->scanTimeViewLabel,
@@ -181,6 +184,12 @@ void DigitalMultimeterWidget::fitAcquisitionLabels()
                           << ui->timeViewAcquisitionLabel->text());
     fitValueLabel(ui->countViewAcquisitionLabel,
                   {tr("%1 samples").arg(widestPointCount), ui->countViewAcquisitionLabel->text()});
+    // A name longer than the form gives a start button widens it, clear of its frame.
+    for (QToolButton *button : {ui->singleStartModeToolButton, ui->autoStartModeToolButton,
+                                ui->normalStartModeToolButton, ui->stopStartModeToolButton})
+        button->setMinimumWidth(std::max(startButtonWidth,
+                                         button->fontMetrics().horizontalAdvance(button->text())
+                                                 + startButtonFrame));
 }
 
 void DigitalMultimeterWidget::retranslateMainParameters()
@@ -261,7 +270,7 @@ void DigitalMultimeterWidget::fitScanTimeToPackage()
 void DigitalMultimeterWidget::showScanTime()
 {
     ui->scanTimeViewLabel->setText(normalizeDimentions(scanTime, tr("s"), false, -1));
-    fitAcquisitionLabels();
+    fitTopRowTexts();
 }
 
 void DigitalMultimeterWidget::setTimeAxis()
