@@ -6,6 +6,7 @@
 
 #include "ui_pinnedcollectionwidget.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -137,6 +138,9 @@ void PinnedCollectionWidget::addPinnedWidget(const std::shared_ptr<ViewInterface
     m_frames.append(frame);
     frame->show();
     frame->update();
+    // The scroll area lays its row out on a posted request; the frame's place is wanted now
+    // (the pinning animation ends there), so the pending layouts are done at once.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 
     if (view->isError())
         frame->setErrorState();

@@ -137,6 +137,7 @@ private slots:
     void atMostFourViews();
     void pinDisabledWithoutCandidates();
     void captionFollowsMaximizedView();
+    void pinnedMiniatureFillsItsFrame();
     void everyChangeStoresTheArrangement();
     void resourceErrorReachesPageAndFrame();
     void refusedViewGivesItsResourceBack();
@@ -315,6 +316,28 @@ void TestInstrumentsPage::captionFollowsMaximizedView()
     page.findChild<ActiveViewCollection *>()->pin(scope);
     QCOMPARE(caption->text(), QString("Pralune - Instrument selection"));
     QVERIFY(!bar.findChild<QPushButton *>("pictureButton")->isVisible());
+}
+
+void TestInstrumentsPage::pinnedMiniatureFillsItsFrame()
+{
+    // The pinning animation ends where the row places the miniature; a place not laid out yet
+    // left it there zero wide, a blank frame.
+    InstrumentsContentWidget page;
+    page.resize(1024, 600);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const ViewPtr scope = makeBoundView("Digital Oscilloscope", "scope-1");
+    QVERIFY(scope);
+    select(page, scope);
+    page.findChild<ActiveViewCollection *>()->pin(scope);
+    QWidget *pinned = scope->pinnedUserInterface();
+    QTRY_VERIFY(frameOf(scope) && pinned->isVisible());
+    QTest::qWait(300); // the animation's 100 ms and then some
+    QVERIFY2(pinned->width() >= pinned->minimumSizeHint().width(),
+             qPrintable(QStringLiteral("%1 < %2")
+                                .arg(pinned->width())
+                                .arg(pinned->minimumSizeHint().width())));
+    QCOMPARE(pinned->width(), pinned->parentWidget()->contentsRect().width());
 }
 
 void TestInstrumentsPage::everyChangeStoresTheArrangement()
