@@ -1,6 +1,7 @@
 #include "resources/functiongeneratorawgfilescollection.h"
 
 #include "simbench/simcontrol.h"
+#include "tests/resources/support/failingallocations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,13 +13,6 @@
 #include <QtTest>
 
 #include <sys/stat.h>
-
-// A hostile stored value makes Qt ask for an impossible block; the sanitizer must let that
-// allocation fail as the plain allocator does, so the guard can meet the failure.
-extern "C" const char *__asan_default_options()
-{
-    return "allocator_may_return_null=1";
-}
 
 namespace {
 // A string list claiming 2^31 - 1 entries, 35 bytes as Qt's store writes it.

@@ -2,6 +2,7 @@
 #include "resources/storefile.h"
 
 #include "simbench/simcontrol.h"
+#include "tests/resources/support/failingallocations.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -15,13 +16,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-// A hostile stored value makes Qt ask for an impossible block; the sanitizer must let that
-// allocation fail as the plain allocator does, so the guard can meet the failure.
-extern "C" const char *__asan_default_options()
-{
-    return "allocator_may_return_null=1";
-}
 
 namespace {
 
