@@ -78,6 +78,7 @@ void DigitalMultimeterPinnedWidget::setMainParameters(
         ui->rangeComboBox->addItem(normalizeDimentions(entry, rangeUnit, false, -1));
     if (!overRange)
         ui->dimensionViewLabel->setText(texts->units(functionMode));
+    readingShown = false;
     ui->rangeComboBox->setCurrentIndex(position + 1);
 }
 
@@ -126,6 +127,7 @@ void DigitalMultimeterPinnedWidget::timerEvent(QTimerEvent *event)
             lastValue, range, TranslateOptions::instance()->units(functionMode));
     ui->currentValueViewLabel->setText(texts.value(0));
     ui->dimensionViewLabel->setText(texts.value(1));
+    readingShown = true;
     if (functionMode == FunctionContinuity && lastValue > continuityLimit) {
         if (!continuityHighlighted)
             setValueLabelRule(continuityRule);
@@ -141,9 +143,21 @@ void DigitalMultimeterPinnedWidget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        ui->dimensionViewLabel->setText(TranslateOptions::instance()->units(functionMode));
+        retranslateReading();
         // The automatic range is the box's own first entry, not the generated form's.
         if (ui->rangeComboBox->count() > 0)
             ui->rangeComboBox->setItemText(0, tr("Auto"));
     }
+}
+
+void DigitalMultimeterPinnedWidget::retranslateReading()
+{
+    QMutexLocker locker(mutex.get());
+    if (overRange) {
+        ui->currentValueViewLabel->setText(tr("    OVER"));
+        return;
+    }
+    const QString unit = TranslateOptions::instance()->units(functionMode);
+    ui->dimensionViewLabel->setText(
+            readingShown ? getValueDimentionList(lastValue, range, unit).value(1) : unit);
 }

@@ -42,12 +42,16 @@ protected:
 private:
     void changeRangeIndex(int index);
     void setValueLabelRule(const QString &rule);
+    // The reading's unit and the over-range word in the current language, the reading kept.
+    void retranslateReading();
 
     Ui::DigitalMultimeterPinnedWidget *ui;
     FunctionsMode functionMode = FunctionDcVoltage;
     double range = 0.1;
     bool continuityHighlighted = false;
     bool overRange = false;
+    // A reading has been drawn since the last record; its unit carries its range's prefix.
+    bool readingShown = false;
     std::unique_ptr<QRecursiveMutex> mutex;
     int displayTimerId = 0;
     double lastValue = 0.0;
