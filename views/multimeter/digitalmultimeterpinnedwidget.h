@@ -38,12 +38,17 @@ public slots:
 protected:
     void timerEvent(QTimerEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void changeRangeIndex(int index);
     void setValueLabelRule(const QString &rule);
     // The reading's unit and the over-range word in the current language, the reading kept.
     void retranslateReading();
+    // Each reading label as wide as its widest text (any value, the over-range word, the
+    // function's unit with the prefix of any of its ranges) in its font and the current
+    // language, so the row never squeezes the reading when it changes.
+    void fitReadingLabels();
 
     Ui::DigitalMultimeterPinnedWidget *ui;
     FunctionsMode functionMode = FunctionDcVoltage;

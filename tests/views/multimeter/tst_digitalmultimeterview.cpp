@@ -413,6 +413,54 @@ private slots:
         QCOMPARE(text(&pinned, "dimensionViewLabel"), englishUnit);
     }
 
+    // Squeezed to its least width (a full row of miniatures), the miniature still shows its
+    // widest reading and unit whole, in either language and font.
+    void miniatureReadingWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("large");
+        QTest::newRow("en") << "en" << false;
+        QTest::newRow("ru") << "ru" << false;
+        QTest::newRow("ru, large font") << "ru" << true;
+    }
+    void miniatureReadingWhole()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, large);
+        QVERIFY(applyScreenshotLook({0, large, language, QString()}));
+        DigitalMultimeterPinnedWidget pinned;
+        Record record;
+        record.function = FunctionTwoWireResistance;
+        record.ranges = wireResistanceRanges;
+        record.range = 100.0;
+        pinned.setMainParameters(record);
+        pinned.setDigitalMultimeterData(0.0, {-99.0});
+        QTimerEvent tick(0);
+        QCoreApplication::sendEvent(&pinned, &tick);
+        pinned.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pinned));
+        pinned.resize(pinned.minimumSizeHint().width(), pinned.height());
+        QCoreApplication::processEvents();
+        for (const char *name : {"currentValueViewLabel", "dimensionViewLabel"}) {
+            auto *label = child<QLabel>(&pinned, name);
+            QVERIFY2(label->contentsRect().width()
+                             >= label->fontMetrics().horizontalAdvance(label->text()),
+                     qPrintable(label->text()));
+        }
+        // The widest value and unit of the function, not only the one shown.
+        pinned.setOverData();
+        QCoreApplication::processEvents();
+        auto *value = child<QLabel>(&pinned, "currentValueViewLabel");
+        QVERIFY(value->contentsRect().width()
+                >= value->fontMetrics().horizontalAdvance(value->text()));
+        auto *unit = child<QLabel>(&pinned, "dimensionViewLabel");
+        const QString widest = QCoreApplication::translate("dimension prefix", "M")
+                + QCoreApplication::translate("QObject", "Ω");
+        QVERIFY2(unit->minimumSizeHint().width() >= unit->fontMetrics().horizontalAdvance(widest),
+                 qPrintable(widest));
+        resetScreenshotLook();
+    }
+
     // The dialog of a form made before the resource offers the resource's list.
     void formBeforeResourcePreselects()
     {
@@ -554,6 +602,21 @@ private slots:
                 page.show();
                 QVERIFY(QTest::qWaitForWindowExposed(&page));
                 page.grab().save(dir + "/multimeter-pinned-row-" + shot.name + ".png");
+            }
+            {
+                // Beside two more miniatures, in a window of the smallest supported width.
+                QWidget page;
+                page.setProperty("main", true);
+                auto *layout = new QVBoxLayout(&page);
+                auto *row = new PinnedCollectionWidget(&page);
+                layout->addWidget(row);
+                row->pin(view);
+                row->pin(std::make_shared<DigitalMultimeterView>());
+                row->pin(std::make_shared<DigitalMultimeterView>());
+                page.resize(1024, 160);
+                page.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&page));
+                page.grab().save(dir + "/multimeter-pinned-row3-" + shot.name + ".png");
             }
             resource->stop();
         }
