@@ -5,11 +5,16 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStringList>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <cstdio>
+
+#include <signal.h>
 
 namespace {
 
@@ -40,10 +45,73 @@ bool storeFileReads(const QString &path)
     return everyValueReads(path);
 }
 
+// Qt writes a lock's owner right after creating it; a lock younger than this that names no
+// owner may be in that moment, and is left alone.
+constexpr qint64 ownerlessLockGraceMs = 2000;
+
+bool processIsGone(qint64 pid)
+{
+    return ::kill(pid_t(pid), 0) == -1 && errno == ESRCH;
+}
+
+bool onAnotherMachine(const QString &host)
+{
+    return !host.isEmpty() && host != QSysInfo::machineHostName();
+}
+
+// The machine a lock's third line names; Qt does not report an owner whose machine or boot
+// differs from this one, and only the machine is a reason to keep the lock.
+QString lockHost(const QString &lockPath)
+{
+    QFile file(lockPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    const QList<QByteArray> lines = file.read(4096).split('\n');
+    return lines.size() > 2 ? QString::fromUtf8(lines.at(2)) : QString();
+}
+
+// Why no running process can hold the lock, or an empty string while one may. An owner on
+// another machine cannot be asked, so its lock is kept.
+QString abandonedLockReason(const QString &lockPath)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!QLockFile(lockPath).getLockInfo(&pid, &host, &application)) {
+        if (onAnotherMachine(lockHost(lockPath)))
+            return QString();
+        const qint64 age = QFileInfo(lockPath).lastModified().msecsTo(QDateTime::currentDateTime());
+        return qAbs(age) > ownerlessLockGraceMs ? QStringLiteral("names no running owner")
+                                                : QString();
+    }
+    if (onAnotherMachine(host))
+        return QString();
+    return processIsGone(pid) ? QStringLiteral("was left by process %1, which has ended").arg(pid)
+                              : QString();
+}
+
+// Qt waits for the lock beside a store before every write, deeming it stale only after 30 s;
+// a lock left by a killed run would hold the interface that long.
+void removeAbandonedLock(const QString &path)
+{
+    const QString lockPath = path + QStringLiteral(".lock");
+    const QFileInfo lock(lockPath);
+    if (!lock.isFile())
+        return;
+    const QString reason = abandonedLockReason(lockPath);
+    if (reason.isEmpty())
+        return;
+    if (QFile::remove(lockPath))
+        reportStoreProblem(QStringLiteral("%1 %2; removed").arg(lockPath, reason));
+    else
+        reportStoreProblem(QStringLiteral("%1 %2 but cannot be removed").arg(lockPath, reason));
+}
+
 } // namespace
 
 StoreFileStatus prepareStoreFile(const QString &path)
 {
+    removeAbandonedLock(path);
     const QFileInfo info(path);
     if (!info.exists())
         return StoreFileStatus::Usable;

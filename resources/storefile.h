@@ -18,7 +18,9 @@ enum class StoreFileStatus {
 
 // Decides whether path may be opened as a store. Only a regular file (or a symbolic link to
 // one) is ever opened, and its values are read from a private copy, so a hostile value never
-// reaches a store object already open on the path.
+// reaches a store object already open on the path. A lock beside it that no running process
+// holds (left empty, or by a process that has ended) is removed first, so the write that
+// follows does not wait for it.
 StoreFileStatus prepareStoreFile(const QString &path);
 
 // The name beside path for a store that cannot be read:

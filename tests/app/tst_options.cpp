@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -99,6 +100,8 @@ private slots:
     void unreadableStoreIsMovedAside();
     void writeBackSurvivesAnUnreadSection();
     void storeNotARegularFile();
+    void abandonedLockIsRemoved_data();
+    void abandonedLockIsRemoved();
     // Last: a failed write leaves the process's store object reporting failure.
     void failedWriteBackIsReported();
 };
@@ -460,6 +463,50 @@ void TestOptions::storeNotARegularFile()
     QVERIFY(!QFileInfo(storeFile()).isFile());
     QCOMPARE(traceMentioningStore(), 2);
     QVERIFY(QFile::remove(storeFile()));
+}
+
+// A run killed while Qt wrote the options left their lock; closing the window then waited
+// 30 s for it.
+void TestOptions::abandonedLockIsRemoved_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("atStart"); // opened at the start, or written back at the end
+    const QByteArray ended = "2147483647\npralune\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+    QTest::newRow("empty, at the start") << QByteArray() << true;
+    QTest::newRow("empty, at the end") << QByteArray() << false;
+    QTest::newRow("owner has ended, at the start") << ended << true;
+    QTest::newRow("owner has ended, at the end") << ended << false;
+}
+
+void TestOptions::abandonedLockIsRemoved()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, atStart);
+    const QString lockPath = storeFile() + QStringLiteral(".lock");
+    {
+        QFile lock(lockPath);
+        QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(lock.write(content), qint64(content.size()));
+        // Older than the moment in which Qt writes the owner of a lock it has just made.
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-10),
+                                 QFileDevice::FileModificationTime));
+    }
+    simbench::clearTraceLines();
+    if (atStart) {
+        open_environment(organization, application);
+        QVERIFY(!QFile::exists(lockPath));
+    } else {
+        // Checked before the write, which would otherwise wait for the lock.
+        Options options;
+        options.color_theme = 6;
+        save_to_environment(options, organization, application);
+        QCOMPARE(QSettings(storeFile(), QSettings::IniFormat)
+                         .value(QStringLiteral("color_theme"))
+                         .toInt(),
+                 6);
+    }
+    QVERIFY(!QFile::exists(lockPath));
+    QCOMPARE(traceMentioningStore(), 1);
 }
 
 // A configuration folder that is a file: the options cannot be saved, and that is said.

@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +31,12 @@ void writeFile(const QString &path, const QByteArray &content)
     QCOMPARE(file.write(content), qint64(content.size()));
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QStringList traceMentioning(const QString &path)
 {
     QStringList lines;
@@ -38,6 +46,23 @@ QStringList traceMentioning(const QString &path)
             lines << text;
     }
     return lines;
+}
+
+// A lock beside a store as a run left it; aged past the moment in which Qt writes the owner
+// of a lock it has just created.
+void writeLeftLock(const QString &lockPath, const QByteArray &content, qint64 ageSeconds)
+{
+    writeFile(lockPath, content);
+    QFile file(lockPath);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                             QFileDevice::FileModificationTime));
+}
+
+// A process number above any the system gives out, so no such process runs.
+QByteArray endedOwner()
+{
+    return "2147483647\npralune\n" + QSysInfo::machineHostName().toUtf8() + "\n";
 }
 
 // A FIFO the test holds open at both ends without blocking: if the code under test opened it
@@ -171,6 +196,62 @@ private slots:
         QVERIFY(!saveStateToFile(state, path));
         QCOMPARE(traceMentioning(path).size(), 1);
         QVERIFY(traceMentioning(path).first().contains(QLatin1String("could not be saved")));
+    }
+
+    // A run killed while Qt wrote a store left its lock; the next save waited 30 s for it.
+    void abandonedLockIsRemoved_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("owner has ended") << endedOwner();
+        QTest::newRow("no owner named") << QByteArray("not a lock\n");
+    }
+    void abandonedLockIsRemoved()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = m_dir.filePath(QStringLiteral("RV31_1.ini"));
+        const QString lockPath = path + QStringLiteral(".lock");
+        writeLeftLock(lockPath, content, 10);
+        QCOMPARE(prepareStoreFile(path), StoreFileStatus::Usable);
+        QVERIFY(!QFile::exists(lockPath));
+        QCOMPARE(traceMentioning(lockPath).size(), 1);
+        ResourceState state;
+        state[QStringLiteral("range")] = 10.0;
+        QVERIFY(saveStateToFile(state, path));
+        QCOMPARE(loadStateFromFile(path).value(QStringLiteral("range")).toDouble(), 10.0);
+        QVERIFY(!QFile::exists(lockPath));
+        QVERIFY(QFile::remove(path));
+    }
+
+    // A lock some process may still hold is Qt's to wait for.
+    void heldLockIsKept_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("held by this process") << "live";
+        QTest::newRow("owner on another machine") << "remote";
+        QTest::newRow("empty, just created") << "fresh";
+    }
+    void heldLockIsKept()
+    {
+        QFETCH(QString, kind);
+        const QString path = m_dir.filePath(QStringLiteral("HX2_1.ini"));
+        const QString lockPath = path + QStringLiteral(".lock");
+        QLockFile held(lockPath);
+        if (kind == QLatin1String("live"))
+            QVERIFY(held.tryLock(0));
+        else if (kind == QLatin1String("remote"))
+            writeLeftLock(lockPath, "1\npralune\nanother-machine.invalid\n", 10);
+        else
+            writeFile(lockPath, QByteArray());
+        const QByteArray before = readAll(lockPath);
+        QCOMPARE(prepareStoreFile(path), StoreFileStatus::Usable);
+        QVERIFY(QFile::exists(lockPath));
+        QCOMPARE(readAll(lockPath), before);
+        QVERIFY(traceMentioning(lockPath).isEmpty());
+        if (held.isLocked())
+            held.unlock();
+        else
+            QVERIFY(QFile::remove(lockPath));
     }
 
     void corruptNameIsFree()

@@ -6,8 +6,11 @@
 #include "views/multimeter/translateoptions.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMutexLocker>
+
+#include <algorithm>
 
 namespace {
 
@@ -17,6 +20,19 @@ const QString plainRule =
         QStringLiteral(".QLabel { border: 5px solid transparent; font-size: 32px; }");
 constexpr double continuityLimit = 100.0;
 constexpr int displayIntervalMs = 200;
+// The widest value a reading lays out: a sign, the integer places and the decimals.
+const QString widestValue = QStringLiteral("-000.0000");
+const QString placeholder = QStringLiteral("___.____");
+
+void fitLabel(QLabel *label, const QStringList &texts)
+{
+    const QFontMetrics metrics = label->fontMetrics();
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    const QMargins margins = label->contentsMargins();
+    label->setMinimumWidth(widest + margins.left() + margins.right() + 2 * label->margin());
+}
 
 } // namespace
 
@@ -29,6 +45,10 @@ DigitalMultimeterPinnedWidget::DigitalMultimeterPinnedWidget(QWidget *parent)
             ui->rangeComboBox, qOverload<int>(&QComboBox::currentIndexChanged), ui->rangeComboBox,
             [this](int index) { changeRangeIndex(index); }, Qt::DirectConnection);
     mutex = std::make_unique<QRecursiveMutex>();
+    // A sheet reaches each label by itself, possibly after the miniature: refit then.
+    ui->currentValueViewLabel->installEventFilter(this);
+    ui->dimensionViewLabel->installEventFilter(this);
+    fitReadingLabels();
 }
 
 DigitalMultimeterPinnedWidget::~DigitalMultimeterPinnedWidget()
@@ -78,6 +98,8 @@ void DigitalMultimeterPinnedWidget::setMainParameters(
         ui->rangeComboBox->addItem(normalizeDimentions(entry, rangeUnit, false, -1));
     if (!overRange)
         ui->dimensionViewLabel->setText(texts->units(functionMode));
+    readingShown = false;
+    fitReadingLabels();
     ui->rangeComboBox->setCurrentIndex(position + 1);
 }
 
@@ -126,6 +148,7 @@ void DigitalMultimeterPinnedWidget::timerEvent(QTimerEvent *event)
             lastValue, range, TranslateOptions::instance()->units(functionMode));
     ui->currentValueViewLabel->setText(texts.value(0));
     ui->dimensionViewLabel->setText(texts.value(1));
+    readingShown = true;
     if (functionMode == FunctionContinuity && lastValue > continuityLimit) {
         if (!continuityHighlighted)
             setValueLabelRule(continuityRule);
@@ -141,9 +164,41 @@ void DigitalMultimeterPinnedWidget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        ui->dimensionViewLabel->setText(TranslateOptions::instance()->units(functionMode));
+        retranslateReading();
+        fitReadingLabels();
         // The automatic range is the box's own first entry, not the generated form's.
         if (ui->rangeComboBox->count() > 0)
             ui->rangeComboBox->setItemText(0, tr("Auto"));
     }
+}
+
+void DigitalMultimeterPinnedWidget::retranslateReading()
+{
+    QMutexLocker locker(mutex.get());
+    if (overRange) {
+        ui->currentValueViewLabel->setText(tr("    OVER"));
+        return;
+    }
+    const QString unit = TranslateOptions::instance()->units(functionMode);
+    ui->dimensionViewLabel->setText(
+            readingShown ? getValueDimentionList(lastValue, range, unit).value(1) : unit);
+}
+
+bool DigitalMultimeterPinnedWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Polish || type == QEvent::FontChange || type == QEvent::StyleChange)
+        fitReadingLabels();
+    return QWidget::eventFilter(watched, event);
+}
+
+void DigitalMultimeterPinnedWidget::fitReadingLabels()
+{
+    fitLabel(ui->currentValueViewLabel, {widestValue, placeholder, tr("    OVER")});
+    // The function's unit bare and with the prefix of each of its ranges.
+    const QString unit = TranslateOptions::instance()->units(functionMode);
+    QStringList units {unit};
+    for (double entry : rangeSettings.value(functionMode))
+        units << getValueDimentionList(0.0, entry, unit).value(1);
+    fitLabel(ui->dimensionViewLabel, units);
 }

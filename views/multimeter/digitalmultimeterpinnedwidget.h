@@ -38,16 +38,25 @@ public slots:
 protected:
     void timerEvent(QTimerEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void changeRangeIndex(int index);
     void setValueLabelRule(const QString &rule);
+    // The reading's unit and the over-range word in the current language, the reading kept.
+    void retranslateReading();
+    // Each reading label as wide as its widest text (any value, the over-range word, the
+    // function's unit with the prefix of any of its ranges) in its font and the current
+    // language, so the row never squeezes the reading when it changes.
+    void fitReadingLabels();
 
     Ui::DigitalMultimeterPinnedWidget *ui;
     FunctionsMode functionMode = FunctionDcVoltage;
     double range = 0.1;
     bool continuityHighlighted = false;
     bool overRange = false;
+    // A reading has been drawn since the last record; its unit carries its range's prefix.
+    bool readingShown = false;
     std::unique_ptr<QRecursiveMutex> mutex;
     int displayTimerId = 0;
     double lastValue = 0.0;

@@ -103,6 +103,8 @@ private:
     void showMainParameterTexts(const DigitalGeneratorMainParameters &record);
     // Those texts again in the current language, from the last record, selections kept.
     void retranslateMainParameters();
+    // The reading's unit and the over-range word in the current language, the reading kept.
+    void retranslateReading();
     void blockAdditionalGroupUiSignals(bool block);
     void checkEnableWidgets();
     void displayStartMode(MeasurementType type);
@@ -134,6 +136,8 @@ private:
     double displayRange = 0.1;
     bool continuityHighlight = false;
     bool overRange = false;
+    // A reading (not the placeholder) is on the display; its unit carries its range's prefix.
+    bool readingShown = false;
     QColor curveColor;
     std::vector<EvaluationType> evaluationTypes;
     std::vector<MeasurementsButton *> measurementButtons;

@@ -121,6 +121,7 @@ void DigitalMultimeterWidget::setMainParameters(
     if (!overRange) {
         ui->dimentionsCentralViewLabel->setText(TranslateOptions::instance()->units(functionMode));
         ui->currentValueCentralViewLabel->setText(readingPlaceholder);
+        readingShown = false;
     }
     showMainParameterTexts(mainParameters);
     ui->rangeFuctionsComboBox->setCurrentIndex(mainParameters.ranges.indexOf(mainParameters.range)
@@ -194,6 +195,7 @@ void DigitalMultimeterWidget::fitTopRowTexts()
 
 void DigitalMultimeterWidget::retranslateMainParameters()
 {
+    retranslateReading();
     // Before the first record the lists are the generated form's own, which it re-says itself.
     if (!lastMainParameters) {
         ui->modeCentralViewLabel->setText(TranslateOptions::instance()->displayType(functionMode));
@@ -207,6 +209,17 @@ void DigitalMultimeterWidget::retranslateMainParameters()
     ui->filterModeComboBox->setCurrentIndex(filter);
     showScanTime();
     blockMainGroupUiSignals(false);
+}
+
+void DigitalMultimeterWidget::retranslateReading()
+{
+    if (overRange) {
+        ui->currentValueCentralViewLabel->setText(tr("    OVER"));
+        return;
+    }
+    const QString unit = TranslateOptions::instance()->units(functionMode);
+    ui->dimentionsCentralViewLabel->setText(
+            readingShown ? getValueDimentionList(0.0, displayRange, unit).value(1) : unit);
 }
 
 void DigitalMultimeterWidget::setAdditionalParameters(

@@ -121,6 +121,7 @@ void DigitalMultimeterWidget::displayDataInViewLabel()
     const QStringList texts = getValueDimentionList(last, displayRange, unit);
     ui->currentValueCentralViewLabel->setText(texts.value(0));
     ui->dimentionsCentralViewLabel->setText(texts.value(1));
+    readingShown = true;
     if (functionMode == FunctionContinuity && last > continuityLimit) {
         if (!continuityHighlight)
             setValueLabelRule(continuityRule);

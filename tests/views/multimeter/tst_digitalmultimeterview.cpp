@@ -348,6 +348,8 @@ private slots:
         QVERIFY(russian.load(QStringLiteral(MULTIMETER_FIXTURE_DIR "/multimeter_ru.qm")));
         record.function = FunctionPeriod;
         pinned.setMainParameters(record);
+        // A package ends the over-range display; no reading is drawn before the next tick.
+        pinned.setDigitalMultimeterData(0.0, {});
         QCoreApplication::installTranslator(&russian);
         QCoreApplication::processEvents();
         const QString unit = text(&pinned, "dimensionViewLabel");
@@ -359,6 +361,104 @@ private slots:
         // The automatic range follows the language too, not only the next record.
         QCOMPARE(automatic, QString::fromUtf8("Авто"));
         QCOMPARE(rangeBox->itemText(0), QStringLiteral("Auto"));
+    }
+
+    // The miniature's unit, with the prefix of its range, and its over-range word follow the
+    // language as its range list does.
+    void miniatureReadingFollowsLanguage_data()
+    {
+        QTest::addColumn<QString>("shown"); // none, reading or over
+        QTest::addColumn<double>("range");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("englishUnit");
+        const QString volt = QString::fromUtf8("В");
+        QTest::newRow("no reading yet") << "none" << 10.0 << "___.____" << volt << "V";
+        QTest::newRow("reading, 10 V") << "reading" << 10.0 << " 04.00000" << volt << "V";
+        QTest::newRow("reading, 100 mV")
+                << "reading" << 0.1 << " 040.0000" << QString::fromUtf8("мВ") << "mV";
+        QTest::newRow("over range") << "over" << 10.0 << QString::fromUtf8("    ПЕРЕГР") << ""
+                                    << "";
+    }
+    void miniatureReadingFollowsLanguage()
+    {
+        QFETCH(QString, shown);
+        QFETCH(double, range);
+        QFETCH(QString, value);
+        QFETCH(QString, unit);
+        QFETCH(QString, englishUnit);
+        DigitalMultimeterPinnedWidget pinned;
+        Record record;
+        record.function = FunctionDcVoltage;
+        record.ranges = voltageRanges;
+        record.range = range;
+        pinned.setMainParameters(record);
+        if (shown == QLatin1String("reading")) {
+            pinned.setDigitalMultimeterData(0.0, {range * 0.4});
+            QTimerEvent tick(0);
+            QCoreApplication::sendEvent(&pinned, &tick);
+        } else if (shown == QLatin1String("over")) {
+            pinned.setOverData();
+        }
+        const QString englishValue = text(&pinned, "currentValueViewLabel");
+        TranslationLoader::instance()->load(QStringLiteral("ru"));
+        QCoreApplication::processEvents();
+        const QString russianValue = text(&pinned, "currentValueViewLabel");
+        const QString russianUnit = text(&pinned, "dimensionViewLabel");
+        TranslationLoader::instance()->load(QStringLiteral("en"));
+        QCoreApplication::processEvents();
+        QCOMPARE(russianValue, value);
+        QCOMPARE(russianUnit, unit);
+        QCOMPARE(text(&pinned, "currentValueViewLabel"), englishValue);
+        QCOMPARE(text(&pinned, "dimensionViewLabel"), englishUnit);
+    }
+
+    // Squeezed to its least width (a full row of miniatures), the miniature still shows its
+    // widest reading and unit whole, in either language and font.
+    void miniatureReadingWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("large");
+        QTest::newRow("en") << "en" << false;
+        QTest::newRow("ru") << "ru" << false;
+        QTest::newRow("ru, large font") << "ru" << true;
+    }
+    void miniatureReadingWhole()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, large);
+        QVERIFY(applyScreenshotLook({0, large, language, QString()}));
+        DigitalMultimeterPinnedWidget pinned;
+        Record record;
+        record.function = FunctionTwoWireResistance;
+        record.ranges = wireResistanceRanges;
+        record.range = 100.0;
+        pinned.setMainParameters(record);
+        pinned.setDigitalMultimeterData(0.0, {-99.0});
+        QTimerEvent tick(0);
+        QCoreApplication::sendEvent(&pinned, &tick);
+        pinned.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pinned));
+        pinned.resize(pinned.minimumSizeHint().width(), pinned.height());
+        QCoreApplication::processEvents();
+        for (const char *name : {"currentValueViewLabel", "dimensionViewLabel"}) {
+            auto *label = child<QLabel>(&pinned, name);
+            QVERIFY2(label->contentsRect().width()
+                             >= label->fontMetrics().horizontalAdvance(label->text()),
+                     qPrintable(label->text()));
+        }
+        // The widest value and unit of the function, not only the one shown.
+        pinned.setOverData();
+        QCoreApplication::processEvents();
+        auto *value = child<QLabel>(&pinned, "currentValueViewLabel");
+        QVERIFY(value->contentsRect().width()
+                >= value->fontMetrics().horizontalAdvance(value->text()));
+        auto *unit = child<QLabel>(&pinned, "dimensionViewLabel");
+        const QString widest = QCoreApplication::translate("dimension prefix", "M")
+                + QCoreApplication::translate("QObject", "Ω");
+        QVERIFY2(unit->minimumSizeHint().width() >= unit->fontMetrics().horizontalAdvance(widest),
+                 qPrintable(widest));
+        resetScreenshotLook();
     }
 
     // The dialog of a form made before the resource offers the resource's list.
@@ -502,6 +602,21 @@ private slots:
                 page.show();
                 QVERIFY(QTest::qWaitForWindowExposed(&page));
                 page.grab().save(dir + "/multimeter-pinned-row-" + shot.name + ".png");
+            }
+            {
+                // Beside two more miniatures, in a window of the smallest supported width.
+                QWidget page;
+                page.setProperty("main", true);
+                auto *layout = new QVBoxLayout(&page);
+                auto *row = new PinnedCollectionWidget(&page);
+                layout->addWidget(row);
+                row->pin(view);
+                row->pin(std::make_shared<DigitalMultimeterView>());
+                row->pin(std::make_shared<DigitalMultimeterView>());
+                page.resize(1024, 160);
+                page.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&page));
+                page.grab().save(dir + "/multimeter-pinned-row3-" + shot.name + ".png");
             }
             resource->stop();
         }

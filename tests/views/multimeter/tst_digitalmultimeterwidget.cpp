@@ -240,6 +240,54 @@ private slots:
         QCOMPARE(filters.count(), 0);
     }
 
+    // The reading's unit, with the prefix of its range, and the over-range word follow the
+    // language as the names do, whatever the reading shows.
+    void readingFollowsLanguage_data()
+    {
+        QTest::addColumn<QString>("shown"); // none, reading or over
+        QTest::addColumn<double>("range");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("englishUnit");
+        const QString volt = QString::fromUtf8("В");
+        QTest::newRow("no reading yet") << "none" << 10.0 << " ___.____" << volt << "V";
+        QTest::newRow("reading, 10 V") << "reading" << 10.0 << " 04.00000" << volt << "V";
+        QTest::newRow("reading, 100 mV")
+                << "reading" << 0.1 << " 040.0000" << QString::fromUtf8("мВ") << "mV";
+        QTest::newRow("over range") << "over" << 10.0 << QString::fromUtf8("    ПЕРЕГР") << ""
+                                    << "";
+    }
+    void readingFollowsLanguage()
+    {
+        QFETCH(QString, shown);
+        QFETCH(double, range);
+        QFETCH(QString, value);
+        QFETCH(QString, unit);
+        QFETCH(QString, englishUnit);
+        DigitalGeneratorMainParameters record = dcvRecord(4, 0.001);
+        record.range = range;
+        DigitalMultimeterWidget form;
+        form.setMainParameters(record);
+        if (shown == QLatin1String("reading")) {
+            form.setDigitalMultimeterData(1.0, {range * 0.4});
+            QTimerEvent tick(0);
+            QCoreApplication::sendEvent(&form, &tick);
+        } else if (shown == QLatin1String("over")) {
+            form.setOverData(1.0, 1);
+        }
+        const QString englishValue = labelText(form, "currentValueCentralViewLabel");
+        TranslationLoader::instance()->load(QStringLiteral("ru"));
+        QCoreApplication::processEvents();
+        const QString russianValue = labelText(form, "currentValueCentralViewLabel");
+        const QString russianUnit = labelText(form, "dimentionsCentralViewLabel");
+        TranslationLoader::instance()->load(QStringLiteral("en"));
+        QCoreApplication::processEvents();
+        QCOMPARE(russianValue, value);
+        QCOMPARE(russianUnit, unit);
+        QCOMPARE(labelText(form, "currentValueCentralViewLabel"), englishValue);
+        QCOMPARE(labelText(form, "dimentionsCentralViewLabel"), englishUnit);
+    }
+
     // The top row fits the form's 1024 px: the acquisition values keep clear of their step
     // buttons with their widest texts, and no name there is cut.
     void acquisitionTextsWhole_data()
