@@ -134,12 +134,11 @@ void DigitalOscilloscopeWidget::changePrehistorySettings()
     const double maximum = prehistoryMaximum(getScanTimeValue(), period);
     {
         const QSignalBlocker blocker(ui->prehistorySpinBox);
-        // The box clamps into the new range with the step it had, which may leave a longer
-        // prehistory a step short of the maximum: the one held before is what decides.
-        const double held = ui->prehistorySpinBox->value();
-        ui->prehistorySpinBox->setRange(step, maximum);
+        // The new step first: the range's maximum is a whole number of new steps, not of old
+        // ones, and the box snaps what it clamps.
         ui->prehistorySpinBox->setSingleStep(step);
-        if (held > maximum || ui->prehistorySpinBox->value() > maximum)
+        ui->prehistorySpinBox->setRange(step, maximum);
+        if (ui->prehistorySpinBox->value() > maximum)
             ui->prehistorySpinBox->setValue(maximum);
     }
     changePrehistory();
