@@ -597,6 +597,29 @@ private slots:
         QCOMPARE(offsetMarkerShown(f.panel, 2), on);
     }
 
+    void storedRangePastTheListReadsAsTheLast_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<double>("levelRange");
+        // The ranges are 1 V and 2 V; the channel dialog shows an index past them as 2 V.
+        QTest::newRow("range in the list") << 1 << 2.0;
+        QTest::newRow("range past the list") << 9 << 2.0;
+    }
+    void storedRangePastTheListReadsAsTheLast()
+    {
+        QFETCH(int, range);
+        QFETCH(double, levelRange);
+        Panel f;
+        f.panel.setDefaultChannels({channelRecord(0, 0), channelRecord(1, 0)});
+        auto *level = f.panel.triggerSettings()->findChild<QDoubleSpinBox *>(
+                QStringLiteral("edgeLevelDoublSpinBox"));
+        QCOMPARE(level->maximum(), 1.0);
+        // The trigger levels follow the range the source channel is shown at, whichever way
+        // the record arrives.
+        f.panel.setDefaultChannels({channelRecord(0, quint8(range)), channelRecord(1, 0)});
+        QCOMPARE(level->maximum(), levelRange);
+    }
+
     void triggerLevelsFollowTheSourceRange()
     {
         Panel f;
@@ -677,14 +700,14 @@ private slots:
         f.panel.setDefaultTrigger(trigger);
         QCOMPARE(f.panel.triggerParameters().channel, 0);
         QVERIFY(!child<VekDoubleSwitch>(f.panel, "triggerSourceDoubleSwitch")->checked());
-        // Channel 2's range 9 is past the two ranges: choosing it as source sends the source
-        // without a range.
+        // Channel 2's range 9 is past the two ranges and reads as the last: choosing it as
+        // source re-ranges the trigger dialog, which applies, and then sends the source.
         QSignalSpy sent(&f.panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
         f.panel.setTriggerSource(true);
-        QCOMPARE(sent.count(), 1);
-        QCOMPARE(sent.at(0).at(0).value<DigitalOscilloscopeTriggerParameters>().channel, 1);
+        QCOMPARE(sent.count(), 2);
+        QCOMPARE(sent.last().at(0).value<DigitalOscilloscopeTriggerParameters>().channel, 1);
         f.panel.setTriggerSource(true);
-        QCOMPARE(sent.count(), 1);
+        QCOMPARE(sent.count(), 2);
         f.panel.setDefaultHorizontalIndex(30);
         QCOMPARE(f.panel.timeDivisionIndex(), 27);
     }
