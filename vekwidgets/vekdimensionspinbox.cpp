@@ -13,6 +13,9 @@ namespace {
 constexpr double shownMinimum = VekDimensionField::shownMinimum;
 // A value this close below the next multiple of the step counts as that multiple.
 constexpr double snapSlack = 0.1;
+// An end of the range computed in other units (a scan time less a block, say) lands a hair
+// under a whole number of steps; counted short, it would lose a step.
+constexpr double wholeSlack = 1e-9;
 
 } // namespace
 
@@ -46,17 +49,26 @@ public:
         applyMaximum();
     }
 
-    // After the unit list lost the unit the value was shown in, shows the kept quantity again,
-    // brought into the range, in the first unit that holds it (else in the unit the list fell
-    // back to), so that validation clamps and snaps the quantity rather than the bare number.
-    void showQuantity()
+    // Whole steps in a quantity, a hair short of a whole number counting as that number.
+    double wholeSteps(double quantity) const { return std::trunc(quantity / step + wholeSlack); }
+
+    // A quantity in base units brought into the range and onto the step: beyond an end the
+    // multiple of the step nearest inside it, else the multiple validation snaps to.
+    double snappedQuantity(double quantity) const
     {
-        const double quantity = value > maximum ? maximum : (value < minimum ? minimum : value);
-        const int index = unitIndexFor(quantity);
-        if (index >= 0)
-            selectUnitSilently(index);
-        applyStep();
-        showSilently(quantity / multiplier());
+        if (quantity > maximum)
+            return step * wholeSteps(maximum);
+        if (quantity < minimum)
+            return step * wholeSteps(minimum);
+        const double snapped = std::trunc(quantity / step + snapSlack) * step;
+        return snapped > maximum ? step * wholeSteps(maximum) : snapped;
+    }
+
+    // Whether the current unit shows a quantity inside the shown bounds.
+    bool unitHolds(double quantity) const
+    {
+        const double shown = std::fabs(quantity / multiplier());
+        return shown > shownMinimum && shown < shownMaximum;
     }
 };
 
@@ -129,8 +141,6 @@ void VekDimensionSpinBox::setType(Type type)
     }
 
     d->replaceUnits(list, before, sameType);
-    if (before.valid && d->multiplier() != before.multiplier)
-        d->showQuantity();
 }
 
 void VekDimensionSpinBox::setDimensions(const QVector<QPair<double, QString>> &dimensions)
@@ -142,9 +152,7 @@ void VekDimensionSpinBox::setRange(double minimum, double maximum)
 {
     d->minimum = minimum;
     d->maximum = maximum;
-    setType(d->type);
-    d->applyMaximum();
-    validate(d->spin->value());
+    keepQuantity();
 }
 
 void VekDimensionSpinBox::setSingleStep(double step)
@@ -158,9 +166,26 @@ void VekDimensionSpinBox::setSingleStep(double step)
 
 void VekDimensionSpinBox::changeStep()
 {
+    keepQuantity();
+}
+
+void VekDimensionSpinBox::keepQuantity()
+{
+    // The quantity is what is kept, never the number shown: that one has two decimals, and
+    // validated with the old step or in a unit the new range drops it would move the value.
     setType(d->type);
+    const double kept = d->snappedQuantity(d->value);
+    if (!d->unitHolds(kept)) {
+        const int index = d->unitIndexFor(kept);
+        if (index >= 0)
+            d->selectUnitSilently(index);
+    }
     d->applyStep();
-    validate(d->spin->value());
+    d->showSilently(kept / d->multiplier());
+    if (kept != d->value) {
+        d->value = kept;
+        emit valueChanged(kept);
+    }
 }
 
 void VekDimensionSpinBox::tryValidate()
@@ -174,12 +199,10 @@ void VekDimensionSpinBox::validate(double shown)
     const double s = d->step;
     const double v = shown * m;
     double next = 0.0;
-    if (v > d->maximum) {
-        next = s * std::trunc(d->maximum / s) / m;
-    } else if (v < d->minimum) {
-        next = s * std::trunc(d->minimum / s) / m;
+    if (v > d->maximum || v < d->minimum) {
+        next = d->snappedQuantity(v) / m;
     } else if (d->spin->value() < shownMinimum) {
-        next = s * std::trunc(shownMinimum / s) / m;
+        next = s * d->wholeSteps(shownMinimum) / m;
     } else {
         const double snapped = std::trunc(v / s + snapSlack) * s;
         if (std::fabs(v - snapped) / m < shownMinimum) {

@@ -44,5 +44,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Brings the kept quantity into the range and onto the step and shows it.
+    void keepQuantity();
+
     const std::unique_ptr<VekDimensionSpinBoxPrivate> d;
 };

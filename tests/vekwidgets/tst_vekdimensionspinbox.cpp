@@ -30,6 +30,13 @@ QDoubleSpinBox *spinOf(const QWidget &box)
     return box.findChild<QDoubleSpinBox *>();
 }
 
+// Seconds per unit of the time unit the box shows.
+double unitMultiplier(const QWidget &box)
+{
+    const QMap<QString, double> seconds {{"s", 1.0}, {"ms", 1e-3}, {"mks", 1e-6}, {"ns", 1e-9}};
+    return seconds.value(comboOf(box)->currentText(), 1.0);
+}
+
 // Types a number into the box and leaves the field, as a person would.
 void enter(QWidget &box, double shown)
 {
@@ -66,6 +73,8 @@ private slots:
     void unitChangeReinterpretsNumber();
     void rangeDroppingTheUnitKeepsTheQuantity_data();
     void rangeDroppingTheUnitKeepsTheQuantity();
+    void newRangeAndStepKeepTheQuantity_data();
+    void newRangeAndStepKeepTheQuantity();
 
     void listBoxUnits_data();
     void listBoxUnits();
@@ -302,6 +311,66 @@ void TestVekDimensionSpinBox::rangeDroppingTheUnitKeepsTheQuantity()
     QCOMPARE(spy.count(), kept == value ? 0 : 1);
     if (!spy.isEmpty())
         QCOMPARE(spy.first().first().toDouble(), kept);
+}
+
+void TestVekDimensionSpinBox::newRangeAndStepKeepTheQuantity_data()
+{
+    QTest::addColumn<double>("step");
+    QTest::addColumn<double>("hi");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("newStep");
+    QTest::addColumn<double>("newHi");
+    QTest::addColumn<bool>("stepFirst");
+    QTest::addColumn<double>("kept");
+    // Each range starts at one step, as the oscilloscope's prehistory does.
+    // 1.575 s shows as 1.57 or 1.58: the quantity, not the shown number, meets the new step.
+    QTest::newRow("two decimals hide a half step, range first")
+            << 0.025 << 7.975 << 1.575 << 0.01 << 3.19 << false << 1.57;
+    QTest::newRow("two decimals hide a half step, step first")
+            << 0.025 << 7.975 << 1.575 << 0.01 << 3.19 << true << 1.57;
+    QTest::newRow("a whole number of new steps stays")
+            << 5e-5 << 0.01595 << 0.0016 << 2.5e-5 << 0.007975 << false << 0.0016;
+    // 12.5 ms is shown in seconds as 0.01.
+    QTest::newRow("shown in seconds with one hundredth")
+            << 0.0025 << 3.0 << 0.0125 << 0.00125 << 1.5 << false << 0.0125;
+    QTest::newRow("a coarser step keeps the nearest multiple below")
+            << 0.01 << 3.19 << 3.19 << 0.025 << 7.975 << true << 3.175;
+    // 0.079995 / 5e-6 is 15998.999999999998 in doubles.
+    QTest::newRow("pulled down to a maximum a hair under whole steps, step first")
+            << 1e-5 << 0.15999 << 0.15999 << 5e-6 << 0.079995 << true << 0.079995;
+    QTest::newRow("pulled down to a maximum a hair under whole steps, same step")
+            << 5e-6 << 0.159995 << 0.15 << 5e-6 << 0.079995 << false << 0.079995;
+    QTest::newRow("seconds leave the list")
+            << 0.0025 << 1.5975 << 1.2 << 0.001 << 0.639 << true << 0.639;
+}
+
+void TestVekDimensionSpinBox::newRangeAndStepKeepTheQuantity()
+{
+    QFETCH(double, step);
+    QFETCH(double, hi);
+    QFETCH(double, value);
+    QFETCH(double, newStep);
+    QFETCH(double, newHi);
+    QFETCH(bool, stepFirst);
+    QFETCH(double, kept);
+    VekDimensionSpinBox box;
+    configure(box, VekDimensionSpinBox::Time, step, step, hi);
+    box.setValue(value);
+    QCOMPARE(box.value(), value);
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    if (stepFirst)
+        box.setSingleStep(newStep);
+    box.setRange(newStep, newHi);
+    if (!stepFirst)
+        box.setSingleStep(newStep);
+    QCOMPARE(box.value(), kept);
+    // The number shown is the kept quantity in the unit shown.
+    QCOMPARE(spinOf(box)->value(), std::round(kept / unitMultiplier(box) * 100.0) / 100.0);
+    // What changed is reported, at most once a call and with the kept quantity.
+    QVERIFY(spy.count() <= 2);
+    if (!spy.isEmpty())
+        QCOMPARE(spy.last().first().toDouble(), box.value());
+    QCOMPARE(spy.isEmpty(), kept == value);
 }
 
 void TestVekDimensionSpinBox::listBoxUnits_data()

@@ -190,13 +190,17 @@ void DigitalOscilloscopeView::setOptionsToFullScreen() const
     panel->setSupportedRanges(resource->supportedRanges());
     panel->setSupportedFilters(resource->supportedFilters());
     panel->setRoundPeriodFunction(resource->roundPeriodFunction());
+    // The stored time base before the stored prehistory: the prehistory's range follows from
+    // it, and a prehistory shorter than a block of the time base shown before would be lost.
+    // The trigger record is read first, before the panel has anything to send.
+    const DigitalOscilloscopeTriggerParameters trigger = resource->triggerParameters();
+    panel->setDefaultHorizontalIndex(resource->channelXIndex());
     // Channels before the math channel: the channel records switch the math channel off.
     panel->setDefaultChannels(resource->channelParameters());
     panel->setDefaultTime(resource->timeParameters());
-    panel->setDefaultTrigger(resource->triggerParameters());
+    panel->setDefaultTrigger(trigger);
     panel->setDefaultMath(resource->mathChannelParameters());
     panel->setDefaultChannelZooms(resource->channelYZooms());
-    panel->setDefaultHorizontalIndex(resource->channelXIndex());
     panel->setEvaluationTypes(m_evaluationTypes);
 }
 

@@ -185,7 +185,8 @@ private:
     bool isAnalogChannel(int channel) const;
     // The trigger source as a row the panel has; a foreign number reads as channel 1.
     int triggerSourceChannel() const;
-    // Full-scale voltage of a channel's range; none while the ranges do not cover it.
+    // Full-scale voltage of a channel's range, an index past the list read as the last range;
+    // none without ranges.
     std::optional<double> channelRange(int channel) const;
     void emitTimeParameters();
     void startHandler(DigitalOscilloscopeStartType mode);

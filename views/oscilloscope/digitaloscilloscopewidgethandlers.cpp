@@ -296,11 +296,10 @@ void DigitalOscilloscopeWidget::setPlotArea()
             &TriggerPanelSettingsWidget::setTriggerLevel1);
     connect(this, &DigitalOscilloscopeWidget::channelParametersChanged, this,
             [this](const DigitalOscilloscopeChannelParameters &parameters) {
-                if (parameters.channel != triggerSourceChannel()
-                    || parameters.range >= m_supportedRanges.size())
+                if (parameters.channel != triggerSourceChannel())
                     return;
-                const double range = m_supportedRanges[parameters.range];
-                emit m_plotArea->triggerRangeChanged(-range, range);
+                if (const std::optional<double> range = channelRange(parameters.channel))
+                    emit m_plotArea->triggerRangeChanged(-*range, *range);
             });
     connect(this, &DigitalOscilloscopeWidget::triggerParametersChanged, this,
             [this, emitTriggerScale](const DigitalOscilloscopeTriggerParameters &) {

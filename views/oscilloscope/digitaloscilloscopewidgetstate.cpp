@@ -13,20 +13,6 @@
 
 using namespace OscilloscopeScales;
 
-namespace {
-
-// Full-scale voltage of a record's range, an index past the list read as the last range;
-// none without ranges.
-std::optional<double> nearestRange(const DigitalOscilloscopeChannelParameters &record,
-                                   const std::vector<double> &ranges)
-{
-    if (ranges.empty())
-        return std::nullopt;
-    return ranges[std::min(std::size_t(record.range), ranges.size() - 1)];
-}
-
-} // namespace
-
 template<typename Apply>
 void DigitalOscilloscopeWidget::forRow(int channel, Apply apply)
 {
@@ -51,10 +37,12 @@ std::optional<double> DigitalOscilloscopeWidget::channelRange(int channel) const
 {
     if (channel < 0 || channel >= int(m_channelParameters.size()))
         return std::nullopt;
-    const std::size_t range = m_channelParameters[std::size_t(channel)].range;
-    if (range >= m_supportedRanges.size())
+    // A stored range index past the list reads as the last range, as the channel dialog shows
+    // it: the trigger dialog then never keeps an old record or an old channel's levels.
+    if (m_supportedRanges.empty())
         return std::nullopt;
-    return m_supportedRanges[range];
+    const std::size_t range = m_channelParameters[std::size_t(channel)].range;
+    return m_supportedRanges[std::min(range, m_supportedRanges.size() - 1)];
 }
 
 double DigitalOscilloscopeWidget::getPeriodValue() const
@@ -134,12 +122,11 @@ void DigitalOscilloscopeWidget::changePrehistorySettings()
     const double maximum = prehistoryMaximum(getScanTimeValue(), period);
     {
         const QSignalBlocker blocker(ui->prehistorySpinBox);
-        // The box clamps into the new range with the step it had, which may leave a longer
-        // prehistory a step short of the maximum: the one held before is what decides.
-        const double held = ui->prehistorySpinBox->value();
-        ui->prehistorySpinBox->setRange(step, maximum);
+        // The new step first: the range's maximum is a whole number of new steps, not of old
+        // ones, and the box snaps what it clamps.
         ui->prehistorySpinBox->setSingleStep(step);
-        if (held > maximum || ui->prehistorySpinBox->value() > maximum)
+        ui->prehistorySpinBox->setRange(step, maximum);
+        if (ui->prehistorySpinBox->value() > maximum)
             ui->prehistorySpinBox->setValue(maximum);
     }
     changePrehistory();
@@ -184,11 +171,8 @@ void DigitalOscilloscopeWidget::setDefaultTrigger(DigitalOscilloscopeTriggerPara
         ui->triggerSourceDoubleSwitch->setChecked(m_triggerParameters.channel != 0);
     }
     // The dialog takes the stored record before the range, so its own form never overwrites
-    // the record the panel was just given. A stored range index past the list reads as the
-    // nearest range, as the channel dialog shows it, so the dialog never keeps an old record.
-    const std::optional<double> range = nearestRange(
-            m_channelParameters[std::size_t(triggerSourceChannel())], m_supportedRanges);
-    if (range) {
+    // the record the panel was just given.
+    if (const std::optional<double> range = channelRange(triggerSourceChannel())) {
         m_triggerSettings->setDefaultParameters(m_triggerParameters);
         m_triggerSettings->setRange(*range);
     }

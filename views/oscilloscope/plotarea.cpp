@@ -11,6 +11,7 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 namespace {
@@ -181,8 +182,17 @@ void PlotArea::bindTime()
     ValueMarker *marker = m_timeMarker.get();
     connect(this, &PlotArea::timeScaleChanged, marker, &ValueMarker::setScale);
     connect(this, &PlotArea::pretimeChanged, marker, &ValueMarker::setValue);
-    connect(marker, &ValueMarker::valueChanged, this, &PlotArea::pretimeChanged);
-    connect(this, &PlotArea::timeRangeChanged, marker, &ValueMarker::setRange);
+    // A new time base re-ranges the mark and may clamp it; the panel corrects the prehistory
+    // into its own, narrower range itself, so the clamped value is nobody's request.
+    connect(marker, &ValueMarker::valueChanged, this, [this](double value) {
+        if (!m_timeRanging)
+            emit pretimeChanged(value);
+    });
+    connect(this, &PlotArea::timeRangeChanged, this,
+            [this, marker](double minimum, double maximum) {
+                const QScopedValueRollback<bool> ranging(m_timeRanging, true);
+                marker->setRange(minimum, maximum);
+            });
     connect(marker, &ValueMarker::validateValue, this, &PlotArea::validatePretimeValue);
 }
 

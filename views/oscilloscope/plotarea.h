@@ -78,6 +78,8 @@ private:
     // Whether each row is switched on: a new offset moves the mark of a row that is off, but
     // leaves it off the strip, so nobody drags the offset of a channel that is not shown.
     std::vector<bool> m_offsetEnabled;
+    // Set while a new time range clamps the time mark: that move is not the user's drag.
+    bool m_timeRanging = false;
     QToolButton *zoomOutButton;
     int m_markerSize = 16;
     // Declared last so that it dies first: its cursor's marks and lines leave the strips and

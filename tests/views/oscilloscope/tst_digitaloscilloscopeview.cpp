@@ -1,9 +1,11 @@
 #include "assets/assets.h"
 #include "resources/resourcehx9.h"
 #include "resources/resourcerv38.h"
+#include "resources/resourcestate.h"
 #include "support/screenshotstyles.h"
 #include "tests/views/support/modalanswers.h"
 #include "ui/viewbase/measurementsbutton.h"
+#include "vekwidgets/vekdimensionspinbox.h"
 #include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/digitaloscilloscopepinnedwidget.h"
 #include "views/oscilloscope/digitaloscilloscopeview.h"
@@ -18,6 +20,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include <sys/fsuid.h>
@@ -212,6 +215,57 @@ private slots:
         QCOMPARE(scope->evaluationTypes(), stored);
         QCOMPARE(view.evaluationTypes(), stored);
         QCOMPARE(panel->evaluationTypes(), stored);
+    }
+
+    void restartKeepsThePrehistory_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("blocks");
+        // Below the default time base's one block, and at the stored time base's maximum.
+        QTest::newRow("three blocks at 200 us/div") << 16 << 3;
+        QTest::newRow("one block at 10 ns/div") << 3 << 1;
+        QTest::newRow("longest at 200 us/div") << 16 << -1;
+        QTest::newRow("at the default time base") << 25 << 7;
+    }
+    void restartKeepsThePrehistory()
+    {
+        QFETCH(int, index);
+        QFETCH(int, blocks);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString file = dir.filePath(QStringLiteral("HX9_state.ini"));
+        double chosen = 0.0;
+        {
+            // The first run: the user picks a time base and a prehistory; the state is saved.
+            DigitalOscilloscopeView view;
+            auto scope = std::make_shared<RecordingScope>();
+            std::shared_ptr<ResourceInterface> resource = scope;
+            DigitalOscilloscopeWidget *panel = panelOf(view);
+            view.resourceApplied(resource);
+            const char *name = index < panel->timeDivisionIndex() ? "timeDivDecreaseButton"
+                                                                  : "timeDivIncreaseButton";
+            while (panel->timeDivisionIndex() != index)
+                panel->findChild<QToolButton *>(QLatin1String(name))->click();
+            const double step = 32.0 * panel->getPeriodValue();
+            chosen = blocks > 0 ? blocks * step : panel->getScanTimeValue() - step;
+            panel->findChild<VekDimensionSpinBox *>("prehistorySpinBox")->setValue(chosen);
+            QCOMPARE(panel->triggerParameters().prehistory, chosen);
+            QCOMPARE(scope->triggerParameters().prehistory, chosen);
+            QCOMPARE(scope->channelXIndex(), index);
+            saveStateToFile(scope->storeState(), file);
+        }
+        // The restart: the shell builds the panel before the restored resource arrives.
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        scope->restoreState(loadStateFromFile(file));
+        QCOMPARE(scope->triggerParameters().prehistory, chosen);
+        std::shared_ptr<ResourceInterface> resource = scope;
+        DigitalOscilloscopeWidget *panel = panelOf(view);
+        view.resourceApplied(resource);
+        QCOMPARE(panel->timeDivisionIndex(), index);
+        QCOMPARE(panel->findChild<VekDimensionSpinBox *>("prehistorySpinBox")->value(), chosen);
+        QCOMPARE(panel->triggerParameters().prehistory, chosen);
+        QCOMPARE(scope->triggerParameters().prehistory, chosen);
     }
 
     void foreignResourceBindsNothing()

@@ -32,6 +32,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 Q_DECLARE_METATYPE(std::vector<int>)
 Q_DECLARE_METATYPE(std::vector<QColor>)
@@ -108,6 +109,36 @@ struct Panel
     }
     DigitalOscilloscopeWidget panel;
 };
+
+// A period rule like an instrument's: the shortest 1-2-5 period that fits the span into the
+// points, never coarser than the coarse one.
+double gridPeriod(double shortest, double coarse)
+{
+    for (double decade = 1e-9; decade < 1.0; decade *= 10.0) {
+        for (double mantissa : {1.0, 2.0, 5.0}) {
+            if (mantissa * decade >= shortest * (1.0 - 1e-12))
+                return std::min(mantissa * decade, coarse);
+        }
+    }
+    return coarse;
+}
+
+// How a walk of the time base goes from its start: down while "-" is enabled, up while "+" is,
+// or a fixed zigzag that takes the other way where one is disabled.
+enum class Walk { Down, Up, Zigzag };
+
+QVector<int> walkSteps(Walk walk, int start)
+{
+    QVector<int> steps;
+    if (walk == Walk::Zigzag) {
+        std::minstd_rand random(unsigned(start) + 1u);
+        for (int i = 0; i < 24; ++i)
+            steps << (random() % 3 == 0 ? +1 : -1);
+    } else {
+        steps.fill(walk == Walk::Down ? -1 : +1, 28);
+    }
+    return steps;
+}
 
 } // namespace
 
@@ -280,6 +311,109 @@ private slots:
         QCOMPARE(f.panel.triggerParameters().prehistory, kept);
         // A prehistory the shorter time base still allows is not sent again.
         QCOMPARE(total == 0, kept == prehistory);
+    }
+
+    void timeBaseWalkKeepsThePrehistory_data()
+    {
+        QTest::addColumn<quint64>("limit");
+        QTest::addColumn<bool>("rule");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<double>("share");
+        QTest::addColumn<int>("walk");
+        const QStringList walks = {"down", "up", "zigzag"};
+        for (quint64 limit : {quint64(10000), quint64(500000)}) {
+            for (bool rule : {false, true}) {
+                for (bool running : {false, true}) {
+                    for (int start : {1, 9, 13, 16, 22, 23, 25, 27}) {
+                        // The share of the start's longest prehistory, past one step.
+                        for (double share : {0.0, 0.37, 0.49, 0.5, 1.0}) {
+                            for (int walk = 0; walk < walks.size(); ++walk) {
+                                QTest::addRow("%llu points%s, %s, from %d at %g, %s", limit,
+                                              rule ? " with a rule" : "",
+                                              running ? "running" : "stopped", start, share,
+                                              qPrintable(walks[walk]))
+                                        << limit << rule << running << start << share << walk;
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    void timeBaseWalkKeepsThePrehistory()
+    {
+        QFETCH(quint64, limit);
+        QFETCH(bool, rule);
+        QFETCH(bool, running);
+        QFETCH(int, start);
+        QFETCH(double, share);
+        QFETCH(int, walk);
+        DigitalOscilloscopeWidget panel;
+        panel.setMaximumPointCount(limit);
+        if (rule)
+            panel.setRoundPeriodFunction(gridPeriod);
+        panel.setSupportedRanges({1.0, 2.0});
+        panel.setDefaultChannels({channelRecord(0, 1), channelRecord(1, 0)});
+        panel.setDefaultTrigger(DigitalOscilloscopeTriggerParameters());
+        panel.setDefaultHorizontalIndex(start);
+        if (running)
+            emit child<QToolButton>(panel, "startAutoModeButton")->pressed();
+        auto *box = child<VekDimensionSpinBox>(panel, "prehistorySpinBox");
+        const auto bounds = [&panel] {
+            const double step = 32.0 * panel.getPeriodValue();
+            return std::make_pair(step, panel.getScanTimeValue() - step);
+        };
+        const auto [firstStep, firstMaximum] = bounds();
+        // The box shows at most 999.99 of its largest unit, seconds.
+        box->setValue(std::min(firstStep + share * (firstMaximum - firstStep), 900.0));
+        QCOMPARE(panel.triggerParameters().prehistory, box->value());
+
+        QSignalSpy prehistory(&panel, &DigitalOscilloscopeWidget::prehistoryChanged);
+        QSignalSpy trigger(&panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
+        auto *decrease = child<QToolButton>(panel, "timeDivDecreaseButton");
+        auto *increase = child<QToolButton>(panel, "timeDivIncreaseButton");
+        for (const int direction : walkSteps(Walk(walk), start)) {
+            QToolButton *wanted = direction < 0 ? decrease : increase;
+            QToolButton *other = direction < 0 ? increase : decrease;
+            QToolButton *button = wanted->isEnabled() ? wanted : nullptr;
+            if (!button && walk == int(Walk::Zigzag) && other->isEnabled())
+                button = other;
+            if (!button)
+                break;
+            const double before = box->value();
+            prehistory.clear();
+            trigger.clear();
+            button->click();
+            const auto [step, maximum] = bounds();
+            const double slack = 1e-9 * maximum;
+            const QString where = QStringLiteral("index %1, from %2 s to %3 s in [%4, %5]")
+                                          .arg(panel.timeDivisionIndex())
+                                          .arg(before, 0, 'g', 12)
+                                          .arg(box->value(), 0, 'g', 12)
+                                          .arg(step, 0, 'g', 12)
+                                          .arg(maximum, 0, 'g', 12);
+            QVERIFY2(prehistory.count() <= 1, qPrintable(where));
+            QVERIFY2(trigger.count() <= 1, qPrintable(where));
+            if (!prehistory.isEmpty()) {
+                const double sent = prehistory.first().first().toDouble();
+                QVERIFY2(sent >= step - slack && sent <= maximum + slack, qPrintable(where));
+                QCOMPARE(sent, box->value());
+            }
+            if (!trigger.isEmpty()) {
+                QCOMPARE(trigger.first()
+                                 .first()
+                                 .value<DigitalOscilloscopeTriggerParameters>()
+                                 .prehistory,
+                         box->value());
+            }
+            QCOMPARE(panel.triggerParameters().prehistory, box->value());
+            // An allowed prehistory moves by less than a step; a longer one is the maximum.
+            if (before <= maximum + slack)
+                QVERIFY2(std::abs(box->value() - before) < step + slack, qPrintable(where));
+            else
+                QVERIFY2(std::abs(box->value() - maximum) <= slack, qPrintable(where));
+        }
     }
 
     void singleStopsAfterFirstRegularFrame()
@@ -463,6 +597,29 @@ private slots:
         QCOMPARE(offsetMarkerShown(f.panel, 2), on);
     }
 
+    void storedRangePastTheListReadsAsTheLast_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<double>("levelRange");
+        // The ranges are 1 V and 2 V; the channel dialog shows an index past them as 2 V.
+        QTest::newRow("range in the list") << 1 << 2.0;
+        QTest::newRow("range past the list") << 9 << 2.0;
+    }
+    void storedRangePastTheListReadsAsTheLast()
+    {
+        QFETCH(int, range);
+        QFETCH(double, levelRange);
+        Panel f;
+        f.panel.setDefaultChannels({channelRecord(0, 0), channelRecord(1, 0)});
+        auto *level = f.panel.triggerSettings()->findChild<QDoubleSpinBox *>(
+                QStringLiteral("edgeLevelDoublSpinBox"));
+        QCOMPARE(level->maximum(), 1.0);
+        // The trigger levels follow the range the source channel is shown at, whichever way
+        // the record arrives.
+        f.panel.setDefaultChannels({channelRecord(0, quint8(range)), channelRecord(1, 0)});
+        QCOMPARE(level->maximum(), levelRange);
+    }
+
     void triggerLevelsFollowTheSourceRange()
     {
         Panel f;
@@ -543,14 +700,14 @@ private slots:
         f.panel.setDefaultTrigger(trigger);
         QCOMPARE(f.panel.triggerParameters().channel, 0);
         QVERIFY(!child<VekDoubleSwitch>(f.panel, "triggerSourceDoubleSwitch")->checked());
-        // Channel 2's range 9 is past the two ranges: choosing it as source sends the source
-        // without a range.
+        // Channel 2's range 9 is past the two ranges and reads as the last: choosing it as
+        // source re-ranges the trigger dialog, which applies, and then sends the source.
         QSignalSpy sent(&f.panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
         f.panel.setTriggerSource(true);
-        QCOMPARE(sent.count(), 1);
-        QCOMPARE(sent.at(0).at(0).value<DigitalOscilloscopeTriggerParameters>().channel, 1);
+        QCOMPARE(sent.count(), 2);
+        QCOMPARE(sent.last().at(0).value<DigitalOscilloscopeTriggerParameters>().channel, 1);
         f.panel.setTriggerSource(true);
-        QCOMPARE(sent.count(), 1);
+        QCOMPARE(sent.count(), 2);
         f.panel.setDefaultHorizontalIndex(30);
         QCOMPARE(f.panel.timeDivisionIndex(), 27);
     }
