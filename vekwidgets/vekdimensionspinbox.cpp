@@ -64,6 +64,13 @@ public:
         return snapped > maximum ? step * wholeSteps(maximum) : snapped;
     }
 
+    // Whether the number shown is the kept quantity's, rounded to the shown decimals.
+    bool showsKeptValue() const
+    {
+        const double halfDigit = 0.5 * std::pow(10.0, -spin->decimals());
+        return std::fabs(spin->value() - value / multiplier()) <= halfDigit * (1.0 + wholeSlack);
+    }
+
     // Whether the current unit shows a quantity inside the shown bounds.
     bool unitHolds(double quantity) const
     {
@@ -83,7 +90,12 @@ VekDimensionSpinBox::VekDimensionSpinBox(QWidget *parent)
     d->spin->setRange(0, 999);
     d->spin->setSingleStep(1);
 
-    connect(d->spin, &QDoubleSpinBox::editingFinished, this, &VekDimensionSpinBox::tryValidate);
+    connect(d->spin, &QDoubleSpinBox::editingFinished, this, [this] {
+        // Leaving the box says nothing when the number is still the kept quantity's: that
+        // number is rounded to two decimals, and committing it would move the quantity.
+        if (!d->showsKeptValue())
+            tryValidate();
+    });
     connect(d->units, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &VekDimensionSpinBox::tryValidate);
     connect(d->units, QOverload<int>::of(&QComboBox::currentIndexChanged), this,

@@ -65,6 +65,7 @@ private slots:
     void snapping_data();
     void snapping();
     void unchangedValueIsSilent();
+    void leavingUntypedKeepsTheQuantity();
     void setValueChoosesUnit();
     void valueFittingNoUnitKeepsUnit();
     void largeFrequencyDoesNotOverflow();
@@ -159,6 +160,22 @@ void TestVekDimensionSpinBox::snapping()
     QCOMPARE(spy.first().first().toDouble(), committed);
     QCOMPARE(box.value(), committed);
     QCOMPARE(spinOf(box)->value(), shown);
+}
+
+// 1.575 s (a drag of the time mark gives such values) shows as "1.57"; leaving the box
+// without typing must not commit that rounded number, which the step would pull to 1.55.
+void TestVekDimensionSpinBox::leavingUntypedKeepsTheQuantity()
+{
+    VekDimensionSpinBox box;
+    configure(box, VekDimensionSpinBox::Time, 0.025, 0.025, 7.975);
+    box.setValue(1.575);
+    QCOMPARE(box.value(), 1.575);
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    emit spinOf(box)->editingFinished();
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(box.value(), 1.575);
+    enter(box, 1.6);
+    QCOMPARE(box.value(), 1.6);
 }
 
 void TestVekDimensionSpinBox::unchangedValueIsSilent()
