@@ -387,8 +387,10 @@ QRect MarkerCollectionWidget::drawRect(ValueMarker *marker, int coordinate,
         const int x = coordinate - pw / 2;
         if (inside)
             return QRect(x, 0, pw, ph);
+        // Beyond an end the icon goes to the strip's other edge and its text off the strip,
+        // however tall the font makes the text.
         if (align == Qt::AlignBottom)
-            return QRect(x, -m_valueSize.height(), pw, ph);
+            return QRect(x, m_iconSize.height() - ph, pw, ph);
         if (align == Qt::AlignTop)
             return QRect(x, height() - m_iconSize.height(), pw, ph);
         return QRect();
