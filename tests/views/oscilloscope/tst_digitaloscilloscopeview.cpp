@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QImage>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -602,6 +603,44 @@ private slots:
                                       .arg(dir, style.suffix())
                                       .arg(expected)
                                       .arg(height));
+    }
+
+    // In every look the two names of the trigger source switch keep apart: each half keeps
+    // room on both sides of its text, however narrow the layout may make it.
+    void triggerSourceNamesKeepApart_data()
+    {
+        QTest::addColumn<ScreenshotStyle>("style");
+        QList<ScreenshotStyle> styles = screenshotStyles();
+        styles.append({"light", true, "en"});
+        for (const ScreenshotStyle &style : styles)
+            QTest::newRow(qPrintable(style.suffix())) << style;
+    }
+    void triggerSourceNamesKeepApart()
+    {
+        QFETCH(ScreenshotStyle, style);
+        applyScreenshotStyle(style);
+        const auto plainAgain = qScopeGuard(resetScreenshotStyle);
+        DigitalOscilloscopeView view;
+        QWidget *full = view.fullScreenUserInterface();
+        QEvent change(QEvent::StyleChange);
+        QCoreApplication::sendEvent(full, &change);
+        full->resize(1024, 600);
+        full->show();
+        QVERIFY(QTest::qWaitForWindowExposed(full));
+        QCoreApplication::processEvents();
+        auto *source = full->findChild<QWidget *>(QStringLiteral("triggerSourceDoubleSwitch"));
+        const auto halves = source->findChildren<QPushButton *>();
+        QCOMPARE(halves.size(), 2);
+        for (const QPushButton *half : halves) {
+            const int text = half->fontMetrics().horizontalAdvance(half->text());
+            // However narrow the side column comes, as at the first start in the large font.
+            const int least = std::max(half->minimumWidth(), half->minimumSizeHint().width());
+            QVERIFY2(least - text >= 12 && half->width() >= least,
+                     qPrintable(QStringLiteral("%1: %2 px for %3 px of text")
+                                        .arg(half->text())
+                                        .arg(half->width())
+                                        .arg(text)));
+        }
     }
 
     void screenshots()
