@@ -473,7 +473,9 @@ void TestEvaluateDataProcessor::waves()
 
 // A window as short as one or two periods of the wave, as at a short time base: one whole
 // cycle in it gives the period. The sine window opens a twentieth of a period before a rising
-// crossing, so that 1.2 periods hold a cycle from it to the next one.
+// crossing, so that 1.2 periods hold a cycle from it to the next one. Opened 0.45 of a period
+// before it instead, 1.2 periods hold one rising and one falling crossing, no whole cycle, and
+// no period.
 void TestEvaluateDataProcessor::periodOfShortWindows_data()
 {
     QTest::addColumn<Samples>("samples");
@@ -484,12 +486,14 @@ void TestEvaluateDataProcessor::periodOfShortWindows_data()
     const int period = 500;
     std::mt19937 engine(20260u);
     std::uniform_real_distribution<double> uniform(-1.0, 1.0);
+    const auto sine = [&](double periods, double lead, double noise) {
+        Samples x(size_t(std::lround(periods * period)));
+        for (size_t k = 0; k < x.size(); ++k)
+            x[k] = peak * std::sin(2 * Pi * (double(k) / period - lead)) + noise * uniform(engine);
+        return x;
+    };
     for (const double noise : {0.0, 0.02}) {
         for (const double periods : {0.8, 1.2, 1.5, 2.0, 2.4, 5.0}) {
-            Samples x(size_t(std::lround(periods * period)));
-            for (size_t k = 0; k < x.size(); ++k)
-                x[k] = peak * std::sin(2 * Pi * (double(k) / period - 0.05))
-                        + noise * uniform(engine);
             Values v;
             const bool cycle = periods >= 1.0;
             v[EvaluationPeriod] = cycle ? period * dt : 0.0;
@@ -501,8 +505,12 @@ void TestEvaluateDataProcessor::periodOfShortWindows_data()
             }
             // Scale 0: a value expected to be 0 must be 0.
             QTest::addRow("%s sine, %.1f periods", noise > 0.0 ? "noisy" : "clean", periods)
-                    << x << dt << 0.0 << v;
+                    << sine(periods, 0.05, noise) << dt << 0.0 << v;
         }
+        Values none;
+        none[EvaluationPeriod] = none[EvaluationFrequency] = 0.0;
+        QTest::addRow("%s sine, 1.2 periods without a whole cycle", noise > 0.0 ? "noisy" : "clean")
+                << sine(1.2, 0.45, noise) << dt << 0.0 << none;
     }
 }
 

@@ -65,6 +65,8 @@ void MarkerCollectionWidget::addMarker(ValueMarker *marker)
             Qt::UniqueConnection);
     connect(marker, &ValueMarker::scaleChanged, this, &MarkerCollectionWidget::markerScaleChanged,
             Qt::UniqueConnection);
+    connect(marker, &ValueMarker::textWidthChanged, this,
+            &MarkerCollectionWidget::markerTextWidthChanged, Qt::UniqueConnection);
     connect(marker, &QObject::destroyed, this, &MarkerCollectionWidget::markerDestroyed,
             Qt::UniqueConnection);
     redraw();
@@ -247,6 +249,16 @@ void MarkerCollectionWidget::markerScaleChanged()
     redraw();
 }
 
+void MarkerCollectionWidget::markerTextWidthChanged()
+{
+    // A shown marker with texts may now need more room than the strip gives.
+    const int index = indexOf(sender());
+    if (index < 0 || m_markers.at(index).first->iconOnly())
+        return;
+    resizeArea();
+    redraw();
+}
+
 void MarkerCollectionWidget::paintEvent(QPaintEvent *)
 {
     m_painting = true;
@@ -254,15 +266,11 @@ void MarkerCollectionWidget::paintEvent(QPaintEvent *)
         m_markers.append(m_markers.takeAt(m_dragIndex));
         m_dragIndex = m_markers.size() - 1;
     }
-    // A marker's range may have grown since it was added: its frame then is wider than a
-    // vertical strip, which takes the room once the picture is finished.
-    bool wider = false;
     {
         QPainter painter(this);
         for (const auto &entry : qAsConst(m_markers)) {
             ValueMarker *marker = entry.first;
             marker->setFixedSize(frameSize(marker));
-            wider = wider || (m_orientation == Qt::Vertical && marker->frame()->width() > width());
             const QPixmap pixmap = marker->frame()->grab();
             const qreal ratio = pixmap.devicePixelRatio();
             const QSize size(qRound(pixmap.width() / ratio), qRound(pixmap.height() / ratio));
@@ -271,8 +279,6 @@ void MarkerCollectionWidget::paintEvent(QPaintEvent *)
                 painter.drawPixmap(target, pixmap);
         }
     }
-    if (wider)
-        resizeArea();
     // The places go out once the picture is finished: receivers redraw the plot, and the
     // strip's painter must be closed by then. A receiver may change the list, so it is copied.
     const int half = extent() / 2;
@@ -291,7 +297,7 @@ void MarkerCollectionWidget::paintEvent(QPaintEvent *)
 
 void MarkerCollectionWidget::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
         resizeArea();
     QWidget::changeEvent(event);
 }
@@ -387,8 +393,10 @@ QRect MarkerCollectionWidget::drawRect(ValueMarker *marker, int coordinate,
         const int x = coordinate - pw / 2;
         if (inside)
             return QRect(x, 0, pw, ph);
+        // Beyond an end the icon goes to the strip's other edge and its text off the strip,
+        // however tall the font makes the text.
         if (align == Qt::AlignBottom)
-            return QRect(x, -m_valueSize.height(), pw, ph);
+            return QRect(x, m_iconSize.height() - ph, pw, ph);
         if (align == Qt::AlignTop)
             return QRect(x, height() - m_iconSize.height(), pw, ph);
         return QRect();

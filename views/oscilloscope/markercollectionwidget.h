@@ -45,6 +45,7 @@ public:
 public slots:
     void markerValueChanged();
     void markerScaleChanged();
+    void markerTextWidthChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

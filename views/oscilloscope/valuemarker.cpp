@@ -112,6 +112,7 @@ void ValueMarker::setRange(double minimum, double maximum)
         return;
     m_rangeMinimum = minimum;
     m_rangeMaximum = maximum;
+    emit textWidthChanged();
     if (m_value >= minimum && m_value <= maximum) {
         if (!m_iconOnly)
             updateText(m_value);
@@ -201,7 +202,10 @@ int ValueMarker::widestTextWidth() const
 
 void ValueMarker::setDimension(const QString &dimension)
 {
+    if (dimension == m_dimension)
+        return;
     m_dimension = dimension;
+    emit textWidthChanged();
 }
 
 void ValueMarker::setIconSize(const QSize &size)

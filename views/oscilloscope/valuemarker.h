@@ -63,6 +63,8 @@ signals:
     // outside the strip while the marker is beyond an end of the scale.
     void positionChanged(double value);
     void scaleChanged();
+    // The range or the dimension changed, and with them the widest text it may show.
+    void textWidthChanged();
     void validateValue();
     void doubleClicked();
 

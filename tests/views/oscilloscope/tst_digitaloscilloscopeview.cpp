@@ -6,15 +6,18 @@
 #include "tests/views/support/modalanswers.h"
 #include "ui/viewbase/measurementsbutton.h"
 #include "vekwidgets/vekdimensionspinbox.h"
+#include "views/multimeter/evaluatesettingswidget.h"
 #include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/digitaloscilloscopepinnedwidget.h"
 #include "views/oscilloscope/digitaloscilloscopeview.h"
 #include "views/oscilloscope/digitaloscilloscopewidget.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
 #include <QImage>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -566,6 +569,132 @@ private slots:
         if (!dir.isEmpty())
             full->grab().save(
                     QStringLiteral("%1/oscilloscope-strip-1024-%2.png").arg(dir, style.suffix()));
+    }
+
+    // Six measurements a row and the math channel on wrap the strip into more rows than its
+    // two. At the height the panel has in the first-start window (its minimum) and a little
+    // more, in either font size and language, every button is still whole in the part of the
+    // panel that is shown: the plot gives up the height. Pictures of it when asked for.
+    void wrappedStripStaysVisible_data()
+    {
+        QTest::addColumn<ScreenshotStyle>("style");
+        QTest::addColumn<Lists>("chosen");
+        QTest::addColumn<int>("height");
+        const std::vector<EvaluationType> six = {EvaluationAmplitude,  EvaluationMean,
+                                                 EvaluationRms,        EvaluationFrequency,
+                                                 EvaluationPeakToPeak, EvaluationPeriod};
+        const QList<QPair<const char *, Lists>> selections = {
+                {"six for channel 1", {six, DefaultEvaluations, DefaultEvaluations}},
+                {"six a row", {six, six, six}}};
+        QList<ScreenshotStyle> styles = screenshotStyles();
+        styles.append({"light", true, "en"});
+        for (const ScreenshotStyle &style : styles) {
+            for (const auto &[name, chosen] : selections) {
+                for (int height : {600, 635})
+                    QTest::newRow(qPrintable(QStringLiteral("%1 %2 %3")
+                                                     .arg(style.suffix(), QLatin1String(name))
+                                                     .arg(height)))
+                            << style << chosen << height;
+            }
+        }
+    }
+    void wrappedStripStaysVisible()
+    {
+        QFETCH(ScreenshotStyle, style);
+        QFETCH(Lists, chosen);
+        QFETCH(int, height);
+        applyScreenshotStyle(style);
+        const auto plainAgain = qScopeGuard(resetScreenshotStyle);
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        std::shared_ptr<ResourceInterface> resource = scope;
+        view.resourceApplied(resource);
+        QWidget *full = view.fullScreenUserInterface();
+        auto *panel = static_cast<DigitalOscilloscopeWidget *>(full);
+        QEvent change(QEvent::StyleChange);
+        QCoreApplication::sendEvent(full, &change);
+        full->resize(1024, height);
+        full->show();
+        QVERIFY(QTest::qWaitForWindowExposed(full));
+        full->findChild<QCheckBox *>(QStringLiteral("mathChannelCheckBox"))->setChecked(true);
+        panel->setEvaluationTypes(chosen);
+        panel->setDefaultHorizontalIndex(17);
+        QVector<QVector<double>> frame = sineFrame(
+                panel->getPeriodValue(), int(panel->getScanTimeValue() / panel->getPeriodValue()));
+        emit scope->dataChanged(0.0, frame);
+        // The strip's earlier buttons go at the next turn of the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (int pass = 0; pass < 5; ++pass)
+            QCoreApplication::processEvents();
+
+        QCOMPARE(full->size(), QSize(1024, height));
+        int buttons = 0;
+        for (const auto &group : panel->measurementButtons()) {
+            for (const MeasurementsButton *button : group) {
+                // What each frame around the button lets through of it.
+                QRect shown = button->rect();
+                for (const QWidget *w = button; w != full; w = w->parentWidget())
+                    shown = shown.translated(w->pos()) & w->parentWidget()->rect();
+                const QRect place(button->mapTo(full, QPoint()), button->size());
+                QVERIFY2(button->isVisibleTo(full) && shown == place,
+                         qPrintable(QStringLiteral("%1 at %2,%3 %4x%5, %6 px of it shown")
+                                            .arg(button->measurementName())
+                                            .arg(place.x())
+                                            .arg(place.y())
+                                            .arg(place.width())
+                                            .arg(place.height())
+                                            .arg(shown.height())));
+                ++buttons;
+            }
+        }
+        int expected = 0;
+        for (const auto &row : chosen)
+            expected += int(row.size());
+        QCOMPARE(buttons, expected);
+        const QString dir = screenshotDirectory();
+        if (!dir.isEmpty())
+            full->grab().save(QStringLiteral("%1/oscilloscope-wrapped-%2-%3-%4.png")
+                                      .arg(dir, style.suffix())
+                                      .arg(expected)
+                                      .arg(height));
+    }
+
+    // In every look the two names of the trigger source switch keep apart: each half keeps
+    // room on both sides of its text, however narrow the layout may make it.
+    void triggerSourceNamesKeepApart_data()
+    {
+        QTest::addColumn<ScreenshotStyle>("style");
+        QList<ScreenshotStyle> styles = screenshotStyles();
+        styles.append({"light", true, "en"});
+        for (const ScreenshotStyle &style : styles)
+            QTest::newRow(qPrintable(style.suffix())) << style;
+    }
+    void triggerSourceNamesKeepApart()
+    {
+        QFETCH(ScreenshotStyle, style);
+        applyScreenshotStyle(style);
+        const auto plainAgain = qScopeGuard(resetScreenshotStyle);
+        DigitalOscilloscopeView view;
+        QWidget *full = view.fullScreenUserInterface();
+        QEvent change(QEvent::StyleChange);
+        QCoreApplication::sendEvent(full, &change);
+        full->resize(1024, 600);
+        full->show();
+        QVERIFY(QTest::qWaitForWindowExposed(full));
+        QCoreApplication::processEvents();
+        auto *source = full->findChild<QWidget *>(QStringLiteral("triggerSourceDoubleSwitch"));
+        const auto halves = source->findChildren<QPushButton *>();
+        QCOMPARE(halves.size(), 2);
+        for (const QPushButton *half : halves) {
+            const int text = half->fontMetrics().horizontalAdvance(half->text());
+            // However narrow the side column comes, as at the first start in the large font.
+            const int least = std::max(half->minimumWidth(), half->minimumSizeHint().width());
+            QVERIFY2(least - text >= 12 && half->width() >= least,
+                     qPrintable(QStringLiteral("%1: %2 px for %3 px of text")
+                                        .arg(half->text())
+                                        .arg(half->width())
+                                        .arg(text)));
+        }
     }
 
     void screenshots()

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -34,6 +35,24 @@ struct VerticalStrip
     MarkerCollectionWidget strip {Qt::Vertical};
     ValueMarker marker {Qt::Vertical, Qt::AlignLeft, channelIcon};
 };
+
+// The rows of a picture where anything differs from its top left corner, the background.
+QPair<int, int> drawnRows(const QImage &picture)
+{
+    const QRgb background = picture.pixel(0, 0);
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixel(x, y) != background) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+        }
+    }
+    return qMakePair(first, last);
+}
 
 // How often each marker was drawn at the last paint.
 int drawnCount(MarkerCollectionWidget &strip, ValueMarker &marker)
@@ -80,6 +99,8 @@ private slots:
     void valueTextsShowWhole_data();
     void valueTextsShowWhole();
     void iconSizeReachesMarkers();
+    void pinnedIconShowsWhole_data();
+    void pinnedIconShowsWhole();
     void dragFollowsPointer();
     void dragIntoEndStopsThere();
     void dragPinnedMarkerStartsInside();
@@ -346,6 +367,61 @@ void TestMarkerCollectionWidget::valueTextsShowWhole()
                     QStringLiteral("%1 of %2").arg(label->width()).arg(label->sizeHint().width())));
     if (axis == Qt::Vertical)
         QVERIFY(marker.frame()->width() <= strip.width());
+    strip.removeMarker(&marker);
+}
+
+// A marker beyond an end of a horizontal strip is drawn at the strip's other edge, in either
+// font size, with or without its text: its icon is as whole there as inside the strip.
+void TestMarkerCollectionWidget::pinnedIconShowsWhole_data()
+{
+    QTest::addColumn<bool>("large");
+    QTest::addColumn<bool>("iconOnly");
+    QTest::addColumn<double>("value");
+    for (const bool large : {false, true}) {
+        const char *font = large ? "large font" : "normal font";
+        for (const bool iconOnly : {true, false}) {
+            const char *kind = iconOnly ? "icon only" : "with text";
+            QTest::addRow("%s, %s, beyond the lower end", font, kind) << large << iconOnly << -1.0;
+            QTest::addRow("%s, %s, beyond the upper end", font, kind) << large << iconOnly << 11.0;
+        }
+    }
+}
+
+void TestMarkerCollectionWidget::pinnedIconShowsWhole()
+{
+    QFETCH(bool, large);
+    QFETCH(bool, iconOnly);
+    QFETCH(double, value);
+    applyScreenshotStyle({"dark", large, "en"});
+    const auto plainAgain = qScopeGuard(resetScreenshotStyle);
+    MarkerCollectionWidget strip(Qt::Horizontal);
+    strip.setProperty("main", true);
+    strip.resize(300, 0);
+    strip.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&strip));
+    // As the plot shows its time marker: added for a text, then made an icon.
+    ValueMarker marker(Qt::Horizontal, Qt::AlignBottom,
+                       QStringLiteral(":/icons/dark/control/time_label.svg"));
+    marker.setScale(0.0, 10.0);
+    marker.setValue(5.0);
+    strip.addMarker(&marker);
+    marker.setIconOnly(true);
+    strip.setIconSize(QSize(16, 16));
+    QCoreApplication::processEvents();
+    const QPair<int, int> icon = drawnRows(strip.grab().toImage());
+    QVERIFY(icon.first >= 0);
+
+    // Beyond the end its text, if any, lies off the strip and only the icon is drawn.
+    marker.setIconOnly(iconOnly);
+    marker.setValue(value);
+    QVERIFY(marker.position() != 0);
+    const QPair<int, int> pinned = drawnRows(strip.grab().toImage());
+    QVERIFY2(pinned.first >= 0 && pinned.second - pinned.first == icon.second - icon.first,
+             qPrintable(QStringLiteral("rows %1 to %2 of %3 drawn, the icon has %4")
+                                .arg(pinned.first)
+                                .arg(pinned.second)
+                                .arg(strip.height())
+                                .arg(icon.second - icon.first + 1)));
     strip.removeMarker(&marker);
 }
 
