@@ -136,7 +136,7 @@ void InstrumentsContentWidget::showFullScreen(const std::shared_ptr<ViewInterfac
 void InstrumentsContentWidget::takeFullScreen(const std::shared_ptr<ViewInterface> &view)
 {
     QWidget *full = view->fullScreenUserInterface();
-    if (full && full->parentWidget() == m_ui->fullScreenPage) {
+    if (full && full->parentWidget() == m_ui->fullScreenContent) {
         m_ui->fullScreenLayout->removeWidget(full);
         full->setParent(nullptr);
     }

@@ -6,8 +6,8 @@
 
 #include "ui_pinnedcollectionwidget.h"
 
-#include <QCoreApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalMapper>
@@ -81,11 +81,11 @@ PinnedCollectionWidget::PinnedCollectionWidget(QWidget *parent)
     , m_ui(new Ui::PinnedCollectionWidget)
     , m_hideMapper(new QSignalMapper(this))
     , m_maximizeMapper(new QSignalMapper(this))
+    , m_rowArea(new PinnedRowArea(this))
 {
     m_ui->setupUi(this);
-    auto *area = new PinnedRowArea(this);
-    delete m_ui->horizontalLayout->replaceWidget(m_ui->contentWidget, area);
-    area->setWidget(m_ui->contentWidget);
+    delete m_ui->horizontalLayout->replaceWidget(m_ui->contentWidget, m_rowArea);
+    m_rowArea->setWidget(m_ui->contentWidget);
     m_ui->mockFrame->show();
     connect(m_hideMapper, &QSignalMapper::mappedInt, this, &PinnedCollectionWidget::onHideClicked);
     connect(m_maximizeMapper, &QSignalMapper::mappedInt, this,
@@ -116,6 +116,7 @@ bool PinnedCollectionWidget::pin(const std::shared_ptr<ViewInterface> &view)
         m_views.add(view);
         addPinnedWidget(view);
     }
+    layOutRow();
     updateMockWidget();
     updateWidgetBorders();
     return true;
@@ -138,9 +139,6 @@ void PinnedCollectionWidget::addPinnedWidget(const std::shared_ptr<ViewInterface
     m_frames.append(frame);
     frame->show();
     frame->update();
-    // The scroll area lays its row out on a posted request; the frame's place is wanted now
-    // (the pinning animation ends there), so the pending layouts are done at once.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 
     if (view->isError())
         frame->setErrorState();
@@ -268,6 +266,25 @@ void PinnedCollectionWidget::updateWidgetBorders()
         last->setSticky(2);
     repolish(last);
     repolish(first);
+}
+
+// A frame shown or added changes the row's height, but the scroll area's viewport has no
+// layout, so the change would climb to the page only on posted requests. The pinning
+// animation ends at the frame's place, which is wanted now: the row's own layouts and those
+// of the widgets around it that size it are brought up to date, bottom up, as showing a
+// widget does, and no other pending layout of the application is touched.
+void PinnedCollectionWidget::layOutRow()
+{
+    if (!isVisible())
+        return;
+    m_ui->contentWidget->layout()->activate();
+    m_rowArea->updateGeometry();
+    for (QWidget *widget = this; widget; widget = widget->parentWidget()) {
+        if (QLayout *layout = widget->layout())
+            layout->activate();
+        if (widget->isWindow())
+            break;
+    }
 }
 
 void PinnedCollectionWidget::resizeEvent(QResizeEvent *event)

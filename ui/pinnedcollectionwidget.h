@@ -8,6 +8,7 @@
 #include <memory>
 
 class PinnedWrapFrame;
+class QScrollArea;
 class QSignalMapper;
 class ViewInterface;
 
@@ -47,10 +48,12 @@ private:
     void takeFrame(int index);
     void updateMockWidget();
     void updateWidgetBorders();
+    void layOutRow();
 
     Ui::PinnedCollectionWidget *m_ui;
     QSignalMapper *m_hideMapper;
     QSignalMapper *m_maximizeMapper;
+    QScrollArea *m_rowArea;
     QList<PinnedWrapFrame *> m_frames;
     ViewCollection m_views;
 };

@@ -42,19 +42,25 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
 
 void WindowPlacement::place(QWidget *window) const
 {
-    if (!m_mainWindow->isVisible()
-        || (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+    if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
-    const QRect over = m_mainWindow->frameGeometry();
+    // A window's own message box or question opens over that window, where the user is
+    // looking; only a window that belongs to none goes over the main window.
+    QWidget *owner = window->parentWidget() ? window->parentWidget()->window() : m_mainWindow;
+    if (!owner->isVisible())
+        owner = m_mainWindow;
+    if (!owner->isVisible())
+        return;
+    const QRect over = owner->frameGeometry();
     const QScreen *screen = QGuiApplication::screenAt(over.center());
     if (!screen)
-        screen = m_mainWindow->screen();
+        screen = owner->screen();
     if (!screen)
         return;
     QSize frame = window->frameGeometry().size();
-    // Before its first show a window's frame is not known yet; it will be the main window's.
+    // Before its first show a window's frame is not known yet; it will be like its owner's.
     if (window->frameGeometry() == window->geometry())
-        frame += over.size() - m_mainWindow->geometry().size();
+        frame += over.size() - owner->geometry().size();
     // The position of a window is that of its frame.
     window->move(placedOver(frame, over, screen->availableGeometry()));
 }

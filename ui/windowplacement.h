@@ -13,11 +13,11 @@ class QWidget;
 QPoint placedOver(const QSize &frame, const QRect &over, const QRect &available);
 
 // Places every window the program opens besides the main window (the views' settings windows
-// and dialogs, message boxes, file dialogs) over the main window and inside its screen's
-// available area each time one is shown. The views open them without a parent or without a
-// position, so the platform would put them anywhere on the desktop, even off the screen; one
-// filter of the application's events keeps them where the user looks, whatever view opens
-// them.
+// and dialogs, message boxes, file dialogs) over the window it belongs to, or over the main
+// window when it belongs to none, and inside that screen's available area each time one is
+// shown. The views open them without a parent or without a position, so the platform would
+// put them anywhere on the desktop, even off the screen; one filter of the application's
+// events keeps them where the user looks, whatever view opens them.
 class WindowPlacement : public QObject
 {
     Q_OBJECT

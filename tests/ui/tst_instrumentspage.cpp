@@ -19,6 +19,7 @@
 #include "ui/viewselectionwidget.h"
 
 #include <QLabel>
+#include <QPropertyAnimation>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -120,6 +121,12 @@ PinnedWrapFrame *frameOf(const ViewPtr &view)
         widget = widget->parentWidget();
     return qobject_cast<PinnedWrapFrame *>(widget);
 }
+
+// The pinning animation belongs to the widget it moves and deletes itself once it ends.
+QPropertyAnimation *pinAnimationOf(QWidget *pinned)
+{
+    return pinned->findChild<QPropertyAnimation *>(QString(), Qt::FindDirectChildrenOnly);
+}
 } // namespace
 
 class TestInstrumentsPage : public QObject
@@ -138,6 +145,8 @@ private slots:
     void pinDisabledWithoutCandidates();
     void captionFollowsMaximizedView();
     void pinnedMiniatureFillsItsFrame();
+    void miniaturePinnedAgainIsWhole_data();
+    void miniaturePinnedAgainIsWhole();
     void everyChangeStoresTheArrangement();
     void resourceErrorReachesPageAndFrame();
     void refusedViewGivesItsResourceBack();
@@ -338,6 +347,51 @@ void TestInstrumentsPage::pinnedMiniatureFillsItsFrame()
                                 .arg(pinned->width())
                                 .arg(pinned->minimumSizeHint().width())));
     QCOMPARE(pinned->width(), pinned->parentWidget()->contentsRect().width());
+}
+
+void TestInstrumentsPage::miniaturePinnedAgainIsWhole_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::newRow("oscilloscope") << QString("Digital Oscilloscope");
+    QTest::newRow("multimeter") << QString("Digital Multimeter");
+    QTest::newRow("generator") << QString("Function Generator");
+    QTest::newRow("power supply") << QString("Power Supply");
+}
+
+void TestInstrumentsPage::miniaturePinnedAgainIsWhole()
+{
+    // Pinned, maximized from its miniature, pinned again: the frame comes back from hiding and
+    // its miniature must take its place again, not keep the empty one it had while hidden.
+    QFETCH(QString, type);
+    InstrumentsContentWidget page;
+    page.resize(1024, 600);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const ViewPtr view = makeBoundView(type, "view-1");
+    QVERIFY(view);
+    auto *views = page.findChild<ActiveViewCollection *>();
+    QWidget *pinned = view->pinnedUserInterface();
+    select(page, view);
+    views->pin(view);
+    QTRY_VERIFY(frameOf(view) && pinned->isVisible());
+    QTRY_VERIFY(!pinAnimationOf(pinned));
+
+    // As its expand button does; an unbound view's frame is disabled, its signal is not.
+    emit frameOf(view)->maximizeClicked();
+    QCOMPARE(page.activeViews()->getMaximizedView(), view);
+    QVERIFY(view->fullScreenUserInterface()->isVisible());
+    views->pin(view);
+    QTRY_VERIFY(pinned->isVisible());
+    QTRY_VERIFY(!pinAnimationOf(pinned));
+
+    const QSize hint = pinned->sizeHint();
+    QVERIFY2(pinned->width() >= hint.width() && pinned->height() >= hint.height(),
+             qPrintable(QStringLiteral("%1 x %2 shown, %3 x %4 wanted")
+                                .arg(pinned->width())
+                                .arg(pinned->height())
+                                .arg(hint.width())
+                                .arg(hint.height())));
+    QVERIFY(pinned->parentWidget()->contentsRect().contains(pinned->geometry()));
 }
 
 void TestInstrumentsPage::everyChangeStoresTheArrangement()

@@ -24,8 +24,11 @@
 
 #include "simbench/simcontrol.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -35,6 +38,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
 #include <QScreen>
@@ -258,6 +262,49 @@ bool saveButtonsShown(PraluneWindow &window)
     return picture && data;
 }
 
+// The controls of a page that cannot be brought whole into the window: each is scrolled into
+// view by every scroll area it lies in, innermost first, and must then lie inside every widget
+// around it up to the window. A control hidden by its form (another tab) is not counted.
+QStringList controlsOutOfReach(PraluneWindow &window, QWidget *page)
+{
+    QStringList out;
+    for (QWidget *control : page->findChildren<QWidget *>()) {
+        const bool editor = qobject_cast<QLineEdit *>(control)
+                && !qobject_cast<QAbstractSpinBox *>(control->parentWidget())
+                && !qobject_cast<QComboBox *>(control->parentWidget());
+        if (!control->isVisibleTo(&window)
+            || !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)
+                 || qobject_cast<QAbstractSpinBox *>(control) || editor))
+            continue;
+        // The whole control, not only an editor's text cursor as ensureWidgetVisible would.
+        for (QWidget *around = control->parentWidget(); around; around = around->parentWidget()) {
+            auto *area = qobject_cast<QScrollArea *>(around);
+            if (!area || !area->widget())
+                continue;
+            const QPoint centre = control->mapTo(area->widget(), control->rect().center());
+            area->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 1,
+                                control->height() / 2 + 1);
+        }
+        QRect visible = window.rect();
+        for (QWidget *around = control->parentWidget(); around != &window;
+             around = around->parentWidget())
+            visible &= QRect(around->mapTo(&window, QPoint(0, 0)), around->size());
+        const QRect place(control->mapTo(&window, QPoint(0, 0)), control->size());
+        if (!visible.contains(place)) {
+            const QString name = control->objectName().isEmpty()
+                    ? QString::fromLatin1(control->metaObject()->className())
+                    : control->objectName();
+            out << QStringLiteral("%1 at (%2, %3) %4 x %5")
+                            .arg(name)
+                            .arg(place.x())
+                            .arg(place.y())
+                            .arg(place.width())
+                            .arg(place.height());
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 // Stands in for the desktop's handler of local files.
@@ -294,6 +341,8 @@ private slots:
     void restoredWorkspace();
     void workspaceKeepsTheWindowWidth_data();
     void workspaceKeepsTheWindowWidth();
+    void smallScreenScrollsToEveryControl_data();
+    void smallScreenScrollsToEveryControl();
     void settingsWindowsOpenOverTheWindow_data();
     void settingsWindowsOpenOverTheWindow();
     void screenshots();
@@ -790,6 +839,52 @@ void TestPraluneWindow::workspaceKeepsTheWindowWidth()
         row->ensureWidgetVisible(close);
         QVERIFY(window.rect().contains(QRect(close->mapTo(&window, QPoint(0, 0)), close->size())));
     }
+}
+
+void TestPraluneWindow::smallScreenScrollsToEveryControl_data()
+{
+    QTest::addColumn<int>("font");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("maximized");
+    const QString scope = QStringLiteral("Digital Oscilloscope");
+    const QString meter = QStringLiteral("Digital Multimeter");
+    const QString generator = QStringLiteral("Function Generator");
+    const QString supply = QStringLiteral("Power Supply");
+    QTest::newRow("instrument cards") << 0 << "en" << QString();
+    QTest::newRow("oscilloscope") << 0 << "en" << scope;
+    QTest::newRow("multimeter") << 0 << "en" << meter;
+    QTest::newRow("generator") << 0 << "en" << generator;
+    QTest::newRow("power supply") << 0 << "en" << supply;
+    QTest::newRow("instrument cards, large, ru") << 1 << "ru" << QString();
+    QTest::newRow("oscilloscope, large, ru") << 1 << "ru" << scope;
+    QTest::newRow("generator, large, ru") << 1 << "ru" << generator;
+    QTest::newRow("power supply, large, ru") << 1 << "ru" << supply;
+}
+
+// On an 800 x 600 screen the window keeps to the screen, smaller than the panels' minimum:
+// what does not fit scrolls, so that every control of the maximized view, and every card of
+// the Instruments page, can still be reached.
+void TestPraluneWindow::smallScreenScrollsToEveryControl()
+{
+    QFETCH(int, font);
+    QFETCH(QString, language);
+    QFETCH(QString, maximized);
+    const Look look(0, font, language);
+    QVERIFY(look.applied);
+    PraluneWindow window;
+    window.resize(800, 600);
+    openWorkspace(window, maximized.isEmpty() ? QStringList() : QStringList {maximized + "*"});
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY2(window.width() <= 800 && window.height() <= 600,
+             qPrintable(QStringLiteral("%1 x %2").arg(window.width()).arg(window.height())));
+
+    QWidget *page = window.findChild<ViewSelectionWidget *>();
+    if (!maximized.isEmpty())
+        page = instruments(window)->activeViews()->getMaximizedView()->fullScreenUserInterface();
+    QVERIFY(page && page->isVisible());
+    const QStringList out = controlsOutOfReach(window, page);
+    QVERIFY2(out.isEmpty(), qPrintable(out.join(QStringLiteral("; "))));
 }
 
 void TestPraluneWindow::settingsWindowsOpenOverTheWindow_data()

@@ -45,17 +45,22 @@ void TestWindowPlacement::placement()
 void TestWindowPlacement::onlyWindowsAndDialogsAreMoved_data()
 {
     QTest::addColumn<int>("flags");
+    QTest::addColumn<bool>("owned");
     QTest::addColumn<bool>("moved");
-    QTest::newRow("window") << int(Qt::Window) << true;
-    QTest::newRow("dialog") << int(Qt::Dialog) << true;
-    QTest::newRow("pop-up") << int(Qt::Popup) << false;
-    QTest::newRow("tool tip") << int(Qt::ToolTip) << false;
+    QTest::newRow("window") << int(Qt::Window) << false << true;
+    QTest::newRow("dialog") << int(Qt::Dialog) << false << true;
+    QTest::newRow("pop-up") << int(Qt::Popup) << false << false;
+    QTest::newRow("tool tip") << int(Qt::ToolTip) << false << false;
+    // A file dialog's question or a settings window's message box, its window moved aside.
+    QTest::newRow("dialog of another window") << int(Qt::Dialog) << true << true;
 }
 
-// A combo box's list or a tool tip opens where it belongs, not over the main window.
+// A combo box's list or a tool tip opens where it belongs, not over the main window; a window
+// of the program's own opens over the window it belongs to, or over the main one.
 void TestWindowPlacement::onlyWindowsAndDialogsAreMoved()
 {
     QFETCH(int, flags);
+    QFETCH(bool, owned);
     QFETCH(bool, moved);
     QWidget main;
     new WindowPlacement(&main);
@@ -63,14 +68,21 @@ void TestWindowPlacement::onlyWindowsAndDialogsAreMoved()
     main.setGeometry(QRect(available.topLeft() + QPoint(40, 30), QSize(400, 300)));
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QWidget owner;
+    owner.resize(300, 200);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    owner.move(available.topLeft() + QPoint(420, 320)); // where the user took it
+    QVERIFY(!owner.frameGeometry().contains(main.frameGeometry().center()));
 
-    QWidget other(nullptr, Qt::WindowFlags(flags));
+    QWidget other(owned ? &owner : nullptr, Qt::WindowFlags(flags));
     other.resize(120, 80);
     const QPoint start = available.topLeft() + QPoint(2, 2);
     other.move(start);
     other.show();
+    const QWidget *over = owned ? &owner : &main;
     if (moved)
-        QCOMPARE(other.frameGeometry().center(), main.frameGeometry().center());
+        QCOMPARE(other.frameGeometry().center(), over->frameGeometry().center());
     else // where it was put, give or take the frame the platform draws around it
         QVERIFY((other.pos() - start).manhattanLength() <= 8);
 }

@@ -95,6 +95,18 @@ QSize FlowGridLayout::sizeHint() const
     return m_sizeHint;
 }
 
+QSize FlowGridLayout::minimumSize() const
+{
+    if (m_items.isEmpty())
+        return QLayout::minimumSize();
+    const QSize item = largestItemSize();
+    const QMargins margins = contentsMargins();
+    const int columns = std::min(m_minimumColumns, static_cast<int>(m_items.size()));
+    return QSize(columns * item.width() + (columns - 1) * effectiveSpacing() + margins.left()
+                         + margins.right(),
+                 item.height() + margins.top() + margins.bottom());
+}
+
 int FlowGridLayout::bestColumnsCount(int width) const
 {
     if (m_items.isEmpty())

@@ -25,6 +25,8 @@ public:
     int heightForWidth(int width) const override;
     void setGeometry(const QRect &rect) override;
     QSize sizeHint() const override;
+    // As wide as its fewest columns: narrower, its cells would cut the items.
+    QSize minimumSize() const override;
 
     int bestColumnsCount(int width) const;
     QSize bestItemSize(int from, int to) const;
