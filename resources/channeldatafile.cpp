@@ -49,10 +49,10 @@ double toSample(const QStringRef &field, ChannelsDataFieldCounts &counts)
 }
 
 void appendSamples(QVector<QVector<double>> &columns, const QVector<QStringRef> &fields,
-                   ChannelsDataFieldCounts &counts)
+                   QVector<ChannelsDataFieldCounts> &counts)
 {
     for (int j = 0; j < fields.size(); ++j)
-        columns[j].append(toSample(fields.at(j), counts));
+        columns[j].append(toSample(fields.at(j), counts[j]));
 }
 
 } // namespace
@@ -95,11 +95,11 @@ bool saveChannelsData(const QString &fileName, const QVector<QVector<double>> &c
 }
 
 QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *names,
-                                          ChannelsDataFieldCounts *counts)
+                                          QVector<ChannelsDataFieldCounts> *counts)
 {
-    ChannelsDataFieldCounts local;
-    ChannelsDataFieldCounts &found = counts ? *counts : local;
-    found = ChannelsDataFieldCounts();
+    QVector<ChannelsDataFieldCounts> local;
+    QVector<ChannelsDataFieldCounts> &found = counts ? *counts : local;
+    found.clear();
     if (fileName.isEmpty())
         return {};
     const QFileInfo info(fileName);
@@ -120,6 +120,7 @@ QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *
     const QVector<QStringRef> firstFields = first.splitRef(kSeparator, Qt::KeepEmptyParts);
     const int columnCount = firstFields.size();
     QVector<QVector<double>> columns(columnCount);
+    found.resize(columnCount);
 
     if (headerPattern().match(first).hasMatch()) {
         if (names) {
@@ -136,7 +137,7 @@ QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *
         // Each line counted with its line break, which the last one may lack.
         read += line.size() + 1;
         if (read > maxChannelsDataFileSize + 1) {
-            found = ChannelsDataFieldCounts();
+            found.clear();
             return {};
         }
         // Count before splitting: a hostile line of a million fields is rejected without

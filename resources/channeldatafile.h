@@ -15,9 +15,10 @@ bool saveChannelsData(const QString &fileName, const QVector<QVector<double>> &c
 // (a file still growing), is refused as a whole.
 constexpr qint64 maxChannelsDataFileSize = qint64(128) * 1024 * 1024;
 
-// What the reader made of the sample fields it read. A field that does not convert reads as 0.0,
-// so the columns alone cannot tell a file of zeros from a file in another format; these counts
-// can. Empty fields are neither numbers nor texts: the writer leaves them under short columns.
+// What the reader made of the sample fields of one column. A field that does not convert reads
+// as 0.0, so the column alone cannot tell a signal of zeros from one in another format; these
+// counts can. Empty fields are neither numbers nor texts: the writer leaves them under short
+// columns.
 struct ChannelsDataFieldCounts
 {
     qint64 numbers = 0; // fields that converted, NaN and infinities included
@@ -30,6 +31,6 @@ struct ChannelsDataFieldCounts
 // count differs from the first line's. Empty result when the file cannot be read, is not a
 // regular file (a device or a pipe never ends), is larger than maxChannelsDataFileSize, or its
 // first line is empty. *counts (when counts is not null) receives what became of the fields of
-// the lines that gave samples, zeros for an empty result.
+// the lines that gave samples, one entry per column; none for an empty result.
 QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *names = nullptr,
-                                          ChannelsDataFieldCounts *counts = nullptr);
+                                          QVector<ChannelsDataFieldCounts> *counts = nullptr);

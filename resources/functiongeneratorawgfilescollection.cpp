@@ -230,11 +230,12 @@ QStringList FunctionGeneratorAwgFilesCollection::signalNames(int index)
     return m_d->signalsOf(index).names;
 }
 
-ChannelsDataFieldCounts FunctionGeneratorAwgFilesCollection::fieldCounts(int index)
+ChannelsDataFieldCounts FunctionGeneratorAwgFilesCollection::fieldCounts(int index, int signal)
 {
-    if (!m_d->valid(index))
+    if (!m_d->valid(index) || signal < 0)
         return {};
-    return m_d->signalsOf(index).fields;
+    const QVector<ChannelsDataFieldCounts> &fields = m_d->signalsOf(index).fields;
+    return signal < fields.size() ? fields.at(signal) : ChannelsDataFieldCounts();
 }
 
 QVector<double> FunctionGeneratorAwgFilesCollection::data(int index, int signal)

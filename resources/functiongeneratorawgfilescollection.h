@@ -42,8 +42,8 @@ public:
     int countSignals(int index);
     QStringList signalNames(int index);
     QVector<double> data(int index, int signal);
-    // What the reader made of the file's fields; zeros for an index outside the list.
-    ChannelsDataFieldCounts fieldCounts(int index);
+    // What the reader made of one signal's fields; zeros for a file or signal it lacks.
+    ChannelsDataFieldCounts fieldCounts(int index, int signal);
 
     void update();
     int findByContent(const QString &path) const;

@@ -522,9 +522,12 @@ void KW7FunctionGeneratorResource::restoreState(const ResourceState &state)
 {
     const FunctionGeneratorChannelOptions fresh = initialChannel();
     for (unsigned int ch = 0; ch < m_d->channelsCount; ++ch) {
-        setStandardFunction(ch, restoredStandardFunction(state, ch));
+        setStandardFunction(
+                ch,
+                restoredStandardFunction(state, ch, supportedFunctions(), fresh.standardFunction));
         setOutputOptions(ch,
-                         restoredOutputOptions(state, ch, outputOptions(ch), fresh.outputOptions));
+                         restoredOutputOptions(state, ch, outputOptions(ch), fresh.outputOptions,
+                                               supportedRanges()));
         setModulationOptions(ch,
                              restoredModulationOptions(state, ch, modulationOptions(ch),
                                                        fresh.modulationOptions));
@@ -535,8 +538,6 @@ void KW7FunctionGeneratorResource::restoreState(const ResourceState &state)
         setAWGOptions(ch, restoredAwgOptions(state, ch, AWGOptiuons(ch)));
     }
     setTriggerOptions(restoredTriggerOptions(state, triggerOptions()));
-
-    // The mode is the one value that an older state may lack; it is then kept.
-    if (state.contains(QStringLiteral("mode")))
-        setMode(FunctionGeneratorMode(state[QStringLiteral("mode")].toInt()));
+    if (const std::optional<FunctionGeneratorMode> mode = restoredMode(state))
+        setMode(*mode);
 }

@@ -1,25 +1,31 @@
 #include "resources/kw7functiongeneratorstate.h"
 
+#include "resources/functiongeneratorimpedance.h"
+#include "resources/kw7signaltables.h"
 #include "resources/storefile.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <limits>
+#include <optional>
 
 namespace {
 
-// Values read back from an INI file arrive as text; what does not convert reads as zero.
-int readInt(const QVariant &value)
+// Values read back from an INI file arrive as text. Text that does not convert is no number:
+// it counts as a missing key.
+std::optional<double> storedNumber(const QVariant &value)
 {
-    return value.toInt();
+    bool ok = false;
+    const double read = value.toDouble(&ok);
+    return ok ? std::optional<double>(read) : std::nullopt;
 }
 
-unsigned int readUInt(const QVariant &value)
+bool isWhole(double value)
 {
-    return value.toUInt();
-}
-
-double readDouble(const QVariant &value)
-{
-    return value.toDouble();
+    return std::isfinite(value) && std::trunc(value) == value
+            && value >= double(std::numeric_limits<int>::min())
+            && value <= double(std::numeric_limits<int>::max());
 }
 
 QString key(const char *name, unsigned int ch)
@@ -27,27 +33,60 @@ QString key(const char *name, unsigned int ch)
     return QString::fromLatin1(name).arg(ch);
 }
 
+void reportRefused(const QString &name, const QVariant &stored, const QString &wanted,
+                   const QString &used)
+{
+    const QString problem = stored.isValid()
+            ? QStringLiteral("holds \"%1\", not %2").arg(stored.toString(), wanted)
+            : QStringLiteral("is missing");
+    reportStoreProblem(
+            QStringLiteral("generator state: %1 %2; %3 is used").arg(name, problem, used));
+}
+
 // A stored value reaches the module only as a finite number within its limits. Anything else
-// (a file's nan or inf, a negative frequency, a value beyond the module's reach, a missing key
-// read as a 0 outside them) gives the fresh resource's value, and one line names the key.
+// (a file's nan or inf or text, a negative frequency, a value beyond the module's reach, a
+// missing key) gives the fresh resource's value, and one line names the key.
 void restoreLimited(const ResourceState &state, const QString &name, double &value, double fresh,
                     const FunctionGeneratorValueLimits &limits)
 {
     const QVariant stored = state.value(name);
-    const double read = readDouble(stored);
-    if (std::isfinite(read) && read >= limits.min && read <= limits.max) {
-        value = read;
+    const std::optional<double> read = storedNumber(stored);
+    if (read && std::isfinite(*read) && *read >= limits.min && *read <= limits.max) {
+        value = *read;
         return;
     }
     value = fresh;
-    const QString problem = stored.isValid()
-            ? QStringLiteral("holds \"%1\", not a number within %2 .. %3")
-                      .arg(stored.toString())
-                      .arg(limits.min)
-                      .arg(limits.max)
-            : QStringLiteral("is missing");
-    reportStoreProblem(
-            QStringLiteral("generator state: %1 %2; %3 is used").arg(name, problem).arg(fresh));
+    reportRefused(name, stored,
+                  QStringLiteral("a number within %1 .. %2").arg(limits.min).arg(limits.max),
+                  QString::number(fresh));
+}
+
+// A whole number or a choice is restored only as one of the key's values. A missing key, and
+// text, read as 0, which stands when it is one of them (an older state lacks the key), and
+// otherwise gives fresh's value; any other number gives fresh's value. Each but a missing key
+// whose 0 stands is named in one line.
+int restoreListed(const ResourceState &state, const QString &name, int fresh,
+                  const std::function<bool(int)> &listed)
+{
+    const QVariant stored = state.value(name);
+    const std::optional<double> read = storedNumber(stored);
+    if (read && isWhole(*read) && listed(int(*read)))
+        return int(*read);
+    const int used = !read && listed(0) ? 0 : fresh;
+    if (stored.isValid() || !listed(0))
+        reportRefused(name, stored, QStringLiteral("one of its values"), QString::number(used));
+    return used;
+}
+
+bool isModulationType(int type)
+{
+    return type >= int(FunctionGeneratorModulationType::Off)
+            && type <= int(FunctionGeneratorModulationType::FrequencyShiftKeying);
+}
+
+bool isSignalIndex(int index)
+{
+    return index >= 0;
 }
 
 // The amplitude and frequency every block of a standard function has.
@@ -69,7 +108,8 @@ restoredModulationOptions(const ResourceState &s, unsigned int ch,
                           FunctionGeneratorModulationOptions m,
                           const FunctionGeneratorModulationOptions &fresh)
 {
-    m.type = FunctionGeneratorModulationType(readInt(s[key("modulationOptions.type_%1", ch)]));
+    m.type = FunctionGeneratorModulationType(restoreListed(s, key("modulationOptions.type_%1", ch),
+                                                           int(fresh.type), isModulationType));
     restoreLimited(s, key("modulationOptions.frequency_%1", ch), m.frequency, fresh.frequency,
                    m.frequency_limits);
     restoreLimited(s, key("modulation_options.modulation_index_%1", ch), m.modulation_index,
@@ -151,19 +191,34 @@ void storeChannelOptions(ResourceState &s, unsigned int ch,
     s[key("awgOptions.channel_%1", ch)] = c.awgOptions.channel;
 }
 
-FunctionGeneratorStandardFunction restoredStandardFunction(const ResourceState &s, unsigned int ch)
+FunctionGeneratorStandardFunction
+restoredStandardFunction(const ResourceState &s, unsigned int ch,
+                         const std::set<FunctionGeneratorStandardFunction> &supported,
+                         FunctionGeneratorStandardFunction fresh)
 {
-    return FunctionGeneratorStandardFunction(readInt(s[key("standardFunction_%1", ch)]));
+    return FunctionGeneratorStandardFunction(
+            restoreListed(s, key("standardFunction_%1", ch), int(fresh), [&](int function) {
+                return supported.count(FunctionGeneratorStandardFunction(function)) != 0;
+            }));
 }
 
 FunctionGeneratorOutputOptions restoredOutputOptions(const ResourceState &s, unsigned int ch,
                                                      FunctionGeneratorOutputOptions o,
-                                                     const FunctionGeneratorOutputOptions &fresh)
+                                                     const FunctionGeneratorOutputOptions &fresh,
+                                                     const std::set<unsigned int> &ranges)
 {
-    o.sampling_frequency = readUInt(s[key("outputOptions.sampling_frequency_%1", ch)]);
-    o.range = readUInt(s[key("outputOptions.range_%1", ch)]);
+    const auto isRate = [](int rate) {
+        return std::find(std::begin(kw7::sampleRatesMHz), std::end(kw7::sampleRatesMHz), rate)
+                != std::end(kw7::sampleRatesMHz);
+    };
+    o.sampling_frequency = unsigned(restoreListed(s, key("outputOptions.sampling_frequency_%1", ch),
+                                                  int(fresh.sampling_frequency), isRate));
+    o.range = unsigned(restoreListed(s, key("outputOptions.range_%1", ch), int(fresh.range),
+                                     [&](int range) { return range > 0 && ranges.count(range); }));
     restoreLimited(s, key("outputOptions.impedance_%1", ch), o.impedance, fresh.impedance,
                    o.impedance_limits);
+    // Loads are kept as the list of loads shows them; a fraction would match none of its rows.
+    o.impedance = functionGeneratorImpedanceAsShown(o.impedance);
     restoreLimited(s, key("outputOptions.offset_%1", ch), o.offset, fresh.offset, o.offset_limits);
     return o;
 }
@@ -177,7 +232,7 @@ FunctionGeneratorAWGOptions restoredAwgOptions(const ResourceState &s, unsigned 
                                                FunctionGeneratorAWGOptions a)
 {
     a.file = s[key("awgOptions.file_%1", ch)].toString();
-    a.channel = readUInt(s[key("awgOptions.channel_%1", ch)]);
+    a.channel = unsigned(restoreListed(s, key("awgOptions.channel_%1", ch), 0, isSignalIndex));
     return a;
 }
 
@@ -190,7 +245,27 @@ void storeTriggerOptions(ResourceState &s, const FunctionGeneratorTriggerOptions
 FunctionGeneratorTriggerOptions restoredTriggerOptions(const ResourceState &s,
                                                        FunctionGeneratorTriggerOptions t)
 {
-    t.type = readInt(s[QStringLiteral("triggerOptions.type")]);
+    t.type = restoreListed(s, QStringLiteral("triggerOptions.type"), 0,
+                           [](int type) { return type == 0 || type == 1; });
     restoreLimited(s, QStringLiteral("triggerOptions.delay"), t.delay, 0.0, t.delay_limits);
     return t;
+}
+
+std::optional<FunctionGeneratorMode> restoredMode(const ResourceState &s)
+{
+    const QString name = QStringLiteral("mode");
+    // The mode is the one value that an older state may lack; it is then kept.
+    if (!s.contains(name))
+        return std::nullopt;
+    const QVariant stored = s.value(name);
+    const std::optional<double> read = storedNumber(stored);
+    if (read && (*read == 0.0 || *read == 1.0))
+        return FunctionGeneratorMode(int(*read));
+    // Text counts as no key at all; any other number as the fresh resource's mode.
+    const std::optional<FunctionGeneratorMode> used = read
+            ? std::optional<FunctionGeneratorMode>(FunctionGeneratorMode::StandardFunctions)
+            : std::nullopt;
+    reportRefused(name, stored, QStringLiteral("one of its values"),
+                  used ? QStringLiteral("0") : QStringLiteral("the present mode"));
+    return used;
 }

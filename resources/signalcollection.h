@@ -6,10 +6,10 @@
 #include <QVector>
 
 // The columns of one waveform file: column j is signal j, named by the file's header line
-// (no names when the file has none), with what the reader made of its fields.
+// (no names when the file has none), with what the reader made of each column's fields.
 struct SignalCollection
 {
     QVector<QVector<double>> columns;
     QStringList names;
-    ChannelsDataFieldCounts fields;
+    QVector<ChannelsDataFieldCounts> fields;
 };

@@ -235,25 +235,36 @@ void TestChannelData::loadCountsFields()
     QFETCH(qint64, numbers);
     QFETCH(qint64, texts);
     QFETCH(qint64, nonFinite);
-    ChannelsDataFieldCounts counts;
-    counts.texts = 99; // a count from an earlier file is not carried on
+    QVector<ChannelsDataFieldCounts> counts(3);
+    counts[0].texts = 99; // a count from an earlier file is not carried on
     QCOMPARE(loadChannelsData(write(content), nullptr, &counts), columns);
-    QCOMPARE(counts.numbers, numbers);
-    QCOMPARE(counts.texts, texts);
-    QCOMPARE(counts.nonFinite, nonFinite);
+    QCOMPARE(counts.size(), columns.size());
+    ChannelsDataFieldCounts total;
+    for (const ChannelsDataFieldCounts &column : counts) {
+        total.numbers += column.numbers;
+        total.texts += column.texts;
+        total.nonFinite += column.nonFinite;
+    }
+    QCOMPARE(total.numbers, numbers);
+    QCOMPARE(total.texts, texts);
+    QCOMPARE(total.nonFinite, nonFinite);
 }
 
 void TestChannelData::loadCountsNaN()
 {
-    ChannelsDataFieldCounts counts;
+    QVector<ChannelsDataFieldCounts> counts;
     const Columns read = loadChannelsData(write("1;2\nnan;4\n"), nullptr, &counts);
     QCOMPARE(read.size(), 2);
     QVERIFY(std::isnan(read.at(0).at(1)));
-    QCOMPARE(counts.numbers, qint64(4));
-    QCOMPARE(counts.nonFinite, qint64(1));
+    // Each column is counted on its own: the NaN is the first column's alone.
+    QCOMPARE(counts.size(), 2);
+    QCOMPARE(counts.at(0).numbers, qint64(2));
+    QCOMPARE(counts.at(0).nonFinite, qint64(1));
+    QCOMPARE(counts.at(1).numbers, qint64(2));
+    QCOMPARE(counts.at(1).nonFinite, qint64(0));
     QVERIFY(loadChannelsData(m_dir.filePath(QStringLiteral("missing.csv")), nullptr, &counts)
                     .isEmpty());
-    QCOMPARE(counts.numbers, qint64(0));
+    QVERIFY(counts.isEmpty());
 }
 
 void TestChannelData::loadUnreadable()

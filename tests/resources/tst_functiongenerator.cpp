@@ -51,6 +51,8 @@ private slots:
     void restorePartialState();
     void restoreKeepsValuesWithinLimits_data();
     void restoreKeepsValuesWithinLimits();
+    void restoreKeepsListedValues_data();
+    void restoreKeepsListedValues();
 
 private:
     std::vector<std::string> functions() const
@@ -510,7 +512,8 @@ void TestFunctionGenerator::restorePartialState()
     QCOMPARE(r.mode(), FunctionGeneratorMode::ArbitraryWaveform); // no "mode": unchanged
     QCOMPARE(r.outputOptions(0).sampling_frequency, 300u);
     QCOMPARE(r.outputOptions(1).sampling_frequency, 300u);
-    QCOMPARE(r.outputOptions(0).range, 0u);
+    // An absent range reads as 0, which the module lacks: the fresh range stands.
+    QCOMPARE(r.outputOptions(0).range, 10u);
     // An absent impedance reads as 0, below the module's limits: the fresh value stands.
     QCOMPARE(r.outputOptions(0).impedance, 1000000.0);
     QCOMPARE(r.outputOptions(0).impedance_limits.min, 25.0);
@@ -535,8 +538,11 @@ void TestFunctionGenerator::restoreKeepsValuesWithinLimits_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("kept");
-    auto row = [](const char *name, const char *key, const char *stored, bool kept) {
-        QTest::newRow(name) << QString::fromLatin1(key) << QString::fromLatin1(stored) << kept;
+    QTest::addColumn<double>("restored"); // NaN: the stored value itself, or fresh's
+    auto row = [](const char *name, const char *key, const char *stored, bool kept,
+                  double restored = qQNaN()) {
+        QTest::newRow(name) << QString::fromLatin1(key) << QString::fromLatin1(stored) << kept
+                            << restored;
     };
     const char *sine0 = "standardFunctionOptions.sineOptions.frequency_0";
     const char *sine1 = "standardFunctionOptions.sineOptions.frequency_1";
@@ -559,6 +565,13 @@ void TestFunctionGenerator::restoreKeepsValuesWithinLimits_data()
     row("phase deviation beyond its limit", "modulation_options.phase_deviation_0", "720", false);
     row("NaN trigger delay", "triggerOptions.delay", "nan", false);
     row("trigger delay in its limits", "triggerOptions.delay", "2.5", true);
+    // Text is no number: it reads as a missing key, not as an accepted 0.
+    row("text amplitude", "standardFunctionOptions.sineOptions.double_amplitude_0", "two volts",
+        false);
+    row("text offset", "outputOptions.offset_1", "zero", false);
+    row("missing amplitude", "standardFunctionOptions.squareOptions.double_amplitude_1", "", false);
+    // Loads are kept in whole ohms, as the list of loads shows them.
+    row("fractional load", "outputOptions.impedance_1", "75.5", true, 76.0);
 }
 
 void TestFunctionGenerator::restoreKeepsValuesWithinLimits()
@@ -566,24 +579,103 @@ void TestFunctionGenerator::restoreKeepsValuesWithinLimits()
     QFETCH(QString, key);
     QFETCH(QString, stored);
     QFETCH(bool, kept);
+    QFETCH(double, restored);
     const ResourceState fresh = KW7FunctionGeneratorResource().storeState();
-    // As an INI file gives it back: every value as text.
+    // As an INI file gives it back: every value as text; an empty one stands for no key.
     ResourceState state;
     for (const auto &[name, value] : fresh)
-        state[name] = value.toString();
-    state[key] = stored;
+        if (name != key || !stored.isEmpty())
+            state[name] = name == key ? stored : value.toString();
 
     KW7FunctionGeneratorResource r;
     const QByteArray errors = standardErrorOf([&] { r.restoreState(state); });
-    const ResourceState restored = r.storeState();
-    const double expected = kept ? stored.toDouble() : fresh.value(key).toDouble();
-    QCOMPARE(restored.value(key).toDouble(), expected);
+    const ResourceState back = r.storeState();
+    const double expected = !qIsNaN(restored) ? restored
+            : kept                            ? stored.toDouble()
+                                              : fresh.value(key).toDouble();
+    QCOMPARE(back.value(key).toDouble(), expected);
     QCOMPARE(errors.contains(key.toUtf8()), !kept);
     QCOMPARE(errors.count('\n'), kept ? 0 : 1);
     // The other values are those stored.
     for (const auto &[name, value] : fresh)
         if (name != key)
-            QCOMPARE(restored.value(name).toString(), value.toString());
+            QCOMPARE(back.value(name).toString(), value.toString());
+}
+
+// Whole numbers and choices: only a value of the key's list is restored; any other number
+// gives the fresh resource's value and a line naming the key. Text is no number and reads as
+// a missing key: as 0 where 0 is listed, the mode as it is.
+void TestFunctionGenerator::restoreKeepsListedValues_data()
+{
+    QTest::addColumn<QString>("key"); // %1: every channel's key
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("restored");
+    QTest::addColumn<bool>("named");
+    const struct
+    {
+        const char *key;
+        const char *fresh; // what a refused number gives
+        const char *text; // what text gives
+        const char *listed;
+    } keys[] = {
+            {"standardFunction_0", "1", "0", "3"},
+            {"modulationOptions.type_1", "0", "0", "4"},
+            {"triggerOptions.type", "0", "0", "1"},
+            {"mode", "0", "1", "1"}, // the resource holds the waveform mode before
+            {"outputOptions.sampling_frequency_%1", "1200", "1200", "600"},
+            {"outputOptions.range_0", "10", "10", "1"},
+            {"awgOptions.channel_1", "0", "0", "3"},
+    };
+    for (const auto &k : keys) {
+        const QString key = QString::fromLatin1(k.key);
+        for (const char *refused : {"-1000", "nan", "1e308", "2.5"})
+            QTest::addRow("%s = %s", k.key, refused) << key << refused << k.fresh << true;
+        QTest::addRow("%s = text", k.key) << key << "text" << k.text << true;
+        QTest::addRow("%s listed", k.key) << key << k.listed << k.listed << false;
+    }
+    QTest::newRow("function the module lacks") << "standardFunction_1"
+                                               << "7"
+                                               << "1" << true;
+    QTest::newRow("modulation beyond the list") << "modulationOptions.type_0"
+                                                << "6"
+                                                << "0" << true;
+    QTest::newRow("rate not in the module's list") << "outputOptions.sampling_frequency_%1"
+                                                   << "1000"
+                                                   << "1200" << true;
+    QTest::newRow("unsupported range") << "outputOptions.range_1"
+                                       << "5"
+                                       << "10" << true;
+    QTest::newRow("written as a decimal") << "outputOptions.range_1"
+                                          << "1.0"
+                                          << "1" << false;
+}
+
+void TestFunctionGenerator::restoreKeepsListedValues()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, restored);
+    QFETCH(bool, named);
+    const ResourceState fresh = KW7FunctionGeneratorResource().storeState();
+    const QStringList keys = key.contains(QLatin1String("%1"))
+            ? QStringList {key.arg(0), key.arg(1)}
+            : QStringList {key};
+    ResourceState state;
+    for (const auto &[name, value] : fresh)
+        state[name] = keys.contains(name) ? stored : value.toString();
+
+    KW7FunctionGeneratorResource r;
+    r.setMode(FunctionGeneratorMode::ArbitraryWaveform);
+    const QByteArray errors = standardErrorOf([&] { r.restoreState(state); });
+    const ResourceState back = r.storeState();
+    for (const QString &name : keys) {
+        QCOMPARE(back.value(name).toString(), restored);
+        QCOMPARE(errors.contains(name.toUtf8()), named);
+    }
+    QCOMPARE(int(errors.count('\n')), named ? int(keys.size()) : 0);
+    for (const auto &[name, value] : fresh)
+        if (!keys.contains(name))
+            QCOMPARE(back.value(name).toString(), value.toString());
 }
 
 QTEST_GUILESS_MAIN(TestFunctionGenerator)

@@ -106,19 +106,21 @@ void RangeSlider::setDisplayMode(DisplayMode mode)
 
 QSize RangeSlider::sizeHint() const
 {
-    return QSlider::sizeHint() + QSize(75, 0);
+    return QSlider::sizeHint() + QSize(d->labelStripWidth(), 0);
 }
 
 void RangeSlider::setMinimum(int minimum)
 {
     d->minimumValue = minimum;
     QAbstractSlider::setMinimum(minimum);
+    updateGeometry(); // the labels of the scale's ends may be wider
 }
 
 void RangeSlider::setMaximum(int maximum)
 {
     d->maximumValue = maximum;
     QAbstractSlider::setMaximum(maximum);
+    updateGeometry();
 }
 
 void RangeSlider::setPrecission(double precission)
@@ -138,6 +140,7 @@ void RangeSlider::setPrecission(double precission)
 void RangeSlider::setDimension(QString dimension)
 {
     d->dimension = std::move(dimension);
+    updateGeometry();
 }
 
 void RangeSlider::setSpanValue(double lower, double upper)
@@ -424,6 +427,10 @@ void RangeSlider::changeEvent(QEvent *event)
         d->loadIcons();
         d->takeColours();
         applyApplicationStyleSheet();
+        updateGeometry();
+    } else if (event->type() == QEvent::FontChange) {
+        // The labels' strip follows the font.
+        updateGeometry();
     } else if (event->type() == QEvent::PaletteChange) {
         // A style sheet reaches the palette when it polishes the widget, after the style
         // change: the labels and outlines must follow it.

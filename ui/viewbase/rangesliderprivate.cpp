@@ -11,7 +11,11 @@
 
 namespace {
 
-constexpr int labelStripWidth = 75;
+constexpr int minimumLabelStripWidth = 75;
+// Between a label and the link icon, or the slider in a horizontal one.
+constexpr int labelGap = 4;
+// From the groove to the link icon's middle.
+constexpr int linkIconOffset = 15;
 
 QString iconPath(const char *name)
 {
@@ -45,6 +49,12 @@ RangeSliderPrivate::RangeSliderPrivate(RangeSlider *owner)
 
 void RangeSliderPrivate::initStyleOption(QStyleOptionSlider *option, SpanHandle handle) const
 {
+    initStyleOption(option, handle, labelStripWidth());
+}
+
+void RangeSliderPrivate::initStyleOption(QStyleOptionSlider *option, SpanHandle handle,
+                                         int strip) const
+{
     option->initFrom(q);
     option->subControls = QStyle::SC_None;
     option->activeSubControls = QStyle::SC_None;
@@ -68,7 +78,29 @@ void RangeSliderPrivate::initStyleOption(QStyleOptionSlider *option, SpanHandle 
         option->state |= QStyle::State_Horizontal;
     else
         option->state &= ~QStyle::State_Horizontal;
-    option->rect = QRect(QPoint(labelStripWidth, 0), QPoint(q->width() - 1, q->height() - 1));
+    option->rect = QRect(QPoint(strip, 0), QPoint(q->width() - 1, q->height() - 1));
+}
+
+QString RangeSliderPrivate::labelText(double value) const
+{
+    return QString::number(value, 'f', 2) + QLatin1Char(' ') + dimension;
+}
+
+int RangeSliderPrivate::labelStripWidth() const
+{
+    const QFontMetrics metrics = q->fontMetrics();
+    const int widest = std::max(metrics.horizontalAdvance(labelText(minimumValue)),
+                                metrics.horizontalAdvance(labelText(maximumValue)));
+    if (q->orientation() == Qt::Horizontal)
+        return std::max(minimumLabelStripWidth, widest + labelGap);
+    // The icon keeps its place beside the groove, which moves with the strip. The style may
+    // centre the groove in the slider's part: measured with that part at its hinted width, the
+    // least a layout gives it.
+    QStyleOptionSlider option;
+    initStyleOption(&option, UpperHandle, minimumLabelStripWidth);
+    option.rect.setWidth(q->QSlider::sizeHint().width());
+    const int iconLeft = linkIconLeft(option);
+    return std::max(minimumLabelStripWidth, minimumLabelStripWidth + widest + labelGap - iconLeft);
 }
 
 int RangeSliderPrivate::pick(const QPoint &point) const
@@ -288,25 +320,34 @@ void RangeSliderPrivate::drawSpan(QPainter *painter)
     if (lower + upper < 0)
         centreY = 0;
     const QSize iconSize = icon.isNull() ? QSize(0, 0) : icon.size() / icon.devicePixelRatio();
-    linkRect =
-            QRect(QPoint(span.left() - 15 - iconSize.width() / 2, centreY - iconSize.height() / 2),
-                  iconSize);
+    linkRect = QRect(QPoint(span.left() - linkIconOffset - iconSize.width() / 2,
+                            centreY - iconSize.height() / 2),
+                     iconSize);
     if (!icon.isNull())
         painter->drawPixmap(linkRect, icon);
+}
+
+int RangeSliderPrivate::linkIconLeft(const QStyleOptionSlider &option) const
+{
+    const QRect groove =
+            q->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, q);
+    const QPixmap &icon = linked ? linkedIcon : unlinkedIcon;
+    const int iconWidth = icon.isNull() ? 0 : int(icon.width() / icon.devicePixelRatio());
+    return groove.left() - linkIconOffset - iconWidth / 2;
 }
 
 void RangeSliderPrivate::drawLabels(QPainter *painter)
 {
     const QFontMetrics metrics = q->fontMetrics();
     const QColor colour = textColour.isValid() ? textColour : q->palette().color(QPalette::Text);
+    const int strip = labelStripWidth();
     painter->save();
     painter->setPen(colour);
     for (const SpanHandle handle : {LowerHandle, UpperHandle}) {
         const int step = handle == LowerHandle ? lowerPos : upperPos;
-        const QString text =
-                QString::number(toUserValue(step), 'f', 2) + QLatin1Char(' ') + dimension;
+        const QString text = labelText(toUserValue(step));
         QStyleOptionSlider option;
-        initStyleOption(&option, handle);
+        initStyleOption(&option, handle, strip);
         const QRect handleRect =
                 q->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, q);
         const int width = metrics.horizontalAdvance(text);
@@ -315,17 +356,18 @@ void RangeSliderPrivate::drawLabels(QPainter *painter)
         int top = 0;
         if (q->orientation() == Qt::Vertical) {
             // Clear of the link icon, which sits left of the span.
-            right = handleRect.left() - 26;
+            right = linkIconLeft(option) - labelGap;
             top = handleRect.center().y() - height / 2;
         } else {
             // Horizontally the strip holds both labels, the lower above the upper.
-            right = labelStripWidth - 4;
+            right = strip - labelGap;
             top = handle == LowerHandle ? q->height() / 2 - height : q->height() / 2;
         }
         right = std::clamp(right, width, std::max(width, q->width() - 1));
         top = std::clamp(top, 0, std::max(0, q->height() - height));
-        painter->drawText(QRect(right - width, top, width, height),
-                          Qt::AlignRight | Qt::AlignVCenter, text);
+        const QRect label(right - width, top, width, height);
+        (handle == LowerHandle ? lowerLabelRect : upperLabelRect) = label;
+        painter->drawText(label, Qt::AlignRight | Qt::AlignVCenter, text);
     }
     painter->restore();
 }

@@ -28,6 +28,12 @@ public:
 
     // For hit tests, layout and painting: the slider laid out right of the label strip.
     void initStyleOption(QStyleOptionSlider *option, SpanHandle handle = UpperHandle) const;
+    void initStyleOption(QStyleOptionSlider *option, SpanHandle handle, int strip) const;
+    // The width left of the slider that holds the labels: the widest of the scale's ends in
+    // the present font, clear of the link icon, and never under the 75 px the forms are made
+    // for.
+    int labelStripWidth() const;
+    QString labelText(double value) const;
     int pick(const QPoint &point) const;
     int pixelPosToRangeValue(int position) const;
     double toUserValue(int step) const;
@@ -40,6 +46,8 @@ public:
     void takeColours();
 
     void drawSpan(QPainter *painter);
+    // The link icon's left edge beside a vertical groove laid out in option.
+    int linkIconLeft(const QStyleOptionSlider &option) const;
     void drawLabels(QPainter *painter);
     void drawHandle(QPainter *painter, SpanHandle handle);
     void drawMarker(QPainter *painter);
@@ -71,6 +79,9 @@ public:
     QPixmap linkedIcon;
     QPixmap unlinkedIcon;
     QRect linkRect;
+    // Where the labels were last drawn.
+    QRect lowerLabelRect;
+    QRect upperLabelRect;
     QColor textColour;
     QColor windowColour;
     QColor shadowColour;

@@ -123,9 +123,9 @@ QVector<double> FunctionGeneratorAwgDataListModel::data(int row, int signal) con
     return files().data(row, signal);
 }
 
-ChannelsDataFieldCounts FunctionGeneratorAwgDataListModel::fieldCounts(int row) const
+ChannelsDataFieldCounts FunctionGeneratorAwgDataListModel::fieldCounts(int row, int signal) const
 {
-    return files().fieldCounts(row);
+    return files().fieldCounts(row, signal);
 }
 
 void FunctionGeneratorAwgDataListModel::processAdd(int index)

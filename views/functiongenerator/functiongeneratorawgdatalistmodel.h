@@ -37,7 +37,7 @@ public:
     QStringList signalNames(int row) const;
     // The samples of one signal of a file; empty when it has no such signal.
     QVector<double> data(int row, int signal) const;
-    ChannelsDataFieldCounts fieldCounts(int row) const;
+    ChannelsDataFieldCounts fieldCounts(int row, int signal) const;
 
 private slots:
     void processAdd(int index);

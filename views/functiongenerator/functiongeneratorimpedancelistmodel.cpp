@@ -10,11 +10,6 @@
 #include <cmath>
 #include <limits>
 
-double functionGeneratorImpedanceAsShown(double ohms)
-{
-    return std::round(ohms);
-}
-
 FunctionGeneratorImpedanceListModel::FunctionGeneratorImpedanceListModel(QObject *parent)
     : QAbstractListModel(parent)
 { }

@@ -1,14 +1,10 @@
 #pragma once
 
+#include "resources/functiongeneratorimpedance.h"
+
 #include <QAbstractListModel>
 #include <QList>
 #include <QString>
-
-// The value a row's text stands for. From 0.01 Ω up every decimal prefix a row shows gives
-// whole ohms (kΩ with three decimals, MΩ with six, and so on), so a fraction of an ohm would
-// read as another value: 75.5 Ω as "76 Ω", 1000.4 Ω as "1 kΩ" beside 1000 Ω itself. The
-// settings page and the common settings keep a value only rounded to it.
-double functionGeneratorImpedanceAsShown(double ohms);
 
 // The load impedances (ohms) a list offers: predefined rows first, which stay, then custom
 // rows, which the user adds and removes. Each row reads as its value with a decimal prefix

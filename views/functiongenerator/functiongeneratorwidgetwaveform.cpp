@@ -17,11 +17,30 @@
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 
+#include <algorithm>
+
 namespace {
 
 QString fileName(const QString &path)
 {
     return QFileInfo(path).fileName();
+}
+
+// Fields that do not convert read as zeros, so a column of text, or a file in another format,
+// would name signals with nothing to play.
+bool isPlayable(const FunctionGeneratorAwgDataListModel &model, int row, int signal)
+{
+    return functionGeneratorPlayableFields(model.fieldCounts(row, signal));
+}
+
+// -1 when no signal of the file plays.
+int firstPlayableSignal(const FunctionGeneratorAwgDataListModel &model, int row)
+{
+    const int count = model.countSignals(row);
+    for (int signal = 0; signal < count; ++signal)
+        if (isPlayable(model, row, signal))
+            return signal;
+    return -1;
 }
 
 void showError(const QString &text)
@@ -152,12 +171,9 @@ bool FunctionGeneratorWidget::checkAWGOptions(const FunctionGeneratorAWGOptions 
         showError(tr("File %1 is not in the AWG files list").arg(fileName(options.file)));
         return false;
     }
-    // Fields that do not convert read as zeros, so a file in another format, or a header line
-    // alone, would name signals with nothing to play.
-    const int count = functionGeneratorPlayableFields(d->awgDataModel->fieldCounts(row))
-            ? d->awgDataModel->countSignals(row)
-            : 0;
-    if (count == 0) {
+    // A file goes only when none of its signals plays; one signal that does not is refused
+    // alone, and the file stays for the others.
+    if (firstPlayableSignal(*d->awgDataModel, row) < 0) {
         if (!checkFile(options.file)) {
             d->awgDataModel->updateList();
             return false;
@@ -166,8 +182,12 @@ bool FunctionGeneratorWidget::checkAWGOptions(const FunctionGeneratorAWGOptions 
         d->awgDataModel->removeRows(row, 1);
         return false;
     }
-    if (options.channel < unsigned(count))
-        return true;
+    if (options.channel < unsigned(d->awgDataModel->countSignals(row))) {
+        if (isPlayable(*d->awgDataModel, row, int(options.channel)))
+            return true;
+        showError(tr("Error file format: %1").arg(fileName(options.file)));
+        return false;
+    }
     showError(tr("The index %1 of the selected signal exceeds the number of signals in the file %2")
                       .arg(options.channel + 1)
                       .arg(fileName(options.file)));
@@ -213,14 +233,18 @@ void FunctionGeneratorWidget::processChangesOfAwgDataFile(int index)
     candidate.file = d->awgDataModel->filePath(row);
     if (candidate.file == current->awgOptions.file)
         return; // a report of what the channel already plays
+    candidate.channel = unsigned(std::max(0, firstPlayableSignal(*d->awgDataModel, row)));
     if (!checkAWGOptions(candidate)) {
-        candidate.file.clear();
+        candidate = FunctionGeneratorAWGOptions();
         row = -1;
     }
     changeWaveformFile(current->awgOptions, candidate.file);
-    current->awgOptions.channel = 0;
+    current->awgOptions.channel = candidate.channel;
     setAwgSignalNames(row);
-    ui->awgDataChannelComboBox->setCurrentIndex(0);
+    {
+        const QSignalBlocker signalBlock(ui->awgDataChannelComboBox);
+        ui->awgDataChannelComboBox->setCurrentIndex(int(candidate.channel));
+    }
     showCurrentWaveformFile();
     emit awgOptionsChanged(d->currentChannel, current->awgOptions);
     refreshPreview();
@@ -232,8 +256,15 @@ void FunctionGeneratorWidget::processChangesOfAwgDataChannel(int index)
     if (index < 0 || !current)
         return;
     // The placeholder of a file without signals is no choice.
-    if (index >= d->awgDataModel->countSignals(d->awgDataModel->row(current->awgOptions.file)))
+    const int row = d->awgDataModel->row(current->awgOptions.file);
+    if (index >= d->awgDataModel->countSignals(row))
         return;
+    if (!isPlayable(*d->awgDataModel, row, index)) {
+        showError(tr("Error file format: %1").arg(fileName(current->awgOptions.file)));
+        const QSignalBlocker signalBlock(ui->awgDataChannelComboBox);
+        ui->awgDataChannelComboBox->setCurrentIndex(int(current->awgOptions.channel));
+        return;
+    }
     current->awgOptions.channel = unsigned(index);
     emit awgOptionsChanged(d->currentChannel, current->awgOptions);
     refreshPreview();

@@ -387,11 +387,62 @@ private slots:
         save_to_cache(options);
     }
 
+    // The strip is 75 px wide unless its labels need more.
     void sizeHintAddsTheLabelStrip()
     {
         QSlider plain(Qt::Vertical);
         plain.setTickPosition(QSlider::TicksBelow);
+        QFont font = m_slider->font();
+        font.setPixelSize(8);
+        m_slider->setFont(font);
         QCOMPARE(m_slider->sizeHint(), plain.sizeHint() + QSize(75, 0));
+        font.setPixelSize(24);
+        m_slider->setFont(font);
+        QVERIFY(m_slider->sizeHint().width() > plain.sizeHint().width() + 75);
+        QCOMPARE(m_slider->sizeHint().height(), plain.sizeHint().height());
+    }
+
+    void labelsClearOfTheLinkIcon_data()
+    {
+        QTest::addColumn<int>("pointSize"); // 0: the application's font
+        QTest::addColumn<QString>("dimension");
+        QTest::newRow("application font") << 0 << "V";
+        QTest::newRow("large font") << 10 << "V";
+        QTest::newRow("large font, Russian") << 10 << QString::fromUtf8("\xD0\x92");
+        QTest::newRow("larger still") << 14 << "V";
+    }
+
+    // However large the font, a slider at its hinted width keeps the labels whole within it and
+    // the upper one, on the link icon's row, clear of the icon. The generator's scale: ±10 V.
+    void labelsClearOfTheLinkIcon()
+    {
+        QFETCH(int, pointSize);
+        QFETCH(QString, dimension);
+        RangeSlider slider(Qt::Vertical);
+        if (pointSize > 0) {
+            QFont font = slider.font();
+            font.setPointSize(pointSize);
+            font.setBold(true);
+            slider.setFont(font);
+        }
+        slider.setMinimum(-10);
+        slider.setMaximum(10);
+        slider.setPrecission(50);
+        slider.setDimension(dimension);
+        slider.resize(slider.sizeHint().width(), 300);
+        for (const auto &[lower, upper] : {std::pair(-10.0, 10.0), std::pair(-1.0, 1.0)}) {
+            slider.setSpanValue(lower, upper);
+            slider.grab();
+            const QRect link = slider.d->linkRect;
+            const QRect label = slider.d->upperLabelRect;
+            QVERIFY(!link.isEmpty());
+            QVERIFY2(label.right() + 2 < link.left(),
+                     qPrintable(QStringLiteral("label ends at %1, icon starts at %2")
+                                        .arg(label.right())
+                                        .arg(link.left())));
+            QVERIFY(slider.rect().contains(label));
+            QVERIFY(slider.rect().contains(slider.d->lowerLabelRect));
+        }
     }
 
 private:

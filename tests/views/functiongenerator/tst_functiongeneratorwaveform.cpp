@@ -225,39 +225,42 @@ private slots:
     {
         QTest::addColumn<bool>("importing");
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("plays");
+        QTest::addColumn<int>("signal"); // the one chosen for the channel; -1: file refused
         const struct
         {
             const char *name;
             const char *content;
-            bool plays;
+            int signal;
         } cases[] = {
-                {"empty first line", "\n1;2\n", false},
-                {"header only", "a;b\n", false},
-                {"header, then garbage", "hello,world\nfoo;bar\n", false},
-                {"comma separators", "1.0,2.0\n3.0,4.0\n", false},
-                {"decimal commas", "1,5;2,5\n3,5;4,5\n", false},
-                {"mostly text", "1;2;3\nx;y;z\nu;v;w\n", false},
-                {"NaN cell", "1;2\nnan;4\n", false},
-                {"infinite cell", "1;2\n3;-inf\n", false},
-                {"infinity sign", "1;2\n3;\xE2\x88\x9E\n", false},
-                {"good file", "1.5;-2\n3;4e-3\n", true},
-                {"half text", "1;2\nx;y\n", true},
-                {"short column", "a;b\n1;2\n3;\n", true},
+                {"empty first line", "\n1;2\n", -1},
+                {"header only", "a;b\n", -1},
+                {"header, then garbage", "hello,world\nfoo;bar\n", -1},
+                {"comma separators", "1.0,2.0\n3.0,4.0\n", -1},
+                {"decimal commas", "1,5;2,5\n3,5;4,5\n", -1},
+                {"mostly text", "1;2;3\nx;y;z\nu;v;w\n", -1},
+                {"no column playable", "a;b\nx;nan\ny;1\n", -1},
+                {"NaN cell in the first column", "1;2\nnan;4\n", 1},
+                {"infinite cell in another column", "1;2\n3;-inf\n", 0},
+                {"infinity sign in another column", "1;2\n3;\xE2\x88\x9E\n", 0},
+                {"text column first", "name;value\nfoo;1.0\nbar;2.0\n", 1},
+                {"good file", "1.5;-2\n3;4e-3\n", 0},
+                {"half text", "1;2\nx;y\n", 0},
+                {"short column", "a;b\n1;2\n3;\n", 0},
         };
         for (bool importing : {false, true})
             for (const auto &c : cases)
                 QTest::addRow("%s, %s", importing ? "import" : "selection", c.name)
-                        << importing << QByteArray(c.content) << c.plays;
+                        << importing << QByteArray(c.content) << c.signal;
     }
 
-    // A file without samples to play, in another format or holding NaN or infinities, is
-    // dropped with its copy, whether it is chosen in the selector or just imported.
+    // A file is judged column by column. Without a signal to play (another format, text only,
+    // NaN or infinities in every column) it is dropped with its copy, whether it is chosen in
+    // the selector or just imported; otherwise the channel starts at its first playable signal.
     void fileFormat()
     {
         QFETCH(bool, importing);
         QFETCH(QByteArray, content);
-        QFETCH(bool, plays);
+        QFETCH(int, signal);
         imported(QStringLiteral("other.csv"));
         const QString copy =
                 QDir(FunctionGeneratorAwgFilesCollection::dataPath()).filePath("chosen.csv");
@@ -274,11 +277,13 @@ private slots:
             fileSelector(panel)->setCurrentIndex(0); // "chosen" sorts first
         }
         QCOMPARE(requests.count(), 1);
-        if (plays) {
+        if (signal >= 0) {
             QCOMPARE(modal.messageBoxes().size(), 0);
             QCOMPARE(files().count(), 2);
-            QCOMPARE(requests.at(0).at(1).value<AwgOptions>(), awg(copy));
+            QCOMPARE(requests.at(0).at(1).value<AwgOptions>(), awg(copy, unsigned(signal)));
+            QCOMPARE(state(panel).channelOptions[0].awgOptions, awg(copy, unsigned(signal)));
             QCOMPARE(fileSelector(panel)->currentText(), QStringLiteral("chosen"));
+            QCOMPARE(signalSelector(panel)->currentIndex(), signal);
             return;
         }
         QCOMPARE(modal.messageBoxes().size(), 1);
@@ -288,6 +293,58 @@ private slots:
         QCOMPARE(files().count(), 1);
         QCOMPARE(requests.at(0).at(1).value<AwgOptions>(), AwgOptions());
         QCOMPARE(fileSelector(panel)->currentIndex(), -1);
+    }
+
+    void signalChoice_data()
+    {
+        QTest::addColumn<bool>("fromResource");
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("plays");
+        for (bool fromResource : {false, true}) {
+            const char *by = fromResource ? "resource" : "user";
+            QTest::addRow("%s: number column", by) << fromResource << 2 << true;
+            QTest::addRow("%s: text column", by) << fromResource << 1 << false;
+            QTest::addRow("%s: column with a NaN", by) << fromResource << 3 << false;
+        }
+    }
+
+    // A signal without samples to play is refused when chosen, by the user in the selector or
+    // in options from the resource; the file, whose other signals play, stays.
+    void signalChoice()
+    {
+        QFETCH(bool, fromResource);
+        QFETCH(int, signal);
+        QFETCH(bool, plays);
+        const QString file = files().file(
+                imported(QStringLiteral("chosen.csv"), "a;name;b;c\n1;foo;2;nan\n3;bar;4;5\n"));
+        FunctionGeneratorWidget panel;
+        panel.setMode(FunctionGeneratorMode::ArbitraryWaveform);
+        ModalAnswers modal;
+        if (!fromResource)
+            panel.setAWGOptions(0, awg(file));
+        QCOMPARE(modal.messageBoxes().size(), 0);
+        QSignalSpy requests(&panel, &FunctionGeneratorWidget::awgOptionsChanged);
+        if (fromResource)
+            panel.setAWGOptions(0, awg(file, unsigned(signal)));
+        else
+            signalSelector(panel)->setCurrentIndex(signal);
+
+        QCOMPARE(files().count(), 1);
+        if (plays) {
+            QCOMPARE(modal.messageBoxes().size(), 0);
+            QCOMPARE(state(panel).channelOptions[0].awgOptions, awg(file, unsigned(signal)));
+            QCOMPARE(signalSelector(panel)->currentIndex(), signal);
+            QCOMPARE(requests.count(), fromResource ? 0 : 1);
+            return;
+        }
+        QCOMPARE(modal.messageBoxes().size(), 1);
+        QCOMPARE(modal.messageBoxes().first().text,
+                 QStringLiteral("Error file format: chosen.csv"));
+        QCOMPARE(requests.count(), 0);
+        // The user's channel keeps what it played; options from the resource show no file.
+        QCOMPARE(state(panel).channelOptions[0].awgOptions,
+                 fromResource ? AwgOptions() : awg(file));
+        QCOMPARE(signalSelector(panel)->currentIndex(), 0);
     }
 
     void import_data()
