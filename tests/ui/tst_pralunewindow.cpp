@@ -857,6 +857,7 @@ void TestPraluneWindow::smallScreenScrollsToEveryControl_data()
     QTest::newRow("power supply") << 0 << "en" << supply;
     QTest::newRow("instrument cards, large, ru") << 1 << "ru" << QString();
     QTest::newRow("oscilloscope, large, ru") << 1 << "ru" << scope;
+    QTest::newRow("multimeter, large, ru") << 1 << "ru" << meter;
     QTest::newRow("generator, large, ru") << 1 << "ru" << generator;
     QTest::newRow("power supply, large, ru") << 1 << "ru" << supply;
 }

@@ -59,6 +59,8 @@ DigitalMultimeterWidget::DigitalMultimeterWidget(QWidget *parent)
             ui->stopStartModeToolButton};
     for (QWidget *widget : fitted)
         widget->installEventFilter(this);
+    ui->measurementsFrame->installEventFilter(this);
+    ui->measurementsGridWidget->installEventFilter(this);
 
     dataMutex = std::make_unique<QRecursiveMutex>();
     displayTimerId = 0;
@@ -131,6 +133,12 @@ bool DigitalMultimeterWidget::eventFilter(QObject *watched, QEvent *event)
 {
     // A sheet reaches each label and button by itself, possibly after the form: refit then.
     const QEvent::Type type = event->type();
+    // The strip is shown or resized, or a button's width hint changed (another unit, say).
+    if (watched == ui->measurementsFrame || watched == ui->measurementsGridWidget) {
+        if (type == QEvent::Resize || type == QEvent::Show || type == QEvent::LayoutRequest)
+            fitMeasurementColumns();
+        return QWidget::eventFilter(watched, event);
+    }
     if (type == QEvent::Polish || type == QEvent::FontChange || type == QEvent::StyleChange)
         fitTopRowTexts();
     return QWidget::eventFilter(watched, event);

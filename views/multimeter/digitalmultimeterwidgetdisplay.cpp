@@ -4,6 +4,7 @@
 #include "views/multimeter/digitalmultimeterwidget.h"
 
 #include "ui/viewbase/measurementsbutton.h"
+#include "ui/viewbase/measurementsstrip.h"
 #include "views/multimeter/dimentiontranslater.h"
 #include "views/multimeter/evaluationnames.h"
 #include "views/multimeter/translateoptions.h"
@@ -182,12 +183,24 @@ void DigitalMultimeterWidget::recreateEvalutionPanel(int count)
     mark.fill(curveColor);
     for (int i = 0; i < count; ++i) {
         auto *button = new MeasurementsButton(ui->measurementsGridWidget);
-        grid->addWidget(button, i % 2, i - i % 2);
+        grid->addWidget(button, i % MeasurementsStrip::rows, i / MeasurementsStrip::rows);
         measurementButtons.push_back(button);
         button->setIcon(QIcon(mark));
         button->setIconSize(QSize(5, 5));
         button->setProperty("measurementsButton", true);
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     }
+    measurementColumns = (count + MeasurementsStrip::rows - 1) / MeasurementsStrip::rows;
+    fitMeasurementColumns();
     grid->update();
+}
+
+void DigitalMultimeterWidget::fitMeasurementColumns()
+{
+    auto *grid = qobject_cast<QGridLayout *>(ui->measurementsGridWidget->layout());
+    // Until the strip is shown its width means nothing, and the buttons keep their two rows.
+    if (!grid || !window()->isVisible() || !ui->measurementsFrame->isVisible())
+        return;
+    const int room = ui->measurementsFrame->width() - ui->measurementsGridWidget->x();
+    measurementColumns = MeasurementsStrip::fit(grid, measurementButtons, room, measurementColumns);
 }

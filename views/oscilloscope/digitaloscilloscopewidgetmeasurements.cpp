@@ -4,6 +4,7 @@
 #include "views/oscilloscope/digitaloscilloscopewidget.h"
 
 #include "ui/viewbase/measurementsbutton.h"
+#include "ui/viewbase/measurementsstrip.h"
 #include "views/multimeter/evaluatesettingswidget.h"
 #include "views/multimeter/evaluationnames.h"
 
@@ -16,34 +17,13 @@
 namespace {
 
 constexpr int iconSide = 5;
-constexpr int stripRows = 2;
+constexpr int stripRows = MeasurementsStrip::rows;
 
 QIcon colourIcon(const QColor &colour)
 {
     QPixmap pixmap(iconSide, iconSide);
     pixmap.fill(colour);
     return QIcon(pixmap);
-}
-
-// The most columns, at most one per pair of buttons, that buttons of these widths fit into
-// room with. Each column holds two buttons, one above the other; the pairs past the last
-// column go on below, as text wraps to a new line.
-int columnsToFit(const std::vector<int> &widths, int spacing, int room)
-{
-    const int pairs = (int(widths.size()) + stripRows - 1) / stripRows;
-    for (int columns = pairs; columns > 1; --columns) {
-        std::vector<int> column(std::size_t(columns), 0);
-        for (std::size_t n = 0; n < widths.size(); ++n) {
-            int &width = column[std::size_t(int(n) / stripRows % columns)];
-            width = std::max(width, widths[n]);
-        }
-        int total = spacing * (columns - 1);
-        for (int width : column)
-            total += width;
-        if (total <= room)
-            return columns;
-    }
-    return 1;
 }
 
 } // namespace
@@ -151,30 +131,15 @@ void DigitalOscilloscopeWidget::fitMeasurementColumns()
     if (!grid)
         return;
     std::vector<MeasurementsButton *> buttons;
-    std::vector<int> widths;
-    for (const auto &group : m_measurementButtons) {
-        for (MeasurementsButton *button : group) {
-            buttons.push_back(button);
-            widths.push_back(button->sizeHint().width());
-        }
-    }
+    for (const auto &group : m_measurementButtons)
+        buttons.insert(buttons.end(), group.begin(), group.end());
     // The strip takes the width the plot's column has, whatever its buttons ask. Until it is
     // shown that width means nothing (a grab of a hidden panel shows it only for the picture),
     // and the buttons keep their two rows.
     const int room = window()->isVisible() && ui->measurementsFrame->isVisible()
             ? ui->measurementsFrame->width() - ui->measurementsGridWidget->x()
             : std::numeric_limits<int>::max();
-    const int columns = columnsToFit(widths, grid->horizontalSpacing(), room);
-    if (columns == m_measurementColumns)
-        return;
-    m_measurementColumns = columns;
-    for (MeasurementsButton *button : buttons)
-        grid->removeWidget(button);
-    for (int n = 0; n < int(buttons.size()); ++n) {
-        const int pair = n / stripRows;
-        grid->addWidget(buttons[std::size_t(n)], n % stripRows + pair / columns * stripRows,
-                        pair % columns);
-    }
+    m_measurementColumns = MeasurementsStrip::fit(grid, buttons, room, m_measurementColumns);
 }
 
 void DigitalOscilloscopeWidget::relabelMeasurementButtons()

@@ -613,7 +613,7 @@ private slots:
         form.setEvaluationValues(types, {{EvaluationMean, 2.5}});
         auto *grid = qobject_cast<QGridLayout *>(
                 child<QWidget>(form, "measurementsGridWidget")->layout());
-        const QList<QPoint> cells = {{0, 0}, {1, 0}, {0, 2}, {1, 2}, {0, 4}};
+        const QList<QPoint> cells = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}};
         QList<MeasurementsButton *> buttons;
         for (const QPoint &cell : cells) {
             QLayoutItem *item = grid->itemAtPosition(cell.x(), cell.y());
