@@ -125,6 +125,8 @@ void ChannelPanelSettingsWidget::changeEvent(QEvent *event)
         // The form's texts blank the title and the range; the window keeps showing both.
         setWindowTitle(m_title);
         changeRange();
+        // The panel's button shows the description in the language it was made in.
+        updateDescription();
     } else if (event->type() == QEvent::StyleChange) {
         applyThemeIcons();
     }

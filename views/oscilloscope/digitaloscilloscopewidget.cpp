@@ -275,6 +275,7 @@ void DigitalOscilloscopeWidget::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         relabelMeasurementButtons();
         spaceTriggerSourceNames();
+        retranslateScales();
     } else if (event->type() == QEvent::StyleChange)
         applyTheme();
 }

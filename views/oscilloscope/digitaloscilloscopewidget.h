@@ -207,6 +207,7 @@ private:
     void recolorMeasurementButtons();
     // Room on both sides of each trigger source name, in the font and language it has now.
     void spaceTriggerSourceNames();
+    void retranslateScales();
 
     std::vector<double> m_supportedRanges;
     std::vector<AnalogControls> m_channelControls;

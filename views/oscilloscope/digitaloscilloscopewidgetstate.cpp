@@ -226,6 +226,20 @@ void DigitalOscilloscopeWidget::changePlotVDivision(int channel, bool raised)
         emit plotVDivisionChanged(int(row), *ratio);
 }
 
+// The scale labels are the panel's own texts, written at each step; the form does not know
+// them, so a new language would leave them in the old one until the next step.
+void DigitalOscilloscopeWidget::retranslateScales()
+{
+    const QString time = timeDivisionText(m_timeDivisionIndex);
+    if (!time.isEmpty())
+        ui->timeDivLabel->setText(time);
+    for (std::size_t row = 0; row < m_voltDivisionIndexes.size(); ++row) {
+        const QString volts = voltDivisionText(m_voltDivisionIndexes[row]);
+        if (!volts.isEmpty())
+            forRow(int(row), [&volts](auto &controls) { controls.vDivLabel->setText(volts); });
+    }
+}
+
 void DigitalOscilloscopeWidget::setDefaultChannelZooms(std::vector<int> indexes)
 {
     for (std::size_t i = 0; i < m_voltDivisionIndexes.size() && i < indexes.size(); ++i) {

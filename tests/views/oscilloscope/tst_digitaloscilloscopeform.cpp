@@ -2,6 +2,7 @@
 // and the state the panel takes over.
 #include "views/oscilloscope/digitaloscilloscopewidget.h"
 
+#include "app/translationloader.h"
 #include "assets/assets.h"
 #include "vekwidgets/vekdimensionspinbox.h"
 #include "vekwidgets/vekdoubleswitch.h"
@@ -240,6 +241,50 @@ private slots:
         QCOMPARE(child<QLabel>(panel, "label_48")->text(), QStringLiteral("Time/Div"));
         QCOMPARE(child<QCheckBox>(panel, "mathChannelCheckBox")->text(),
                  QStringLiteral("Math channel"));
+    }
+
+    // The scale texts and the channels' descriptions are written by the panel, not by the
+    // form: a language change with the panel open says them again in the new language, at
+    // the values they show.
+    void languageChangeSaysScalesAgain()
+    {
+        DigitalOscilloscopeWidget panel;
+        panel.setSupportedRanges({1.0, 5.0});
+        DigitalOscilloscopeChannelParameters channel;
+        channel.channel = 0;
+        channel.state = 1;
+        channel.range = 1;
+        panel.setDefaultChannels({channel});
+        panel.setDefaultDivisions();
+        panel.setHDivision(10);
+        auto *time = child<QLabel>(panel, "timeDivLabel");
+        auto *volts = child<QLabel>(panel, "channel1VDivLabel");
+        auto *description = child<QToolButton>(panel, "channel1SettingsButton");
+        const QString englishTime = time->text();
+        const QString englishVolts = volts->text();
+        const QString englishDescription = description->text();
+        QVERIFY(englishTime.trimmed().endsWith(QStringLiteral("s")));
+        QVERIFY(englishVolts.trimmed().endsWith(QStringLiteral("V")));
+        QVERIFY(englishDescription.contains(QStringLiteral("5 V")));
+
+        // As in the program: every window hears of the new language, the channel's settings
+        // window (hidden) too.
+        const auto switchTo = [](const QString &language) {
+            TranslationLoader::instance()->load(language);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        };
+        switchTo(QStringLiteral("ru"));
+        const QString russianTime = time->text();
+        const QString russianVolts = volts->text();
+        const QString russianDescription = description->text();
+        switchTo(QStringLiteral("en"));
+        QVERIFY2(russianTime.trimmed().endsWith(QString::fromUtf8("с")), qPrintable(russianTime));
+        QVERIFY2(russianVolts.trimmed().endsWith(QString::fromUtf8("В")), qPrintable(russianVolts));
+        QVERIFY2(russianDescription.contains(QString::fromUtf8("5 В")),
+                 qPrintable(russianDescription));
+        QCOMPARE(time->text(), englishTime);
+        QCOMPARE(volts->text(), englishVolts);
+        QCOMPARE(description->text(), englishDescription);
     }
 };
 
