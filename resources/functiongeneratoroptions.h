@@ -53,6 +53,9 @@ struct FunctionGeneratorValueLimits
     double step = 0.0;
 };
 
+// The output sample rates in MHz the generator runs at.
+constexpr unsigned int functionGeneratorSampleRatesMHz[] = {75, 150, 300, 600, 1200};
+
 struct FunctionGeneratorOutputOptions
 {
     unsigned int sampling_frequency = 1200; // MHz, common to all channels

@@ -1,7 +1,6 @@
 #include "resources/kw7functiongeneratorstate.h"
 
 #include "resources/functiongeneratorimpedance.h"
-#include "resources/kw7signaltables.h"
 #include "resources/storefile.h"
 
 #include <algorithm>
@@ -208,8 +207,9 @@ FunctionGeneratorOutputOptions restoredOutputOptions(const ResourceState &s, uns
                                                      const std::set<unsigned int> &ranges)
 {
     const auto isRate = [](int rate) {
-        return std::find(std::begin(kw7::sampleRatesMHz), std::end(kw7::sampleRatesMHz), rate)
-                != std::end(kw7::sampleRatesMHz);
+        return std::find(std::begin(functionGeneratorSampleRatesMHz),
+                         std::end(functionGeneratorSampleRatesMHz), unsigned(rate))
+                != std::end(functionGeneratorSampleRatesMHz);
     };
     o.sampling_frequency = unsigned(restoreListed(s, key("outputOptions.sampling_frequency_%1", ch),
                                                   int(fresh.sampling_frequency), isRate));

@@ -10,9 +10,6 @@
 // standard functions and the interleaved buffer of the arbitrary waveforms.
 namespace kw7 {
 
-// The output sample rates in MHz the module runs at.
-constexpr unsigned int sampleRatesMHz[] = {75, 150, 300, 600, 1200};
-
 // Rate code and data-speed code sent for an output sample rate in MHz.
 std::pair<int, int> sampleRateCodes(unsigned int samplingFrequency);
 // Samples per second with which the function tables are computed.

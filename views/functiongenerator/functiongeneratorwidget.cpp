@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr unsigned int sampleRatesMHz[] = {75, 150, 300, 600, 1200};
-
 // The rows keep their numbers; only their texts are made again. Quietly, so that the mapper
 // does not fill its label by itself: the caller decides which labels show a row.
 void retranslateRows(QStandardItemModel *model, QString (*text)(unsigned int))
@@ -115,7 +113,7 @@ void FunctionGeneratorWidget::setUpModelsAndMappers()
     d->sampleRateMapper = new QDataWidgetMapper(this);
     d->sampleRateMapper->setModel(d->sampleRateModel);
     d->sampleRateMapper->addMapping(ui->samplingValueLabel, 0, "text");
-    for (unsigned int rate : sampleRatesMHz) {
+    for (unsigned int rate : functionGeneratorSampleRatesMHz) {
         auto *item = new QStandardItem(functionGeneratorSampleRateText(rate));
         item->setData(rate, functionGeneratorValueRole);
         d->sampleRateModel->appendRow(item);
