@@ -2,15 +2,13 @@
 #include "ui_digitalmultimeterpinnedwidget.h"
 
 #include "resources/resourcerv38.h"
+#include "ui/viewbase/labelwidth.h"
 #include "views/multimeter/dimentiontranslater.h"
 #include "views/multimeter/translateoptions.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QMutexLocker>
-
-#include <algorithm>
 
 namespace {
 
@@ -23,16 +21,6 @@ constexpr int displayIntervalMs = 200;
 // The widest value a reading lays out: a sign, the integer places and the decimals.
 const QString widestValue = QStringLiteral("-000.0000");
 const QString placeholder = QStringLiteral("___.____");
-
-void fitLabel(QLabel *label, const QStringList &texts)
-{
-    const QFontMetrics metrics = label->fontMetrics();
-    int widest = 0;
-    for (const QString &text : texts)
-        widest = std::max(widest, metrics.horizontalAdvance(text));
-    const QMargins margins = label->contentsMargins();
-    label->setMinimumWidth(widest + margins.left() + margins.right() + 2 * label->margin());
-}
 
 } // namespace
 
@@ -194,11 +182,11 @@ bool DigitalMultimeterPinnedWidget::eventFilter(QObject *watched, QEvent *event)
 
 void DigitalMultimeterPinnedWidget::fitReadingLabels()
 {
-    fitLabel(ui->currentValueViewLabel, {widestValue, placeholder, tr("    OVER")});
+    fitLabelWidth(ui->currentValueViewLabel, {widestValue, placeholder, tr("    OVER")});
     // The function's unit bare and with the prefix of each of its ranges.
     const QString unit = TranslateOptions::instance()->units(functionMode);
     QStringList units {unit};
     for (double entry : rangeSettings.value(functionMode))
         units << getValueDimentionList(0.0, entry, unit).value(1);
-    fitLabel(ui->dimensionViewLabel, units);
+    fitLabelWidth(ui->dimensionViewLabel, units);
 }

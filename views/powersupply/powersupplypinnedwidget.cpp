@@ -3,8 +3,8 @@
 #include "ui_powersupplypinnedwidget.h"
 
 #include "ui/viewbase/commonfunctions.h"
+#include "ui/viewbase/labelwidth.h"
 #include "views/powersupply/emptyoutputoptions.h"
-#include "views/powersupply/labelwidth.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -4,8 +4,8 @@
 #include "ui_powersupplywidget.h"
 
 #include "ui/viewbase/commonfunctions.h"
+#include "ui/viewbase/labelwidth.h"
 #include "views/powersupply/emptyoutputoptions.h"
-#include "views/powersupply/labelwidth.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -4,9 +4,9 @@
 
 class QLabel;
 
-// The power supply's small labels (units, readings and regulation marks) are each made as wide
-// as the widest text they may show needs in the font the current sheet gives them, so nothing
-// is cut in the large font. The widgets refit a label when its font, its style or the
+// A view's small labels (units, readings, marks) are each made as wide as the widest text
+// they may show needs in the font the current sheet gives them, so nothing is cut in the large
+// font or another language. The widgets refit a label when its font, its style or the
 // language changes.
 
 // gap: room of the label's own before its text, so the text keeps clear of its left

@@ -1,4 +1,4 @@
-#include "views/powersupply/labelwidth.h"
+#include "ui/viewbase/labelwidth.h"
 
 #include <QFontMetrics>
 #include <QLabel>
