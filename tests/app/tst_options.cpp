@@ -483,6 +483,7 @@ void TestOptions::abandonedLockIsRemoved()
     QFETCH(QByteArray, content);
     QFETCH(bool, atStart);
     const QString lockPath = storeFile() + QStringLiteral(".lock");
+    QVERIFY(QDir().mkpath(QFileInfo(storeFile()).absolutePath()));
     {
         QFile lock(lockPath);
         QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
