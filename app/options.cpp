@@ -87,6 +87,11 @@ void save_to_environment(const Options &options, const QString &organization,
                          const QString &application)
 {
     const std::shared_ptr<QSettings> settings = get_environment(organization, application);
+    // A file put in the store's place since it was opened is checked as at the start. The
+    // lock is seen to before the store object holds any change: one left pending would be
+    // written by Qt later, under a lock it waits for without end.
+    if (prepareStoreFile(settings->fileName(), StoreUse::Write) == StoreFileStatus::Refused)
+        return;
 
     settings->setValue(geometryKey, options.mainwindow_geometry);
     settings->setValue(autoInitializationKey, options.auto_initialization);
@@ -99,9 +104,7 @@ void save_to_environment(const Options &options, const QString &organization,
     settings->setValue(restoreArrangementKey, options.restore_arrangement);
 
     options.arrangements->store(settings);
-    // A file put in the store's place since it was opened is checked as at the start.
-    if (prepareStoreFile(settings->fileName()) != StoreFileStatus::Refused)
-        writeStore(*settings);
+    writeStore(*settings);
 }
 
 std::shared_ptr<Options> get_cache()

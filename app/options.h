@@ -38,7 +38,8 @@ std::shared_ptr<QSettings> open_environment(const QString &organization,
 std::shared_ptr<QSettings> get_environment(const QString &organization, const QString &application);
 Options load_from_environment(const QString &organization, const QString &application);
 // Writes the options and reports, on standard error and in the trace, a store that could not
-// be written.
+// be written. Where the lock beside the store cannot be had within a few seconds, nothing is
+// written and the file keeps its last content.
 void save_to_environment(const Options &options, const QString &organization,
                          const QString &application);
 

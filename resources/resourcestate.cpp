@@ -16,7 +16,7 @@ int readCount(const ResourceState &state, const QString &key, int maximum)
 
 bool saveStateToFile(const ResourceState &state, const QString &fileName)
 {
-    if (prepareStoreFile(fileName) == StoreFileStatus::Refused)
+    if (prepareStoreFile(fileName, StoreUse::Write) == StoreFileStatus::Refused)
         return false;
     QSettings settings(fileName, QSettings::IniFormat);
     for (const auto &entry : state)

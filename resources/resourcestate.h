@@ -43,8 +43,9 @@ private:
 int readCount(const ResourceState &state, const QString &key, int maximum);
 
 // The INI form of a state: every key at top level. Keys the file holds and the state does
-// not keep their old values. A file that cannot be written is left as it is, and the failure
-// is reported; false then. A path that is not a regular file is never written.
+// not keep their old values. A file that cannot be written, or whose lock cannot be had
+// within a few seconds, is left as it is, and the failure is reported; false then. A path that
+// is not a regular file is never written.
 bool saveStateToFile(const ResourceState &state, const QString &fileName);
 // Every key of the INI file with its value; empty for a missing or unreadable file. A file
 // with a value that cannot be read is moved aside (see prepareStoreFile).

@@ -3,18 +3,19 @@
 #include "hardware/tracelogger.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStringList>
-#include <QSysInfo>
 #include <QTemporaryDir>
+#include <QThread>
 
-#include <cerrno>
 #include <cstdio>
 
-#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,73 +46,87 @@ bool storeFileReads(const QString &path)
     return everyValueReads(path);
 }
 
-// Qt writes a lock's owner right after creating it; a lock younger than this that names no
-// owner may be in that moment, and is left alone.
-constexpr qint64 ownerlessLockGraceMs = 2000;
+// Qt takes a lock's native lock the moment it creates it and writes the owner right after;
+// a lock that names no owner is deemed stale only once it is older than this. A running
+// process keeps the native lock for as long as it holds the lock, so a stale lock it still
+// holds is never removed.
+constexpr int staleLockMs = 2000;
+// How long a save waits for a lock held by another process before the save is given up.
+constexpr int lockWaitMs = 3000;
+constexpr int lockRetryMs = 100;
 
-bool processIsGone(qint64 pid)
+// What lies at the lock's path, its link never followed; -1 when nothing (or nothing that can
+// be looked at: then there is nothing to remove either).
+int lockFileType(const QByteArray &name)
 {
-    return ::kill(pid_t(pid), 0) == -1 && errno == ESRCH;
+    struct stat info;
+    if (::lstat(name.constData(), &info) != 0)
+        return -1;
+    return int(info.st_mode & S_IFMT);
 }
 
-bool onAnotherMachine(const QString &host)
+// Removes a lock Qt can neither take nor remove (a folder, a link, a FIFO) without ever
+// following it; false while it is still there.
+bool unlinkOddLock(const QByteArray &name, int type)
 {
-    return !host.isEmpty() && host != QSysInfo::machineHostName();
+    return (type == S_IFDIR ? ::rmdir(name.constData()) : ::unlink(name.constData())) == 0;
 }
 
-// The machine a lock's third line names; Qt does not report an owner whose machine or boot
-// differs from this one, and only the machine is a reason to keep the lock.
-QString lockHost(const QString &lockPath)
-{
-    QFile file(lockPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    const QList<QByteArray> lines = file.read(4096).split('\n');
-    return lines.size() > 2 ? QString::fromUtf8(lines.at(2)) : QString();
-}
-
-// Why no running process can hold the lock, or an empty string while one may. An owner on
-// another machine cannot be asked, so its lock is kept.
-QString abandonedLockReason(const QString &lockPath)
-{
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    if (!QLockFile(lockPath).getLockInfo(&pid, &host, &application)) {
-        if (onAnotherMachine(lockHost(lockPath)))
-            return QString();
-        const qint64 age = QFileInfo(lockPath).lastModified().msecsTo(QDateTime::currentDateTime());
-        return qAbs(age) > ownerlessLockGraceMs ? QStringLiteral("names no running owner")
-                                                : QString();
-    }
-    if (onAnotherMachine(host))
-        return QString();
-    return processIsGone(pid) ? QStringLiteral("was left by process %1, which has ended").arg(pid)
-                              : QString();
-}
-
-// Qt waits for the lock beside a store before every write, deeming it stale only after 30 s;
-// a lock left by a killed run would hold the interface that long.
-void removeAbandonedLock(const QString &path)
+// QSettings takes the lock beside a store before every write and waits for it without end,
+// so a save first makes sure it can have it. Whether a lock is stale is Qt's own judgement,
+// with a shorter stale time; Qt removes one only under its native lock, which a running
+// holder keeps. True when the store may be written: the lock is free now, or it cannot be
+// made at all, in which case the write fails on its own and says so.
+bool clearLockBeside(const QString &path, StoreUse use)
 {
     const QString lockPath = path + QStringLiteral(".lock");
-    const QFileInfo lock(lockPath);
-    if (!lock.isFile())
-        return;
-    const QString reason = abandonedLockReason(lockPath);
-    if (reason.isEmpty())
-        return;
-    if (QFile::remove(lockPath))
-        reportStoreProblem(QStringLiteral("%1 %2; removed").arg(lockPath, reason));
-    else
-        reportStoreProblem(QStringLiteral("%1 %2 but cannot be removed").arg(lockPath, reason));
+    const QByteArray name = QFile::encodeName(lockPath);
+    QLockFile probe(lockPath);
+    probe.setStaleLockTime(staleLockMs);
+    const int patience = use == StoreUse::Write ? lockWaitMs : 0;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const int type = lockFileType(name);
+        if (type != -1 && type != S_IFREG) {
+            if (!unlinkOddLock(name, type)) {
+                if (use == StoreUse::Read)
+                    return true;
+                reportStoreProblem(QStringLiteral("%1 is not a regular file and cannot be removed; "
+                                                  "%2 is not saved and keeps its last content")
+                                           .arg(lockPath, path));
+                return false;
+            }
+            reportStoreProblem(QStringLiteral("%1 is not a regular file; removed").arg(lockPath));
+        }
+        if (probe.tryLock(0)) {
+            probe.unlock();
+            if (type == S_IFREG)
+                reportStoreProblem(
+                        QStringLiteral("%1 was held by no running process; removed").arg(lockPath));
+            return true;
+        }
+        if (probe.error() != QLockFile::LockFailedError || waited.elapsed() >= patience)
+            break;
+        QThread::msleep(lockRetryMs);
+    }
+    if (use == StoreUse::Read || probe.error() != QLockFile::LockFailedError)
+        return true;
+    const QString why = ::access(name.constData(), W_OK) == 0
+            ? QStringLiteral("is held by another process, which did not free it within %1 s")
+                      .arg(lockWaitMs / 1000)
+            : QStringLiteral("cannot be opened to be checked, so it may be held");
+    reportStoreProblem(QStringLiteral("%1 %2; %3 is not saved and keeps its last content")
+                               .arg(lockPath, why, path));
+    return false;
 }
 
 } // namespace
 
-StoreFileStatus prepareStoreFile(const QString &path)
+StoreFileStatus prepareStoreFile(const QString &path, StoreUse use)
 {
-    removeAbandonedLock(path);
+    if (!clearLockBeside(path, use))
+        return StoreFileStatus::Refused;
     const QFileInfo info(path);
     if (!info.exists())
         return StoreFileStatus::Usable;

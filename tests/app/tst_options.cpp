@@ -3,17 +3,27 @@
 #include "app/options.h"
 #include "app/translationloader.h"
 
+#include "resources/resourcestate.h"
 #include "simbench/simcontrol.h"
 #include "tests/resources/support/failingallocations.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -75,6 +85,87 @@ ArrangementState oneView(const QString &name)
     state.addResourceInformation(QStringLiteral("Resource") + name, name.toLower(), true, name);
     return state;
 }
+
+// Set in the environment of the run of this program that holds a lock for the test.
+const char holdLockVariable[] = "PRALUNE_TEST_HOLD_LOCK";
+
+// Holds the lock at name as a program holding it would: under the native locks Qt takes on
+// a lock of its own, here on an empty file aged past the moment in which Qt writes the owner.
+// Held until standard input closes; the exit code tells whether the lock was still at its
+// path by then.
+int holdLock(const QByteArray &name)
+{
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL, 0644);
+    if (fd < 0)
+        return 2;
+    struct flock range = {};
+    range.l_type = F_WRLCK;
+    range.l_whence = SEEK_SET;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fcntl(fd, F_SETLK, &range) != 0)
+        return 3;
+    const timespec aged = {::time(nullptr) - 10, 0};
+    const timespec times[2] = {aged, aged};
+    if (::futimens(fd, times) != 0 || ::write(STDOUT_FILENO, "held\n", 5) != 5)
+        return 4;
+    char byte = 0;
+    while (::read(STDIN_FILENO, &byte, 1) > 0) { }
+    struct stat held = {};
+    struct stat atPath = {};
+    const bool kept = ::fstat(fd, &held) == 0 && ::lstat(name.constData(), &atPath) == 0
+            && held.st_dev == atPath.st_dev && held.st_ino == atPath.st_ino;
+    ::close(fd);
+    return kept ? 0 : 1;
+}
+
+// Root opens and removes a file of mode 000; an immutable one it can do neither with.
+bool setImmutable(const QString &path, bool immutable)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+}
+
+// Whatever a case left at a lock's path, so that no later write waits for it.
+void removeLeftLock(const QString &path)
+{
+    const QFileInfo left(path);
+    if (!left.exists() && !left.isSymLink())
+        return;
+    if (left.isDir() && !left.isSymLink()) {
+        QDir(path).removeRecursively();
+        return;
+    }
+    if (!left.isSymLink())
+        setImmutable(path, false);
+    QFile::remove(path);
+}
+
+// A value as the file on disk holds it, read from a copy: Qt shares one parsed copy of a
+// file among the store objects of a process.
+QVariant valueOnDisk(const QString &path, const QString &key)
+{
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("copy.ini"));
+    if (!QFile::copy(path, copy))
+        return QVariant();
+    return QSettings(copy, QSettings::IniFormat).value(key);
+}
+
+int traceMentioning(const QString &text)
+{
+    int lines = 0;
+    for (const std::string &line : simbench::traceLines())
+        lines += QString::fromStdString(line).contains(text) ? 1 : 0;
+    return lines;
+}
 } // namespace
 
 class TestOptions : public QObject
@@ -102,8 +193,15 @@ private slots:
     void storeNotARegularFile();
     void abandonedLockIsRemoved_data();
     void abandonedLockIsRemoved();
+    void saveBesideALock_data();
+    void saveBesideALock();
     // Last: a failed write leaves the process's store object reporting failure.
     void failedWriteBackIsReported();
+    void cleanup();
+
+private:
+    QTemporaryDir m_states; // the resource state files
+    std::unique_ptr<QProcess> m_holder; // another program holding a lock
 };
 
 void TestOptions::initTestCase()
@@ -483,6 +581,7 @@ void TestOptions::abandonedLockIsRemoved()
     QFETCH(QByteArray, content);
     QFETCH(bool, atStart);
     const QString lockPath = storeFile() + QStringLiteral(".lock");
+    QVERIFY(QDir().mkpath(QFileInfo(storeFile()).absolutePath()));
     {
         QFile lock(lockPath);
         QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -509,6 +608,153 @@ void TestOptions::abandonedLockIsRemoved()
     QCOMPARE(traceMentioningStore(), 1);
 }
 
+// Qt takes the lock beside a store before every write and waits for it without end: a lock
+// Qt can neither take nor remove held the closing window for ever. Whatever lies there, the
+// save ends soon, a lock a running program holds is never removed, and the file keeps its
+// last content when the lock cannot be had.
+void TestOptions::saveBesideALock_data()
+{
+    QTest::addColumn<bool>("options"); // the options' store, or a resource's state file
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("saved");
+    const std::pair<const char *, bool> kinds[] = {
+            {"empty and old", true},
+            {"empty and young", true},
+            {"garbage", true},
+            {"owner ended", true},
+            {"held by a live process", false},
+            {"folder", true},
+            {"folder holding a file", false},
+            {"dangling link", true},
+            {"link to a folder", true},
+            {"unwritable", false},
+    };
+    for (const bool options : {false, true}) {
+        for (const auto &kind : kinds) {
+            const QString row = QStringLiteral("%1, %2").arg(
+                    options ? QStringLiteral("pralune.conf") : QStringLiteral("state file"),
+                    QLatin1String(kind.first));
+            QTest::newRow(row.toUtf8().constData())
+                    << options << QString::fromLatin1(kind.first) << kind.second;
+        }
+    }
+}
+
+void TestOptions::saveBesideALock()
+{
+    QFETCH(bool, options);
+    QFETCH(QString, kind);
+    QFETCH(bool, saved);
+    QVERIFY(m_states.isValid());
+    const QString path = options ? storeFile() : m_states.filePath(QStringLiteral("RV31_1.ini"));
+    const QString key = options ? QStringLiteral("color_theme") : QStringLiteral("range");
+    const auto save = [&](int value) {
+        if (options) {
+            Options written;
+            written.color_theme = value;
+            save_to_environment(written, organization, application);
+            return true;
+        }
+        ResourceState state;
+        state[key] = value;
+        return saveStateToFile(state, path);
+    };
+    const auto reload = [&]() {
+        if (options)
+            return open_environment(organization, application)->value(key).toInt();
+        return loadStateFromFile(path).value(key).toInt();
+    };
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QVERIFY(save(1));
+    QCOMPARE(valueOnDisk(path, key).toInt(), 1);
+
+    const QString lockPath = path + QStringLiteral(".lock");
+    const QString target = m_states.filePath(QStringLiteral("target"));
+    const auto plant = [&](const QByteArray &content, int ageSeconds) {
+        QFile lock(lockPath);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        QCOMPARE(lock.write(content), qint64(content.size()));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                 QFileDevice::FileModificationTime));
+    };
+    if (kind == QLatin1String("empty and old")) {
+        plant(QByteArray(), 10);
+    } else if (kind == QLatin1String("empty and young")) {
+        plant(QByteArray(), 0);
+    } else if (kind == QLatin1String("garbage")) {
+        plant(QByteArray("not a lock\n\x01\xff\n"), 0);
+    } else if (kind == QLatin1String("owner ended")) {
+        // A process number above any the system gives out, so no such process runs.
+        plant("2147483647\npralune\n" + QSysInfo::machineHostName().toUtf8() + "\n", 0);
+    } else if (kind == QLatin1String("held by a live process")) {
+        m_holder = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(holdLockVariable), lockPath);
+        m_holder->setProcessEnvironment(environment);
+        m_holder->start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(m_holder->waitForReadyRead(10000));
+        QCOMPARE(m_holder->readAllStandardOutput(), QByteArray("held\n"));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(lockPath));
+    } else if (kind == QLatin1String("folder holding a file")) {
+        QVERIFY(QDir().mkdir(lockPath));
+        QFile inside(lockPath + QStringLiteral("/kept"));
+        QVERIFY(inside.open(QIODevice::WriteOnly));
+    } else if (kind == QLatin1String("dangling link")) {
+        QVERIFY(QFile::link(target, lockPath));
+    } else if (kind == QLatin1String("link to a folder")) {
+        QVERIFY(QDir().mkdir(target));
+        QVERIFY(QFile::link(target, lockPath));
+    } else if (kind == QLatin1String("unwritable")) {
+        plant(QByteArray(), 0);
+        QVERIFY(QFile::setPermissions(lockPath, QFileDevice::Permissions()));
+        if (::geteuid() == 0 && !setImmutable(lockPath, true))
+            QSKIP("run as root, which opens a lock of mode 000 all the same, and the lock "
+                  "cannot be made immutable here");
+    }
+    const QFileInfo before(lockPath);
+    simbench::clearTraceLines();
+
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(save(2), saved || options);
+    const int reloaded = reload();
+    QVERIFY2(clock.elapsed() < 10000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
+
+    QCOMPARE(reloaded, saved ? 2 : 1);
+    QCOMPARE(valueOnDisk(path, key).toInt(), saved ? 2 : 1);
+    QCOMPARE(traceMentioning(lockPath), 1);
+    const QFileInfo after(lockPath);
+    if (saved) {
+        QVERIFY(!after.exists() && !after.isSymLink());
+    } else {
+        QVERIFY(after.exists());
+        QCOMPARE(after.isDir(), before.isDir());
+    }
+    if (kind == QLatin1String("dangling link"))
+        QVERIFY(!QFileInfo::exists(target));
+    if (kind == QLatin1String("link to a folder"))
+        QVERIFY(QDir(target).isEmpty());
+    if (m_holder) {
+        m_holder->closeWriteChannel();
+        QVERIFY(m_holder->waitForFinished(10000));
+        QCOMPARE(m_holder->exitCode(), 0); // the lock it held was still the one at the path
+    }
+}
+
+void TestOptions::cleanup()
+{
+    if (m_holder) {
+        m_holder->closeWriteChannel();
+        if (!m_holder->waitForFinished(10000))
+            m_holder->kill();
+        m_holder.reset();
+    }
+    removeLeftLock(storeFile() + QStringLiteral(".lock"));
+    removeLeftLock(m_states.filePath(QStringLiteral("RV31_1.ini.lock")));
+    QDir(m_states.filePath(QStringLiteral("target"))).removeRecursively();
+}
+
 // A configuration folder that is a file: the options cannot be saved, and that is said.
 void TestOptions::failedWriteBackIsReported()
 {
@@ -527,5 +773,13 @@ void TestOptions::failedWriteBackIsReported()
     QVERIFY(QFile::remove(folder));
 }
 
-QTEST_GUILESS_MAIN(TestOptions)
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsSet(holdLockVariable))
+        return holdLock(qgetenv(holdLockVariable));
+    QCoreApplication app(argc, argv);
+    TestOptions test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_options.moc"
