@@ -4,10 +4,12 @@
 #include "hardware/facilitiesrequirementsinterface.h"
 #include "hardware/modules/kt220/kt220module.h"
 #include "resources/resourcedependence.h"
+#include "resources/storedvalue.h"
 
 namespace {
 const QString VoltageKey = QStringLiteral("voltage");
 const QString CurrentKey = QStringLiteral("current");
+const QString Owner = QStringLiteral("power supply");
 
 // Bits of the instrument's state word, in the order they decide the regulation state.
 constexpr struct
@@ -192,8 +194,11 @@ ResourceState KT220Resource::storeState()
 void KT220Resource::restoreState(const ResourceState &state)
 {
     PowerSupplyOutputOptions options = outputOptions(0);
-    options.voltage = state[VoltageKey].toDouble();
-    options.current = state[CurrentKey].toDouble();
+    const PowerSupplyOutputOptions fresh;
+    options.voltage = restoredNumber(state, Owner, VoltageKey, fresh.voltage,
+                                     options.voltageMinimum, options.voltageMaximum);
+    options.current = restoredNumber(state, Owner, CurrentKey, fresh.current,
+                                     options.currentMinimum, options.currentMaximum);
     options.enabled = false;
     setOutputOptions(0, options);
 }

@@ -34,7 +34,8 @@ public:
     int stop();
 
     ResourceState storeState() override;
-    // The restored set points wait, with the output off, until it is next switched on.
+    // The restored set points wait, with the output off, until it is next switched on. A set
+    // point outside the record's bounds, or no number, gives the fresh resource's and is named.
     void restoreState(const ResourceState &state) override;
 
 public slots:

@@ -1,80 +1,32 @@
 #include "resources/kw7functiongeneratorstate.h"
 
 #include "resources/functiongeneratorimpedance.h"
-#include "resources/storefile.h"
+#include "resources/storedvalue.h"
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
-#include <limits>
 #include <optional>
 
 namespace {
 
-// Values read back from an INI file arrive as text. Text that does not convert is no number:
-// it counts as a missing key.
-std::optional<double> storedNumber(const QVariant &value)
-{
-    bool ok = false;
-    const double read = value.toDouble(&ok);
-    return ok ? std::optional<double>(read) : std::nullopt;
-}
-
-bool isWhole(double value)
-{
-    return std::isfinite(value) && std::trunc(value) == value
-            && value >= double(std::numeric_limits<int>::min())
-            && value <= double(std::numeric_limits<int>::max());
-}
+const QString Owner = QStringLiteral("generator");
 
 QString key(const char *name, unsigned int ch)
 {
     return QString::fromLatin1(name).arg(ch);
 }
 
-void reportRefused(const QString &name, const QVariant &stored, const QString &wanted,
-                   const QString &used)
-{
-    const QString problem = stored.isValid()
-            ? QStringLiteral("holds \"%1\", not %2").arg(stored.toString(), wanted)
-            : QStringLiteral("is missing");
-    reportStoreProblem(
-            QStringLiteral("generator state: %1 %2; %3 is used").arg(name, problem, used));
-}
-
-// A stored value reaches the module only as a finite number within its limits. Anything else
-// (a file's nan or inf or text, a negative frequency, a value beyond the module's reach, a
-// missing key) gives the fresh resource's value, and one line names the key.
+// Every record of the generator carries its limits beside the value they bound.
 void restoreLimited(const ResourceState &state, const QString &name, double &value, double fresh,
                     const FunctionGeneratorValueLimits &limits)
 {
-    const QVariant stored = state.value(name);
-    const std::optional<double> read = storedNumber(stored);
-    if (read && std::isfinite(*read) && *read >= limits.min && *read <= limits.max) {
-        value = *read;
-        return;
-    }
-    value = fresh;
-    reportRefused(name, stored,
-                  QStringLiteral("a number within %1 .. %2").arg(limits.min).arg(limits.max),
-                  QString::number(fresh));
+    value = restoredNumber(state, Owner, name, fresh, limits.min, limits.max);
 }
 
-// A whole number or a choice is restored only as one of the key's values. A missing key, and
-// text, read as 0, which stands when it is one of them (an older state lacks the key), and
-// otherwise gives fresh's value; any other number gives fresh's value. Each but a missing key
-// whose 0 stands is named in one line.
 int restoreListed(const ResourceState &state, const QString &name, int fresh,
                   const std::function<bool(int)> &listed)
 {
-    const QVariant stored = state.value(name);
-    const std::optional<double> read = storedNumber(stored);
-    if (read && isWhole(*read) && listed(int(*read)))
-        return int(*read);
-    const int used = !read && listed(0) ? 0 : fresh;
-    if (stored.isValid() || !listed(0))
-        reportRefused(name, stored, QStringLiteral("one of its values"), QString::number(used));
-    return used;
+    return restoredChoice(state, Owner, name, fresh, listed);
 }
 
 bool isModulationType(int type)
@@ -265,7 +217,7 @@ std::optional<FunctionGeneratorMode> restoredMode(const ResourceState &s)
     const std::optional<FunctionGeneratorMode> used = read
             ? std::optional<FunctionGeneratorMode>(FunctionGeneratorMode::StandardFunctions)
             : std::nullopt;
-    reportRefused(name, stored, QStringLiteral("one of its values"),
-                  used ? QStringLiteral("0") : QStringLiteral("the present mode"));
+    reportRefusedValue(Owner, name, stored, QStringLiteral("one of its values"),
+                       used ? QStringLiteral("0") : QStringLiteral("the present mode"));
     return used;
 }

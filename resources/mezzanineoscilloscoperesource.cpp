@@ -2,9 +2,11 @@
 
 #include "hardware/facilitiesrequirementsfactory.h"
 #include "hardware/facilitiesrequirementsinterface.h"
+#include "hardware/mathchannel.h"
 #include "hardware/moduleinterface.h"
 #include "hardware/oscilloscopetimebase.h"
 #include "resources/resourcedependence.h"
+#include "resources/storedvalue.h"
 
 #include <QMetaType>
 #include <QMutexLocker>
@@ -27,6 +29,13 @@ constexpr int DefaultYZoom = 6;
 constexpr int DefaultXIndex = 25;
 constexpr double FramePeriods = 16 * 1024;
 constexpr double PrehistoryPeriods = 32;
+// What a new resource's records hold; a stored value that cannot be used gives these.
+constexpr int DefaultChannelState = 1;
+constexpr int DefaultFilter = 0;
+constexpr int DefaultTriggerMode = DigitalOscilloscopeEdge;
+constexpr int DefaultMathType = MathChannel::Sum;
+
+const QString Owner = QStringLiteral("oscilloscope");
 
 QString key(const char *pattern, int n)
 {
@@ -41,6 +50,39 @@ QString key(const char *pattern, int n, int m)
 quint8 readRange(const ResourceState &state, const QString &name)
 {
     return quint8(std::min(state.value(name).toUInt(), 255u));
+}
+
+// The view switches a channel on and off as 1 and 0.
+bool isChannelState(int state)
+{
+    return state == 0 || state == 1;
+}
+
+bool isMathType(int type)
+{
+    return type >= MathChannel::Sum && type <= MathChannel::Quotient;
+}
+
+bool isEvaluationType(int type)
+{
+    return type >= EvaluationNone && type <= EvaluationTypeLast;
+}
+
+// One list per data row, each as long as its stored size. An entry has no counterpart in a new
+// resource's lists once the lengths differ: one that cannot be used is no measurement.
+Lists restoredEvaluations(const ResourceState &state, int rows, int maximumCount)
+{
+    Lists lists(static_cast<std::size_t>(rows));
+    for (int i = 0; i < rows; ++i) {
+        const int size = readCount(state, key("evaluation_size_%1", i), maximumCount);
+        std::vector<EvaluationType> &list = lists[size_t(i)];
+        list.reserve(size_t(size));
+        for (int j = 0; j < size; ++j)
+            list.push_back(
+                    EvaluationType(restoredChoice(state, Owner, key("evaluation_%1_%2", i, j),
+                                                  EvaluationNone, isEvaluationType)));
+    }
+    return lists;
 }
 
 } // namespace
@@ -96,20 +138,21 @@ void MezzanineOscilloscopeResource::setDefaultParameters(quint8 range, double pe
     for (int i = 0; i < int(m_d->channels.size()); ++i) {
         DigitalOscilloscopeChannelParameters &channel = m_d->channels[size_t(i)];
         channel.channel = i;
-        channel.state = 1;
+        channel.state = DefaultChannelState;
         channel.range = range;
-        channel.filter = 0;
+        channel.filter = DefaultFilter;
         channel.impedance = true;
         channel.offset = 0.0;
         channel.coupling = false;
     }
     m_d->trigger.channel = 0;
-    m_d->trigger.mode = 0;
+    m_d->trigger.mode = DefaultTriggerMode;
     m_d->trigger.polarity = false;
     m_d->trigger.level1 = 0.0;
     m_d->time.period = period;
     m_d->time.time = period * FramePeriods;
     m_d->trigger.prehistory = period * PrehistoryPeriods;
+    m_d->math.type = DefaultMathType;
     m_d->evaluations.resize(RowCount);
 }
 
@@ -369,12 +412,18 @@ ResourceState MezzanineOscilloscopeResource::storeState()
 
 void MezzanineOscilloscopeResource::restoreState(const ResourceState &state)
 {
+    const std::vector<std::pair<double, QString>> filters = supportedFilters();
+    const auto isFilter = [&](int code) {
+        return std::any_of(filters.begin(), filters.end(),
+                           [&](const std::pair<double, QString> &f) { return f.first == code; });
+    };
     for (int i = 0; i < channelCount(); ++i) {
         DigitalOscilloscopeChannelParameters channel;
         channel.channel = i;
-        channel.state = state.value(key("state_%1", i)).toInt();
+        channel.state = restoredChoice(state, Owner, key("state_%1", i), DefaultChannelState,
+                                       isChannelState);
         channel.range = readRange(state, key("range_%1", i));
-        channel.filter = state.value(key("filter_%1", i)).toInt();
+        channel.filter = restoredChoice(state, Owner, key("filter_%1", i), DefaultFilter, isFilter);
         channel.impedance = storesImpedance() ? state.value(key("impedance_%1", i)).toBool() : true;
         channel.offset = state.value(key("offset_%1", i)).toDouble();
         channel.coupling = state.value(key("coupling_%1", i)).toBool();
@@ -383,7 +432,8 @@ void MezzanineOscilloscopeResource::restoreState(const ResourceState &state)
 
     DigitalOscilloscopeMathChannelParameters math;
     math.state = state.value(QStringLiteral("math_state")).toInt();
-    math.type = state.value(QStringLiteral("math_type")).toInt();
+    math.type =
+            restoredChoice(state, Owner, QStringLiteral("math_type"), DefaultMathType, isMathType);
     math.offset = state.value(QStringLiteral("math_offset")).toDouble();
     math.sourceA = state.value(QStringLiteral("math_sourceA")).toInt();
     math.sourceB = state.value(QStringLiteral("math_sourceB")).toInt();
@@ -392,7 +442,10 @@ void MezzanineOscilloscopeResource::restoreState(const ResourceState &state)
     DigitalOscilloscopeTriggerParameters trigger;
     trigger.channel = state.value(QStringLiteral("trigger_channel")).toInt();
     trigger.prehistory = state.value(QStringLiteral("trigger_prehistory")).toDouble();
-    trigger.mode = state.value(QStringLiteral("trigger_mode")).toInt();
+    const std::vector<DigitalOscilloscopeEventMode> modes = supportedEventModes();
+    trigger.mode = restoredChoice(
+            state, Owner, QStringLiteral("trigger_mode"), DefaultTriggerMode,
+            [&](int mode) { return std::find(modes.begin(), modes.end(), mode) != modes.end(); });
     trigger.polarity = state.value(QStringLiteral("trigger_polarity")).toBool();
     trigger.level1 = state.value(QStringLiteral("trigger_level1")).toDouble();
     trigger.level2 = state.value(QStringLiteral("trigger_level2")).toDouble();
@@ -405,15 +458,8 @@ void MezzanineOscilloscopeResource::restoreState(const ResourceState &state)
     time.time = state.value(QStringLiteral("time")).toDouble();
     configureTimeParameters(time);
 
-    Lists lists(size_t(channelCount() + 1));
-    for (int i = 0; i < int(lists.size()); ++i) {
-        const int size = readCount(state, key("evaluation_size_%1", i), MaximumEvaluationCount);
-        std::vector<EvaluationType> &list = lists[size_t(i)];
-        list.reserve(size_t(size));
-        for (int j = 0; j < size; ++j)
-            list.push_back(EvaluationType(state.value(key("evaluation_%1_%2", i, j)).toInt()));
-    }
-    configureEvaluationTypes(lists);
+    configureEvaluationTypes(
+            restoredEvaluations(state, channelCount() + 1, MaximumEvaluationCount));
 
     std::vector<int> zooms;
     for (int i = 0; i < RowCount; ++i)

@@ -51,6 +51,9 @@ public:
     int channelXIndex() const override;
 
     ResourceState storeState() override;
+    // A channel state, filter, math operation, trigger mode or evaluation that is not one of the
+    // model's values gives a new resource's value and one line naming the key; text reads as a
+    // missing key, as 0. The other values are taken as read.
     void restoreState(const ResourceState &state) override;
 
 protected:

@@ -2,6 +2,7 @@
 #include "resources/kt220resource.h"
 #include "resources/resourcedependence.h"
 #include "support/frameworktestmodule.h"
+#include "support/standarderror.h"
 
 #include "simbench/simcontrol.h"
 
@@ -299,6 +300,68 @@ private slots:
         on.enabled = true;
         m_resource->setOutputOptions(0, on);
         QCOMPARE(rangeWrites(), (QList<QPair<int, double>> {{1, 15.5}, {2, 0.0}}));
+    }
+
+    // A stored file can hold any text: a set point is restored only as a finite number within
+    // the record's bounds; otherwise the fresh resource's set point is, and the key is named.
+    void restoreKeepsSetPointsWithinLimits_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored"); // empty: the key is missing
+        QTest::addColumn<double>("restored");
+        QTest::addColumn<bool>("named");
+        QTest::newRow("voltage in its bounds") << "voltage"
+                                               << "12.5" << 12.5 << false;
+        QTest::newRow("voltage at its maximum") << "voltage"
+                                                << "40" << 40.0 << false;
+        QTest::newRow("text voltage") << "voltage"
+                                      << "twelve volts" << 0.1 << true;
+        QTest::newRow("NaN voltage") << "voltage"
+                                     << "nan" << 0.1 << true;
+        QTest::newRow("infinite voltage") << "voltage"
+                                          << "inf" << 0.1 << true;
+        QTest::newRow("negative voltage") << "voltage"
+                                          << "-1" << 0.1 << true;
+        QTest::newRow("voltage beyond its maximum") << "voltage"
+                                                    << "40.5" << 0.1 << true;
+        QTest::newRow("missing voltage") << "voltage"
+                                         << "" << 0.1 << true;
+        QTest::newRow("current in its bounds") << "current"
+                                               << "2.5" << 2.5 << false;
+        QTest::newRow("text current") << "current"
+                                      << "lots" << 0.0 << true;
+        QTest::newRow("NaN current") << "current"
+                                     << "nan" << 0.0 << true;
+        QTest::newRow("current beyond its maximum") << "current"
+                                                    << "11" << 0.0 << true;
+    }
+
+    void restoreKeepsSetPointsWithinLimits()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(double, restored);
+        QFETCH(bool, named);
+        // What the resource held before is not what a refused value gives.
+        PowerSupplyOutputOptions before = m_resource->outputOptions(0);
+        before.voltage = 7.0;
+        before.current = 1.0;
+        m_resource->setOutputOptions(0, before);
+
+        // As an INI file gives it back: text.
+        const QString other =
+                key == "voltage" ? QStringLiteral("current") : QStringLiteral("voltage");
+        ResourceState state;
+        state[other] = QStringLiteral("3");
+        if (!stored.isEmpty())
+            state[key] = stored;
+        const QByteArray errors = standardErrorOf([&] { m_resource->restoreState(state); });
+
+        const ResourceState back = m_resource->storeState();
+        QCOMPARE(back.value(key).toDouble(), restored);
+        QCOMPARE(back.value(other).toDouble(), 3.0);
+        QCOMPARE(errors.contains(key.toUtf8()), named);
+        QCOMPARE(int(errors.count('\n')), named ? 1 : 0);
     }
 
     void viewsMayCallBackFromTheSignals()

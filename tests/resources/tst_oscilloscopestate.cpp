@@ -2,6 +2,7 @@
 #include "resources/resourcehx9.h"
 
 #include "resources/resourcestate.h"
+#include "support/standarderror.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -145,6 +146,8 @@ private slots:
     void zoomsAreExactlyThree_data();
     void zoomsAreExactlyThree();
     void restoreGoesThroughTheSetters();
+    void restoreKeepsListedValues_data();
+    void restoreKeepsListedValues();
 };
 
 void TestOscilloscopeState::models_data()
@@ -298,6 +301,72 @@ void TestOscilloscopeState::restoreGoesThroughTheSetters()
     QCOMPARE(resource.calls,
              QStringList({"channel 0", "channel 1", "math", "trigger", "time", "evaluations",
                           "x index", "zooms"}));
+}
+
+// Channel states, filters, math operations, trigger modes and evaluations: only a value of the
+// key's list is restored; any other number gives the fresh resource's value and a line naming
+// the key. Text is no number and reads as a missing key, as 0.
+void TestOscilloscopeState::restoreKeepsListedValues_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("restored");
+    QTest::addColumn<bool>("named");
+    const struct
+    {
+        const char *model;
+        const char *key;
+        const char *fresh; // what a refused number gives
+        const char *listed; // a value of the model's list besides 0
+        const char *unlisted; // a whole number beyond it
+    } keys[] = {
+            {"HX2", "state_0", "1", "1", "2"},          {"HX9", "state_1", "1", "1", "2"},
+            {"HX2", "filter_1", "0", "1", "2"},         {"HX9", "filter_0", "0", "4", "5"},
+            {"HX2", "math_type", "0", "3", "4"},        {"HX9", "trigger_mode", "0", "5", "6"},
+            {"HX2", "trigger_mode", "0", "2", "3"}, // the HX2 has three event modes
+            {"HX9", "evaluation_2_1", "0", "22", "23"}, {"HX2", "evaluation_0_3", "0", "1", "23"},
+    };
+    for (const auto &k : keys) {
+        const auto row = [&](const char *what, const char *stored, const char *restored,
+                             bool named) {
+            QTest::addRow("%s %s %s", k.model, k.key, what)
+                    << k.model << k.key << stored << restored << named;
+        };
+        row("listed", k.listed, k.listed, false);
+        row("0", "0", "0", false);
+        row("unlisted", k.unlisted, k.fresh, true);
+        row("negative", "-1", k.fresh, true);
+        row("fraction", "0.5", k.fresh, true);
+        row("NaN", "nan", k.fresh, true);
+        row("infinite", "inf", k.fresh, true);
+        row("text", "three", "0", true);
+    }
+}
+
+void TestOscilloscopeState::restoreKeepsListedValues()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, restored);
+    QFETCH(bool, named);
+    // As an INI file gives it back: every value as text.
+    const ResourceState fresh = make(model)->storeState();
+    ResourceState state;
+    for (const auto &[name, value] : fresh)
+        state[name] = name == key ? stored : value.toString();
+
+    const auto resource = make(model);
+    const QByteArray errors = standardErrorOf([&] { resource->restoreState(state); });
+    const ResourceState back = resource->storeState();
+    QCOMPARE(back.value(key).toString(), restored);
+    QCOMPARE(errors.contains(key.toUtf8()), named);
+    QCOMPARE(int(errors.count('\n')), named ? 1 : 0);
+    // The other values are those stored.
+    for (const auto &[name, value] : fresh)
+        if (name != key)
+            QCOMPARE(back.value(name).toString(), value.toString());
 }
 
 QTEST_GUILESS_MAIN(TestOscilloscopeState)
