@@ -68,7 +68,8 @@ struct FunctionGeneratorAwgFilesCollection::Internal
         auto it = cache.find(index);
         if (it == cache.end()) {
             SignalCollection read;
-            read.columns = loadChannelsData(files.at(index), &read.names, &read.fields);
+            read.columns =
+                    loadChannelsData(files.at(index), &read.names, &read.fields, &read.refusal);
             it = cache.emplace(index, std::move(read)).first;
         }
         return it->second;
@@ -236,6 +237,11 @@ ChannelsDataFieldCounts FunctionGeneratorAwgFilesCollection::fieldCounts(int ind
         return {};
     const QVector<ChannelsDataFieldCounts> &fields = m_d->signalsOf(index).fields;
     return signal < fields.size() ? fields.at(signal) : ChannelsDataFieldCounts();
+}
+
+ChannelsDataRefusal FunctionGeneratorAwgFilesCollection::refusal(int index)
+{
+    return m_d->valid(index) ? m_d->signalsOf(index).refusal : ChannelsDataRefusal::None;
 }
 
 QVector<double> FunctionGeneratorAwgFilesCollection::data(int index, int signal)

@@ -44,6 +44,8 @@ public:
     QVector<double> data(int index, int signal);
     // What the reader made of one signal's fields; zeros for a file or signal it lacks.
     ChannelsDataFieldCounts fieldCounts(int index, int signal);
+    // Why the reader refused the file, when it did (None for a file or index it did not).
+    ChannelsDataRefusal refusal(int index);
 
     void update();
     int findByContent(const QString &path) const;

@@ -295,6 +295,46 @@ private slots:
         QCOMPARE(fileSelector(panel)->currentIndex(), -1);
     }
 
+    void boundsAreNamed_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<qint64>("size"); // 0: as written
+        QTest::addColumn<QString>("message");
+        QTest::newRow("more signals than the bound")
+                << QByteArray(maxChannelsDataColumns, ';').append("\n") << qint64(0)
+                << QStringLiteral("File chosen.csv holds more than %1 signals")
+                           .arg(maxChannelsDataColumns);
+        QTest::newRow("more samples than the bound")
+                << QByteArray("1\n").repeated(int(maxChannelsDataSamples) + 1) << qint64(0)
+                << QStringLiteral("File chosen.csv holds more than %1 samples")
+                           .arg(maxChannelsDataSamples);
+        QTest::newRow("larger than the bound")
+                << QByteArray("1;2\n") << maxChannelsDataFileSize + 1
+                << QStringLiteral("File chosen.csv is larger than 64 MiB");
+    }
+
+    // A file beyond the reader's bounds is dropped like one in another format, but the message
+    // names the bound, so that the user knows what to change.
+    void boundsAreNamed()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(qint64, size);
+        QFETCH(QString, message);
+        const int row = imported(QStringLiteral("chosen.csv"), content);
+        QVERIFY(row >= 0);
+        const QString copy = files().file(row);
+        if (size > 0)
+            QVERIFY(QFile(copy).resize(size)); // sparse: nothing is written
+        FunctionGeneratorWidget panel;
+        panel.setMode(FunctionGeneratorMode::ArbitraryWaveform);
+        ModalAnswers modal;
+        fileSelector(panel)->setCurrentIndex(0);
+        QCOMPARE(modal.messageBoxes().size(), 1);
+        QCOMPARE(modal.messageBoxes().first().text, message);
+        QVERIFY(!QFile::exists(copy));
+        QCOMPARE(state(panel).channelOptions[0].awgOptions, AwgOptions());
+    }
+
     void signalChoice_data()
     {
         QTest::addColumn<bool>("fromResource");
