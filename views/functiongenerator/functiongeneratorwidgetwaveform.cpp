@@ -376,6 +376,15 @@ void FunctionGeneratorWidget::browseAWGData()
         showError(tr("Error add file %1").arg(path));
         return;
     }
+    // The new file is judged before the channel gives up its own: a refused one (dropped from
+    // the list with its message) leaves the channel playing what it played.
+    FunctionGeneratorAWGOptions candidate;
+    candidate.file = d->awgDataModel->filePath(row);
+    candidate.channel = unsigned(std::max(0, firstPlayableSignal(*d->awgDataModel, row)));
+    if (!checkAWGOptions(candidate)) {
+        showCurrentWaveform();
+        return;
+    }
     // The channel gives up its own file; the selector's report then applies the new one.
     changeWaveformFile(current->awgOptions, QString());
     const int index = rowToSelector(row);

@@ -256,18 +256,23 @@ private slots:
     // A file is judged column by column. Without a signal to play (another format, text only,
     // NaN or infinities in every column) it is dropped with its copy, whether it is chosen in
     // the selector or just imported; otherwise the channel starts at its first playable signal.
+    // A file chosen in the selector replaces what the channel played even when refused; a
+    // refused import leaves the channel playing its own file.
     void fileFormat()
     {
         QFETCH(bool, importing);
         QFETCH(QByteArray, content);
         QFETCH(int, signal);
-        imported(QStringLiteral("other.csv"));
+        const int otherRow = imported(QStringLiteral("other.csv"));
+        const QString other = files().file(otherRow);
         const QString copy =
                 QDir(FunctionGeneratorAwgFilesCollection::dataPath()).filePath("chosen.csv");
         if (!importing)
             QCOMPARE(files().file(imported(QStringLiteral("chosen.csv"), content)), copy);
         FunctionGeneratorWidget panel;
         panel.setMode(FunctionGeneratorMode::ArbitraryWaveform);
+        panel.setChannelEnable(0, true);
+        panel.setAWGOptions(0, awg(other));
         QSignalSpy requests(&panel, &FunctionGeneratorWidget::awgOptionsChanged);
         ModalAnswers modal;
         if (importing) {
@@ -276,8 +281,8 @@ private slots:
         } else {
             fileSelector(panel)->setCurrentIndex(0); // "chosen" sorts first
         }
-        QCOMPARE(requests.count(), 1);
         if (signal >= 0) {
+            QCOMPARE(requests.count(), 1);
             QCOMPARE(modal.messageBoxes().size(), 0);
             QCOMPARE(files().count(), 2);
             QCOMPARE(requests.at(0).at(1).value<AwgOptions>(), awg(copy, unsigned(signal)));
@@ -291,6 +296,16 @@ private slots:
                  QStringLiteral("Error file format: chosen.csv"));
         QVERIFY(!QFile::exists(copy));
         QCOMPARE(files().count(), 1);
+        if (importing) {
+            QCOMPARE(requests.count(), 0);
+            QCOMPARE(state(panel).channelOptions[0].awgOptions, awg(other));
+            QCOMPARE(files().pinCount(files().indexOf(other)), 1);
+            QCOMPARE(fileSelector(panel)->currentText(), QStringLiteral("other"));
+            QCOMPARE(signalSelector(panel)->isEnabled(), true);
+            QVERIFY(child<QCheckBox>(panel, "channel1CheckBox")->isChecked());
+            return;
+        }
+        QCOMPARE(requests.count(), 1);
         QCOMPARE(requests.at(0).at(1).value<AwgOptions>(), AwgOptions());
         QCOMPARE(fileSelector(panel)->currentIndex(), -1);
     }
