@@ -54,6 +54,11 @@ QByteArray createSignature(const QString &path)
     return hash.result();
 }
 
+bool functionGeneratorPlayableFields(const ChannelsDataFieldCounts &fields)
+{
+    return fields.numbers > 0 && fields.texts <= fields.numbers && fields.nonFinite == 0;
+}
+
 struct FunctionGeneratorAwgFilesCollection::Internal
 {
     std::map<int, SignalCollection> cache;
@@ -242,6 +247,12 @@ ChannelsDataFieldCounts FunctionGeneratorAwgFilesCollection::fieldCounts(int ind
 ChannelsDataRefusal FunctionGeneratorAwgFilesCollection::refusal(int index)
 {
     return m_d->valid(index) ? m_d->signalsOf(index).refusal : ChannelsDataRefusal::None;
+}
+
+bool FunctionGeneratorAwgFilesCollection::isPlayable(int index, int signal)
+{
+    return signal >= 0 && signal < countSignals(index)
+            && functionGeneratorPlayableFields(fieldCounts(index, signal));
 }
 
 QVector<double> FunctionGeneratorAwgFilesCollection::data(int index, int signal)
