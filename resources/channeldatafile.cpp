@@ -95,32 +95,50 @@ bool saveChannelsData(const QString &fileName, const QVector<QVector<double>> &c
 }
 
 QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *names,
-                                          QVector<ChannelsDataFieldCounts> *counts)
+                                          QVector<ChannelsDataFieldCounts> *counts,
+                                          ChannelsDataRefusal *refusal)
 {
-    QVector<ChannelsDataFieldCounts> local;
-    QVector<ChannelsDataFieldCounts> &found = counts ? *counts : local;
+    QVector<ChannelsDataFieldCounts> localCounts;
+    QVector<ChannelsDataFieldCounts> &found = counts ? *counts : localCounts;
+    ChannelsDataRefusal localRefusal = ChannelsDataRefusal::None;
+    ChannelsDataRefusal &why = refusal ? *refusal : localRefusal;
     found.clear();
+    why = ChannelsDataRefusal::None;
+    const auto refuse = [&](ChannelsDataRefusal reason) {
+        found.clear();
+        why = reason;
+        return QVector<QVector<double>>();
+    };
     if (fileName.isEmpty())
         return {};
     const QFileInfo info(fileName);
-    if (!info.isFile() || info.size() > maxChannelsDataFileSize)
+    if (!info.isFile())
         return {};
+    if (info.size() > maxChannelsDataFileSize)
+        return refuse(ChannelsDataRefusal::TooLarge);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return {};
 
     // readLine strips "\n" and "\r\n" alike, so files made on Windows read as their Unix twins.
-    // Characters are counted against the limit as well: the file may grow while it is read.
+    // Characters are counted against the limit as well: the file may grow while it is read. One
+    // character beyond the longest line tells a line that was cut from one that fits.
     QTextStream in(&file);
-    const QString first = in.readLine(maxChannelsDataFileSize);
+    const QString first = in.readLine(maxChannelsDataLineLength + 1);
     if (first.isEmpty())
         return {};
+    // The columns are sized from the first line: its fields are counted before it is split.
+    if (first.count(kSeparator) >= maxChannelsDataColumns)
+        return refuse(ChannelsDataRefusal::TooManyColumns);
+    if (first.size() > maxChannelsDataLineLength)
+        return refuse(ChannelsDataRefusal::LineTooLong);
     qint64 read = first.size() + 1;
 
     const QVector<QStringRef> firstFields = first.splitRef(kSeparator, Qt::KeepEmptyParts);
     const int columnCount = firstFields.size();
     QVector<QVector<double>> columns(columnCount);
     found.resize(columnCount);
+    qint64 samples = 0;
 
     if (headerPattern().match(first).hasMatch()) {
         if (names) {
@@ -130,20 +148,22 @@ QVector<QVector<double>> loadChannelsData(const QString &fileName, QStringList *
         }
     } else {
         appendSamples(columns, firstFields, found);
+        samples += columnCount;
     }
 
     QString line;
-    while (in.readLineInto(&line, maxChannelsDataFileSize)) {
+    while (in.readLineInto(&line, maxChannelsDataLineLength + 1)) {
         // Each line counted with its line break, which the last one may lack.
         read += line.size() + 1;
-        if (read > maxChannelsDataFileSize + 1) {
-            found.clear();
-            return {};
-        }
-        // Count before splitting: a hostile line of a million fields is rejected without
-        // building a million references.
-        if (line.count(kSeparator) + 1 != columnCount)
+        if (read > maxChannelsDataFileSize + 1)
+            return refuse(ChannelsDataRefusal::TooLarge);
+        // A line cut at the bound, or of another field count, ends the read. Counted before
+        // splitting: a hostile line of a million fields builds no million references.
+        if (line.size() > maxChannelsDataLineLength || line.count(kSeparator) + 1 != columnCount)
             break;
+        samples += columnCount;
+        if (samples > maxChannelsDataSamples)
+            return refuse(ChannelsDataRefusal::TooManySamples);
         appendSamples(columns, line.splitRef(kSeparator, Qt::KeepEmptyParts), found);
     }
     return columns;

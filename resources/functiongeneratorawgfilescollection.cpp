@@ -54,6 +54,11 @@ QByteArray createSignature(const QString &path)
     return hash.result();
 }
 
+bool functionGeneratorPlayableFields(const ChannelsDataFieldCounts &fields)
+{
+    return fields.numbers > 0 && fields.texts <= fields.numbers && fields.nonFinite == 0;
+}
+
 struct FunctionGeneratorAwgFilesCollection::Internal
 {
     std::map<int, SignalCollection> cache;
@@ -68,7 +73,8 @@ struct FunctionGeneratorAwgFilesCollection::Internal
         auto it = cache.find(index);
         if (it == cache.end()) {
             SignalCollection read;
-            read.columns = loadChannelsData(files.at(index), &read.names, &read.fields);
+            read.columns =
+                    loadChannelsData(files.at(index), &read.names, &read.fields, &read.refusal);
             it = cache.emplace(index, std::move(read)).first;
         }
         return it->second;
@@ -236,6 +242,17 @@ ChannelsDataFieldCounts FunctionGeneratorAwgFilesCollection::fieldCounts(int ind
         return {};
     const QVector<ChannelsDataFieldCounts> &fields = m_d->signalsOf(index).fields;
     return signal < fields.size() ? fields.at(signal) : ChannelsDataFieldCounts();
+}
+
+ChannelsDataRefusal FunctionGeneratorAwgFilesCollection::refusal(int index)
+{
+    return m_d->valid(index) ? m_d->signalsOf(index).refusal : ChannelsDataRefusal::None;
+}
+
+bool FunctionGeneratorAwgFilesCollection::isPlayable(int index, int signal)
+{
+    return signal >= 0 && signal < countSignals(index)
+            && functionGeneratorPlayableFields(fieldCounts(index, signal));
 }
 
 QVector<double> FunctionGeneratorAwgFilesCollection::data(int index, int signal)

@@ -15,6 +15,7 @@
 #include <QReadWriteLock>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -78,7 +79,9 @@ QVector<double> getAwgData(const QString &file, unsigned int signal)
 {
     FunctionGeneratorAwgFilesCollection &files = FunctionGeneratorAwgFilesCollection::instance();
     const int index = files.indexOf(file);
-    if (index < 0 || signal >= unsigned(files.countSignals(index)))
+    // What the panel refuses is never played, whoever set it.
+    if (index < 0 || signal >= unsigned(files.countSignals(index))
+        || !files.isPlayable(index, int(signal)))
         return {};
     return files.data(index, int(signal));
 }
@@ -451,7 +454,11 @@ void KW7FunctionGeneratorResource::configAWGOptions()
     for (unsigned int ch = 0; ch < m_d->channelsCount; ++ch) {
         const FunctionGeneratorChannelOptions &channel = m_d->channels[ch];
         QVector<double> signal = getAwgData(channel.awgOptions.file, channel.awgOptions.channel);
-        const bool playing = channel.enable && !signal.isEmpty();
+        // The last look before the module: a sample that is no finite number switches the
+        // channel off, whatever judged the file before.
+        const bool finite = std::all_of(signal.cbegin(), signal.cend(),
+                                        [](double sample) { return std::isfinite(sample); });
+        const bool playing = channel.enable && !signal.isEmpty() && finite;
         configChan(ch, vi, playing);
         channelSignals.append(playing ? signal : QVector<double>());
     }

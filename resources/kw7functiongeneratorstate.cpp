@@ -1,7 +1,9 @@
 #include "resources/kw7functiongeneratorstate.h"
 
+#include "resources/functiongeneratorawgfilescollection.h"
 #include "resources/functiongeneratorimpedance.h"
 #include "resources/storedvalue.h"
+#include "resources/storefile.h"
 
 #include <algorithm>
 #include <functional>
@@ -180,11 +182,38 @@ bool restoredChannelEnable(const ResourceState &s, unsigned int ch)
     return s[key("channelsEnable_%1", ch)].toBool();
 }
 
+namespace {
+
+// Why the panel would refuse a stored signal; none when it plays. The panel shows a refused
+// signal as no file, so the module must not play it either.
+std::optional<QString> awgRefusal(const FunctionGeneratorAWGOptions &a)
+{
+    FunctionGeneratorAwgFilesCollection &files = FunctionGeneratorAwgFilesCollection::instance();
+    const int index = files.indexOf(a.file);
+    if (index < 0)
+        return QStringLiteral("is not in the list of imported files");
+    if (a.channel >= unsigned(files.countSignals(index)))
+        return QStringLiteral("has no signal %1").arg(a.channel + 1);
+    if (!files.isPlayable(index, int(a.channel)))
+        return QStringLiteral("holds no playable signal %1").arg(a.channel + 1);
+    return std::nullopt;
+}
+
+} // namespace
+
 FunctionGeneratorAWGOptions restoredAwgOptions(const ResourceState &s, unsigned int ch,
                                                FunctionGeneratorAWGOptions a)
 {
     a.file = s[key("awgOptions.file_%1", ch)].toString();
     a.channel = unsigned(restoreListed(s, key("awgOptions.channel_%1", ch), 0, isSignalIndex));
+    // No file plays nothing; the index waits for a file.
+    if (a.file.isEmpty())
+        return a;
+    if (const std::optional<QString> refusal = awgRefusal(a)) {
+        reportStoreProblem(QStringLiteral("generator state: %1 \"%2\" %3; no file is used")
+                                   .arg(key("awgOptions.file_%1", ch), a.file, *refusal));
+        return FunctionGeneratorAWGOptions();
+    }
     return a;
 }
 

@@ -978,6 +978,18 @@ Add file %2?</source>
         <source>Error add file %1</source>
         <translation>Ошибка добавления файла %1</translation>
     </message>
+    <message>
+        <source>File %1 holds more than %2 signals</source>
+        <translation>В файле %1 больше %2 сигналов</translation>
+    </message>
+    <message>
+        <source>File %1 holds more than %2 samples</source>
+        <translation>В файле %1 больше %2 отсчётов</translation>
+    </message>
+    <message>
+        <source>File %1 is larger than %2</source>
+        <translation>Файл %1 больше %2</translation>
+    </message>
 </context>
 <context>
     <name>HX2Module</name>

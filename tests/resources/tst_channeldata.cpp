@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 using Columns = QVector<QVector<double>>;
+Q_DECLARE_METATYPE(ChannelsDataRefusal)
 
 class TestChannelData : public QObject
 {
@@ -323,20 +324,25 @@ void TestChannelData::loadRefusesBeyondTheLimit()
     const QString path = write("1;2\n3;4\n");
     QFile file(path);
     QVERIFY(file.resize(maxChannelsDataFileSize));
-    QCOMPARE(loadChannelsData(path).size(), 2);
+    ChannelsDataRefusal refusal = ChannelsDataRefusal::TooLarge;
+    QCOMPARE(loadChannelsData(path, nullptr, nullptr, &refusal).size(), 2);
+    QCOMPARE(refusal, ChannelsDataRefusal::None);
     QVERIFY(file.resize(maxChannelsDataFileSize + 1));
-    QVERIFY(loadChannelsData(path).isEmpty());
-    QVERIFY(maxChannelsDataFileSize >= 100 * 1024 * 1024); // the hostile table reads 100 MB
+    QVERIFY(loadChannelsData(path, nullptr, nullptr, &refusal).isEmpty());
+    QCOMPARE(refusal, ChannelsDataRefusal::TooLarge);
     QFile::remove(path);
 }
 
 // Files a user may hand the importer by mistake or by malice. The reader must follow its rules
-// on each without crashing or hanging; the expected shape is what those rules give.
+// on each without crashing or hanging, and within its bounds of columns, samples and line
+// length; the expected shape is what those rules give.
 void TestChannelData::hostile_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("columns");
     QTest::addColumn<int>("rows");
+    QTest::addColumn<ChannelsDataRefusal>("refusal");
+    using R = ChannelsDataRefusal;
 
     QByteArray garbage(1 << 20, Qt::Uninitialized);
     quint32 seed = 12345;
@@ -344,34 +350,60 @@ void TestChannelData::hostile_data()
         seed = seed * 1664525u + 1013904223u;
         c = char(seed >> 24);
     }
-    QTest::newRow("binary garbage") << garbage << -1 << -1;
+    QTest::newRow("binary garbage") << garbage << -1 << -1 << R::None;
 
     QByteArray nul("1;2\n");
     nul.append('\0');
     nul.append(";3\n4;5\n");
-    QTest::newRow("nul byte in a field") << nul << 2 << -1;
+    QTest::newRow("nul byte in a field") << nul << 2 << -1 << R::None;
 
+    // The columns are sized from the first line: beyond the bound nothing is sized at all.
     QByteArray wide = QByteArray("1").append(QByteArray(";1").repeated(999999)).append('\n');
-    QTest::newRow("first line of a million fields") << wide << 1000000 << 1;
+    QTest::newRow("first line of a million fields") << wide << 0 << 0 << R::TooManyColumns;
+    const QByteArray atBound = QByteArray(maxChannelsDataColumns - 1, ';').append('\n');
+    QTest::newRow("first line at the column bound")
+            << QByteArray(atBound).repeated(2) << maxChannelsDataColumns << 2 << R::None;
+    QTest::newRow("first line one field beyond the bound")
+            << QByteArray(maxChannelsDataColumns, ';').append("\n1\n") << 0 << 0
+            << R::TooManyColumns;
+    QTest::newRow("header one field beyond the bound")
+            << QByteArray("t")
+                       .append(QByteArray(";t").repeated(maxChannelsDataColumns))
+                       .append("\n1\n")
+            << 0 << 0 << R::TooManyColumns;
     QTest::newRow("later line of a million fields")
-            << QByteArray("1;2\n").append(wide).append("3;4\n") << 2 << 1;
+            << QByteArray("1;2\n").append(wide).append("3;4\n") << 2 << 1 << R::None;
 
-    QByteArray big = QByteArray("0.125;-3\n").repeated(100 * 1024 * 1024 / 9);
-    QTest::newRow("100 MB file") << big << 2 << big.size() / 9;
-    QTest::newRow("100 MB without a line break") << QByteArray(100 * 1024 * 1024, '7') << 1 << 1;
-    QTest::newRow("utf-8 bom before header") << QByteArray("\xEF\xBB\xBFt;u\n1;2\n") << 2 << 1;
+    const QByteArray longLine(maxChannelsDataLineLength + 1, '7');
+    QTest::newRow("first line beyond the longest")
+            << QByteArray(longLine).append('\n') << 0 << 0 << R::LineTooLong;
+    QTest::newRow("first line at the longest")
+            << QByteArray(maxChannelsDataLineLength, '7').append("\n8\n") << 1 << 2 << R::None;
+    QTest::newRow("later line beyond the longest")
+            << QByteArray("1\n").append(longLine).append("\n2\n") << 1 << 1 << R::None;
+
+    const QByteArray pair("0.125;-3\n");
+    const QByteArray atSamples = pair.repeated(int(maxChannelsDataSamples / 2));
+    QTest::newRow("samples at the bound")
+            << atSamples << 2 << int(maxChannelsDataSamples / 2) << R::None;
+    QTest::newRow("one row beyond the samples")
+            << QByteArray(atSamples).append(pair) << 0 << 0 << R::TooManySamples;
+    QTest::newRow("beyond the samples after a header")
+            << QByteArray("a;b\n").append(atSamples).append(pair) << 0 << 0 << R::TooManySamples;
+    QTest::newRow("utf-8 bom before header")
+            << QByteArray("\xEF\xBB\xBFt;u\n1;2\n") << 2 << 1 << R::None;
     QTest::newRow("utf-8 bom before data") << QByteArray("\xEF\xBB\xBF"
                                                          "1;2\n3;4\n")
-                                           << 2 << 2;
-    QTest::newRow("lone carriage returns") << QByteArray("1;2\r3;4\r") << 3 << 1;
-    QTest::newRow("only separators") << QByteArray(";;;\n;;;\n") << 4 << 2;
-    QTest::newRow("only line breaks") << QByteArray(100000, '\n') << 0 << 0;
-    QTest::newRow("invalid utf-8") << QByteArray("\xc3\x28;\xfd\n1;2\n") << 2 << 2;
+                                           << 2 << 2 << R::None;
+    QTest::newRow("lone carriage returns") << QByteArray("1;2\r3;4\r") << 3 << 1 << R::None;
+    QTest::newRow("only separators") << QByteArray(";;;\n;;;\n") << 4 << 2 << R::None;
+    QTest::newRow("only line breaks") << QByteArray(100000, '\n') << 0 << 0 << R::None;
+    QTest::newRow("invalid utf-8") << QByteArray("\xc3\x28;\xfd\n1;2\n") << 2 << 2 << R::None;
     QTest::newRow("utf-16 byte-order mark") << QByteArray("\xff\xfe"
                                                           "1\0;\0"
                                                           "2\0\n\0",
                                                           10)
-                                            << 2 << 1;
+                                            << 2 << 1 << R::None;
 }
 
 void TestChannelData::hostile()
@@ -379,11 +411,16 @@ void TestChannelData::hostile()
     QFETCH(QByteArray, content);
     QFETCH(int, columns);
     QFETCH(int, rows);
+    QFETCH(ChannelsDataRefusal, refusal);
     const QString path = write(content);
     content.clear();
-    const Columns read = loadChannelsData(path);
+    QVector<ChannelsDataFieldCounts> counts;
+    ChannelsDataRefusal why = ChannelsDataRefusal::None;
+    const Columns read = loadChannelsData(path, nullptr, &counts, &why);
+    QCOMPARE(why, refusal);
     if (columns >= 0)
         QCOMPARE(read.size(), columns);
+    QCOMPARE(counts.size(), read.size());
     for (const QVector<double> &column : read)
         QCOMPARE(column.size(), read.first().size());
     if (rows >= 0 && !read.isEmpty())

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 #include <memory>
 
 using F = FunctionGeneratorStandardFunction;
@@ -53,6 +55,8 @@ private slots:
     void restoreKeepsValuesWithinLimits();
     void restoreKeepsListedValues_data();
     void restoreKeepsListedValues();
+    void restoreJudgesStoredSignals_data();
+    void restoreJudgesStoredSignals();
 
 private:
     std::vector<std::string> functions() const
@@ -410,6 +414,19 @@ void TestFunctionGenerator::awgBuffer()
 
 void TestFunctionGenerator::storeRestoreRoundTrip()
 {
+    // Imported waveform files with a third and fourth signal, so that the restore plays them.
+    QTemporaryDir sources;
+    FunctionGeneratorAwgFilesCollection &files = FunctionGeneratorAwgFilesCollection::instance();
+    QStringList waves;
+    for (int ch = 0; ch < 2; ++ch) {
+        QFile source(sources.filePath(QStringLiteral("wave %1.csv").arg(ch)));
+        QVERIFY(source.open(QIODevice::WriteOnly));
+        source.write(QByteArray::number(ch) + ";2;3;4\n5;6;7;8\n");
+        source.close();
+        const int row = files.addCopy(source.fileName());
+        QVERIFY(row >= 0);
+        waves << files.file(row);
+    }
     KW7FunctionGeneratorResource r;
     for (unsigned ch = 0; ch < 2; ++ch) {
         const double k = ch + 1;
@@ -447,7 +464,7 @@ void TestFunctionGenerator::storeRestoreRoundTrip()
         f.negativeRampOptions.frequency = 15.5 * k;
         r.setStandardFunctionOptions(ch, f);
         r.setChannelEnable(ch, ch == 1);
-        r.setAWGOptions(ch, {QStringLiteral("/data/wave %1.csv").arg(ch), ch + 2});
+        r.setAWGOptions(ch, {waves.at(int(ch)), ch + 2});
     }
     FunctionGeneratorTriggerOptions trigger = r.triggerOptions();
     trigger.type = 1;
@@ -490,12 +507,15 @@ void TestFunctionGenerator::storeRestoreRoundTrip()
             QCOMPARE(back.standardFunctionOptions(ch).triangluarOptions.symmetry, 11.1 * k);
             QCOMPARE(back.standardFunctionOptions(ch).negativeRampOptions.frequency, 15.5 * k);
             QCOMPARE(back.standardFunctionOptions(ch).sineOptions.phase_limits.max, 360.0);
-            QCOMPARE(back.AWGOptiuons(ch).file, QStringLiteral("/data/wave %1.csv").arg(ch));
+            QCOMPARE(back.AWGOptiuons(ch).file, waves.at(int(ch)));
+            QCOMPARE(back.AWGOptiuons(ch).channel, ch + 2);
         }
         QCOMPARE(back.triggerOptions(), r.triggerOptions());
         QCOMPARE(back.triggerOptions().delay, 7.5);
         QCOMPARE(back.triggerOptions().delay_limits.max, 30.0);
     }
+    while (files.count() > 0)
+        files.remove(0);
 }
 
 void TestFunctionGenerator::restorePartialState()
@@ -676,6 +696,113 @@ void TestFunctionGenerator::restoreKeepsListedValues()
     for (const auto &[name, value] : fresh)
         if (!keys.contains(name))
             QCOMPARE(back.value(name).toString(), value.toString());
+}
+
+// A stored signal is played only when the panel would play it: its file in the list of imported
+// files, the signal one of the file's, and a column of finite numbers. What is refused is not
+// played, the resource's record shows no file for it, and the close does not write it back.
+void TestFunctionGenerator::restoreJudgesStoredSignals_data()
+{
+    QTest::addColumn<QByteArray>("content"); // channel 1's file; empty: a path outside the list
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("played");
+    QTest::addColumn<double>("sample"); // the first played sample
+    QTest::newRow("one NaN in the played column")
+            << QByteArray("a;b\n1;5\nnan;6\n3;7\n") << 0 << false << 0.0;
+    QTest::newRow("infinity in the played column")
+            << QByteArray("1;5\n-inf;6\n") << 0 << false << 0.0;
+    QTest::newRow("text column") << QByteArray("name;value\nfoo;1.0\nbar;2.0\n") << 0 << false
+                                 << 0.0;
+    QTest::newRow("signal beyond the file") << QByteArray("1;5\n2;6\n") << 2 << false << 0.0;
+    QTest::newRow("file outside the list") << QByteArray() << 0 << false << 0.0;
+    QTest::newRow("NaN only in another column")
+            << QByteArray("a;b\n1;5\nnan;6\n3;7\n") << 1 << true << 5.0;
+    QTest::newRow("text column, its number column chosen")
+            << QByteArray("name;value\nfoo;1.0\nbar;2.0\n") << 1 << true << 1.0;
+}
+
+void TestFunctionGenerator::restoreJudgesStoredSignals()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, signal);
+    QFETCH(bool, played);
+    QFETCH(double, sample);
+    QTemporaryDir dir;
+    auto source = [&](const char *name, const QByteArray &bytes) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", name);
+        return file.fileName();
+    };
+    FunctionGeneratorAwgFilesCollection &files = FunctionGeneratorAwgFilesCollection::instance();
+    // Channel 2 holds what an earlier version chose by default: the first, text, column.
+    const int textFile = files.addCopy(source("text.csv", "name;value\nfoo;1.0\nbar;2.0\n"));
+    QVERIFY(textFile >= 0);
+    const QString second = files.file(textFile);
+    QString first = source("outside.csv", "1;2\n");
+    if (!content.isEmpty()) {
+        const int row = files.addCopy(source("first.csv", content));
+        QVERIFY(row >= 0);
+        first = files.file(row);
+    }
+
+    ResourceState state;
+    for (const auto &[name, value] : KW7FunctionGeneratorResource().storeState())
+        state[name] = value.toString();
+    state[QStringLiteral("mode")] = QStringLiteral("1");
+    state[QStringLiteral("channelsEnable_0")] = QStringLiteral("true");
+    state[QStringLiteral("channelsEnable_1")] = QStringLiteral("true");
+    state[QStringLiteral("awgOptions.file_0")] = first;
+    state[QStringLiteral("awgOptions.channel_0")] = QString::number(signal);
+    state[QStringLiteral("awgOptions.file_1")] = second;
+    state[QStringLiteral("awgOptions.channel_1")] = QStringLiteral("0");
+    const QByteArray errors = standardErrorOf([&] { m_resource->restoreState(state); });
+
+    const FunctionGeneratorAWGOptions kept = {first, unsigned(signal)};
+    QCOMPARE(m_resource->AWGOptiuons(0), played ? kept : FunctionGeneratorAWGOptions());
+    QCOMPARE(m_resource->AWGOptiuons(1), FunctionGeneratorAWGOptions());
+    QCOMPARE(int(errors.count('\n')), played ? 1 : 2);
+    QVERIFY(errors.contains("awgOptions.file_1"));
+    QCOMPARE(errors.contains("awgOptions.file_0"), !played);
+
+    m_resource->start(S::Immediate);
+    const auto channels = simbench::callLog("zqkw7_config_chan");
+    QCOMPARE(channels.size(), size_t(2));
+    QCOMPARE(channels.at(0).args.at(2), std::string(played ? "1" : "0"));
+    QCOMPARE(channels.at(1).args.at(2), std::string("0"));
+    const auto table = simbench::callLog("zqkw7_writeAWG");
+    QCOMPARE(table.size(), size_t(1));
+    for (double sample : table.front().data)
+        QVERIFY(std::isfinite(sample));
+    // Only channel 1's signal sets the table's length; channel 2 is silent.
+    const int rows = played ? files.data(files.indexOf(first), signal).size() : 0;
+    QCOMPARE(simbench::callLog("zqkw7_config_awg").front().args.back(),
+             std::to_string(rows + rows % 16));
+    if (played) {
+        QCOMPARE(table.front().data.at(0), sample);
+        QCOMPARE(table.front().data.at(1), 0.0);
+    }
+
+    // The close writes back what the resource plays, not the refused pairs.
+    const ResourceState back = m_resource->storeState();
+    QCOMPARE(back.value(QStringLiteral("awgOptions.file_0")).toString(),
+             played ? first : QString());
+    QCOMPARE(back.value(QStringLiteral("awgOptions.file_1")).toString(), QString());
+    QCOMPARE(back.value(QStringLiteral("awgOptions.channel_1")).toInt(), 0);
+
+    // Handed to the resource past the restore, a refused pair is not played either.
+    if (!played) {
+        simbench::clearCallLog();
+        m_resource->setAWGOptions(0, kept);
+        m_resource->setAWGOptions(1, {second, 0});
+        m_resource->start(S::Immediate);
+        for (const simbench::CallRecord &channel : simbench::callLog("zqkw7_config_chan"))
+            QCOMPARE(channel.args.at(2), std::string("0"));
+        for (double sample : simbench::callLog("zqkw7_writeAWG").front().data)
+            QCOMPARE(sample, 0.0);
+    }
+    while (files.count() > 0)
+        files.remove(0);
 }
 
 QTEST_GUILESS_MAIN(TestFunctionGenerator)

@@ -128,6 +128,11 @@ ChannelsDataFieldCounts FunctionGeneratorAwgDataListModel::fieldCounts(int row, 
     return files().fieldCounts(row, signal);
 }
 
+ChannelsDataRefusal FunctionGeneratorAwgDataListModel::refusal(int row) const
+{
+    return files().refusal(row);
+}
+
 void FunctionGeneratorAwgDataListModel::processAdd(int index)
 {
     if (m_resetting)

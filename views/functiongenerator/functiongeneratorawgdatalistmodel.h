@@ -38,6 +38,7 @@ public:
     // The samples of one signal of a file; empty when it has no such signal.
     QVector<double> data(int row, int signal) const;
     ChannelsDataFieldCounts fieldCounts(int row, int signal) const;
+    ChannelsDataRefusal refusal(int row) const;
 
 private slots:
     void processAdd(int index);

@@ -97,8 +97,3 @@ unsigned int functionGeneratorRangeReach(const std::set<unsigned int> &ranges)
         return 10;
     return *ranges.rbegin();
 }
-
-bool functionGeneratorPlayableFields(const ChannelsDataFieldCounts &fields)
-{
-    return fields.numbers > 0 && fields.texts <= fields.numbers && fields.nonFinite == 0;
-}

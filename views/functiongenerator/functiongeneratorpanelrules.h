@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resources/channeldatafile.h"
+#include "resources/functiongeneratorawgfilescollection.h"
 #include "resources/functiongeneratoroptions.h"
 
 #include <set>
@@ -50,10 +50,5 @@ double functionGeneratorSliderPrecision(unsigned int decimals);
 // The vertical reach of the preview and the slider: the largest range, 10 V when none.
 unsigned int functionGeneratorRangeReach(const std::set<unsigned int> &ranges);
 
-// Whether the fields of one signal (a column of a waveform file) are samples the generator can
-// play. The reader turns what does not convert into 0.0, so a column of names, or a file in
-// another format (commas between the fields, decimal commas), would play a flat zero. The line:
-// at least one field converted, and fields of text that did not convert are no more than the
-// numbers (half and half still plays). Empty fields count on neither side. Any NaN or infinity
-// refuses the signal: no generator plays it.
-bool functionGeneratorPlayableFields(const ChannelsDataFieldCounts &fields);
+// functionGeneratorPlayableFields, whether one signal of a waveform file plays, is the waveform
+// collection's rule: the panel and the generator's restore judge a signal alike.

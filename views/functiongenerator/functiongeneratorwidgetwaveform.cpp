@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QListView>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 
@@ -41,6 +42,27 @@ int firstPlayableSignal(const FunctionGeneratorAwgDataListModel &model, int row)
         if (isPlayable(model, row, signal))
             return signal;
     return -1;
+}
+
+// A file beyond the reader's bounds is named with the bound, so that it is not taken for one
+// in another format.
+QString unplayableFileText(const QString &path, ChannelsDataRefusal refusal)
+{
+    switch (refusal) {
+    case ChannelsDataRefusal::TooManyColumns:
+        return FunctionGeneratorWidget::tr("File %1 holds more than %2 signals")
+                .arg(fileName(path))
+                .arg(maxChannelsDataColumns);
+    case ChannelsDataRefusal::TooManySamples:
+        return FunctionGeneratorWidget::tr("File %1 holds more than %2 samples")
+                .arg(fileName(path))
+                .arg(maxChannelsDataSamples);
+    case ChannelsDataRefusal::TooLarge:
+        return FunctionGeneratorWidget::tr("File %1 is larger than %2")
+                .arg(fileName(path), QLocale().formattedDataSize(maxChannelsDataFileSize, 0));
+    default:
+        return FunctionGeneratorWidget::tr("Error file format: %1").arg(fileName(path));
+    }
 }
 
 void showError(const QString &text)
@@ -178,7 +200,7 @@ bool FunctionGeneratorWidget::checkAWGOptions(const FunctionGeneratorAWGOptions 
             d->awgDataModel->updateList();
             return false;
         }
-        showError(tr("Error file format: %1").arg(fileName(options.file)));
+        showError(unplayableFileText(options.file, d->awgDataModel->refusal(row)));
         d->awgDataModel->removeRows(row, 1);
         return false;
     }
@@ -352,6 +374,15 @@ void FunctionGeneratorWidget::browseAWGData()
     }
     if (row < 0) {
         showError(tr("Error add file %1").arg(path));
+        return;
+    }
+    // The new file is judged before the channel gives up its own: a refused one (dropped from
+    // the list with its message) leaves the channel playing what it played.
+    FunctionGeneratorAWGOptions candidate;
+    candidate.file = d->awgDataModel->filePath(row);
+    candidate.channel = unsigned(std::max(0, firstPlayableSignal(*d->awgDataModel, row)));
+    if (!checkAWGOptions(candidate)) {
+        showCurrentWaveform();
         return;
     }
     // The channel gives up its own file; the selector's report then applies the new one.

@@ -6,22 +6,26 @@
 #include "assets/assets.h"
 #include "hardware/modules/kw7/kw7module.h"
 #include "orvexplotwidget/orvexplotwidget.h"
+#include "resources/functiongeneratorawgfilescollection.h"
 #include "resources/kw7functiongeneratorresource.h"
 #include "resources/resourcedependence.h"
 #include "resources/resourcestate.h"
 #include "simbench/simcontrol.h"
 #include "support/generatortesthelpers.h"
 #include "tests/resources/support/standarderror.h"
+#include "tests/views/support/modalanswers.h"
 #include "ui/viewfactory.h"
 #include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
 #include "views/functiongenerator/functiongeneratorsettings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -291,6 +295,59 @@ private slots:
                 QVERIFY(std::isfinite(curve->sample(int(k)).x())
                         && std::isfinite(curve->sample(int(k)).y()));
         }
+    }
+
+    // Stored signals the panel would refuse (a NaN in the played column, a column of names) are
+    // refused by the generator's restore already: the panel shows no file for either channel and
+    // has nothing to complain of, and what it shows is what the generator holds.
+    void refusedStoredSignalsAgree()
+    {
+        QTemporaryDir dir;
+        auto source = [&](const char *name, const QByteArray &bytes) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+                qFatal("cannot write %s", name);
+            return file.fileName();
+        };
+        FunctionGeneratorAwgFilesCollection &files =
+                FunctionGeneratorAwgFilesCollection::instance();
+        while (files.count() > 0)
+            files.remove(0);
+        const int nan = files.addCopy(source("nan.csv", "a;b\n1;5\nnan;6\n3;7\n"));
+        const int text = files.addCopy(source("text.csv", "name;value\nfoo;1.0\nbar;2.0\n"));
+        QVERIFY(nan >= 0 && text >= 0);
+
+        auto view = makeView();
+        std::shared_ptr<ResourceInterface> resource = generator();
+        ResourceState state;
+        for (const auto &[key, value] : m_generator->storeState())
+            state[key] = value.toString();
+        state[QStringLiteral("mode")] = QStringLiteral("1");
+        state[QStringLiteral("channelsEnable_0")] = QStringLiteral("true");
+        state[QStringLiteral("channelsEnable_1")] = QStringLiteral("true");
+        state[QStringLiteral("awgOptions.file_0")] = files.file(nan);
+        state[QStringLiteral("awgOptions.channel_0")] = QStringLiteral("0");
+        state[QStringLiteral("awgOptions.file_1")] = files.file(text);
+        state[QStringLiteral("awgOptions.channel_1")] = QStringLiteral("0");
+        standardErrorOf([&] { m_generator->restoreState(state); });
+
+        ModalAnswers modal;
+        QWidget *panel = view->fullScreenUserInterface();
+        view->setResource(resource);
+        QCOMPARE(modal.messageBoxes().size(), 0);
+        QCOMPARE(child<QComboBox>(panel, "awgDataFileComboBox")->currentIndex(), -1);
+        for (unsigned ch = 0; ch < 2; ++ch)
+            QCOMPARE(m_generator->AWGOptiuons(ch), FunctionGeneratorAWGOptions());
+        for (const char *name : {"channel1CheckBox", "channel2CheckBox"}) {
+            const QCheckBox *box = child<QCheckBox>(panel, name);
+            QVERIFY(!box->isChecked());
+            QVERIFY(!box->isEnabled());
+        }
+        // Both files stay listed: each has a signal that plays.
+        QCOMPARE(files.count(), 2);
+        view.reset();
+        while (files.count() > 0)
+            files.remove(0);
     }
 
     // Not a check: the bound panel and miniature, an unbound miniature and the settings page

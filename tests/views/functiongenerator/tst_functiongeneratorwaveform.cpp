@@ -256,18 +256,23 @@ private slots:
     // A file is judged column by column. Without a signal to play (another format, text only,
     // NaN or infinities in every column) it is dropped with its copy, whether it is chosen in
     // the selector or just imported; otherwise the channel starts at its first playable signal.
+    // A file chosen in the selector replaces what the channel played even when refused; a
+    // refused import leaves the channel playing its own file.
     void fileFormat()
     {
         QFETCH(bool, importing);
         QFETCH(QByteArray, content);
         QFETCH(int, signal);
-        imported(QStringLiteral("other.csv"));
+        const int otherRow = imported(QStringLiteral("other.csv"));
+        const QString other = files().file(otherRow);
         const QString copy =
                 QDir(FunctionGeneratorAwgFilesCollection::dataPath()).filePath("chosen.csv");
         if (!importing)
             QCOMPARE(files().file(imported(QStringLiteral("chosen.csv"), content)), copy);
         FunctionGeneratorWidget panel;
         panel.setMode(FunctionGeneratorMode::ArbitraryWaveform);
+        panel.setChannelEnable(0, true);
+        panel.setAWGOptions(0, awg(other));
         QSignalSpy requests(&panel, &FunctionGeneratorWidget::awgOptionsChanged);
         ModalAnswers modal;
         if (importing) {
@@ -276,8 +281,8 @@ private slots:
         } else {
             fileSelector(panel)->setCurrentIndex(0); // "chosen" sorts first
         }
-        QCOMPARE(requests.count(), 1);
         if (signal >= 0) {
+            QCOMPARE(requests.count(), 1);
             QCOMPARE(modal.messageBoxes().size(), 0);
             QCOMPARE(files().count(), 2);
             QCOMPARE(requests.at(0).at(1).value<AwgOptions>(), awg(copy, unsigned(signal)));
@@ -291,8 +296,58 @@ private slots:
                  QStringLiteral("Error file format: chosen.csv"));
         QVERIFY(!QFile::exists(copy));
         QCOMPARE(files().count(), 1);
+        if (importing) {
+            QCOMPARE(requests.count(), 0);
+            QCOMPARE(state(panel).channelOptions[0].awgOptions, awg(other));
+            QCOMPARE(files().pinCount(files().indexOf(other)), 1);
+            QCOMPARE(fileSelector(panel)->currentText(), QStringLiteral("other"));
+            QCOMPARE(signalSelector(panel)->isEnabled(), true);
+            QVERIFY(child<QCheckBox>(panel, "channel1CheckBox")->isChecked());
+            return;
+        }
+        QCOMPARE(requests.count(), 1);
         QCOMPARE(requests.at(0).at(1).value<AwgOptions>(), AwgOptions());
         QCOMPARE(fileSelector(panel)->currentIndex(), -1);
+    }
+
+    void boundsAreNamed_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<qint64>("size"); // 0: as written
+        QTest::addColumn<QString>("message");
+        QTest::newRow("more signals than the bound")
+                << QByteArray(maxChannelsDataColumns, ';').append("\n") << qint64(0)
+                << QStringLiteral("File chosen.csv holds more than %1 signals")
+                           .arg(maxChannelsDataColumns);
+        QTest::newRow("more samples than the bound")
+                << QByteArray("1\n").repeated(int(maxChannelsDataSamples) + 1) << qint64(0)
+                << QStringLiteral("File chosen.csv holds more than %1 samples")
+                           .arg(maxChannelsDataSamples);
+        QTest::newRow("larger than the bound")
+                << QByteArray("1;2\n") << maxChannelsDataFileSize + 1
+                << QStringLiteral("File chosen.csv is larger than 64 MiB");
+    }
+
+    // A file beyond the reader's bounds is dropped like one in another format, but the message
+    // names the bound, so that the user knows what to change.
+    void boundsAreNamed()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(qint64, size);
+        QFETCH(QString, message);
+        const int row = imported(QStringLiteral("chosen.csv"), content);
+        QVERIFY(row >= 0);
+        const QString copy = files().file(row);
+        if (size > 0)
+            QVERIFY(QFile(copy).resize(size)); // sparse: nothing is written
+        FunctionGeneratorWidget panel;
+        panel.setMode(FunctionGeneratorMode::ArbitraryWaveform);
+        ModalAnswers modal;
+        fileSelector(panel)->setCurrentIndex(0);
+        QCOMPARE(modal.messageBoxes().size(), 1);
+        QCOMPARE(modal.messageBoxes().first().text, message);
+        QVERIFY(!QFile::exists(copy));
+        QCOMPARE(state(panel).channelOptions[0].awgOptions, AwgOptions());
     }
 
     void signalChoice_data()
