@@ -49,6 +49,19 @@ public:
         return true;
     }
 
+    // Whether the number has no digit left: empty, or a lone sign or decimal mark.
+    bool isEmptied(const QString &text) const
+    {
+        int begin = 0;
+        int end = 0;
+        numberBounds(text, &begin, &end);
+        for (int i = begin; i < end; ++i) {
+            if (text.at(i).isDigit())
+                return false;
+        }
+        return true;
+    }
+
     const VekDoubleSpinBox *q;
 };
 
@@ -73,6 +86,17 @@ double VekDoubleSpinBox::valueFromText(const QString &text) const
     if (!d->readDecimalMarks(number))
         return value();
     return QDoubleSpinBox::valueFromText(number);
+}
+
+void VekDoubleSpinBox::fixup(QString &input) const
+{
+    // Read as a number, an emptied box is zero brought into the range, its minimum for a
+    // frequency: a value the user never chose. The box keeps the one it held instead.
+    if (d->isEmptied(input)) {
+        input = prefix() + textFromValue(value()) + suffix();
+        return;
+    }
+    QDoubleSpinBox::fixup(input);
 }
 
 QString VekDoubleSpinBox::textFromValue(double value) const

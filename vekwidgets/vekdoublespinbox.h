@@ -10,8 +10,9 @@ class VekDoubleSpinBoxPrivate;
 
 // A double spin box that stays silent when set to the value it already holds. Every number box
 // of the program is one, so that a typed number means the same in each: a point and a comma
-// both stand for the decimal mark and digit grouping is refused. Digit grouping, when shown, is
-// shown only while the box is not being edited.
+// both stand for the decimal mark, digit grouping is refused, and a box emptied by the user
+// goes back to the value it held. Digit grouping, when shown, is shown only while the box is not
+// being edited.
 class VEKWIDGETS_EXPORT VekDoubleSpinBox : public QDoubleSpinBox
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ public:
 
     QValidator::State validate(QString &input, int &pos) const override;
     double valueFromText(const QString &text) const override;
+    void fixup(QString &input) const override;
     QString textFromValue(double value) const override;
 
 public slots:

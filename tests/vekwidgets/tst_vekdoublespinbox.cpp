@@ -55,6 +55,8 @@ private slots:
     void eitherMarkIsTheDecimalMark();
     void groupedTextIsRefused_data();
     void groupedTextIsRefused();
+    void emptiedBoxKeepsItsValue_data();
+    void emptiedBoxKeepsItsValue();
     void groupingIsShownOnlyOutsideAnEdit();
 };
 
@@ -129,6 +131,33 @@ void TestVekDoubleSpinBox::groupedTextIsRefused()
     QTest::keyClick(&box, Qt::Key_Return);
     QCOMPARE(box.value(), 5.0);
     QCOMPARE(reported(changes), QList<double>({5.0}));
+}
+
+void TestVekDoubleSpinBox::emptiedBoxKeepsItsValue_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("a lone sign") << "-";
+    QTest::newRow("a lone mark") << ",";
+}
+
+// Read as a number, an emptied box is zero brought into the range: its minimum here.
+void TestVekDoubleSpinBox::emptiedBoxKeepsItsValue()
+{
+    QFETCH(QString, left);
+    VekDoubleSpinBox box;
+    setUp(box, QStringLiteral("en"));
+    box.setRange(-10, 10000);
+    box.setMinimum(0.1);
+    box.setValue(1000);
+    QSignalSpy changes(&box, qOverload<double>(&QDoubleSpinBox::valueChanged));
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_Delete);
+    QTest::keyClicks(&box, left);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(box.value(), 1000.0);
+    QCOMPARE(box.text(), QStringLiteral("1000.000"));
+    QCOMPARE(reported(changes), QList<double>({1000.0}));
 }
 
 // Grouping shown in an edited text would be read as decimal marks.
