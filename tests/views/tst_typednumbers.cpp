@@ -4,8 +4,12 @@
 #include "resources/functiongeneratoroptions.h"
 #include "resources/powersupplyoutputoptions.h"
 #include "resources/resourcerv38.h"
+#include "vekwidgets/vekdimensionspinbox.h"
+#include "views/functiongenerator/functiongeneratorpinnedwidget.h"
 #include "views/functiongenerator/functiongeneratorwidget.h"
 #include "views/multimeter/digitalmultimeterwidget.h"
+#include "views/oscilloscope/channelpanelsettingswidget.h"
+#include "views/oscilloscope/digitaloscilloscopewidget.h"
 #include "views/oscilloscope/triggerpanelsettingswidget.h"
 #include "views/powersupply/powersupplypinnedwidget.h"
 #include "views/powersupply/powersupplywidget.h"
@@ -13,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QtTest>
@@ -184,6 +189,62 @@ void retype(QDoubleSpinBox *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
+// Counts every signal a panel's own class declares, whatever it carries.
+class SignalCounter : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SignalCounter(QObject *watched)
+    {
+        const QMetaObject *meta = watched->metaObject();
+        const QMetaMethod hit = metaObject()->method(metaObject()->indexOfSlot("hit()"));
+        for (int i = meta->superClass()->methodCount(); i < meta->methodCount(); ++i) {
+            if (meta->method(i).methodType() == QMetaMethod::Signal)
+                connect(watched, meta->method(i), this, hit);
+        }
+    }
+    int count = 0;
+
+public slots:
+    void hit() { ++count; }
+};
+
+// A panel shown as the workspace shows it, an edit open in one of its boxes.
+struct Shown
+{
+    std::unique_ptr<QWidget> panel;
+    QWidget *edited = nullptr;
+};
+
+Shown shown(const QString &name)
+{
+    Shown s;
+    if (name == QLatin1String("oscilloscope panel")) {
+        auto *panel = new DigitalOscilloscopeWidget;
+        s.panel.reset(panel);
+        panel->setMaximumPointCount(10000);
+        panel->setSupportedRanges({1.0, 2.0});
+        panel->setDefaultTrigger(DigitalOscilloscopeTriggerParameters());
+        s.edited = child<VekDimensionSpinBox>(panel, "prehistorySpinBox")
+                           ->findChild<QDoubleSpinBox *>();
+    } else if (name == QLatin1String("trigger dialog")) {
+        Wired w = triggerTime();
+        s.panel = std::move(w.panel);
+        s.edited = w.box;
+    } else if (name == QLatin1String("channel dialog")) {
+        s.panel = std::make_unique<ChannelPanelSettingsWidget>(QStringLiteral("Channel 1"));
+        s.edited = child<QDoubleSpinBox>(s.panel.get(), "offsetDoubleSpinBox");
+    } else if (name == QLatin1String("generator miniature")) {
+        s.panel = std::make_unique<FunctionGeneratorPinnedWidget>();
+        s.edited = child<QDoubleSpinBox>(s.panel.get(), "frequencyChannel1DoubleSpinBox");
+    } else {
+        Wired w = wired(name);
+        s.panel = std::move(w.panel);
+        s.edited = w.box;
+    }
+    return s;
+}
+
 } // namespace
 
 class TestTypedNumbers : public QObject
@@ -242,6 +303,34 @@ private slots:
         // The generator sends while typing too: its last request is what the box shows.
         QVERIFY(!w.sent->isEmpty());
         QCOMPARE(w.sent->last(), value * w.scale);
+    }
+
+    void panelGoingAwaySendsNothing_data()
+    {
+        QTest::addColumn<QString>("panel");
+        for (const char *panel :
+             {"oscilloscope panel", "trigger dialog", "channel dialog", "multimeter delay",
+              "generator frequency", "generator miniature", "supply voltage", "miniature voltage"})
+            QTest::newRow(panel) << panel;
+    }
+
+    // Going away, a panel hides its boxes and the focus leaves the open edit.
+    void panelGoingAwaySendsNothing()
+    {
+        QFETCH(QString, panel);
+        Shown s = shown(panel);
+        s.panel->show();
+        QApplication::setActiveWindow(s.panel.get());
+        QVERIFY(QTest::qWaitForWindowActive(s.panel.get()));
+        s.edited->setFocus();
+        QTRY_VERIFY(s.edited->hasFocus());
+        SignalCounter counter(s.panel.get());
+        auto *edited = qobject_cast<QDoubleSpinBox *>(s.edited);
+        edited->selectAll();
+        QTest::keyClicks(edited, QStringLiteral("0.5"));
+        const int whileTyping = counter.count;
+        s.panel.reset();
+        QCOMPARE(counter.count, whileTyping);
     }
 };
 
