@@ -305,6 +305,33 @@ private slots:
         QCOMPARE(w.sent->last(), value * w.scale);
     }
 
+    void setPointGoesOnceOnEnter_data()
+    {
+        QTest::addColumn<QString>("box");
+        for (const char *box : {"supply voltage", "supply current", "miniature voltage",
+                                "miniature current", "multimeter delay"})
+            QTest::newRow(box) << box;
+    }
+
+    // The instrument follows only values the user chose: none while typing.
+    void setPointGoesOnceOnEnter()
+    {
+        QFETCH(QString, box);
+        Wired w = wired(box);
+        w.box->selectAll();
+        for (const char *key : {"4", ".", "8"}) {
+            QTest::keyClicks(w.box, QString::fromLatin1(key));
+            QCOMPARE(*w.sent, QList<double>());
+        }
+        // Editing inside the text, in front of what is there.
+        QTest::keyClick(w.box, Qt::Key_Home);
+        QTest::keyClicks(w.box, QStringLiteral("1"));
+        QCOMPARE(*w.sent, QList<double>());
+        QTest::keyClick(w.box, Qt::Key_Backspace);
+        QTest::keyClick(w.box, Qt::Key_Return);
+        QCOMPARE(*w.sent, QList<double>({4.8}));
+    }
+
     void panelGoingAwaySendsNothing_data()
     {
         QTest::addColumn<QString>("panel");
