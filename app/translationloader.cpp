@@ -67,10 +67,14 @@ void TranslationLoader::load(const QString &language)
         return;
 
     m_currentLanguage = language;
-    if (language == QLatin1String("ru"))
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    else
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
+    QLocale locale = language == QLatin1String("ru")
+            ? QLocale(QLocale::Russian, QLocale::Russia)
+            : QLocale(QLocale::English, QLocale::AnyCountry);
+    // Numbers read from the user's text take no digit grouping: the English group separator is
+    // the Russian decimal mark, and read as grouping it would make a fraction a thousand times
+    // larger. Numbers are still written with grouping where a widget asks for it.
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    QLocale::setDefault(locale);
     // A widget takes the default locale when it is made: those that already exist, shown or
     // kept by a view without a parent, follow the new language's number format too.
     if (qobject_cast<QApplication *>(QCoreApplication::instance())) {

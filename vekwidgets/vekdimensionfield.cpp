@@ -1,5 +1,7 @@
 #include "vekwidgets/vekdimensionfield.h"
 
+#include "vekwidgets/vekdoublespinbox.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
@@ -9,7 +11,7 @@
 
 VekDimensionField::VekDimensionField(QWidget *owner)
     : units(new QComboBox(owner))
-    , spin(new QDoubleSpinBox(owner))
+    , spin(new VekDoubleSpinBox(owner))
 {
     units->setFixedWidth(50);
     spin->setAlignment(Qt::AlignCenter);

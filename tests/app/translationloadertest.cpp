@@ -50,6 +50,8 @@ private slots:
     void unknownLanguageKeepsCurrent_data();
     void unknownLanguageKeepsCurrent();
     void englishRemovesRussianWithoutEnglishFiles();
+    void typedNumbersTakeNoGrouping_data();
+    void typedNumbersTakeNoGrouping();
 };
 
 void TestTranslationLoader::initTestCase()
@@ -128,6 +130,35 @@ void TestTranslationLoader::englishRemovesRussianWithoutEnglishFiles()
     QCOMPARE(microPrefix(), QStringLiteral("mk"));
     QCOMPARE(QLocale().language(), QLocale::English);
     QCOMPARE(QLocale().decimalPoint(), QLatin1Char('.'));
+}
+
+void TestTranslationLoader::typedNumbersTakeNoGrouping_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("grouped");
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("en") << "en"
+                        << "1,000.5"
+                        << "1000.5";
+    QTest::newRow("ru") << "ru" << QStringLiteral("1\u00a0000,5") << "1000,5";
+}
+
+// The one group separator is the other language's decimal mark: read as grouping, a typed
+// fraction would become a thousand times larger.
+void TestTranslationLoader::typedNumbersTakeNoGrouping()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, grouped);
+    QFETCH(QString, plain);
+    TranslationLoader::instance()->load(language);
+    bool ok = true;
+    QLocale().toDouble(grouped, &ok);
+    QVERIFY(!ok);
+    QCOMPARE(QLocale().toDouble(plain, &ok), 1000.5);
+    QVERIFY(ok);
+    // Written numbers keep their grouping.
+    QCOMPARE(QLocale().toString(1000.5, 'f', 1), grouped);
+    TranslationLoader::instance()->load(QStringLiteral("en"));
 }
 
 QTEST_MAIN(TestTranslationLoader)

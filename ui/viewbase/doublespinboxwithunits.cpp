@@ -1,6 +1,7 @@
 #include "ui/viewbase/doublespinboxwithunits.h"
 
 #include "ui/viewbase/commonfunctions.h"
+#include "vekwidgets/vekdoublespinbox.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -44,7 +45,7 @@ DoubleSpinBoxWithUnits::DoubleSpinBoxWithUnits(QWidget *parent)
     : QWidget(parent)
     , d(std::make_unique<Internal>())
 {
-    d->spinBox = new QDoubleSpinBox(this);
+    d->spinBox = new VekDoubleSpinBox(this);
     d->spinBox->setAlignment(Qt::AlignCenter);
     d->spinBox->setContextMenuPolicy(Qt::NoContextMenu);
     d->spinBox->setButtonSymbols(QAbstractSpinBox::NoButtons);

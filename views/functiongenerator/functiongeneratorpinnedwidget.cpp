@@ -2,6 +2,7 @@
 
 #include "app/options.h"
 #include "ui/viewbase/commonfunctions.h"
+#include "ui/viewbase/panelteardown.h"
 #include "ui/viewbase/qdoublespinboxandratiowrapper.h"
 #include "views/functiongenerator/functiongeneratorpanelrules.h"
 
@@ -133,7 +134,10 @@ FunctionGeneratorPinnedWidget::FunctionGeneratorPinnedWidget(QWidget *parent)
     updateStyle();
 }
 
-FunctionGeneratorPinnedWidget::~FunctionGeneratorPinnedWidget() = default;
+FunctionGeneratorPinnedWidget::~FunctionGeneratorPinnedWidget()
+{
+    silenceForTeardown(this);
+}
 
 void FunctionGeneratorPinnedWidget::connectUserInteractionToSignals()
 {

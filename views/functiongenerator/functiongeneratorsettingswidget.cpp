@@ -1,6 +1,7 @@
 #include "views/functiongenerator/functiongeneratorsettingswidget.h"
 
 #include "resources/functiongeneratorawgfilescollection.h"
+#include "ui/viewbase/panelteardown.h"
 #include "ui/viewbase/qdoublespinboxandratiowrapper.h"
 #include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
 #include "views/functiongenerator/functiongeneratorsettings.h"
@@ -56,6 +57,7 @@ FunctionGeneratorSettingsWidget::FunctionGeneratorSettingsWidget(
 // The one place the list reaches the file.
 FunctionGeneratorSettingsWidget::~FunctionGeneratorSettingsWidget()
 {
+    silenceForTeardown(this);
     if (const auto shared = d->settings.lock()) {
         handCustomValuesToSettings();
         shared->store();

@@ -2,6 +2,7 @@
 
 #include "orvexplotwidget/plotpanner.h"
 #include "ui/viewbase/commonfunctions.h"
+#include "ui/viewbase/panelteardown.h"
 #include "ui/viewbase/qdoublespinboxandratiowrapper.h"
 #include "views/functiongenerator/functiongeneratorimpedancelistmodel.h"
 #include "views/functiongenerator/functiongeneratorpreview.h"
@@ -98,6 +99,7 @@ FunctionGeneratorWidget::FunctionGeneratorWidget(QWidget *parent)
 // evicted again.
 FunctionGeneratorWidget::~FunctionGeneratorWidget()
 {
+    silenceForTeardown(this);
     releaseWaveformPins();
 }
 

@@ -3,6 +3,7 @@
 
 #include "resources/resourcerv38.h"
 #include "ui/viewbase/labelwidth.h"
+#include "ui/viewbase/panelteardown.h"
 #include "views/multimeter/dimentiontranslater.h"
 #include "views/multimeter/translateoptions.h"
 
@@ -41,6 +42,7 @@ DigitalMultimeterPinnedWidget::DigitalMultimeterPinnedWidget(QWidget *parent)
 
 DigitalMultimeterPinnedWidget::~DigitalMultimeterPinnedWidget()
 {
+    silenceForTeardown(this);
     stopMeasurments();
     delete ui;
 }

@@ -5,6 +5,7 @@
 #include "orvexplotwidget/plotpanner.h"
 #include "ui/viewbase/commonfunctions.h"
 #include "ui/viewbase/measurementsbutton.h"
+#include "ui/viewbase/panelteardown.h"
 #include "vekwidgets/vekpalette.h"
 #include "views/multimeter/evaluationnames.h"
 #include "views/multimeter/translateoptions.h"
@@ -69,6 +70,7 @@ DigitalMultimeterWidget::DigitalMultimeterWidget(QWidget *parent)
 
 DigitalMultimeterWidget::~DigitalMultimeterWidget()
 {
+    silenceForTeardown(this);
     stopDisplayTimer();
     delete ui;
 }

@@ -1,6 +1,7 @@
 #include "views/multimeter/evaluatesettingswidget.h"
 #include "ui_evaluatesettingswidget.h"
 
+#include "ui/viewbase/panelteardown.h"
 #include "views/multimeter/evaluationnames.h"
 
 #include <QButtonGroup>
@@ -155,6 +156,7 @@ EvaluateSettingsWidget::EvaluateSettingsWidget(QStringList names,
 
 EvaluateSettingsWidget::~EvaluateSettingsWidget()
 {
+    silenceForTeardown(this);
     delete ui;
 }
 

@@ -2,6 +2,7 @@
 #include "ui_channelpanelsettingswidget.h"
 
 #include "ui/viewbase/commonfunctions.h"
+#include "ui/viewbase/panelteardown.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -40,7 +41,10 @@ ChannelPanelSettingsWidget::ChannelPanelSettingsWidget(const QString &title, QWi
     applyThemeIcons();
 }
 
-ChannelPanelSettingsWidget::~ChannelPanelSettingsWidget() = default;
+ChannelPanelSettingsWidget::~ChannelPanelSettingsWidget()
+{
+    silenceForTeardown(this);
+}
 
 void ChannelPanelSettingsWidget::makeConnections()
 {

@@ -3,6 +3,7 @@
 
 #include "app/options.h"
 #include "ui/viewbase/measurementsbutton.h"
+#include "ui/viewbase/panelteardown.h"
 #include "vekwidgets/vekpalette.h"
 #include "views/multimeter/evaluationnames.h"
 
@@ -31,6 +32,7 @@ DigitalOscilloscopePinnedWidget::DigitalOscilloscopePinnedWidget(QWidget *parent
 
 DigitalOscilloscopePinnedWidget::~DigitalOscilloscopePinnedWidget()
 {
+    silenceForTeardown(this);
     delete ui;
 }
 

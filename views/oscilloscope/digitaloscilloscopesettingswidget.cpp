@@ -1,6 +1,7 @@
 #include "views/oscilloscope/digitaloscilloscopesettingswidget.h"
 #include "ui_digitaloscilloscopesettingswidget.h"
 
+#include "ui/viewbase/panelteardown.h"
 #include "views/oscilloscope/digitaloscilloscopesettings.h"
 
 #include <QEvent>
@@ -40,6 +41,7 @@ DigitalOscilloscopeSettingsWidget::DigitalOscilloscopeSettingsWidget(
 
 DigitalOscilloscopeSettingsWidget::~DigitalOscilloscopeSettingsWidget()
 {
+    silenceForTeardown(this);
     if (const auto settings = d->settings.lock())
         settings->store();
     delete ui;

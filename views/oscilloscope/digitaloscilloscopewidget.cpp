@@ -3,6 +3,7 @@
 
 #include "app/options.h"
 #include "ui/viewbase/commonfunctions.h"
+#include "ui/viewbase/panelteardown.h"
 #include "views/oscilloscope/channelpanelsettingswidget.h"
 #include "views/oscilloscope/customplot.h"
 #include "views/oscilloscope/mathchannelpanelsettingswidget.h"
@@ -116,6 +117,7 @@ DigitalOscilloscopeWidget::DigitalOscilloscopeWidget(QWidget *parent)
 
 DigitalOscilloscopeWidget::~DigitalOscilloscopeWidget()
 {
+    silenceForTeardown(this);
     ui.reset();
     delete m_triggerSettings;
     m_triggerSettings = nullptr;

@@ -1,4 +1,6 @@
 #include "views/oscilloscope/mathchannelpanelsettingswidget.h"
+
+#include "ui/viewbase/panelteardown.h"
 #include "ui_mathchannelpanelsettingswidget.h"
 
 #include <QEvent>
@@ -38,7 +40,10 @@ MathChannelPanelSettingsWidget::MathChannelPanelSettingsWidget(const QString &ti
     connect(ui->acceptButton, &QPushButton::clicked, this, &MathChannelPanelSettingsWidget::accept);
 }
 
-MathChannelPanelSettingsWidget::~MathChannelPanelSettingsWidget() = default;
+MathChannelPanelSettingsWidget::~MathChannelPanelSettingsWidget()
+{
+    silenceForTeardown(this);
+}
 
 void MathChannelPanelSettingsWidget::accept()
 {

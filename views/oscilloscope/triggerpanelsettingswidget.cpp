@@ -2,6 +2,7 @@
 #include "ui_triggerpanelsettingswidget.h"
 
 #include "ui/viewbase/commonfunctions.h"
+#include "ui/viewbase/panelteardown.h"
 
 #include <QEvent>
 #include <QPixmap>
@@ -69,7 +70,10 @@ TriggerPanelSettingsWidget::TriggerPanelSettingsWidget(QWidget *parent)
     makeConnections();
 }
 
-TriggerPanelSettingsWidget::~TriggerPanelSettingsWidget() = default;
+TriggerPanelSettingsWidget::~TriggerPanelSettingsWidget()
+{
+    silenceForTeardown(this);
+}
 
 void TriggerPanelSettingsWidget::makeConnections()
 {

@@ -4,6 +4,7 @@
 
 #include "ui/viewbase/commonfunctions.h"
 #include "ui/viewbase/labelwidth.h"
+#include "ui/viewbase/panelteardown.h"
 #include "views/powersupply/emptyoutputoptions.h"
 
 #include <QEvent>
@@ -32,7 +33,10 @@ PowerSupplyPinnedWidget::PowerSupplyPinnedWidget(QWidget *parent)
     updateStyle();
 }
 
-PowerSupplyPinnedWidget::~PowerSupplyPinnedWidget() = default;
+PowerSupplyPinnedWidget::~PowerSupplyPinnedWidget()
+{
+    silenceForTeardown(this);
+}
 
 bool PowerSupplyPinnedWidget::hasRecord(int channel) const
 {

@@ -5,6 +5,7 @@
 
 #include "ui/viewbase/commonfunctions.h"
 #include "ui/viewbase/labelwidth.h"
+#include "ui/viewbase/panelteardown.h"
 #include "views/powersupply/emptyoutputoptions.h"
 
 #include <QEvent>
@@ -32,7 +33,10 @@ PowerSupplyWidget::PowerSupplyWidget(QWidget *parent)
     m_ui->setupUi(this);
 }
 
-PowerSupplyWidget::~PowerSupplyWidget() = default;
+PowerSupplyWidget::~PowerSupplyWidget()
+{
+    silenceForTeardown(this);
+}
 
 bool PowerSupplyWidget::hasChannel(int channel) const
 {

@@ -293,6 +293,55 @@ private slots:
         QCOMPARE(state(panel).curves[0]->z(), 10.0);
     }
 
+    void emptiedBoxKeepsItsValue_data()
+    {
+        QTest::addColumn<QString>("box");
+        for (const char *box :
+             {"frequencyDoubleSpinBox", "amplitudeDoubleSpinBox", "dcOffsetDoubleSpinBox",
+              "sinePhaseDoubleSpinBox", "dutyCycleDoubleSpinBox", "triangularSymmetryDoubleSpinBox",
+              "awgDCOffsetDoubleSpinBox", "delayDoubleSpinBox", "modulatingFrequencyDoubleSpinBox",
+              "frequencyDeviationDoubleSpinBox", "phaseDeviationDoubleSpinBox",
+              "modulationIndexDoubleSpinBox"})
+            QTest::newRow(box) << box;
+    }
+
+    // Read as a number, an empty field is the box's minimum: a frequency of 0.1 Hz nobody chose.
+    void emptiedBoxKeepsItsValue()
+    {
+        QFETCH(QString, box);
+        FunctionGeneratorWidget panel;
+        fill(panel);
+        FunctionGeneratorModulationOptions modulating;
+        modulating.frequency = 100;
+        modulating.frequency_limits = limits(0.1, 1e5, 1, 0.1);
+        modulating.frequency_deviation = 10;
+        modulating.frequency_deviation_limits = limits(0.1, 1e5, 1, 0.1);
+        modulating.phase_deviation = 10;
+        modulating.phase_deviation_limits = limits(0, 360, 1, 0.1);
+        modulating.modulation_index = 50;
+        modulating.modulation_index_limits = limits(0, 100, 1, 0.1);
+        panel.setModulationOptions(0, modulating);
+        auto *spin = child<QDoubleSpinBox>(panel, qPrintable(box));
+        spin->setValue(std::min(spin->maximum(), std::max(spin->minimum(), 2.5)));
+        const double before = spin->value();
+        const QString shown = spin->text();
+        const FunctionGeneratorModulationOptions modulation =
+                state(panel).channelOptions[0].modulationOptions;
+        const double frequency =
+                state(panel).channelOptions[0].standardFunctionOptions.sineOptions.frequency;
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(spin, Qt::Key_Delete);
+        QTest::keyClick(spin, Qt::Key_Return);
+        QCOMPARE(spin->value(), before);
+        QCOMPARE(spin->text(), shown);
+        // What a request would carry: Enter may repeat the value, never change it.
+        QCOMPARE(state(panel).channelOptions[0].standardFunctionOptions.sineOptions.frequency,
+                 frequency);
+        QCOMPARE(state(panel).channelOptions[0].modulationOptions.frequency, modulation.frequency);
+        QCOMPARE(state(panel).channelOptions[0].modulationOptions.frequency_deviation,
+                 modulation.frequency_deviation);
+    }
+
     void modulationClick()
     {
         FunctionGeneratorWidget panel;

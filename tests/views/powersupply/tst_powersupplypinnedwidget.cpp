@@ -181,6 +181,7 @@ private slots:
             auto *box = child<VekDoubleSpinBox>(mini, "voltageVekDoubleSpinBox");
             box->selectAll();
             QTest::keyClicks(box, "7.5");
+            QTest::keyClick(box, Qt::Key_Return);
         } else if (edit == "switch") {
             press(mini, "stopStartModeToolButton");
         } else {

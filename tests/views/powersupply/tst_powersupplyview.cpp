@@ -52,6 +52,8 @@ void typeInto(QWidget *widget, const char *box, const char *value)
     auto *spin = child<VekDoubleSpinBox>(widget, box);
     spin->selectAll();
     QTest::keyClicks(spin, QString::fromLatin1(value));
+    // The set point goes when the edit is committed.
+    QTest::keyClick(spin, Qt::Key_Return);
 }
 
 // Makes the widgets before or after the binding, as the workspace may.

@@ -1,5 +1,7 @@
 #include "views/oscilloscope/cursors/cursorssettingswidget.h"
 
+#include "ui/viewbase/panelteardown.h"
+
 #include "ui_cursorssettingswidget.h"
 
 #include <QEvent>
@@ -17,7 +19,10 @@ CursorsSettingsWidget::CursorsSettingsWidget(QWidget *parent)
     typeChanged(ui->typeComboBox->currentIndex());
 }
 
-CursorsSettingsWidget::~CursorsSettingsWidget() = default;
+CursorsSettingsWidget::~CursorsSettingsWidget()
+{
+    silenceForTeardown(this);
+}
 
 void CursorsSettingsWidget::accept()
 {
