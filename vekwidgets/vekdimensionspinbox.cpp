@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
+#include <QLineEdit>
 
 #include <cmath>
 
@@ -33,6 +34,22 @@ public:
     // The last accepted value in base units. Kept in base units rather than as the shown
     // number, so that a change of unit that changes the quantity is reported.
     double value = 0.0;
+    // Whether the person typed since the box last showed a number, and that number. The
+    // number shown is the kept quantity rounded to two decimals: left alone it must not be
+    // committed, typed again (the same digits too) it must.
+    bool typed = false;
+    double shownNumber = 0.0;
+
+    // Shows a number of the box's own.
+    void show(double number)
+    {
+        showSilently(number);
+        typed = false;
+        shownNumber = spin->value();
+    }
+
+    // Typed into, or stepped by the arrow keys or the wheel, which type nothing.
+    bool edited() const { return typed || spin->value() != shownNumber; }
 
     // The shown maximum for the current unit, so that the range's top stays reachable.
     void applyMaximum()
@@ -64,13 +81,6 @@ public:
         return snapped > maximum ? step * wholeSteps(maximum) : snapped;
     }
 
-    // Whether the number shown is the kept quantity's, rounded to the shown decimals.
-    bool showsKeptValue() const
-    {
-        const double halfDigit = 0.5 * std::pow(10.0, -spin->decimals());
-        return std::fabs(spin->value() - value / multiplier()) <= halfDigit * (1.0 + wholeSlack);
-    }
-
     // Whether the current unit shows a quantity inside the shown bounds.
     bool unitHolds(double quantity) const
     {
@@ -90,10 +100,11 @@ VekDimensionSpinBox::VekDimensionSpinBox(QWidget *parent)
     d->spin->setRange(0, 999);
     d->spin->setSingleStep(1);
 
+    // Only the person edits the text: the box and the spin box itself set it.
+    connect(d->spin->findChild<QLineEdit *>(), &QLineEdit::textEdited, this,
+            [this] { d->typed = true; });
     connect(d->spin, &QDoubleSpinBox::editingFinished, this, [this] {
-        // Leaving the box says nothing when the number is still the kept quantity's: that
-        // number is rounded to two decimals, and committing it would move the quantity.
-        if (!d->showsKeptValue())
+        if (d->edited())
             tryValidate();
     });
     connect(d->units, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -193,7 +204,7 @@ void VekDimensionSpinBox::keepQuantity()
             d->selectUnitSilently(index);
     }
     d->applyStep();
-    d->showSilently(kept / d->multiplier());
+    d->show(kept / d->multiplier());
     if (kept != d->value) {
         d->value = kept;
         emit valueChanged(kept);
@@ -218,6 +229,7 @@ void VekDimensionSpinBox::validate(double shown)
     } else {
         const double snapped = std::trunc(v / s + snapSlack) * s;
         if (std::fabs(v - snapped) / m < shownMinimum) {
+            d->show(d->spin->value());
             if (snapped != d->value) {
                 d->value = snapped;
                 emit valueChanged(snapped);
@@ -226,7 +238,7 @@ void VekDimensionSpinBox::validate(double shown)
         }
         next = snapped / m;
     }
-    d->spin->setValue(next);
+    d->show(next);
     if (next * m != d->value) {
         d->value = next * m;
         emit valueChanged(next * m);
@@ -239,7 +251,7 @@ void VekDimensionSpinBox::setValue(double value)
     if (d->dimensions.isEmpty() || index < 0) {
         // Keep the unit shown: clearing it would reinterpret the number the box shows.
         d->value = value;
-        d->showSilently(value / d->multiplier());
+        d->show(value / d->multiplier());
         return;
     }
 
@@ -249,7 +261,7 @@ void VekDimensionSpinBox::setValue(double value)
     const double shown = value / d->dimensions.at(index).first;
     setType(d->type);
     d->applyStep();
-    d->showSilently(shown);
+    d->show(shown);
     validate(shown);
 }
 

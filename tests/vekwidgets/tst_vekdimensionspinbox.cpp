@@ -1,8 +1,11 @@
 #include "vekwidgets/vekdimensionlistbox.h"
 #include "vekwidgets/vekdimensionspinbox.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -66,6 +69,8 @@ private slots:
     void snapping();
     void unchangedValueIsSilent();
     void leavingUntypedKeepsTheQuantity();
+    void typedNumberIsCommitted_data();
+    void typedNumberIsCommitted();
     void setValueChoosesUnit();
     void valueFittingNoUnitKeepsUnit();
     void largeFrequencyDoesNotOverflow();
@@ -176,6 +181,66 @@ void TestVekDimensionSpinBox::leavingUntypedKeepsTheQuantity()
     QCOMPARE(box.value(), 1.575);
     enter(box, 1.6);
     QCOMPARE(box.value(), 1.6);
+}
+
+void TestVekDimensionSpinBox::typedNumberIsCommitted_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<double>("kept");
+    // The box keeps 1.575 s (a drag of the time mark gives such values) and shows "1.57".
+    for (const bool enter : {true, false}) {
+        const char *leaving = enter ? "Enter" : "focus out";
+        QTest::addRow("typed the shown digits, %s", leaving) << "1.57" << enter << 1.57;
+        QTest::addRow("typed other digits, %s", leaving) << "1.56" << enter << 1.56;
+        QTest::addRow("left untyped, %s", leaving) << QString() << enter << 1.575;
+    }
+}
+
+// What the person typed is committed, even the digits shown; a field left alone is not, as its
+// number is the kept quantity rounded to two decimals.
+void TestVekDimensionSpinBox::typedNumberIsCommitted()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, enter);
+    QFETCH(double, kept);
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    auto *box = new VekDimensionSpinBox(&window);
+    auto *other = new QLineEdit(&window);
+    layout->addWidget(box);
+    layout->addWidget(other);
+    configure(*box, VekDimensionSpinBox::Time, 0.005, 0.005, 7.975);
+    box->setValue(1.575);
+    QCOMPARE(box->value(), 1.575);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QDoubleSpinBox *spin = spinOf(*box);
+    QCOMPARE(spin->text(), QStringLiteral("1.57"));
+    spin->setFocus();
+    QTRY_VERIFY(spin->hasFocus());
+
+    QSignalSpy spy(box, &VekDimensionSpinBox::valueChanged);
+    if (!typed.isEmpty()) {
+        spin->selectAll();
+        QTest::keyClicks(spin, typed);
+    }
+    if (enter)
+        QTest::keyClick(spin, Qt::Key_Return);
+    else
+        other->setFocus();
+    QTRY_VERIFY(enter || !spin->hasFocus());
+    QCOMPARE(box->value(), kept);
+    QCOMPARE(spy.count(), kept == 1.575 ? 0 : 1);
+    if (!spy.isEmpty())
+        QCOMPARE(spy.first().first().toDouble(), kept);
+    QCOMPARE(spin->text(), typed.isEmpty() ? QStringLiteral("1.57") : typed);
+
+    // Leaving again without typing says nothing more.
+    if (enter)
+        QTest::keyClick(spin, Qt::Key_Return);
+    QCOMPARE(spy.count(), kept == 1.575 ? 0 : 1);
 }
 
 void TestVekDimensionSpinBox::unchangedValueIsSilent()
