@@ -144,11 +144,7 @@ void DigitalOscilloscopeWidget::setPlotWidget()
     connect(this, &DigitalOscilloscopeWidget::timePlotParametersChanged, this,
             [this](const DigitalOscilloscopeTimeParameters &parameters) {
                 m_plot->setTimeParameters(parameters.period, parameters.time);
-                if (m_plotArea) {
-                    const double period = getPeriodValue();
-                    emit m_plotArea->timeRangeChanged(OscilloscopeScales::prehistoryStep(period),
-                                                      getScanTimeValue() - period);
-                }
+                rangeTimeMark();
             });
     connect(this, &DigitalOscilloscopeWidget::plotHDivisionIncremented, m_plot,
             &CustomPlot::xZoomOut);

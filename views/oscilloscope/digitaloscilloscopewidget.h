@@ -198,6 +198,8 @@ private:
     // ±4 divisions of a row's volts per division, the part of the axis its strip shows.
     std::pair<double, double> scaleSpan(int channel) const;
     void showTriggerLevel(const DigitalOscilloscopeTriggerParameters &parameters);
+    // The time mark's range: from one block to the end of the scan of the time base shown.
+    void rangeTimeMark();
     void takeMarkerOffset(int channel, double value);
     void recreateEvalutionPanel(std::vector<int> counts);
     // As many columns of buttons as the strip's width holds; the rest wrap below.

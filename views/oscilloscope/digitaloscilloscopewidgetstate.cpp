@@ -129,7 +129,18 @@ void DigitalOscilloscopeWidget::changePrehistorySettings()
         if (ui->prehistorySpinBox->value() > maximum)
             ui->prehistorySpinBox->setValue(maximum);
     }
+    // The time mark takes the new range at once, stopped too: left in the range of an earlier
+    // time base it would clamp the prehistory it is given and ask for the clamped one.
+    rangeTimeMark();
     changePrehistory();
+}
+
+void DigitalOscilloscopeWidget::rangeTimeMark()
+{
+    if (!m_plotArea)
+        return;
+    const double period = getPeriodValue();
+    emit m_plotArea->timeRangeChanged(prehistoryStep(period), getScanTimeValue() - period);
 }
 
 void DigitalOscilloscopeWidget::changePrehistory()
@@ -146,8 +157,13 @@ void DigitalOscilloscopeWidget::changePrehistory()
     // Every prehistory the panel shows reaches the resource: an edit, a marker drag or a
     // correction after a shorter time base.
     const double value = ui->prehistorySpinBox->value();
-    if (!corrected && std::abs(value - m_triggerParameters.prehistory) <= 1e-12)
+    if (!corrected && std::abs(value - m_triggerParameters.prehistory) <= 1e-12) {
+        // Nothing to send, yet the time mark stands where the box says: a restored prehistory,
+        // or one a new time base keeps, is never shown where an earlier one was.
+        if (m_plotArea)
+            emit m_plotArea->pretimeChanged(value);
         return;
+    }
     m_triggerParameters.prehistory = value;
     emit triggerParametersChanged(m_triggerParameters);
     emit prehistoryChanged(value);

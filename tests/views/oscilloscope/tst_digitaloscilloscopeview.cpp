@@ -11,6 +11,9 @@
 #include "views/oscilloscope/digitaloscilloscopepinnedwidget.h"
 #include "views/oscilloscope/digitaloscilloscopeview.h"
 #include "views/oscilloscope/digitaloscilloscopewidget.h"
+#include "views/oscilloscope/markercollectionwidget.h"
+#include "views/oscilloscope/plotarea.h"
+#include "views/oscilloscope/valuemarker.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -269,6 +272,35 @@ private slots:
         QCOMPARE(panel->findChild<VekDimensionSpinBox *>("prehistorySpinBox")->value(), chosen);
         QCOMPARE(panel->triggerParameters().prehistory, chosen);
         QCOMPARE(scope->triggerParameters().prehistory, chosen);
+
+        // The time mark stands at the restored prehistory, before anybody touches it, on the
+        // time scale the plot shows.
+        panel->resize(1024, 600);
+        panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        QCoreApplication::processEvents();
+        ValueMarker *mark = panel->plotArea()->timeMarker();
+        QCOMPARE(mark->value(), chosen);
+        // The plot's visible span of the restored time base.
+        const auto scale = mark->scale();
+        QCOMPARE(scale.second - scale.first,
+                 8.0 * DigitalOscilloscopeWidget::horizontalDivisions.at(std::size_t(index)));
+        MarkerCollectionWidget *strip = nullptr;
+        for (auto *candidate : panel->plotArea()->findChildren<MarkerCollectionWidget *>()) {
+            if (candidate->markers().contains(mark))
+                strip = candidate;
+        }
+        QVERIFY(strip);
+        // Inside the scale at its place; before the left edge pinned there.
+        QSignalSpy drawn(mark, &ValueMarker::positionChanged);
+        strip->repaint();
+        QVERIFY(!drawn.isEmpty());
+        if (chosen > scale.first + mark->eps() && chosen < scale.second - mark->eps()) {
+            QCOMPARE(mark->position(), 0);
+            QCOMPARE(drawn.last().first().toDouble(), double(strip->positionScaled(mark, chosen)));
+        } else {
+            QCOMPARE(mark->position(), chosen < scale.first + mark->eps() ? 2 : 1);
+        }
     }
 
     void foreignResourceBindsNothing()

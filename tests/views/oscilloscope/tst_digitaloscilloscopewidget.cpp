@@ -408,6 +408,8 @@ private slots:
                          box->value());
             }
             QCOMPARE(panel.triggerParameters().prehistory, box->value());
+            // The time mark follows the time base, stopped too, and stands at the prehistory.
+            QCOMPARE(panel.plotArea()->timeMarker()->value(), box->value());
             // An allowed prehistory moves by less than a step; a longer one is the maximum.
             if (before <= maximum + slack)
                 QVERIFY2(std::abs(box->value() - before) < step + slack, qPrintable(where));
