@@ -245,8 +245,14 @@ void VekDimensionSpinBox::validate(double shown)
     }
 }
 
-void VekDimensionSpinBox::setValue(double value)
+void VekDimensionSpinBox::setValue(double requested)
 {
+    if (!std::isfinite(requested))
+        return;
+    // Into the range before a unit is chosen: a value below it (0 s in a box that starts at
+    // one block) finds no unit, and would be kept and shown below the box's own minimum.
+    const bool inside = requested >= d->minimum && requested <= d->maximum;
+    const double value = inside ? requested : d->snappedQuantity(requested);
     const int index = d->unitIndexFor(value);
     if (d->dimensions.isEmpty() || index < 0) {
         // Keep the unit shown: clearing it would reinterpret the number the box shows.

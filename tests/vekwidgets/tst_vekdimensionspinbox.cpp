@@ -73,6 +73,8 @@ private slots:
     void typedNumberIsCommitted();
     void setValueChoosesUnit();
     void valueFittingNoUnitKeepsUnit();
+    void setValueKeepsInsideTheRange_data();
+    void setValueKeepsInsideTheRange();
     void largeFrequencyDoesNotOverflow();
     void badStepIsIgnored_data();
     void badStepIsIgnored();
@@ -294,6 +296,35 @@ void TestVekDimensionSpinBox::valueFittingNoUnitKeepsUnit()
     QCOMPARE(spy.count(), 0);
     QCOMPARE(box.value(), 0.0);
     QCOMPARE(spinOf(box)->value(), 0.0);
+}
+
+void TestVekDimensionSpinBox::setValueKeepsInsideTheRange_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("kept");
+    QTest::addColumn<QString>("unit");
+    // A prehistory box at 0.2 s/div: blocks of 0.1 s, at most 31.9 s.
+    QTest::newRow("zero, which no unit shows") << 0.0 << 0.1 << "s";
+    QTest::newRow("a few nanoseconds, which no unit shows") << 6.4e-9 << 0.1 << "s";
+    QTest::newRow("negative") << -1.0 << 0.1 << "s";
+    QTest::newRow("above the maximum") << 50.0 << 31.9 << "s";
+}
+
+void TestVekDimensionSpinBox::setValueKeepsInsideTheRange()
+{
+    QFETCH(double, value);
+    QFETCH(double, kept);
+    QFETCH(QString, unit);
+    VekDimensionSpinBox box;
+    configure(box, VekDimensionSpinBox::Time, 0.1, 0.1, 31.9);
+    box.setValue(2.0);
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    box.setValue(value);
+    QCOMPARE(box.value(), kept);
+    QCOMPARE(comboOf(box)->currentText(), unit);
+    QCOMPARE(spinOf(box)->value() * unitMultiplier(box), kept);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.first().first().toDouble(), kept);
 }
 
 void TestVekDimensionSpinBox::largeFrequencyDoesNotOverflow()

@@ -303,6 +303,39 @@ private slots:
         }
     }
 
+    void firstStartPrehistoryLiesInsideTheRange_data()
+    {
+        QTest::addColumn<bool>("panelFirst");
+        QTest::newRow("panel before the resource") << true;
+        QTest::newRow("resource before the panel") << false;
+    }
+    // The demonstration oscilloscope never used: its default prehistory is shorter than one
+    // block of any time base, and the panel's correction reaches the resource and its state.
+    void firstStartPrehistoryLiesInsideTheRange()
+    {
+        QFETCH(bool, panelFirst);
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        std::shared_ptr<ResourceInterface> resource = scope;
+        if (panelFirst)
+            QVERIFY(view.fullScreenUserInterface());
+        view.resourceApplied(resource);
+        DigitalOscilloscopeWidget *panel = panelOf(view);
+        const double step = 32.0 * panel->getPeriodValue();
+        const double maximum = panel->getScanTimeValue() - step;
+        const double prehistory = panel->triggerParameters().prehistory;
+        QVERIFY2(prehistory >= step * (1.0 - 1e-9) && prehistory <= maximum,
+                 qPrintable(QString::number(prehistory)));
+        QCOMPARE(panel->findChild<VekDimensionSpinBox *>("prehistorySpinBox")->value(), prehistory);
+        QCOMPARE(scope->triggerParameters().prehistory, prehistory);
+        QCOMPARE(scope->storeState().value(QStringLiteral("trigger_prehistory")).toDouble(),
+                 prehistory);
+        // A run and a stop change nothing of it.
+        panel->autoStartModeHandler();
+        panel->stopModeHandler();
+        QCOMPARE(scope->triggerParameters().prehistory, prehistory);
+    }
+
     void foreignResourceBindsNothing()
     {
         DigitalOscilloscopeView view;
