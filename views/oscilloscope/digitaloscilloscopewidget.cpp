@@ -14,7 +14,6 @@
 #include <QGestureEvent>
 #include <QMouseEvent>
 #include <QPinchGesture>
-#include <QPushButton>
 #include <QStyle>
 #include <QWheelEvent>
 
@@ -28,8 +27,9 @@ const std::vector<double>
 
 namespace {
 
-// The switch pads its halves by a hair only: side by side, two channel names run together.
-constexpr int sourceNameMargin = 8;
+// The switch's style pads its halves by a hair only: side by side, two channel names run
+// together.
+constexpr int sourceNamePadding = 8;
 
 DigitalOscilloscopeChannelParameters defaultChannelRecord(int channel)
 {
@@ -109,9 +109,7 @@ DigitalOscilloscopeWidget::DigitalOscilloscopeWidget(QWidget *parent)
     ui->prehistorySpinBox->setType(VekDimensionSpinBox::Time);
     ui->measurementsFrame->installEventFilter(this);
     ui->measurementsGridWidget->installEventFilter(this);
-    for (QPushButton *half : ui->triggerSourceDoubleSwitch->findChildren<QPushButton *>())
-        half->installEventFilter(this);
-    spaceTriggerSourceNames();
+    ui->triggerSourceDoubleSwitch->setLabelPadding(sourceNamePadding);
 }
 
 DigitalOscilloscopeWidget::~DigitalOscilloscopeWidget()
@@ -175,9 +173,6 @@ bool DigitalOscilloscopeWidget::eventFilter(QObject *watched, QEvent *event)
         if ((watched == ui->measurementsFrame && (type == QEvent::Resize || type == QEvent::Show))
             || (watched == ui->measurementsGridWidget && type == QEvent::LayoutRequest))
             fitMeasurementColumns();
-        // A style sheet reaches the switch's halves after the panel: their own font counts.
-        if (type == QEvent::FontChange && watched->parent() == ui->triggerSourceDoubleSwitch)
-            spaceTriggerSourceNames();
     }
     if (watched != m_plot || !m_plot)
         return QWidget::eventFilter(watched, event);
@@ -270,19 +265,9 @@ void DigitalOscilloscopeWidget::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         relabelMeasurementButtons();
-        spaceTriggerSourceNames();
         retranslateScales();
     } else if (event->type() == QEvent::StyleChange)
         applyTheme();
-}
-
-void DigitalOscilloscopeWidget::spaceTriggerSourceNames()
-{
-    for (QPushButton *half : ui->triggerSourceDoubleSwitch->findChildren<QPushButton *>()) {
-        half->ensurePolished();
-        half->setMinimumWidth(half->fontMetrics().horizontalAdvance(half->text())
-                              + 2 * sourceNameMargin);
-    }
 }
 
 void DigitalOscilloscopeWidget::applyTheme()

@@ -207,8 +207,6 @@ private:
     // Names and units of the buttons again, in the panel's language.
     void relabelMeasurementButtons();
     void recolorMeasurementButtons();
-    // Room on both sides of each trigger source name, in the font and language it has now.
-    void spaceTriggerSourceNames();
     void retranslateScales();
 
     std::vector<double> m_supportedRanges;
