@@ -1,21 +1,22 @@
 #include "vekwidgets/vekdimensionspinbox.h"
 
 #include "vekwidgets/vekdimensionfield.h"
+#include "vekwidgets/vekstepgrid.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
+#include <QLineEdit>
 
+#include <algorithm>
 #include <cmath>
+
+using VekStepGrid::Rounding;
+using VekStepGrid::wholeSteps;
 
 namespace {
 
 constexpr double shownMinimum = VekDimensionField::shownMinimum;
-// A value this close below the next multiple of the step counts as that multiple.
-constexpr double snapSlack = 0.1;
-// An end of the range computed in other units (a scan time less a block, say) lands a hair
-// under a whole number of steps; counted short, it would lose a step.
-constexpr double wholeSlack = 1e-9;
 
 } // namespace
 
@@ -30,9 +31,26 @@ public:
     double minimum = 0.0;
     double maximum = 99.99;
     VekDimensionSpinBox::Type type = VekDimensionSpinBox::None;
-    // The last accepted value in base units. Kept in base units rather than as the shown
-    // number, so that a change of unit that changes the quantity is reported.
+    // The kept quantity in base units, always a whole number of steps inside the range; the
+    // number shown is derived from it. Kept in base units rather than as the shown number, so
+    // that a change of unit that changes the quantity is reported.
     double value = 0.0;
+    // Whether the person typed since the box last showed a number, and that number. The
+    // number shown is the kept quantity rounded to two decimals: left alone it must not be
+    // committed, typed again (the same digits too) it must.
+    bool typed = false;
+    double shownNumber = 0.0;
+
+    // Shows a number of the box's own.
+    void show(double number)
+    {
+        showSilently(number);
+        typed = false;
+        shownNumber = spin->value();
+    }
+
+    // Typed into, or stepped by the arrow keys or the wheel, which type nothing.
+    bool edited() const { return typed || spin->value() != shownNumber; }
 
     // The shown maximum for the current unit, so that the range's top stays reachable.
     void applyMaximum()
@@ -45,30 +63,17 @@ public:
     void applyStep()
     {
         const double m = multiplier();
-        spin->setSingleStep(step * (std::trunc(m / step + snapSlack) + 1) / m);
+        spin->setSingleStep(step * (wholeSteps(m, step, Rounding::Down) + 1) / m);
         applyMaximum();
     }
 
-    // Whole steps in a quantity, a hair short of a whole number counting as that number.
-    double wholeSteps(double quantity) const { return std::trunc(quantity / step + wholeSlack); }
-
-    // A quantity in base units brought into the range and onto the step: beyond an end the
-    // multiple of the step nearest inside it, else the multiple validation snaps to.
-    double snappedQuantity(double quantity) const
+    // A quantity on the step grid and inside the range: of the range's ends only the whole
+    // steps inside count, and a range narrower than a step keeps its lowest.
+    double inRange(double quantity, Rounding rounding) const
     {
-        if (quantity > maximum)
-            return step * wholeSteps(maximum);
-        if (quantity < minimum)
-            return step * wholeSteps(minimum);
-        const double snapped = std::trunc(quantity / step + snapSlack) * step;
-        return snapped > maximum ? step * wholeSteps(maximum) : snapped;
-    }
-
-    // Whether the number shown is the kept quantity's, rounded to the shown decimals.
-    bool showsKeptValue() const
-    {
-        const double halfDigit = 0.5 * std::pow(10.0, -spin->decimals());
-        return std::fabs(spin->value() - value / multiplier()) <= halfDigit * (1.0 + wholeSlack);
+        const double lowest = wholeSteps(minimum, step, Rounding::Up);
+        const double highest = std::max(lowest, wholeSteps(maximum, step, Rounding::Down));
+        return step * std::clamp(wholeSteps(quantity, step, rounding), lowest, highest);
     }
 
     // Whether the current unit shows a quantity inside the shown bounds.
@@ -76,6 +81,23 @@ public:
     {
         const double shown = std::fabs(quantity / multiplier());
         return shown > shownMinimum && shown < shownMaximum;
+    }
+
+    // Keeps a quantity already on the grid and shows it, in the unit shown while that holds
+    // it. Whether the quantity changed: the same point of the grid is no change.
+    bool keep(double quantity)
+    {
+        const bool changed = !VekStepGrid::samePoint(quantity, value, step);
+        if (changed)
+            value = quantity;
+        if (!unitHolds(value)) {
+            const int index = unitIndexFor(value);
+            if (index >= 0)
+                selectUnitSilently(index);
+        }
+        applyStep();
+        show(value / multiplier());
+        return changed;
     }
 };
 
@@ -90,10 +112,11 @@ VekDimensionSpinBox::VekDimensionSpinBox(QWidget *parent)
     d->spin->setRange(0, 999);
     d->spin->setSingleStep(1);
 
+    // Only the person edits the text: the box and the spin box itself set it.
+    connect(d->spin->findChild<QLineEdit *>(), &QLineEdit::textEdited, this,
+            [this] { d->typed = true; });
     connect(d->spin, &QDoubleSpinBox::editingFinished, this, [this] {
-        // Leaving the box says nothing when the number is still the kept quantity's: that
-        // number is rounded to two decimals, and committing it would move the quantity.
-        if (!d->showsKeptValue())
+        if (d->edited())
             tryValidate();
     });
     connect(d->units, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -164,7 +187,7 @@ void VekDimensionSpinBox::setRange(double minimum, double maximum)
 {
     d->minimum = minimum;
     d->maximum = maximum;
-    keepQuantity();
+    changeStep();
 }
 
 void VekDimensionSpinBox::setSingleStep(double step)
@@ -178,26 +201,12 @@ void VekDimensionSpinBox::setSingleStep(double step)
 
 void VekDimensionSpinBox::changeStep()
 {
-    keepQuantity();
-}
-
-void VekDimensionSpinBox::keepQuantity()
-{
     // The quantity is what is kept, never the number shown: that one has two decimals, and
-    // validated with the old step or in a unit the new range drops it would move the value.
+    // read with the old step or in a unit the new range drops it would move the value. On a
+    // new grid the quantity keeps the whole steps it holds.
     setType(d->type);
-    const double kept = d->snappedQuantity(d->value);
-    if (!d->unitHolds(kept)) {
-        const int index = d->unitIndexFor(kept);
-        if (index >= 0)
-            d->selectUnitSilently(index);
-    }
-    d->applyStep();
-    d->showSilently(kept / d->multiplier());
-    if (kept != d->value) {
-        d->value = kept;
-        emit valueChanged(kept);
-    }
+    if (d->keep(d->inRange(d->value, Rounding::Down)))
+        emit valueChanged(d->value);
 }
 
 void VekDimensionSpinBox::tryValidate()
@@ -207,56 +216,40 @@ void VekDimensionSpinBox::tryValidate()
 
 void VekDimensionSpinBox::validate(double shown)
 {
-    const double m = d->multiplier();
-    const double s = d->step;
-    const double v = shown * m;
-    double next = 0.0;
-    if (v > d->maximum || v < d->minimum) {
-        next = d->snappedQuantity(v) / m;
-    } else if (d->spin->value() < shownMinimum) {
-        next = s * d->wholeSteps(shownMinimum) / m;
-    } else {
-        const double snapped = std::trunc(v / s + snapSlack) * s;
-        if (std::fabs(v - snapped) / m < shownMinimum) {
-            if (snapped != d->value) {
-                d->value = snapped;
-                emit valueChanged(snapped);
-            }
-            return;
-        }
-        next = snapped / m;
-    }
-    d->spin->setValue(next);
-    if (next * m != d->value) {
-        d->value = next * m;
-        emit valueChanged(next * m);
-    }
+    if (!std::isfinite(shown))
+        return;
+    // A number is the grid's point nearest to it: the number shown for a quantity, rounded to
+    // two decimals, gives that quantity back. The least number the box shows stands for any
+    // smaller one.
+    const double number = std::max(shown, shownMinimum);
+    if (d->keep(d->inRange(number * d->multiplier(), Rounding::Nearest)))
+        emit valueChanged(d->value);
 }
 
-void VekDimensionSpinBox::setValue(double value)
+void VekDimensionSpinBox::setValue(double requested)
 {
+    if (!std::isfinite(requested))
+        return;
+    // Into the range before a unit is chosen: a value below it (0 s in a box that starts at
+    // one block) finds no unit, and would be kept and shown below the box's own minimum.
+    const double value = d->inRange(requested, Rounding::Nearest);
     const int index = d->unitIndexFor(value);
     if (d->dimensions.isEmpty() || index < 0) {
         // Keep the unit shown: clearing it would reinterpret the number the box shows.
         d->value = value;
-        d->showSilently(value / d->multiplier());
+        d->show(value / d->multiplier());
         return;
     }
-
-    // Change the unit silently and validate once, so only the final value is reported and
-    // the old number is never reported reinterpreted in the new unit.
+    // The unit changes silently, so only the final value is reported and the old number is
+    // never reported reinterpreted in the new unit.
     d->selectUnitSilently(index);
-    const double shown = value / d->dimensions.at(index).first;
-    setType(d->type);
-    d->applyStep();
-    d->showSilently(shown);
-    validate(shown);
+    if (d->keep(value))
+        emit valueChanged(d->value);
 }
 
 double VekDimensionSpinBox::value() const
 {
-    const double s = d->step;
-    return s * std::trunc(d->value / s + 0.5);
+    return d->value;
 }
 
 void VekDimensionSpinBox::changeEvent(QEvent *event)

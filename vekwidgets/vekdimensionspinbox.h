@@ -33,8 +33,12 @@ public:
     // Each pair is the unit's multiplier (base units per shown unit) and its label.
     void setDimensions(const QVector<QPair<double, QString>> &dimensions);
 
+    // Commits a number in the current unit (the inner field's, or the one given): the nearest
+    // whole step inside the range.
     void tryValidate();
     void validate(double shown);
+    // Brings the kept quantity onto the step and into the range and shows it; run on every
+    // change of range, step or unit.
     void changeStep();
 
 signals:
@@ -44,8 +48,5 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // Brings the kept quantity into the range and onto the step and shows it.
-    void keepQuantity();
-
     const std::unique_ptr<VekDimensionSpinBoxPrivate> d;
 };

@@ -1,9 +1,27 @@
 #include "vekwidgets/vekdoubleswitch.h"
 
+#include <QAbstractButton>
+#include <QEvent>
+
+#include <algorithm>
+
 class VekDoubleSwitchPrivate
 {
 public:
     bool reverse = false;
+    int padding = 0;
+
+    // Each position at least as wide as its label and the padding on both sides.
+    static void pad(QWidget *owner, int padding)
+    {
+        const auto buttons =
+                owner->findChildren<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly);
+        for (QAbstractButton *button : buttons) {
+            button->ensurePolished();
+            const int text = button->fontMetrics().horizontalAdvance(button->text());
+            button->setMinimumWidth(padding > 0 ? text + 2 * padding : 0);
+        }
+    }
 };
 
 VekDoubleSwitch::VekDoubleSwitch(QWidget *parent)
@@ -60,6 +78,39 @@ void VekDoubleSwitch::setReverseSwitch(bool reverse)
         return;
     d->reverse = reverse;
     emit reverseStateChanged();
+}
+
+int VekDoubleSwitch::labelPadding() const
+{
+    return d->padding;
+}
+
+void VekDoubleSwitch::setLabelPadding(int padding)
+{
+    padding = std::max(padding, 0);
+    if (padding == d->padding)
+        return;
+    d->padding = padding;
+    VekDoubleSwitchPrivate::pad(this, padding);
+}
+
+bool VekDoubleSwitch::event(QEvent *event)
+{
+    // A new label, or a font a style sheet gives a position after the switch got its own,
+    // changes the position's size hint, and the position asks its switch for a new layout; a
+    // switch not laid out yet is padded when it is shown or given its own font.
+    switch (event->type()) {
+    case QEvent::LayoutRequest:
+    case QEvent::Show:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+        if (d->padding > 0)
+            VekDoubleSwitchPrivate::pad(this, d->padding);
+        break;
+    default:
+        break;
+    }
+    return VekMultiSwitch::event(event);
 }
 
 void VekDoubleSwitch::reverse()

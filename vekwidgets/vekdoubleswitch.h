@@ -13,6 +13,7 @@ class VEKWIDGETS_EXPORT VekDoubleSwitch : public VekMultiSwitch
     Q_OBJECT
     Q_PROPERTY(bool reverseSwitch READ reverseSwitch WRITE setReverseSwitch)
     Q_PROPERTY(int switchCount READ switchCount WRITE setSwitchCount)
+    Q_PROPERTY(int labelPadding READ labelPadding WRITE setLabelPadding)
 public:
     explicit VekDoubleSwitch(QWidget *parent = nullptr);
     VekDoubleSwitch(const QStringList &labels, bool reverse, QWidget *parent = nullptr);
@@ -21,6 +22,11 @@ public:
     bool checked() const;
     bool reverseSwitch() const;
     void setReverseSwitch(bool reverse);
+
+    // Room in pixels on both sides of each label, kept in the font and language the label has
+    // now, however narrow a layout makes the switch; 0 (the default) leaves the style's own.
+    int labelPadding() const;
+    void setLabelPadding(int padding);
 
 public slots:
     void setChecked(bool checked);
@@ -32,6 +38,7 @@ signals:
 
 protected:
     void initDefault(const QStringList &labels, bool reverse);
+    bool event(QEvent *event) override;
 
 private slots:
     void reverse();

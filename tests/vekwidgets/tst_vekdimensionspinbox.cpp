@@ -1,8 +1,11 @@
 #include "vekwidgets/vekdimensionlistbox.h"
 #include "vekwidgets/vekdimensionspinbox.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -66,8 +69,12 @@ private slots:
     void snapping();
     void unchangedValueIsSilent();
     void leavingUntypedKeepsTheQuantity();
+    void typedNumberIsCommitted_data();
+    void typedNumberIsCommitted();
     void setValueChoosesUnit();
     void valueFittingNoUnitKeepsUnit();
+    void setValueKeepsInsideTheRange_data();
+    void setValueKeepsInsideTheRange();
     void largeFrequencyDoesNotOverflow();
     void badStepIsIgnored_data();
     void badStepIsIgnored();
@@ -178,6 +185,66 @@ void TestVekDimensionSpinBox::leavingUntypedKeepsTheQuantity()
     QCOMPARE(box.value(), 1.6);
 }
 
+void TestVekDimensionSpinBox::typedNumberIsCommitted_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<double>("kept");
+    // The box keeps 1.575 s (a drag of the time mark gives such values) and shows "1.57".
+    for (const bool enter : {true, false}) {
+        const char *leaving = enter ? "Enter" : "focus out";
+        QTest::addRow("typed the shown digits, %s", leaving) << "1.57" << enter << 1.57;
+        QTest::addRow("typed other digits, %s", leaving) << "1.56" << enter << 1.56;
+        QTest::addRow("left untyped, %s", leaving) << QString() << enter << 1.575;
+    }
+}
+
+// What the person typed is committed, even the digits shown; a field left alone is not, as its
+// number is the kept quantity rounded to two decimals.
+void TestVekDimensionSpinBox::typedNumberIsCommitted()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, enter);
+    QFETCH(double, kept);
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    auto *box = new VekDimensionSpinBox(&window);
+    auto *other = new QLineEdit(&window);
+    layout->addWidget(box);
+    layout->addWidget(other);
+    configure(*box, VekDimensionSpinBox::Time, 0.005, 0.005, 7.975);
+    box->setValue(1.575);
+    QCOMPARE(box->value(), 1.575);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QDoubleSpinBox *spin = spinOf(*box);
+    QCOMPARE(spin->text(), QStringLiteral("1.57"));
+    spin->setFocus();
+    QTRY_VERIFY(spin->hasFocus());
+
+    QSignalSpy spy(box, &VekDimensionSpinBox::valueChanged);
+    if (!typed.isEmpty()) {
+        spin->selectAll();
+        QTest::keyClicks(spin, typed);
+    }
+    if (enter)
+        QTest::keyClick(spin, Qt::Key_Return);
+    else
+        other->setFocus();
+    QTRY_VERIFY(enter || !spin->hasFocus());
+    QCOMPARE(box->value(), kept);
+    QCOMPARE(spy.count(), kept == 1.575 ? 0 : 1);
+    if (!spy.isEmpty())
+        QCOMPARE(spy.first().first().toDouble(), kept);
+    QCOMPARE(spin->text(), typed.isEmpty() ? QStringLiteral("1.57") : typed);
+
+    // Leaving again without typing says nothing more.
+    if (enter)
+        QTest::keyClick(spin, Qt::Key_Return);
+    QCOMPARE(spy.count(), kept == 1.575 ? 0 : 1);
+}
+
 void TestVekDimensionSpinBox::unchangedValueIsSilent()
 {
     VekDimensionSpinBox box;
@@ -229,6 +296,35 @@ void TestVekDimensionSpinBox::valueFittingNoUnitKeepsUnit()
     QCOMPARE(spy.count(), 0);
     QCOMPARE(box.value(), 0.0);
     QCOMPARE(spinOf(box)->value(), 0.0);
+}
+
+void TestVekDimensionSpinBox::setValueKeepsInsideTheRange_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("kept");
+    QTest::addColumn<QString>("unit");
+    // A prehistory box at 0.2 s/div: blocks of 0.1 s, at most 31.9 s.
+    QTest::newRow("zero, which no unit shows") << 0.0 << 0.1 << "s";
+    QTest::newRow("a few nanoseconds, which no unit shows") << 6.4e-9 << 0.1 << "s";
+    QTest::newRow("negative") << -1.0 << 0.1 << "s";
+    QTest::newRow("above the maximum") << 50.0 << 31.9 << "s";
+}
+
+void TestVekDimensionSpinBox::setValueKeepsInsideTheRange()
+{
+    QFETCH(double, value);
+    QFETCH(double, kept);
+    QFETCH(QString, unit);
+    VekDimensionSpinBox box;
+    configure(box, VekDimensionSpinBox::Time, 0.1, 0.1, 31.9);
+    box.setValue(2.0);
+    QSignalSpy spy(&box, &VekDimensionSpinBox::valueChanged);
+    box.setValue(value);
+    QCOMPARE(box.value(), kept);
+    QCOMPARE(comboOf(box)->currentText(), unit);
+    QCOMPARE(spinOf(box)->value() * unitMultiplier(box), kept);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.first().first().toDouble(), kept);
 }
 
 void TestVekDimensionSpinBox::largeFrequencyDoesNotOverflow()

@@ -2,7 +2,9 @@
 #include "vekwidgets/vekmultiswitch.h"
 #include "vekwidgets/vekpalette.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -46,6 +48,7 @@ private slots:
     void themeSheetSetsColours();
 
     void doubleSwitchDefaults();
+    void labelPaddingKeepsLabelsApart();
     void doubleSwitchSetChecked();
     void doubleSwitchReverse();
 };
@@ -210,6 +213,47 @@ void TestVekMultiSwitch::themeSheetSetsColours()
     const QString sheet = buttonsOf(*sw).first()->styleSheet();
     QVERIFY(sheet.contains("QPushButton:checked { background-color: #ff0000; color: #ffffff; }"));
     QVERIFY(sheet.contains("background-color: #303030; color: #ffffff;"));
+}
+
+// Room on both sides of each label in the text and font it has now, however narrow the
+// layout: for labels that would run together where the switch is squeezed.
+void TestVekMultiSwitch::labelPaddingKeepsLabelsApart()
+{
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    auto *sw = new VekDoubleSwitch({QStringLiteral("Channel 1"), QStringLiteral("Channel 2")},
+                                   false, &window);
+    layout->addWidget(sw);
+    QCOMPARE(sw->labelPadding(), 0);
+    sw->setLabelPadding(8);
+    QCOMPARE(sw->labelPadding(), 8);
+    window.resize(40, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto roomy = [sw](int padding) {
+        for (QPushButton *half : buttonsOf(*sw)) {
+            const int text = half->fontMetrics().horizontalAdvance(half->text());
+            if (half->minimumWidth() != text + 2 * padding || half->width() < text + 2 * padding)
+                return false;
+        }
+        return true;
+    };
+    QTRY_VERIFY(roomy(8));
+
+    // Longer labels, as another language gives.
+    sw->setSwitchLabels({QStringLiteral("Канал номер 1"), QStringLiteral("Канал номер 2")});
+    QTRY_VERIFY(roomy(8));
+
+    // A larger font on one half only, as a style sheet may give after the switch's own.
+    QFont large = buttonsOf(*sw).first()->font();
+    large.setPointSize(large.pointSize() * 2);
+    buttonsOf(*sw).first()->setFont(large);
+    QTRY_VERIFY(roomy(8));
+
+    // No padding leaves the halves to the style again.
+    sw->setLabelPadding(0);
+    for (QPushButton *half : buttonsOf(*sw))
+        QCOMPARE(half->minimumWidth(), 0);
 }
 
 void TestVekMultiSwitch::doubleSwitchDefaults()

@@ -82,6 +82,7 @@ QWidget *DigitalOscilloscopeView::fullScreenUserInterface() const
     }
     setOptionsToFullScreen();
     connectPanelToResource();
+    sendPanelCorrections();
     connect(panel, &Panel::visualDataChanged, self, &View::setEvaluationData, unique);
     if (pinnedWidget)
         connect(panel, &Panel::colorsChahged, pinnedWidget.get(),
@@ -119,6 +120,18 @@ void DigitalOscilloscopeView::connectPanelToResource() const
     connect(panel, &Panel::channelZoomChanged, resource, &Resource::configureChannelYZooms, unique);
     connect(panel, &Panel::channelXIndexChanged, resource, &Resource::configureChannelXIndex,
             unique);
+}
+
+void DigitalOscilloscopeView::sendPanelCorrections() const
+{
+    if (!fullScreenWidget || !oscilloscopeResource)
+        return;
+    // While the panel is filled its records reach only its own receivers. A stored record it
+    // had to correct (a prehistory outside the range of the stored time base, a source it does
+    // not have) the resource does not hold yet, and would keep and store as it was.
+    const DigitalOscilloscopeTriggerParameters &trigger = fullScreenWidget->triggerParameters();
+    if (trigger != oscilloscopeResource->triggerParameters())
+        oscilloscopeResource->configureTriggerParameters(trigger);
 }
 
 QWidget *DigitalOscilloscopeView::pinnedUserInterface() const
@@ -168,6 +181,7 @@ void DigitalOscilloscopeView::resourceApplied(std::shared_ptr<ResourceInterface>
     m_applyingResource = false;
     if (fullScreenWidget) {
         connectPanelToResource();
+        sendPanelCorrections();
         fullScreenWidget->setDeviceName(oscilloscope->description());
         fullScreenWidget->startDefaultMode();
     }

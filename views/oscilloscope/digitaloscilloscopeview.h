@@ -67,6 +67,8 @@ signals:
 private:
     // The rows of the panel that name the resource; nothing until both exist.
     void connectPanelToResource() const;
+    // What the panel corrected while it was filled, sent once it reaches the resource.
+    void sendPanelCorrections() const;
 
     bool m_applyingResource = false;
     EvaluationValueList m_evaluationValues;

@@ -15,7 +15,6 @@
 #include <QGestureEvent>
 #include <QMouseEvent>
 #include <QPinchGesture>
-#include <QPushButton>
 #include <QStyle>
 #include <QWheelEvent>
 
@@ -29,8 +28,9 @@ const std::vector<double>
 
 namespace {
 
-// The switch pads its halves by a hair only: side by side, two channel names run together.
-constexpr int sourceNameMargin = 8;
+// The switch's style pads its halves by a hair only: side by side, two channel names run
+// together.
+constexpr int sourceNamePadding = 8;
 
 DigitalOscilloscopeChannelParameters defaultChannelRecord(int channel)
 {
@@ -110,9 +110,7 @@ DigitalOscilloscopeWidget::DigitalOscilloscopeWidget(QWidget *parent)
     ui->prehistorySpinBox->setType(VekDimensionSpinBox::Time);
     ui->measurementsFrame->installEventFilter(this);
     ui->measurementsGridWidget->installEventFilter(this);
-    for (QPushButton *half : ui->triggerSourceDoubleSwitch->findChildren<QPushButton *>())
-        half->installEventFilter(this);
-    spaceTriggerSourceNames();
+    ui->triggerSourceDoubleSwitch->setLabelPadding(sourceNamePadding);
 }
 
 DigitalOscilloscopeWidget::~DigitalOscilloscopeWidget()
@@ -146,11 +144,7 @@ void DigitalOscilloscopeWidget::setPlotWidget()
     connect(this, &DigitalOscilloscopeWidget::timePlotParametersChanged, this,
             [this](const DigitalOscilloscopeTimeParameters &parameters) {
                 m_plot->setTimeParameters(parameters.period, parameters.time);
-                if (m_plotArea) {
-                    const double period = getPeriodValue();
-                    emit m_plotArea->timeRangeChanged(OscilloscopeScales::prehistoryStep(period),
-                                                      getScanTimeValue() - period);
-                }
+                rangeTimeMark();
             });
     connect(this, &DigitalOscilloscopeWidget::plotHDivisionIncremented, m_plot,
             &CustomPlot::xZoomOut);
@@ -181,9 +175,6 @@ bool DigitalOscilloscopeWidget::eventFilter(QObject *watched, QEvent *event)
         if ((watched == ui->measurementsFrame && (type == QEvent::Resize || type == QEvent::Show))
             || (watched == ui->measurementsGridWidget && type == QEvent::LayoutRequest))
             fitMeasurementColumns();
-        // A style sheet reaches the switch's halves after the panel: their own font counts.
-        if (type == QEvent::FontChange && watched->parent() == ui->triggerSourceDoubleSwitch)
-            spaceTriggerSourceNames();
     }
     if (watched != m_plot || !m_plot)
         return QWidget::eventFilter(watched, event);
@@ -276,19 +267,9 @@ void DigitalOscilloscopeWidget::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         relabelMeasurementButtons();
-        spaceTriggerSourceNames();
         retranslateScales();
     } else if (event->type() == QEvent::StyleChange)
         applyTheme();
-}
-
-void DigitalOscilloscopeWidget::spaceTriggerSourceNames()
-{
-    for (QPushButton *half : ui->triggerSourceDoubleSwitch->findChildren<QPushButton *>()) {
-        half->ensurePolished();
-        half->setMinimumWidth(half->fontMetrics().horizontalAdvance(half->text())
-                              + 2 * sourceNameMargin);
-    }
 }
 
 void DigitalOscilloscopeWidget::applyTheme()

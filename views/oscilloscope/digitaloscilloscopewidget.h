@@ -198,6 +198,8 @@ private:
     // ±4 divisions of a row's volts per division, the part of the axis its strip shows.
     std::pair<double, double> scaleSpan(int channel) const;
     void showTriggerLevel(const DigitalOscilloscopeTriggerParameters &parameters);
+    // The time mark's range: from one block to the end of the scan of the time base shown.
+    void rangeTimeMark();
     void takeMarkerOffset(int channel, double value);
     void recreateEvalutionPanel(std::vector<int> counts);
     // As many columns of buttons as the strip's width holds; the rest wrap below.
@@ -205,8 +207,6 @@ private:
     // Names and units of the buttons again, in the panel's language.
     void relabelMeasurementButtons();
     void recolorMeasurementButtons();
-    // Room on both sides of each trigger source name, in the font and language it has now.
-    void spaceTriggerSourceNames();
     void retranslateScales();
 
     std::vector<double> m_supportedRanges;

@@ -129,7 +129,18 @@ void DigitalOscilloscopeWidget::changePrehistorySettings()
         if (ui->prehistorySpinBox->value() > maximum)
             ui->prehistorySpinBox->setValue(maximum);
     }
+    // The time mark takes the new range at once, stopped too: left in the range of an earlier
+    // time base it would clamp the prehistory it is given and ask for the clamped one.
+    rangeTimeMark();
     changePrehistory();
+}
+
+void DigitalOscilloscopeWidget::rangeTimeMark()
+{
+    if (!m_plotArea)
+        return;
+    const double period = getPeriodValue();
+    emit m_plotArea->timeRangeChanged(prehistoryStep(period), getScanTimeValue() - period);
 }
 
 void DigitalOscilloscopeWidget::changePrehistory()
@@ -146,8 +157,13 @@ void DigitalOscilloscopeWidget::changePrehistory()
     // Every prehistory the panel shows reaches the resource: an edit, a marker drag or a
     // correction after a shorter time base.
     const double value = ui->prehistorySpinBox->value();
-    if (!corrected && std::abs(value - m_triggerParameters.prehistory) <= 1e-12)
+    if (!corrected && std::abs(value - m_triggerParameters.prehistory) <= 1e-12) {
+        // Nothing to send, yet the time mark stands where the box says: a restored prehistory,
+        // or one a new time base keeps, is never shown where an earlier one was.
+        if (m_plotArea)
+            emit m_plotArea->pretimeChanged(value);
         return;
+    }
     m_triggerParameters.prehistory = value;
     emit triggerParametersChanged(m_triggerParameters);
     emit prehistoryChanged(value);
@@ -170,19 +186,22 @@ void DigitalOscilloscopeWidget::setDefaultTrigger(DigitalOscilloscopeTriggerPara
         const QSignalBlocker blocker(ui->triggerSourceDoubleSwitch);
         ui->triggerSourceDoubleSwitch->setChecked(m_triggerParameters.channel != 0);
     }
-    // The dialog takes the stored record before the range, so its own form never overwrites
-    // the record the panel was just given.
-    if (const std::optional<double> range = channelRange(triggerSourceChannel())) {
-        m_triggerSettings->setDefaultParameters(m_triggerParameters);
-        m_triggerSettings->setRange(*range);
-    }
-    // The spin box takes the stored prehistory before the correction runs, so the correction
-    // compares the stored value, not the one shown before, and sends only what it changed.
+    // The stored prehistory is brought into the range of the time base shown before anything
+    // goes out: one shorter than a block (a fresh start, say) is never sent, and its correction
+    // is sent once, with the dialog's record or else by the correction below.
     {
         const QSignalBlocker blocker(ui->prehistorySpinBox);
         ui->prehistorySpinBox->setValue(m_triggerParameters.prehistory);
     }
-    m_triggerParameters.prehistory = ui->prehistorySpinBox->value();
+    const double shown = ui->prehistorySpinBox->value();
+    // The dialog takes the stored record before the range, so its own form never overwrites
+    // the record the panel was just given; applying the range sends the record.
+    if (const std::optional<double> range = channelRange(triggerSourceChannel())) {
+        if (std::abs(shown - m_triggerParameters.prehistory) > 1e-12)
+            m_triggerParameters.prehistory = shown;
+        m_triggerSettings->setDefaultParameters(m_triggerParameters);
+        m_triggerSettings->setRange(*range);
+    }
     changePrehistory();
 }
 

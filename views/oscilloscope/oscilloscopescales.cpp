@@ -2,6 +2,7 @@
 
 #include "ui/viewbase/commonfunctions.h"
 #include "vekwidgets/vekpalette.h"
+#include "vekwidgets/vekstepgrid.h"
 
 #include <QCoreApplication>
 
@@ -114,12 +115,11 @@ std::optional<double> quantizedPrehistory(double current, double requested, doub
         return std::nullopt;
     if (std::abs(current - requested) < 1e-12)
         return std::nullopt;
-    double blocks = std::trunc(requested / step);
-    if (requested < current && requested != step)
-        blocks += 1.0;
-    if (blocks <= 0.0)
-        return step;
-    return blocks * step;
+    // The box's rule for a grid, in the direction of the change: a request a hair off a whole
+    // number of blocks is that number, never a block short or over.
+    const VekStepGrid::Rounding rounding =
+            requested < current ? VekStepGrid::Rounding::Up : VekStepGrid::Rounding::Down;
+    return std::max(VekStepGrid::wholeSteps(requested, step, rounding), 1.0) * step;
 }
 
 std::optional<double> correctedPrehistory(double value, double maximum, double step)

@@ -64,8 +64,9 @@ std::optional<int> storedTimeIndex(int timeIndex);
 double prehistoryStep(double period);
 double prehistoryMaximum(double scanTime, double period);
 
-// A requested prehistory as a whole number of blocks, given the current one: growing rounds
-// down, shrinking rounds up (one block stays one block). None when nothing changes.
+// A requested prehistory as a whole number of blocks, at least one, given the current one:
+// growing rounds down, shrinking rounds up, a whole number of blocks stays. None when nothing
+// changes.
 std::optional<double> quantizedPrehistory(double current, double requested, double step);
 
 // A prehistory pulled back below its maximum after the time base changed: above the maximum by

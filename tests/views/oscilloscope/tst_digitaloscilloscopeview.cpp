@@ -11,6 +11,9 @@
 #include "views/oscilloscope/digitaloscilloscopepinnedwidget.h"
 #include "views/oscilloscope/digitaloscilloscopeview.h"
 #include "views/oscilloscope/digitaloscilloscopewidget.h"
+#include "views/oscilloscope/markercollectionwidget.h"
+#include "views/oscilloscope/plotarea.h"
+#include "views/oscilloscope/valuemarker.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -269,6 +272,68 @@ private slots:
         QCOMPARE(panel->findChild<VekDimensionSpinBox *>("prehistorySpinBox")->value(), chosen);
         QCOMPARE(panel->triggerParameters().prehistory, chosen);
         QCOMPARE(scope->triggerParameters().prehistory, chosen);
+
+        // The time mark stands at the restored prehistory, before anybody touches it, on the
+        // time scale the plot shows.
+        panel->resize(1024, 600);
+        panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        QCoreApplication::processEvents();
+        ValueMarker *mark = panel->plotArea()->timeMarker();
+        QCOMPARE(mark->value(), chosen);
+        // The plot's visible span of the restored time base.
+        const auto scale = mark->scale();
+        QCOMPARE(scale.second - scale.first,
+                 8.0 * DigitalOscilloscopeWidget::horizontalDivisions.at(std::size_t(index)));
+        MarkerCollectionWidget *strip = nullptr;
+        for (auto *candidate : panel->plotArea()->findChildren<MarkerCollectionWidget *>()) {
+            if (candidate->markers().contains(mark))
+                strip = candidate;
+        }
+        QVERIFY(strip);
+        // Inside the scale at its place; before the left edge pinned there.
+        QSignalSpy drawn(mark, &ValueMarker::positionChanged);
+        strip->repaint();
+        QVERIFY(!drawn.isEmpty());
+        if (chosen > scale.first + mark->eps() && chosen < scale.second - mark->eps()) {
+            QCOMPARE(mark->position(), 0);
+            QCOMPARE(drawn.last().first().toDouble(), double(strip->positionScaled(mark, chosen)));
+        } else {
+            QCOMPARE(mark->position(), chosen < scale.first + mark->eps() ? 2 : 1);
+        }
+    }
+
+    void firstStartPrehistoryLiesInsideTheRange_data()
+    {
+        QTest::addColumn<bool>("panelFirst");
+        QTest::newRow("panel before the resource") << true;
+        QTest::newRow("resource before the panel") << false;
+    }
+    // The demonstration oscilloscope never used: its default prehistory is shorter than one
+    // block of any time base, and the panel's correction reaches the resource and its state.
+    void firstStartPrehistoryLiesInsideTheRange()
+    {
+        QFETCH(bool, panelFirst);
+        DigitalOscilloscopeView view;
+        auto scope = std::make_shared<RecordingScope>();
+        std::shared_ptr<ResourceInterface> resource = scope;
+        if (panelFirst)
+            QVERIFY(view.fullScreenUserInterface());
+        view.resourceApplied(resource);
+        DigitalOscilloscopeWidget *panel = panelOf(view);
+        const double step = 32.0 * panel->getPeriodValue();
+        const double maximum = panel->getScanTimeValue() - step;
+        const double prehistory = panel->triggerParameters().prehistory;
+        QVERIFY2(prehistory >= step * (1.0 - 1e-9) && prehistory <= maximum,
+                 qPrintable(QString::number(prehistory)));
+        QCOMPARE(panel->findChild<VekDimensionSpinBox *>("prehistorySpinBox")->value(), prehistory);
+        QCOMPARE(scope->triggerParameters().prehistory, prehistory);
+        QCOMPARE(scope->storeState().value(QStringLiteral("trigger_prehistory")).toDouble(),
+                 prehistory);
+        // A run and a stop change nothing of it.
+        panel->autoStartModeHandler();
+        panel->stopModeHandler();
+        QCOMPARE(scope->triggerParameters().prehistory, prehistory);
     }
 
     void foreignResourceBindsNothing()

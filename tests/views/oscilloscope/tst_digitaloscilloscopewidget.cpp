@@ -254,6 +254,68 @@ private slots:
         QCOMPARE(trigger.count(), 1);
     }
 
+    void storedPrehistoryBelowOneBlock_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("rule");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<bool>("ranges");
+        for (bool rule : {false, true}) {
+            for (int index = 0; index <= OscilloscopeScales::lastTimeDivisionIndex; ++index) {
+                // A fresh start, and the resource's default before it knows a time base.
+                for (double stored : {0.0, 6.4e-9}) {
+                    // Without ranges the trigger dialog sends no record of its own.
+                    for (bool ranges : {true, false}) {
+                        QTest::addRow("index %d%s, %g s stored%s", index,
+                                      rule ? " with a rule" : "", stored,
+                                      ranges ? "" : ", no ranges")
+                                << index << rule << stored << ranges;
+                    }
+                }
+            }
+        }
+    }
+    // However short the stored prehistory, the box and the record lie inside the range of the
+    // time base shown from the first show on, and the correction is sent as any other is.
+    void storedPrehistoryBelowOneBlock()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, rule);
+        QFETCH(double, stored);
+        QFETCH(bool, ranges);
+        DigitalOscilloscopeWidget panel;
+        panel.setMaximumPointCount(10000);
+        if (rule)
+            panel.setRoundPeriodFunction(gridPeriod);
+        if (ranges)
+            panel.setSupportedRanges({1.0, 2.0});
+        // In the order the view fills the panel.
+        panel.setDefaultHorizontalIndex(index);
+        panel.setDefaultChannels({channelRecord(0, 1), channelRecord(1, 0)});
+        panel.setDefaultTime(DigitalOscilloscopeTimeParameters());
+        QSignalSpy trigger(&panel, &DigitalOscilloscopeWidget::triggerParametersChanged);
+        DigitalOscilloscopeTriggerParameters record;
+        record.prehistory = stored;
+        panel.setDefaultTrigger(record);
+
+        const double step = 32.0 * panel.getPeriodValue();
+        const double maximum = panel.getScanTimeValue() - step;
+        const double slack = 1e-9 * step;
+        auto *box = child<VekDimensionSpinBox>(panel, "prehistorySpinBox");
+        const double shown = box->value();
+        const QString where = QStringLiteral("%1 s in [%2, %3]")
+                                      .arg(shown, 0, 'g', 12)
+                                      .arg(step, 0, 'g', 12)
+                                      .arg(maximum, 0, 'g', 12);
+        QVERIFY2(shown >= step - slack && shown <= maximum + slack, qPrintable(where));
+        // The number shown is that of the box's value, never a zero below its minimum.
+        QVERIFY2(box->findChild<QDoubleSpinBox *>()->value() > 0.0, qPrintable(where));
+        QCOMPARE(panel.triggerParameters().prehistory, shown);
+        QCOMPARE(trigger.count(), 1);
+        QCOMPARE(trigger.first().first().value<DigitalOscilloscopeTriggerParameters>().prehistory,
+                 shown);
+    }
+
     void shorterTimeBaseClampsAndSendsPrehistory()
     {
         Panel f;
@@ -408,6 +470,8 @@ private slots:
                          box->value());
             }
             QCOMPARE(panel.triggerParameters().prehistory, box->value());
+            // The time mark follows the time base, stopped too, and stands at the prehistory.
+            QCOMPARE(panel.plotArea()->timeMarker()->value(), box->value());
             // An allowed prehistory moves by less than a step; a longer one is the maximum.
             if (before <= maximum + slack)
                 QVERIFY2(std::abs(box->value() - before) < step + slack, qPrintable(where));

@@ -143,6 +143,12 @@ private slots:
         QTest::newRow("2.5 steps growing") << step << 2.5 * step << std::optional(2 * step);
         QTest::newRow("2.5 steps shrinking") << 5 * step << 2.5 * step << std::optional(3 * step);
         QTest::newRow("one step shrinking") << 3 * step << step << std::optional(step);
+        QTest::newRow("whole steps shrinking") << 5 * step << 2 * step << std::optional(2 * step);
+        // A request computed in other units lands a hair off its blocks.
+        QTest::newRow("a hair under three steps growing")
+                << step << 3 * step * (1.0 - 1e-12) << std::optional(3 * step);
+        QTest::newRow("a hair over two steps shrinking")
+                << 5 * step << 2 * step * (1.0 + 1e-12) << std::optional(2 * step);
         QTest::newRow("below one step") << 3 * step << 0.1 * step << std::optional(step);
         QTest::newRow("negative") << 3 * step << -2 * step << std::optional(step);
         QTest::newRow("unchanged") << 2 * step << 2 * step << std::optional<double>();
