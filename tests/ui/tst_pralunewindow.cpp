@@ -43,8 +43,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -305,6 +307,25 @@ QStringList controlsOutOfReach(PraluneWindow &window, QWidget *page)
     return out;
 }
 
+// The first square of side tile in picture painted wholly in colour, as "x, y"; empty when
+// there is none.
+QString tileOf(const QImage &picture, const QColor &colour, int tile = 16)
+{
+    const QRgb wanted = colour.rgb();
+    for (int y = 0; y + tile <= picture.height(); y += tile) {
+        for (int x = 0; x + tile <= picture.width(); x += tile) {
+            bool whole = true;
+            for (int j = y; whole && j < y + tile; ++j) {
+                for (int i = x; whole && i < x + tile; ++i)
+                    whole = (picture.pixel(i, j) & 0xFFFFFF) == (wanted & 0xFFFFFF);
+            }
+            if (whole)
+                return QStringLiteral("%1, %2").arg(x).arg(y);
+        }
+    }
+    return QString();
+}
+
 } // namespace
 
 // Stands in for the desktop's handler of local files.
@@ -345,6 +366,8 @@ private slots:
     void smallScreenScrollsToEveryControl();
     void settingsWindowsOpenOverTheWindow_data();
     void settingsWindowsOpenOverTheWindow();
+    void pageShowsTheThemesBackground_data();
+    void pageShowsTheThemesBackground();
     void screenshots();
 };
 
@@ -939,6 +962,49 @@ void TestPraluneWindow::settingsWindowsOpenOverTheWindow()
         QVERIFY2(placedAlong(shown.top(), shown.bottom(), shown.center().y(), over.center().y(),
                              available.top(), available.bottom()),
                  qPrintable(where));
+    }
+}
+
+void TestPraluneWindow::pageShowsTheThemesBackground_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<QString>("maximized");
+    QTest::addColumn<QSize>("size");
+    for (const int theme : {0, 1}) {
+        const QString name = theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
+        for (const char *view :
+             {"Digital Oscilloscope", "Digital Multimeter", "Function Generator", "Power Supply"}) {
+            QTest::addRow("%s, %s", view, qPrintable(name))
+                    << theme << QString::fromLatin1(view) << QSize(1024, 768);
+        }
+        QTest::addRow("Digital Multimeter, %s, 800 x 600", qPrintable(name))
+                << theme << QStringLiteral("Digital Multimeter") << QSize(800, 600);
+    }
+}
+
+// Where the maximized view's form leaves its page uncovered, the page shows the theme's own
+// background, never the light default of a widget the theme's sheet does not reach.
+void TestPraluneWindow::pageShowsTheThemesBackground()
+{
+    QFETCH(int, theme);
+    QFETCH(QString, maximized);
+    QFETCH(QSize, size);
+    const Look look(theme, 0, QStringLiteral("en"));
+    QVERIFY(look.applied);
+    PraluneWindow window;
+    window.resize(size);
+    openWorkspace(window, {maximized + "*"});
+    if (QTest::currentTestFailed())
+        return;
+    auto *area = window.findChild<QScrollArea *>("fullScreenScrollArea");
+    QVERIFY(area && area->isVisible());
+    const QColor standard = QApplication::style()->standardPalette().color(QPalette::Window);
+    // Scrolled to its far corner too, where a small window leaves the page's foot.
+    for (const int end : {0, 1}) {
+        area->horizontalScrollBar()->setValue(end ? area->horizontalScrollBar()->maximum() : 0);
+        area->verticalScrollBar()->setValue(end ? area->verticalScrollBar()->maximum() : 0);
+        const QString tile = tileOf(area->grab().toImage(), standard);
+        QVERIFY2(tile.isEmpty(), qPrintable(QStringLiteral("%1 at %2").arg(standard.name(), tile)));
     }
 }
 
