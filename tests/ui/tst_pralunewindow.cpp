@@ -53,6 +53,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -326,6 +327,23 @@ QString tileOf(const QImage &picture, const QColor &colour, int tile = 16)
     return QString();
 }
 
+// How far past the viewport of area, to the right and down, the visible controls of the
+// page lie at the area's current position; 0 or less where they all lie inside.
+QSize controlsPast(QScrollArea *area)
+{
+    QSize past(INT_MIN, INT_MIN);
+    for (QWidget *control : area->widget()->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(area)
+            || !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)
+                 || qobject_cast<QAbstractSpinBox *>(control) || qobject_cast<QLabel *>(control)))
+            continue;
+        const QRect place(control->mapTo(area->viewport(), QPoint(0, 0)), control->size());
+        past = past.expandedTo(QSize(place.right() + 1 - area->viewport()->width(),
+                                     place.bottom() + 1 - area->viewport()->height()));
+    }
+    return past;
+}
+
 } // namespace
 
 // Stands in for the desktop's handler of local files.
@@ -368,6 +386,8 @@ private slots:
     void settingsWindowsOpenOverTheWindow();
     void pageShowsTheThemesBackground_data();
     void pageShowsTheThemesBackground();
+    void pageScrollsOnlyOverItsForm_data();
+    void pageScrollsOnlyOverItsForm();
     void screenshots();
 };
 
@@ -1006,6 +1026,39 @@ void TestPraluneWindow::pageShowsTheThemesBackground()
         const QString tile = tileOf(area->grab().toImage(), standard);
         QVERIFY2(tile.isEmpty(), qPrintable(QStringLiteral("%1 at %2").arg(standard.name(), tile)));
     }
+}
+
+void TestPraluneWindow::pageScrollsOnlyOverItsForm_data()
+{
+    QTest::addColumn<QString>("maximized");
+    for (const char *view :
+         {"Digital Oscilloscope", "Digital Multimeter", "Function Generator", "Power Supply"})
+        QTest::newRow(view) << QString::fromLatin1(view);
+}
+
+// At 800 x 600 the maximized view's page scrolls only as far as its form needs: a scroll bar
+// shows only where a control lies past the window's edge, so scrolling always brings one in.
+void TestPraluneWindow::pageScrollsOnlyOverItsForm()
+{
+    QFETCH(QString, maximized);
+    useOptions(true);
+    PraluneWindow window;
+    window.resize(800, 600);
+    openWorkspace(window, {maximized + "*"});
+    if (QTest::currentTestFailed())
+        return;
+    auto *area = window.findChild<QScrollArea *>("fullScreenScrollArea");
+    QVERIFY(area && area->isVisible());
+    const QSize past = controlsPast(area);
+    const QString where = QStringLiteral("controls %1, %2 past the %3 x %4 viewport")
+                                  .arg(past.width())
+                                  .arg(past.height())
+                                  .arg(area->viewport()->width())
+                                  .arg(area->viewport()->height());
+    if (area->horizontalScrollBar()->isVisible())
+        QVERIFY2(past.width() > 0, qPrintable(where));
+    if (area->verticalScrollBar()->isVisible())
+        QVERIFY2(past.height() > 0, qPrintable(where));
 }
 
 // Not a check: the workspace of four views at 1024 x 768 and the picture export's file dialog
