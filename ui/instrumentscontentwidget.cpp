@@ -17,6 +17,7 @@
 
 #include <QEvent>
 #include <QPropertyAnimation>
+#include <QScrollBar>
 
 namespace {
 constexpr int selectionPage = 0;
@@ -131,6 +132,10 @@ void InstrumentsContentWidget::showFullScreen(const std::shared_ptr<ViewInterfac
         m_ui->fullScreenLayout->addWidget(full);
         full->show();
     }
+    // The page is shared by every view: the position the one before was left at means
+    // nothing to this one.
+    m_ui->fullScreenScrollArea->horizontalScrollBar()->setValue(0);
+    m_ui->fullScreenScrollArea->verticalScrollBar()->setValue(0);
 }
 
 void InstrumentsContentWidget::takeFullScreen(const std::shared_ptr<ViewInterface> &view)

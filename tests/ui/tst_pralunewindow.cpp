@@ -388,6 +388,7 @@ private slots:
     void pageShowsTheThemesBackground();
     void pageScrollsOnlyOverItsForm_data();
     void pageScrollsOnlyOverItsForm();
+    void maximizedViewOpensAtTheTopLeft();
     void screenshots();
 };
 
@@ -1059,6 +1060,34 @@ void TestPraluneWindow::pageScrollsOnlyOverItsForm()
         QVERIFY2(past.width() > 0, qPrintable(where));
     if (area->verticalScrollBar()->isVisible())
         QVERIFY2(past.height() > 0, qPrintable(where));
+}
+
+// A view maximized after another opens at its page's top left, whatever position the page
+// was left at by the view before.
+void TestPraluneWindow::maximizedViewOpensAtTheTopLeft()
+{
+    useOptions(true);
+    PraluneWindow window;
+    window.resize(800, 600);
+    openWorkspace(window, {"Digital Multimeter*", "Function Generator"});
+    if (QTest::currentTestFailed())
+        return;
+    auto *area = window.findChild<QScrollArea *>("fullScreenScrollArea");
+    QVERIFY(area && area->isVisible());
+    QScrollBar *across = area->horizontalScrollBar();
+    QScrollBar *down = area->verticalScrollBar();
+    QVERIFY2(across->maximum() > 0 || down->maximum() > 0, "the multimeter's page fits");
+    across->setValue(across->maximum());
+    down->setValue(down->maximum());
+
+    auto *frame = window.findChild<PinnedWrapFrame *>();
+    QVERIFY(frame);
+    QTest::mouseClick(frame->findChild<QPushButton *>("maximaizeButton"), Qt::LeftButton);
+    QCOMPARE(instruments(window)->activeViews()->getMaximizedView()->displayType(),
+             QStringLiteral("Function Generator"));
+    QCoreApplication::processEvents();
+    QCOMPARE(across->value(), 0);
+    QCOMPARE(down->value(), 0);
 }
 
 // Not a check: the workspace of four views at 1024 x 768 and the picture export's file dialog
