@@ -344,6 +344,23 @@ QSize controlsPast(QScrollArea *area)
     return past;
 }
 
+// Where a card shown on the selection page is smaller than a card made afresh for its view
+// wants to be; empty when it is whole.
+QString cardCut(PinnedViewMiniatureButton *card, const std::shared_ptr<ViewInterface> &view,
+                const QString &caption)
+{
+    PinnedViewMiniatureButton fresh(view, caption);
+    fresh.setPinnedWidgetPixmapHeight(card->pinnedWidgetPixmapHeight());
+    const QSize wanted = fresh.sizeHint();
+    if (card->width() >= wanted.width() && card->height() >= wanted.height())
+        return QString();
+    return QStringLiteral("%1 x %2 shown, %3 x %4 wanted")
+            .arg(card->width())
+            .arg(card->height())
+            .arg(wanted.width())
+            .arg(wanted.height());
+}
+
 } // namespace
 
 // Stands in for the desktop's handler of local files.
@@ -389,6 +406,7 @@ private slots:
     void pageScrollsOnlyOverItsForm_data();
     void pageScrollsOnlyOverItsForm();
     void maximizedViewOpensAtTheTopLeft();
+    void loneCardIsWhole();
     void screenshots();
 };
 
@@ -1088,6 +1106,55 @@ void TestPraluneWindow::maximizedViewOpensAtTheTopLeft()
     QCoreApplication::processEvents();
     QCOMPARE(across->value(), 0);
     QCOMPARE(down->value(), 0);
+}
+
+// The one card left on the selection page, after its view's miniature was closed while
+// another view was maximized, shows its whole picture and caption, in the standard font and
+// after a switch to the large one.
+void TestPraluneWindow::loneCardIsWhole()
+{
+    const Look look(1, 0, QStringLiteral("en"));
+    QVERIFY(look.applied);
+    PraluneWindow window;
+    window.resize(1024, 768);
+    openWorkspace(
+            window,
+            {"Digital Oscilloscope", "Function Generator", "Digital Multimeter", "Power Supply*"});
+    if (QTest::currentTestFailed())
+        return;
+    std::shared_ptr<ViewInterface> scope;
+    const ActiveViewCollection *views = instruments(window)->activeViews();
+    for (unsigned i = 0; i < views->size(); ++i) {
+        if (views->at(i)->displayType() == QStringLiteral("Digital Oscilloscope"))
+            scope = views->at(i);
+    }
+    QVERIFY(scope);
+    QWidget *pinned = scope->pinnedUserInterface();
+    while (pinned && !qobject_cast<PinnedWrapFrame *>(pinned))
+        pinned = pinned->parentWidget();
+    QVERIFY(pinned);
+    QTest::mouseClick(pinned->findChild<QPushButton *>("hideButton"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>("pinButton"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+
+    auto *selection = window.findChild<ViewSelectionWidget *>();
+    QVERIFY(selection->isVisible());
+    for (const int font : {0, 1}) {
+        QVERIFY(applyThemeStyleSheet(1, font));
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        const auto cards = selection->findChildren<PinnedViewMiniatureButton *>();
+        QCOMPARE(cards.size(), 1);
+        const QString cut = cardCut(cards.first(), scope, scope->resource()->description());
+        QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("font %1: %2").arg(font).arg(cut)));
+        const int pictureHeight = scope->pinnedUserInterface()->sizeHint().height();
+        QVERIFY2(cards.first()->pinnedWidgetPixmapHeight() >= pictureHeight,
+                 qPrintable(QStringLiteral("font %1: picture %2 high, %3 wanted")
+                                    .arg(font)
+                                    .arg(cards.first()->pinnedWidgetPixmapHeight())
+                                    .arg(pictureHeight)));
+    }
 }
 
 // Not a check: the workspace of four views at 1024 x 768 and the picture export's file dialog
