@@ -80,15 +80,21 @@ void DigitalMultimeterPinnedWidget::setMainParameters(
     range = mainParameters.range;
     if (range <= 0.0 && !mainParameters.ranges.isEmpty())
         range = mainParameters.ranges.last();
+    rangeEntries = mainParameters.ranges;
     const TranslateOptions *texts = TranslateOptions::instance();
-    const QString rangeUnit = texts->rangeUnits(functionMode);
-    for (double entry : mainParameters.ranges)
-        ui->rangeComboBox->addItem(normalizeDimentions(entry, rangeUnit, false, -1));
+    for (double entry : rangeEntries)
+        ui->rangeComboBox->addItem(rangeText(entry));
     if (!overRange)
         ui->dimensionViewLabel->setText(texts->units(functionMode));
     readingShown = false;
     fitReadingLabels();
     ui->rangeComboBox->setCurrentIndex(position + 1);
+}
+
+QString DigitalMultimeterPinnedWidget::rangeText(double entry) const
+{
+    return normalizeDimentions(entry, TranslateOptions::instance()->rangeUnits(functionMode), false,
+                               -1);
 }
 
 void DigitalMultimeterPinnedWidget::setValueLabelRule(const QString &rule)
@@ -154,9 +160,12 @@ void DigitalMultimeterPinnedWidget::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         retranslateReading();
         fitReadingLabels();
-        // The automatic range is the box's own first entry, not the generated form's.
+        // The range list is the box's own, not the generated form's: the automatic range
+        // first, then the function's ranges with their units' prefixes.
         if (ui->rangeComboBox->count() > 0)
             ui->rangeComboBox->setItemText(0, tr("Auto"));
+        for (int i = 0; i < rangeEntries.size() && i + 1 < ui->rangeComboBox->count(); ++i)
+            ui->rangeComboBox->setItemText(i + 1, rangeText(rangeEntries.at(i)));
     }
 }
 

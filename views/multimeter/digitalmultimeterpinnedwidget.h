@@ -43,6 +43,8 @@ protected:
 private:
     void changeRangeIndex(int index);
     void setValueLabelRule(const QString &rule);
+    // An entry of the range list in the current language.
+    QString rangeText(double entry) const;
     // The reading's unit and the over-range word in the current language, the reading kept.
     void retranslateReading();
     // Each reading label as wide as its widest text (any value, the over-range word, the
@@ -53,6 +55,8 @@ private:
     Ui::DigitalMultimeterPinnedWidget *ui;
     FunctionsMode functionMode = FunctionDcVoltage;
     double range = 0.1;
+    // The ranges the list offers after its automatic entry.
+    QVector<double> rangeEntries;
     bool continuityHighlighted = false;
     bool overRange = false;
     // A reading has been drawn since the last record; its unit carries its range's prefix.

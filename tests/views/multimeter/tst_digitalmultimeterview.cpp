@@ -363,6 +363,47 @@ private slots:
         QCOMPARE(rangeBox->itemText(0), QStringLiteral("Auto"));
     }
 
+    // Made in English and switched to Russian, the miniature's range list is the one a
+    // miniature made in Russian has, on the range chosen before; and back again.
+    void miniatureRangeListFollowsLanguage()
+    {
+        Record record;
+        record.function = FunctionDcVoltage;
+        record.ranges = voltageRanges;
+        record.range = 0.1;
+        auto items = [](QComboBox *box) {
+            QStringList texts;
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+            return texts;
+        };
+        auto listMadeIn = [&](const QString &language) {
+            TranslationLoader::instance()->load(language);
+            DigitalMultimeterPinnedWidget made;
+            made.setMainParameters(record);
+            return items(child<QComboBox>(&made, "rangeComboBox"));
+        };
+        const QStringList russian = listMadeIn(QStringLiteral("ru"));
+        const QStringList english = listMadeIn(QStringLiteral("en"));
+        QVERIFY(russian != english);
+
+        DigitalMultimeterPinnedWidget pinned;
+        pinned.setMainParameters(record);
+        auto *box = child<QComboBox>(&pinned, "rangeComboBox");
+        const int chosen = box->currentIndex();
+        QCOMPARE(box->itemText(chosen), english.value(1));
+        QSignalSpy ranges(&pinned, &DigitalMultimeterPinnedWidget::rangeChanged);
+        TranslationLoader::instance()->load(QStringLiteral("ru"));
+        QCoreApplication::processEvents();
+        const QStringList shownInRussian = items(box);
+        TranslationLoader::instance()->load(QStringLiteral("en"));
+        QCoreApplication::processEvents();
+        QCOMPARE(shownInRussian, russian);
+        QCOMPARE(items(box), english);
+        QCOMPARE(box->currentIndex(), chosen);
+        QCOMPARE(ranges.count(), 0);
+    }
+
     // The miniature's unit, with the prefix of its range, and its over-range word follow the
     // language as its range list does.
     void miniatureReadingFollowsLanguage_data()
