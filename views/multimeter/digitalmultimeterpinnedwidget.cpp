@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMutexLocker>
 
 namespace {
@@ -18,8 +19,6 @@ const QString plainRule =
         QStringLiteral(".QLabel { border: 5px solid transparent; font-size: 32px; }");
 constexpr double continuityLimit = 100.0;
 constexpr int displayIntervalMs = 200;
-// The widest value a reading lays out: a sign, the integer places and the decimals.
-const QString widestValue = QStringLiteral("-000.0000");
 const QString placeholder = QStringLiteral("___.____");
 
 } // namespace
@@ -87,6 +86,7 @@ void DigitalMultimeterPinnedWidget::setMainParameters(
     if (!overRange)
         ui->dimensionViewLabel->setText(texts->units(functionMode));
     readingShown = false;
+    widestShown.clear();
     fitReadingLabels();
     ui->rangeComboBox->setCurrentIndex(position + 1);
 }
@@ -143,6 +143,13 @@ void DigitalMultimeterPinnedWidget::timerEvent(QTimerEvent *event)
     ui->currentValueViewLabel->setText(texts.value(0));
     ui->dimensionViewLabel->setText(texts.value(1));
     readingShown = true;
+    // Past the ranges' own full scale (a reading without a range's bound, as the
+    // demonstration gives) the label grows to the reading rather than cut it.
+    const QFontMetrics metrics = ui->currentValueViewLabel->fontMetrics();
+    if (metrics.horizontalAdvance(texts.value(0)) > metrics.horizontalAdvance(widestShown)) {
+        widestShown = texts.value(0);
+        fitReadingLabels();
+    }
     if (functionMode == FunctionContinuity && lastValue > continuityLimit) {
         if (!continuityHighlighted)
             setValueLabelRule(continuityRule);
@@ -191,11 +198,16 @@ bool DigitalMultimeterPinnedWidget::eventFilter(QObject *watched, QEvent *event)
 
 void DigitalMultimeterPinnedWidget::fitReadingLabels()
 {
-    fitLabelWidth(ui->currentValueViewLabel, {widestValue, placeholder, tr("    OVER")});
-    // The function's unit bare and with the prefix of each of its ranges.
+    // A full-scale negative reading of each of the function's ranges, laid out as the reading
+    // is, and the function's unit bare and with the prefix of each range.
     const QString unit = TranslateOptions::instance()->units(functionMode);
+    QStringList values {placeholder, tr("    OVER"), widestShown};
     QStringList units {unit};
-    for (double entry : rangeSettings.value(functionMode))
-        units << getValueDimentionList(0.0, entry, unit).value(1);
+    for (double entry : rangeSettings.value(functionMode)) {
+        const QStringList texts = getValueDimentionList(-entry, entry, unit);
+        values << texts.value(0);
+        units << texts.value(1);
+    }
+    fitLabelWidth(ui->currentValueViewLabel, values);
     fitLabelWidth(ui->dimensionViewLabel, units);
 }

@@ -460,22 +460,37 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("large");
-        QTest::newRow("en") << "en" << false;
-        QTest::newRow("ru") << "ru" << false;
-        QTest::newRow("ru, large font") << "ru" << true;
+        QTest::addColumn<int>("function");
+        QTest::addColumn<double>("range");
+        QTest::addColumn<double>("reading");
+        const int ohms = FunctionTwoWireResistance;
+        const int volts = FunctionDcVoltage;
+        const int amperes = FunctionDcCurrent;
+        QTest::newRow("en") << "en" << false << ohms << 100.0 << -99.0;
+        QTest::newRow("ru") << "ru" << false << ohms << 100.0 << -99.0;
+        QTest::newRow("ru, large font") << "ru" << true << ohms << 100.0 << -99.0;
+        QTest::newRow("full scale, 100 mV") << "en" << false << volts << 0.1 << -0.1;
+        QTest::newRow("full scale, 400 V") << "en" << false << volts << 400.0 << -400.0;
+        // Past the range's full scale, as the demonstration gives: four integer places.
+        QTest::newRow("past full scale, 100 mV") << "en" << false << volts << 0.1 << -1.5047709;
+        QTest::newRow("past full scale, 10 mA, large font")
+                << "en" << true << amperes << 0.01 << -2.0491234;
     }
     void miniatureReadingWhole()
     {
         QFETCH(QString, language);
         QFETCH(bool, large);
+        QFETCH(int, function);
+        QFETCH(double, range);
+        QFETCH(double, reading);
         QVERIFY(applyScreenshotLook({0, large, language, QString()}));
         DigitalMultimeterPinnedWidget pinned;
         Record record;
-        record.function = FunctionTwoWireResistance;
-        record.ranges = wireResistanceRanges;
-        record.range = 100.0;
+        record.function = FunctionsMode(function);
+        record.ranges = rangeSettings.value(record.function);
+        record.range = range;
         pinned.setMainParameters(record);
-        pinned.setDigitalMultimeterData(0.0, {-99.0});
+        pinned.setDigitalMultimeterData(0.0, {reading});
         QTimerEvent tick(0);
         QCoreApplication::sendEvent(&pinned, &tick);
         pinned.show();
@@ -494,11 +509,14 @@ private slots:
         auto *value = child<QLabel>(&pinned, "currentValueViewLabel");
         QVERIFY(value->contentsRect().width()
                 >= value->fontMetrics().horizontalAdvance(value->text()));
-        auto *unit = child<QLabel>(&pinned, "dimensionViewLabel");
-        const QString widest = QCoreApplication::translate("dimension prefix", "M")
-                + QCoreApplication::translate("QObject", "Ω");
-        QVERIFY2(unit->minimumSizeHint().width() >= unit->fontMetrics().horizontalAdvance(widest),
-                 qPrintable(widest));
+        if (record.function == FunctionTwoWireResistance) {
+            auto *unit = child<QLabel>(&pinned, "dimensionViewLabel");
+            const QString widest = QCoreApplication::translate("dimension prefix", "M")
+                    + QCoreApplication::translate("QObject", "Ω");
+            QVERIFY2(unit->minimumSizeHint().width()
+                             >= unit->fontMetrics().horizontalAdvance(widest),
+                     qPrintable(widest));
+        }
         resetScreenshotLook();
     }
 
