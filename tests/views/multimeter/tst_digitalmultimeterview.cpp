@@ -520,6 +520,34 @@ private slots:
         resetScreenshotLook();
     }
 
+    // The miniature shares a row with two others: at its least width its reading, unit and
+    // range box stand side by side with less than one reading character of room besides them.
+    void miniatureLeavesNoRoomUnused()
+    {
+        QVERIFY(applyScreenshotLook({0, false, QStringLiteral("en"), QString()}));
+        DigitalMultimeterPinnedWidget pinned;
+        Record record;
+        record.function = FunctionDcVoltage;
+        record.ranges = voltageRanges;
+        record.range = voltageRanges.first();
+        pinned.setMainParameters(record);
+        pinned.setDigitalMultimeterData(0.0, {-voltageRanges.first()});
+        QTimerEvent tick(0);
+        QCoreApplication::sendEvent(&pinned, &tick);
+        pinned.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pinned));
+        auto *value = child<QLabel>(&pinned, "currentValueViewLabel");
+        auto *unit = child<QLabel>(&pinned, "dimensionViewLabel");
+        auto *box = child<QComboBox>(&pinned, "rangeComboBox");
+        const int parts = value->minimumSizeHint().width() + unit->minimumSizeHint().width()
+                + std::max(box->minimumSizeHint().width(),
+                           child<QLabel>(&pinned, "rangeLabel")->minimumSizeHint().width());
+        const int room = pinned.minimumSizeHint().width() - parts;
+        const int character = value->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+        resetScreenshotLook();
+        QVERIFY2(room < character, qPrintable(QStringLiteral("%1 px of room").arg(room)));
+    }
+
     // The dialog of a form made before the resource offers the resource's list.
     void formBeforeResourcePreselects()
     {
