@@ -16,6 +16,7 @@
 #include "ui_instrumentscontentwidget.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QPropertyAnimation>
 #include <QScrollBar>
 
@@ -194,6 +195,16 @@ void InstrumentsContentWidget::animatedPinn(const std::shared_ptr<ViewInterface>
     animation->setEasingCurve(QEasingCurve::Linear);
     animation->setStartValue(QRect(end.left(), end.top(), 0, end.height()));
     animation->setEndValue(end);
+    // The end was taken from the row's layout of that moment; the widget's own minimum may
+    // have grown since (its labels fitted once shown). The layout places it again when the
+    // animation lets go, so it never stays squeezed below its minimum.
+    connect(animation, &QPropertyAnimation::finished, pinned, [pinned] {
+        QWidget *holder = pinned->parentWidget();
+        if (QLayout *layout = holder ? holder->layout() : nullptr) {
+            layout->invalidate();
+            layout->activate();
+        }
+    });
     animation->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
