@@ -16,7 +16,9 @@
 #include "ui_instrumentscontentwidget.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QPropertyAnimation>
+#include <QScrollBar>
 
 namespace {
 constexpr int selectionPage = 0;
@@ -131,6 +133,10 @@ void InstrumentsContentWidget::showFullScreen(const std::shared_ptr<ViewInterfac
         m_ui->fullScreenLayout->addWidget(full);
         full->show();
     }
+    // The page is shared by every view: the position the one before was left at means
+    // nothing to this one.
+    m_ui->fullScreenScrollArea->horizontalScrollBar()->setValue(0);
+    m_ui->fullScreenScrollArea->verticalScrollBar()->setValue(0);
 }
 
 void InstrumentsContentWidget::takeFullScreen(const std::shared_ptr<ViewInterface> &view)
@@ -189,6 +195,16 @@ void InstrumentsContentWidget::animatedPinn(const std::shared_ptr<ViewInterface>
     animation->setEasingCurve(QEasingCurve::Linear);
     animation->setStartValue(QRect(end.left(), end.top(), 0, end.height()));
     animation->setEndValue(end);
+    // The end was taken from the row's layout of that moment; the widget's own minimum may
+    // have grown since (its labels fitted once shown). The layout places it again when the
+    // animation lets go, so it never stays squeezed below its minimum.
+    connect(animation, &QPropertyAnimation::finished, pinned, [pinned] {
+        QWidget *holder = pinned->parentWidget();
+        if (QLayout *layout = holder ? holder->layout() : nullptr) {
+            layout->invalidate();
+            layout->activate();
+        }
+    });
     animation->start(QAbstractAnimation::DeleteWhenStopped);
 }
 

@@ -3,6 +3,7 @@
 #include "ui/viewbase/viewinterface.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOptionToolButton>
@@ -29,11 +30,35 @@ PinnedViewMiniatureButton::~PinnedViewMiniatureButton() = default;
 void PinnedViewMiniatureButton::setPinnedWidgetPixmapHeight(int height)
 {
     m_pixmapHeight = height > 0 ? height : pinnedWidgetHintHeight();
+    dropSizeHint();
 }
 
 void PinnedViewMiniatureButton::resetPinnedWidgetPixmapHeight()
 {
     m_pixmapHeight = pinnedWidgetHintHeight();
+    dropSizeHint();
+}
+
+void PinnedViewMiniatureButton::dropSizeHint()
+{
+    m_hintWidth = -1;
+    m_hintHeight = -1;
+    updateGeometry();
+}
+
+void PinnedViewMiniatureButton::changeEvent(QEvent *event)
+{
+    QToolButton::changeEvent(event);
+    // The texts and the picture of the pinned widget take other sizes.
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::LanguageChange:
+        dropSizeHint();
+        break;
+    default:
+        break;
+    }
 }
 
 int PinnedViewMiniatureButton::pinnedWidgetPixmapHeight() const

@@ -22,14 +22,16 @@ public:
     void resetPinnedWidgetPixmapHeight();
     int pinnedWidgetPixmapHeight() const;
 
-    // Computed once, with the pixmap height of that moment.
+    // Kept until the pixmap height, the font, the style or the language changes.
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     int pinnedWidgetHintHeight() const;
+    void dropSizeHint();
 
     std::shared_ptr<ViewInterface> m_view;
     QString m_caption;

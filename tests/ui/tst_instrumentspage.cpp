@@ -145,6 +145,7 @@ private slots:
     void pinDisabledWithoutCandidates();
     void captionFollowsMaximizedView();
     void pinnedMiniatureFillsItsFrame();
+    void miniatureGrownWhilePinningFillsItsFrame();
     void miniaturePinnedAgainIsWhole_data();
     void miniaturePinnedAgainIsWhole();
     void everyChangeStoresTheArrangement();
@@ -347,6 +348,37 @@ void TestInstrumentsPage::pinnedMiniatureFillsItsFrame()
                                 .arg(pinned->width())
                                 .arg(pinned->minimumSizeHint().width())));
     QCOMPARE(pinned->width(), pinned->parentWidget()->contentsRect().width());
+}
+
+void TestInstrumentsPage::miniatureGrownWhilePinningFillsItsFrame()
+{
+    // A miniature whose minimum grows while the pinning animation runs (its labels fitted once
+    // it is shown) must not be left where the animation ends, squeezed below that minimum with
+    // its labels over its fields.
+    InstrumentsContentWidget page;
+    page.resize(1024, 600);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const ViewPtr scope = makeBoundSupplyView("psu-1");
+    QVERIFY(scope);
+    select(page, scope);
+    page.findChild<ActiveViewCollection *>()->pin(scope);
+    QWidget *pinned = scope->pinnedUserInterface();
+    QTRY_VERIFY(frameOf(scope) && pinned->isVisible());
+    QVERIFY(pinAnimationOf(pinned));
+    // One of its labels takes more room, as a fit in a wider font does.
+    auto *label = pinned->findChild<QLabel *>("voltageViewLabel");
+    QVERIFY(label);
+    const int before = pinned->minimumSizeHint().width();
+    label->setMinimumWidth(label->width() + 40);
+    QTRY_VERIFY(!pinAnimationOf(pinned));
+    QCoreApplication::processEvents();
+    QVERIFY(pinned->minimumSizeHint().width() > before);
+    QVERIFY2(pinned->width() >= pinned->minimumSizeHint().width(),
+             qPrintable(QStringLiteral("%1 < %2")
+                                .arg(pinned->width())
+                                .arg(pinned->minimumSizeHint().width())));
+    QCOMPARE(pinned->geometry(), pinned->parentWidget()->contentsRect());
 }
 
 void TestInstrumentsPage::miniaturePinnedAgainIsWhole_data()

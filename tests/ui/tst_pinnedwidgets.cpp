@@ -256,8 +256,14 @@ void TestPinnedWidgets::miniaturePixmapHeight()
     QCOMPARE(button.pinnedWidgetPixmapHeight(), own);
     const QSize hint = button.sizeHint();
     QVERIFY(hint.height() > own);
+    QCOMPARE(button.sizeHint(), hint);
+    // A taller picture makes a taller card, a larger font a larger one.
     button.setPinnedWidgetPixmapHeight(own + 100);
-    QCOMPARE(button.sizeHint(), hint); // computed once
+    QCOMPARE(button.sizeHint(), hint + QSize(0, 100));
+    QFont large = button.font();
+    large.setPointSize(large.pointSize() * 2);
+    button.setFont(large);
+    QVERIFY(button.sizeHint().height() > hint.height() + 100);
 }
 
 QTEST_MAIN(TestPinnedWidgets)

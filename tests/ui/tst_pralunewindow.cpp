@@ -43,14 +43,17 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -305,6 +308,59 @@ QStringList controlsOutOfReach(PraluneWindow &window, QWidget *page)
     return out;
 }
 
+// The first square of side tile in picture painted wholly in colour, as "x, y"; empty when
+// there is none.
+QString tileOf(const QImage &picture, const QColor &colour, int tile = 16)
+{
+    const QRgb wanted = colour.rgb();
+    for (int y = 0; y + tile <= picture.height(); y += tile) {
+        for (int x = 0; x + tile <= picture.width(); x += tile) {
+            bool whole = true;
+            for (int j = y; whole && j < y + tile; ++j) {
+                for (int i = x; whole && i < x + tile; ++i)
+                    whole = (picture.pixel(i, j) & 0xFFFFFF) == (wanted & 0xFFFFFF);
+            }
+            if (whole)
+                return QStringLiteral("%1, %2").arg(x).arg(y);
+        }
+    }
+    return QString();
+}
+
+// How far past the viewport of area, to the right and down, the visible controls of the
+// page lie at the area's current position; 0 or less where they all lie inside.
+QSize controlsPast(QScrollArea *area)
+{
+    QSize past(INT_MIN, INT_MIN);
+    for (QWidget *control : area->widget()->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(area)
+            || !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)
+                 || qobject_cast<QAbstractSpinBox *>(control) || qobject_cast<QLabel *>(control)))
+            continue;
+        const QRect place(control->mapTo(area->viewport(), QPoint(0, 0)), control->size());
+        past = past.expandedTo(QSize(place.right() + 1 - area->viewport()->width(),
+                                     place.bottom() + 1 - area->viewport()->height()));
+    }
+    return past;
+}
+
+// Where a card shown on the selection page is smaller than a card made afresh for its view
+// wants to be; empty when it is whole.
+QString cardCut(PinnedViewMiniatureButton *card, const std::shared_ptr<ViewInterface> &view,
+                const QString &caption)
+{
+    PinnedViewMiniatureButton fresh(view, caption);
+    fresh.setPinnedWidgetPixmapHeight(card->pinnedWidgetPixmapHeight());
+    const QSize wanted = fresh.sizeHint();
+    if (card->width() >= wanted.width() && card->height() >= wanted.height())
+        return QString();
+    return QStringLiteral("%1 x %2 shown, %3 x %4 wanted")
+            .arg(card->width())
+            .arg(card->height())
+            .arg(wanted.width())
+            .arg(wanted.height());
+}
+
 } // namespace
 
 // Stands in for the desktop's handler of local files.
@@ -345,6 +401,12 @@ private slots:
     void smallScreenScrollsToEveryControl();
     void settingsWindowsOpenOverTheWindow_data();
     void settingsWindowsOpenOverTheWindow();
+    void pageShowsTheThemesBackground_data();
+    void pageShowsTheThemesBackground();
+    void pageScrollsOnlyOverItsForm_data();
+    void pageScrollsOnlyOverItsForm();
+    void maximizedViewOpensAtTheTopLeft();
+    void loneCardIsWhole();
     void screenshots();
 };
 
@@ -939,6 +1001,159 @@ void TestPraluneWindow::settingsWindowsOpenOverTheWindow()
         QVERIFY2(placedAlong(shown.top(), shown.bottom(), shown.center().y(), over.center().y(),
                              available.top(), available.bottom()),
                  qPrintable(where));
+    }
+}
+
+void TestPraluneWindow::pageShowsTheThemesBackground_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<QString>("maximized");
+    QTest::addColumn<QSize>("size");
+    for (const int theme : {0, 1}) {
+        const QString name = theme == 0 ? QStringLiteral("dark") : QStringLiteral("light");
+        for (const char *view :
+             {"Digital Oscilloscope", "Digital Multimeter", "Function Generator", "Power Supply"}) {
+            QTest::addRow("%s, %s", view, qPrintable(name))
+                    << theme << QString::fromLatin1(view) << QSize(1024, 768);
+        }
+        QTest::addRow("Digital Multimeter, %s, 800 x 600", qPrintable(name))
+                << theme << QStringLiteral("Digital Multimeter") << QSize(800, 600);
+    }
+}
+
+// Where the maximized view's form leaves its page uncovered, the page shows the theme's own
+// background, never the light default of a widget the theme's sheet does not reach.
+void TestPraluneWindow::pageShowsTheThemesBackground()
+{
+    QFETCH(int, theme);
+    QFETCH(QString, maximized);
+    QFETCH(QSize, size);
+    const Look look(theme, 0, QStringLiteral("en"));
+    QVERIFY(look.applied);
+    PraluneWindow window;
+    window.resize(size);
+    openWorkspace(window, {maximized + "*"});
+    if (QTest::currentTestFailed())
+        return;
+    auto *area = window.findChild<QScrollArea *>("fullScreenScrollArea");
+    QVERIFY(area && area->isVisible());
+    const QColor standard = QApplication::style()->standardPalette().color(QPalette::Window);
+    // Scrolled to its far corner too, where a small window leaves the page's foot.
+    for (const int end : {0, 1}) {
+        area->horizontalScrollBar()->setValue(end ? area->horizontalScrollBar()->maximum() : 0);
+        area->verticalScrollBar()->setValue(end ? area->verticalScrollBar()->maximum() : 0);
+        const QString tile = tileOf(area->grab().toImage(), standard);
+        QVERIFY2(tile.isEmpty(), qPrintable(QStringLiteral("%1 at %2").arg(standard.name(), tile)));
+    }
+}
+
+void TestPraluneWindow::pageScrollsOnlyOverItsForm_data()
+{
+    QTest::addColumn<QString>("maximized");
+    for (const char *view :
+         {"Digital Oscilloscope", "Digital Multimeter", "Function Generator", "Power Supply"})
+        QTest::newRow(view) << QString::fromLatin1(view);
+}
+
+// At 800 x 600 the maximized view's page scrolls only as far as its form needs: a scroll bar
+// shows only where a control lies past the window's edge, so scrolling always brings one in.
+void TestPraluneWindow::pageScrollsOnlyOverItsForm()
+{
+    QFETCH(QString, maximized);
+    useOptions(true);
+    PraluneWindow window;
+    window.resize(800, 600);
+    openWorkspace(window, {maximized + "*"});
+    if (QTest::currentTestFailed())
+        return;
+    auto *area = window.findChild<QScrollArea *>("fullScreenScrollArea");
+    QVERIFY(area && area->isVisible());
+    const QSize past = controlsPast(area);
+    const QString where = QStringLiteral("controls %1, %2 past the %3 x %4 viewport")
+                                  .arg(past.width())
+                                  .arg(past.height())
+                                  .arg(area->viewport()->width())
+                                  .arg(area->viewport()->height());
+    if (area->horizontalScrollBar()->isVisible())
+        QVERIFY2(past.width() > 0, qPrintable(where));
+    if (area->verticalScrollBar()->isVisible())
+        QVERIFY2(past.height() > 0, qPrintable(where));
+}
+
+// A view maximized after another opens at its page's top left, whatever position the page
+// was left at by the view before.
+void TestPraluneWindow::maximizedViewOpensAtTheTopLeft()
+{
+    useOptions(true);
+    PraluneWindow window;
+    window.resize(800, 600);
+    openWorkspace(window, {"Digital Multimeter*", "Function Generator"});
+    if (QTest::currentTestFailed())
+        return;
+    auto *area = window.findChild<QScrollArea *>("fullScreenScrollArea");
+    QVERIFY(area && area->isVisible());
+    QScrollBar *across = area->horizontalScrollBar();
+    QScrollBar *down = area->verticalScrollBar();
+    QVERIFY2(across->maximum() > 0 || down->maximum() > 0, "the multimeter's page fits");
+    across->setValue(across->maximum());
+    down->setValue(down->maximum());
+
+    auto *frame = window.findChild<PinnedWrapFrame *>();
+    QVERIFY(frame);
+    QTest::mouseClick(frame->findChild<QPushButton *>("maximaizeButton"), Qt::LeftButton);
+    QCOMPARE(instruments(window)->activeViews()->getMaximizedView()->displayType(),
+             QStringLiteral("Function Generator"));
+    QCoreApplication::processEvents();
+    QCOMPARE(across->value(), 0);
+    QCOMPARE(down->value(), 0);
+}
+
+// The one card left on the selection page, after its view's miniature was closed while
+// another view was maximized, shows its whole picture and caption, in the standard font and
+// after a switch to the large one.
+void TestPraluneWindow::loneCardIsWhole()
+{
+    const Look look(1, 0, QStringLiteral("en"));
+    QVERIFY(look.applied);
+    PraluneWindow window;
+    window.resize(1024, 768);
+    openWorkspace(
+            window,
+            {"Digital Oscilloscope", "Function Generator", "Digital Multimeter", "Power Supply*"});
+    if (QTest::currentTestFailed())
+        return;
+    std::shared_ptr<ViewInterface> scope;
+    const ActiveViewCollection *views = instruments(window)->activeViews();
+    for (unsigned i = 0; i < views->size(); ++i) {
+        if (views->at(i)->displayType() == QStringLiteral("Digital Oscilloscope"))
+            scope = views->at(i);
+    }
+    QVERIFY(scope);
+    QWidget *pinned = scope->pinnedUserInterface();
+    while (pinned && !qobject_cast<PinnedWrapFrame *>(pinned))
+        pinned = pinned->parentWidget();
+    QVERIFY(pinned);
+    QTest::mouseClick(pinned->findChild<QPushButton *>("hideButton"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>("pinButton"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+
+    auto *selection = window.findChild<ViewSelectionWidget *>();
+    QVERIFY(selection->isVisible());
+    for (const int font : {0, 1}) {
+        QVERIFY(applyThemeStyleSheet(1, font));
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        const auto cards = selection->findChildren<PinnedViewMiniatureButton *>();
+        QCOMPARE(cards.size(), 1);
+        const QString cut = cardCut(cards.first(), scope, scope->resource()->description());
+        QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("font %1: %2").arg(font).arg(cut)));
+        const int pictureHeight = scope->pinnedUserInterface()->sizeHint().height();
+        QVERIFY2(cards.first()->pinnedWidgetPixmapHeight() >= pictureHeight,
+                 qPrintable(QStringLiteral("font %1: picture %2 high, %3 wanted")
+                                    .arg(font)
+                                    .arg(cards.first()->pinnedWidgetPixmapHeight())
+                                    .arg(pictureHeight)));
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMutexLocker>
 
 namespace {
@@ -19,8 +20,6 @@ const QString plainRule =
         QStringLiteral(".QLabel { border: 5px solid transparent; font-size: 32px; }");
 constexpr double continuityLimit = 100.0;
 constexpr int displayIntervalMs = 200;
-// The widest value a reading lays out: a sign, the integer places and the decimals.
-const QString widestValue = QStringLiteral("-000.0000");
 const QString placeholder = QStringLiteral("___.____");
 
 } // namespace
@@ -82,15 +81,22 @@ void DigitalMultimeterPinnedWidget::setMainParameters(
     range = mainParameters.range;
     if (range <= 0.0 && !mainParameters.ranges.isEmpty())
         range = mainParameters.ranges.last();
+    rangeEntries = mainParameters.ranges;
     const TranslateOptions *texts = TranslateOptions::instance();
-    const QString rangeUnit = texts->rangeUnits(functionMode);
-    for (double entry : mainParameters.ranges)
-        ui->rangeComboBox->addItem(normalizeDimentions(entry, rangeUnit, false, -1));
+    for (double entry : rangeEntries)
+        ui->rangeComboBox->addItem(rangeText(entry));
     if (!overRange)
         ui->dimensionViewLabel->setText(texts->units(functionMode));
     readingShown = false;
+    widestShown.clear();
     fitReadingLabels();
     ui->rangeComboBox->setCurrentIndex(position + 1);
+}
+
+QString DigitalMultimeterPinnedWidget::rangeText(double entry) const
+{
+    return normalizeDimentions(entry, TranslateOptions::instance()->rangeUnits(functionMode), false,
+                               -1);
 }
 
 void DigitalMultimeterPinnedWidget::setValueLabelRule(const QString &rule)
@@ -139,6 +145,13 @@ void DigitalMultimeterPinnedWidget::timerEvent(QTimerEvent *event)
     ui->currentValueViewLabel->setText(texts.value(0));
     ui->dimensionViewLabel->setText(texts.value(1));
     readingShown = true;
+    // Past the ranges' own full scale (a reading without a range's bound, as the
+    // demonstration gives) the label grows to the reading rather than cut it.
+    const QFontMetrics metrics = ui->currentValueViewLabel->fontMetrics();
+    if (metrics.horizontalAdvance(texts.value(0)) > metrics.horizontalAdvance(widestShown)) {
+        widestShown = texts.value(0);
+        fitReadingLabels();
+    }
     if (functionMode == FunctionContinuity && lastValue > continuityLimit) {
         if (!continuityHighlighted)
             setValueLabelRule(continuityRule);
@@ -156,9 +169,12 @@ void DigitalMultimeterPinnedWidget::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         retranslateReading();
         fitReadingLabels();
-        // The automatic range is the box's own first entry, not the generated form's.
+        // The range list is the box's own, not the generated form's: the automatic range
+        // first, then the function's ranges with their units' prefixes.
         if (ui->rangeComboBox->count() > 0)
             ui->rangeComboBox->setItemText(0, tr("Auto"));
+        for (int i = 0; i < rangeEntries.size() && i + 1 < ui->rangeComboBox->count(); ++i)
+            ui->rangeComboBox->setItemText(i + 1, rangeText(rangeEntries.at(i)));
     }
 }
 
@@ -184,11 +200,16 @@ bool DigitalMultimeterPinnedWidget::eventFilter(QObject *watched, QEvent *event)
 
 void DigitalMultimeterPinnedWidget::fitReadingLabels()
 {
-    fitLabelWidth(ui->currentValueViewLabel, {widestValue, placeholder, tr("    OVER")});
-    // The function's unit bare and with the prefix of each of its ranges.
+    // A full-scale negative reading of each of the function's ranges, laid out as the reading
+    // is, and the function's unit bare and with the prefix of each range.
     const QString unit = TranslateOptions::instance()->units(functionMode);
+    QStringList values {placeholder, tr("    OVER"), widestShown};
     QStringList units {unit};
-    for (double entry : rangeSettings.value(functionMode))
-        units << getValueDimentionList(0.0, entry, unit).value(1);
+    for (double entry : rangeSettings.value(functionMode)) {
+        const QStringList texts = getValueDimentionList(-entry, entry, unit);
+        values << texts.value(0);
+        units << texts.value(1);
+    }
+    fitLabelWidth(ui->currentValueViewLabel, values);
     fitLabelWidth(ui->dimensionViewLabel, units);
 }

@@ -43,20 +43,27 @@ protected:
 private:
     void changeRangeIndex(int index);
     void setValueLabelRule(const QString &rule);
+    // An entry of the range list in the current language.
+    QString rangeText(double entry) const;
     // The reading's unit and the over-range word in the current language, the reading kept.
     void retranslateReading();
-    // Each reading label as wide as its widest text (any value, the over-range word, the
-    // function's unit with the prefix of any of its ranges) in its font and the current
-    // language, so the row never squeezes the reading when it changes.
+    // Each reading label as wide as its widest text (a full-scale reading of any of the
+    // function's ranges or a wider one drawn, the over-range word, the function's unit with the
+    // prefix of any of its ranges) in its font and the current language, so the row never
+    // squeezes the reading when it changes.
     void fitReadingLabels();
 
     Ui::DigitalMultimeterPinnedWidget *ui;
     FunctionsMode functionMode = FunctionDcVoltage;
     double range = 0.1;
+    // The ranges the list offers after its automatic entry.
+    QVector<double> rangeEntries;
     bool continuityHighlighted = false;
     bool overRange = false;
     // A reading has been drawn since the last record; its unit carries its range's prefix.
     bool readingShown = false;
+    // The widest reading drawn since the last record, where it passed its range's full scale.
+    QString widestShown;
     std::unique_ptr<QRecursiveMutex> mutex;
     int displayTimerId = 0;
     double lastValue = 0.0;

@@ -363,6 +363,47 @@ private slots:
         QCOMPARE(rangeBox->itemText(0), QStringLiteral("Auto"));
     }
 
+    // Made in English and switched to Russian, the miniature's range list is the one a
+    // miniature made in Russian has, on the range chosen before; and back again.
+    void miniatureRangeListFollowsLanguage()
+    {
+        Record record;
+        record.function = FunctionDcVoltage;
+        record.ranges = voltageRanges;
+        record.range = 0.1;
+        auto items = [](QComboBox *box) {
+            QStringList texts;
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+            return texts;
+        };
+        auto listMadeIn = [&](const QString &language) {
+            TranslationLoader::instance()->load(language);
+            DigitalMultimeterPinnedWidget made;
+            made.setMainParameters(record);
+            return items(child<QComboBox>(&made, "rangeComboBox"));
+        };
+        const QStringList russian = listMadeIn(QStringLiteral("ru"));
+        const QStringList english = listMadeIn(QStringLiteral("en"));
+        QVERIFY(russian != english);
+
+        DigitalMultimeterPinnedWidget pinned;
+        pinned.setMainParameters(record);
+        auto *box = child<QComboBox>(&pinned, "rangeComboBox");
+        const int chosen = box->currentIndex();
+        QCOMPARE(box->itemText(chosen), english.value(1));
+        QSignalSpy ranges(&pinned, &DigitalMultimeterPinnedWidget::rangeChanged);
+        TranslationLoader::instance()->load(QStringLiteral("ru"));
+        QCoreApplication::processEvents();
+        const QStringList shownInRussian = items(box);
+        TranslationLoader::instance()->load(QStringLiteral("en"));
+        QCoreApplication::processEvents();
+        QCOMPARE(shownInRussian, russian);
+        QCOMPARE(items(box), english);
+        QCOMPARE(box->currentIndex(), chosen);
+        QCOMPARE(ranges.count(), 0);
+    }
+
     // The miniature's unit, with the prefix of its range, and its over-range word follow the
     // language as its range list does.
     void miniatureReadingFollowsLanguage_data()
@@ -419,22 +460,37 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("large");
-        QTest::newRow("en") << "en" << false;
-        QTest::newRow("ru") << "ru" << false;
-        QTest::newRow("ru, large font") << "ru" << true;
+        QTest::addColumn<int>("function");
+        QTest::addColumn<double>("range");
+        QTest::addColumn<double>("reading");
+        const int ohms = FunctionTwoWireResistance;
+        const int volts = FunctionDcVoltage;
+        const int amperes = FunctionDcCurrent;
+        QTest::newRow("en") << "en" << false << ohms << 100.0 << -99.0;
+        QTest::newRow("ru") << "ru" << false << ohms << 100.0 << -99.0;
+        QTest::newRow("ru, large font") << "ru" << true << ohms << 100.0 << -99.0;
+        QTest::newRow("full scale, 100 mV") << "en" << false << volts << 0.1 << -0.1;
+        QTest::newRow("full scale, 400 V") << "en" << false << volts << 400.0 << -400.0;
+        // Past the range's full scale, as the demonstration gives: four integer places.
+        QTest::newRow("past full scale, 100 mV") << "en" << false << volts << 0.1 << -1.5047709;
+        QTest::newRow("past full scale, 10 mA, large font")
+                << "en" << true << amperes << 0.01 << -2.0491234;
     }
     void miniatureReadingWhole()
     {
         QFETCH(QString, language);
         QFETCH(bool, large);
+        QFETCH(int, function);
+        QFETCH(double, range);
+        QFETCH(double, reading);
         QVERIFY(applyScreenshotLook({0, large, language, QString()}));
         DigitalMultimeterPinnedWidget pinned;
         Record record;
-        record.function = FunctionTwoWireResistance;
-        record.ranges = wireResistanceRanges;
-        record.range = 100.0;
+        record.function = FunctionsMode(function);
+        record.ranges = rangeSettings.value(record.function);
+        record.range = range;
         pinned.setMainParameters(record);
-        pinned.setDigitalMultimeterData(0.0, {-99.0});
+        pinned.setDigitalMultimeterData(0.0, {reading});
         QTimerEvent tick(0);
         QCoreApplication::sendEvent(&pinned, &tick);
         pinned.show();
@@ -453,12 +509,43 @@ private slots:
         auto *value = child<QLabel>(&pinned, "currentValueViewLabel");
         QVERIFY(value->contentsRect().width()
                 >= value->fontMetrics().horizontalAdvance(value->text()));
-        auto *unit = child<QLabel>(&pinned, "dimensionViewLabel");
-        const QString widest = QCoreApplication::translate("dimension prefix", "M")
-                + QCoreApplication::translate("QObject", "Ω");
-        QVERIFY2(unit->minimumSizeHint().width() >= unit->fontMetrics().horizontalAdvance(widest),
-                 qPrintable(widest));
+        if (record.function == FunctionTwoWireResistance) {
+            auto *unit = child<QLabel>(&pinned, "dimensionViewLabel");
+            const QString widest = QCoreApplication::translate("dimension prefix", "M")
+                    + QCoreApplication::translate("QObject", "Ω");
+            QVERIFY2(unit->minimumSizeHint().width()
+                             >= unit->fontMetrics().horizontalAdvance(widest),
+                     qPrintable(widest));
+        }
         resetScreenshotLook();
+    }
+
+    // The miniature shares a row with two others: at its least width its reading, unit and
+    // range box stand side by side with less than one reading character of room besides them.
+    void miniatureLeavesNoRoomUnused()
+    {
+        QVERIFY(applyScreenshotLook({0, false, QStringLiteral("en"), QString()}));
+        DigitalMultimeterPinnedWidget pinned;
+        Record record;
+        record.function = FunctionDcVoltage;
+        record.ranges = voltageRanges;
+        record.range = voltageRanges.first();
+        pinned.setMainParameters(record);
+        pinned.setDigitalMultimeterData(0.0, {-voltageRanges.first()});
+        QTimerEvent tick(0);
+        QCoreApplication::sendEvent(&pinned, &tick);
+        pinned.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pinned));
+        auto *value = child<QLabel>(&pinned, "currentValueViewLabel");
+        auto *unit = child<QLabel>(&pinned, "dimensionViewLabel");
+        auto *box = child<QComboBox>(&pinned, "rangeComboBox");
+        const int parts = value->minimumSizeHint().width() + unit->minimumSizeHint().width()
+                + std::max(box->minimumSizeHint().width(),
+                           child<QLabel>(&pinned, "rangeLabel")->minimumSizeHint().width());
+        const int room = pinned.minimumSizeHint().width() - parts;
+        const int character = value->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+        resetScreenshotLook();
+        QVERIFY2(room < character, qPrintable(QStringLiteral("%1 px of room").arg(room)));
     }
 
     // The dialog of a form made before the resource offers the resource's list.
