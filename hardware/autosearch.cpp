@@ -96,10 +96,24 @@ ModuleTypes AutoSearch::findMezzanineByModel(unsigned long code)
     return ModuleTypeNone;
 }
 
+void AutoSearch::receiveReport()
+{
+    const std::lock_guard<std::mutex> lock(m_handOver);
+}
+
 void AutoSearch::report(const ModuleDescription &module, QVector<ModuleDescription> &modules)
 {
-    emit found(module);
+    {
+        const std::lock_guard<std::mutex> lock(m_handOver);
+        emit found(module);
+    }
     modules.append(module);
+}
+
+void AutoSearch::finish(const QVector<ModuleDescription> &modules)
+{
+    const std::lock_guard<std::mutex> lock(m_handOver);
+    emit autoSearchFinished(modules);
 }
 
 void AutoSearch::FindVISAinstruments()
@@ -108,7 +122,7 @@ void AutoSearch::FindVISAinstruments()
 
     ViSession resourceManager = 0;
     if (viOpenDefaultRM(&resourceManager) < 0) {
-        emit autoSearchFinished(modules);
+        finish(modules);
         return;
     }
 
@@ -117,7 +131,7 @@ void AutoSearch::FindVISAinstruments()
     ViChar description[VI_FIND_BUFLEN] = {};
     if (viFindRsrc(resourceManager, resourceExpression, &findList, &count, description) < 0) {
         viClose(resourceManager);
-        emit autoSearchFinished(modules);
+        finish(modules);
         return;
     }
 
@@ -178,7 +192,7 @@ void AutoSearch::FindVISAinstruments()
 
     viClose(findList);
     viClose(resourceManager);
-    emit autoSearchFinished(modules);
+    finish(modules);
 }
 
 void AutoSearch::scanCarrier(const QString &resource, QVector<ModuleDescription> &modules)

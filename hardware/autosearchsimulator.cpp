@@ -17,8 +17,7 @@ void AutoSearchSimulator::FindVISAinstruments()
         module.type = m_types.at(i);
         module.resource = QStringLiteral("SIM::%1::INSTR").arg(i + 1);
         module.position = (i % 8) + 1;
-        emit found(module);
-        modules.append(module);
+        report(module, modules);
     }
-    emit autoSearchFinished(modules);
+    finish(modules);
 }

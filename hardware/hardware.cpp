@@ -4,6 +4,7 @@
 #include "hardware/modulecollection.h"
 #include "hardware/moduleinittask.h"
 #include "hardware/modules/tavrin/tavrinmodule.h"
+#include "hardware/threadhandover.h"
 
 #include <QCoreApplication>
 #include <QThreadPool>
@@ -38,6 +39,15 @@ int Hardware::baseModuleCount() const
     return m_baseModules.count();
 }
 
+// Qt hands a task to a pool thread, and a finished one back through waitForDone, under its own
+// locks, which the thread sanitizer cannot see; the tasks take themselves over at their start
+// and hand the collection back at their end, so only these two orders are marked for it.
+void Hardware::startTask(QRunnable *task)
+{
+    PRALUNE_HAND_OVER(task);
+    QThreadPool::globalInstance()->start(task, 0);
+}
+
 void Hardware::waitForPool()
 {
     QThreadPool *pool = QThreadPool::globalInstance();
@@ -47,6 +57,7 @@ void Hardware::waitForPool()
         pool->waitForDone(poolPollMs);
     }
     pool->waitForDone();
+    PRALUNE_TAKE_OVER(&ModuleCollection::instance());
 }
 
 bool Hardware::initializeBaseModules()
@@ -66,9 +77,8 @@ bool Hardware::initializeBaseModules()
 
     m_baseModules.first()->performInitResourses();
 
-    QThreadPool *pool = QThreadPool::globalInstance();
     for (TavrinModule *carrier : qAsConst(m_baseModules))
-        pool->start(new BaseModuleInitTask(carrier), 0);
+        startTask(new BaseModuleInitTask(carrier));
     waitForPool();
 
     // Only now, with every carrier task done, are the sessions final.
@@ -102,9 +112,8 @@ bool Hardware::initializeModules()
             tasks.append(new ModuleInitTask(ids));
     }
 
-    QThreadPool *pool = QThreadPool::globalInstance();
     for (ModuleInitTask *task : qAsConst(tasks))
-        pool->start(task, 0);
+        startTask(task);
     waitForPool();
     return true;
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+class QRunnable;
 class TavrinModule;
 
 // Brings the modules of the module collection into service and out of it again: one carrier
@@ -30,6 +31,7 @@ signals:
     void errorOccurred(const QString &text);
 
 private:
+    static void startTask(QRunnable *task);
     static void waitForPool();
 
     QMap<QString, TavrinModule *> m_baseModules;

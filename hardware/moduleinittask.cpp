@@ -2,6 +2,7 @@
 
 #include "hardware/modulecollection.h"
 #include "hardware/moduleinterface.h"
+#include "hardware/threadhandover.h"
 
 ModuleInitTask::ModuleInitTask(const QList<int> &ids)
     : m_ids(ids)
@@ -9,6 +10,7 @@ ModuleInitTask::ModuleInitTask(const QList<int> &ids)
 
 void ModuleInitTask::run()
 {
+    PRALUNE_TAKE_OVER(this);
     ModuleCollection &collection = ModuleCollection::instance();
     for (int id : qAsConst(m_ids)) {
         ModuleInterface *module = collection.byId(id);
@@ -21,4 +23,5 @@ void ModuleInitTask::run()
         if (module->init() >= 0)
             module->selftest();
     }
+    PRALUNE_HAND_OVER(&collection);
 }

@@ -96,7 +96,13 @@ InitializationContentWidget::~InitializationContentWidget()
         // The run on the pool still uses the search object: it goes once its last report is
         // out, not with the page (closing the window during a search must not crash).
         disconnect(m_autoSearch, nullptr, this, nullptr);
-        connect(m_autoSearch, &AutoSearch::autoSearchFinished, m_autoSearch, &QObject::deleteLater);
+        // Reports already queued to the page go with it.
+        m_autoSearch->receiveReport();
+        AutoSearch *search = m_autoSearch;
+        connect(m_autoSearch, &AutoSearch::autoSearchFinished, m_autoSearch, [search] {
+            search->receiveReport();
+            search->deleteLater();
+        });
     } else if (m_autoSearch) {
         m_autoSearch->deleteLater();
     }
@@ -105,8 +111,11 @@ InitializationContentWidget::~InitializationContentWidget()
     delete ui;
 }
 
+// The reports come queued from the search's pool thread.
 void InitializationContentWidget::moduleFound(const ModuleDescription &description)
 {
+    if (m_autoSearch)
+        m_autoSearch->receiveReport();
     QTableWidget *table = ui->instrumentListTableWidget;
     if (table->horizontalHeader()->isHidden())
         table->horizontalHeader()->show();
@@ -155,8 +164,10 @@ void InitializationContentWidget::dropActionConnections()
     disconnect(ui->actionPushButton, &QPushButton::clicked, nullptr, nullptr);
 }
 
-void InitializationContentWidget::searchFinished(QVector<ModuleDescription> modules)
+void InitializationContentWidget::searchFinished(const QVector<ModuleDescription> &modules)
 {
+    if (m_autoSearch)
+        m_autoSearch->receiveReport();
     m_busyMovie->stop();
     ui->busyLabel->hide();
     m_modules = modules;

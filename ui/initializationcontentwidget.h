@@ -27,7 +27,7 @@ public:
     ~InitializationContentWidget() override;
 
     void moduleFound(const ModuleDescription &description);
-    void searchFinished(QVector<ModuleDescription> modules);
+    void searchFinished(const QVector<ModuleDescription> &modules);
     void initializeModules();
     void restartAutoSearch();
     void selectionChanged(bool state);

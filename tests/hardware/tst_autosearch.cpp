@@ -59,12 +59,15 @@ struct QueuedReceiver
         QObject::connect(
                 &search, &AutoSearch::found, &search,
                 [this] { searchThread = QThread::currentThread(); }, Qt::DirectConnection);
-        QObject::connect(&search, &AutoSearch::found, &context, [this](const ModuleDescription &m) {
-            found.append(m);
-            onGuiThread &= QThread::currentThread() == qApp->thread();
-        });
+        QObject::connect(&search, &AutoSearch::found, &context,
+                         [this, &search](const ModuleDescription &m) {
+                             search.receiveReport();
+                             found.append(m);
+                             onGuiThread &= QThread::currentThread() == qApp->thread();
+                         });
         QObject::connect(&search, &AutoSearch::autoSearchFinished, &context,
-                         [this](const QVector<ModuleDescription> &m) {
+                         [this, &search](const QVector<ModuleDescription> &m) {
+                             search.receiveReport();
                              finished.append(m);
                              onGuiThread &= QThread::currentThread() == qApp->thread();
                          });
