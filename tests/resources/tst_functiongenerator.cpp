@@ -798,7 +798,9 @@ void TestFunctionGenerator::restoreJudgesStoredSignals()
         m_resource->start(S::Immediate);
         for (const simbench::CallRecord &channel : simbench::callLog("zqkw7_config_chan"))
             QCOMPARE(channel.args.at(2), std::string("0"));
-        for (double sample : simbench::callLog("zqkw7_writeAWG").front().data)
+        const std::vector<simbench::CallRecord> written = simbench::callLog("zqkw7_writeAWG");
+        QVERIFY(!written.empty());
+        for (double sample : written.front().data)
             QCOMPARE(sample, 0.0);
     }
     while (files.count() > 0)
