@@ -5,6 +5,7 @@
 #include "orvexplotwidget/plotpanner.h"
 #include "ui/viewbase/commonfunctions.h"
 #include "ui/viewbase/measurementsbutton.h"
+#include "ui/viewbase/measurementsstrip.h"
 #include "ui/viewbase/panelteardown.h"
 #include "vekwidgets/vekpalette.h"
 #include "views/multimeter/evaluationnames.h"
@@ -60,8 +61,7 @@ DigitalMultimeterWidget::DigitalMultimeterWidget(QWidget *parent)
             ui->stopStartModeToolButton};
     for (QWidget *widget : fitted)
         widget->installEventFilter(this);
-    ui->measurementsFrame->installEventFilter(this);
-    ui->measurementsGridWidget->installEventFilter(this);
+    measurementsStrip = new MeasurementsStrip(ui->measurementsGridWidget);
 
     dataMutex = std::make_unique<QRecursiveMutex>();
     displayTimerId = 0;
@@ -135,12 +135,6 @@ bool DigitalMultimeterWidget::eventFilter(QObject *watched, QEvent *event)
 {
     // A sheet reaches each label and button by itself, possibly after the form: refit then.
     const QEvent::Type type = event->type();
-    // The strip is shown or resized, or a button's width hint changed (another unit, say).
-    if (watched == ui->measurementsFrame || watched == ui->measurementsGridWidget) {
-        if (type == QEvent::Resize || type == QEvent::Show || type == QEvent::LayoutRequest)
-            fitMeasurementColumns();
-        return QWidget::eventFilter(watched, event);
-    }
     if (type == QEvent::Polish || type == QEvent::FontChange || type == QEvent::StyleChange)
         fitTopRowTexts();
     return QWidget::eventFilter(watched, event);

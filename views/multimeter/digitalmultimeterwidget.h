@@ -16,6 +16,7 @@
 #include <vector>
 
 class MeasurementsButton;
+class MeasurementsStrip;
 class QButtonGroup;
 class QTimer;
 class QVariant;
@@ -122,7 +123,6 @@ private:
     void displayDataInViewLabel();
     void displayDataInPlot(double time, QVector<double> data);
     void recreateEvalutionPanel(int count);
-    void fitMeasurementColumns();
     void setValueLabelRule(const QString &rule);
     void applyTheme();
     void applyCurvePen();
@@ -142,7 +142,7 @@ private:
     QColor curveColor;
     std::vector<EvaluationType> evaluationTypes;
     std::vector<MeasurementsButton *> measurementButtons;
-    int measurementColumns = 0; // the columns the buttons stand in
+    MeasurementsStrip *measurementsStrip = nullptr;
     double scanTime = 0.0;
     double packageDuration = 0.0;
     // The start buttons' width in the form, which a longer name widens.

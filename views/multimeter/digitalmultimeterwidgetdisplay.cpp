@@ -178,7 +178,6 @@ void DigitalMultimeterWidget::recreateEvalutionPanel(int count)
         }
     }
     measurementButtons.clear();
-    grid->setSizeConstraint(QLayout::SetMinimumSize);
     QPixmap mark(5, 5);
     mark.fill(curveColor);
     for (int i = 0; i < count; ++i) {
@@ -190,17 +189,5 @@ void DigitalMultimeterWidget::recreateEvalutionPanel(int count)
         button->setProperty("measurementsButton", true);
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     }
-    measurementColumns = (count + MeasurementsStrip::rows - 1) / MeasurementsStrip::rows;
-    fitMeasurementColumns();
-    grid->update();
-}
-
-void DigitalMultimeterWidget::fitMeasurementColumns()
-{
-    auto *grid = qobject_cast<QGridLayout *>(ui->measurementsGridWidget->layout());
-    // Until the strip is shown its width means nothing, and the buttons keep their two rows.
-    if (!grid || !window()->isVisible() || !ui->measurementsFrame->isVisible())
-        return;
-    const int room = ui->measurementsFrame->width() - ui->measurementsGridWidget->x();
-    measurementColumns = MeasurementsStrip::fit(grid, measurementButtons, room, measurementColumns);
+    measurementsStrip->setButtons(measurementButtons);
 }

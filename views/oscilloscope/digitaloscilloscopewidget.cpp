@@ -3,6 +3,7 @@
 
 #include "app/options.h"
 #include "ui/viewbase/commonfunctions.h"
+#include "ui/viewbase/measurementsstrip.h"
 #include "ui/viewbase/panelteardown.h"
 #include "views/oscilloscope/channelpanelsettingswidget.h"
 #include "views/oscilloscope/customplot.h"
@@ -108,8 +109,7 @@ DigitalOscilloscopeWidget::DigitalOscilloscopeWidget(QWidget *parent)
     m_pinchActive.exchange(false);
 
     ui->prehistorySpinBox->setType(VekDimensionSpinBox::Time);
-    ui->measurementsFrame->installEventFilter(this);
-    ui->measurementsGridWidget->installEventFilter(this);
+    m_measurementsStrip = new MeasurementsStrip(ui->measurementsGridWidget);
     ui->triggerSourceDoubleSwitch->setLabelPadding(sourceNamePadding);
 }
 
@@ -168,14 +168,6 @@ void DigitalOscilloscopeWidget::setPlotWidget()
 
 bool DigitalOscilloscopeWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    // The form goes before the plot in the destructor, and the plot's last events come here.
-    if (ui) {
-        const QEvent::Type type = event->type();
-        // The strip is shown or resized, or a button's width hint changed (another font, say).
-        if ((watched == ui->measurementsFrame && (type == QEvent::Resize || type == QEvent::Show))
-            || (watched == ui->measurementsGridWidget && type == QEvent::LayoutRequest))
-            fitMeasurementColumns();
-    }
     if (watched != m_plot || !m_plot)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

@@ -20,6 +20,7 @@
 
 class ChannelPanelSettingsWidget;
 class MeasurementsButton;
+class MeasurementsStrip;
 class CustomPlot;
 class MathChannelPanelSettingsWidget;
 class PlotArea;
@@ -202,8 +203,6 @@ private:
     void rangeTimeMark();
     void takeMarkerOffset(int channel, double value);
     void recreateEvalutionPanel(std::vector<int> counts);
-    // As many columns of buttons as the strip's width holds; the rest wrap below.
-    void fitMeasurementColumns();
     // Names and units of the buttons again, in the panel's language.
     void relabelMeasurementButtons();
     void recolorMeasurementButtons();
@@ -234,7 +233,7 @@ private:
     std::vector<QColor> m_channelColors;
     std::vector<std::vector<EvaluationType>> m_evaluationTypes;
     std::vector<std::vector<MeasurementsButton *>> m_measurementButtons;
-    int m_measurementColumns = 0; // the columns the buttons stand in
+    MeasurementsStrip *m_measurementsStrip = nullptr;
     std::vector<QMap<EvaluationType, double>> m_evaluationValues;
     QString m_deviceName;
     QString m_exportFolder;

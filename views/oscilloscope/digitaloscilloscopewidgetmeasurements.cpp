@@ -12,7 +12,6 @@
 #include <QPixmap>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -100,7 +99,6 @@ void DigitalOscilloscopeWidget::recreateEvalutionPanel(std::vector<int> counts)
         }
     }
     grid->blockSignals(false);
-    grid->setSizeConstraint(QLayout::SetMinimumSize);
     for (auto &group : m_measurementButtons)
         group.clear();
     m_measurementButtons.resize(std::size_t(channelCount));
@@ -122,24 +120,10 @@ void DigitalOscilloscopeWidget::recreateEvalutionPanel(std::vector<int> counts)
             ++n;
         }
     }
-    m_measurementColumns = (n + stripRows - 1) / stripRows;
-}
-
-void DigitalOscilloscopeWidget::fitMeasurementColumns()
-{
-    auto *grid = qobject_cast<QGridLayout *>(ui->measurementsGridWidget->layout());
-    if (!grid)
-        return;
     std::vector<MeasurementsButton *> buttons;
     for (const auto &group : m_measurementButtons)
         buttons.insert(buttons.end(), group.begin(), group.end());
-    // The strip takes the width the plot's column has, whatever its buttons ask. Until it is
-    // shown that width means nothing (a grab of a hidden panel shows it only for the picture),
-    // and the buttons keep their two rows.
-    const int room = window()->isVisible() && ui->measurementsFrame->isVisible()
-            ? ui->measurementsFrame->width() - ui->measurementsGridWidget->x()
-            : std::numeric_limits<int>::max();
-    m_measurementColumns = MeasurementsStrip::fit(grid, buttons, room, m_measurementColumns);
+    m_measurementsStrip->setButtons(buttons);
 }
 
 void DigitalOscilloscopeWidget::relabelMeasurementButtons()
