@@ -23,6 +23,7 @@
 #include "ui/viewselectionwidget.h"
 
 #include "simbench/simcontrol.h"
+#include "support/mainwindowchecks.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -36,6 +37,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -53,28 +55,14 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 
 namespace {
 
-// The simulated search takes 200 ms a module; give it room on a loaded machine.
-constexpr int reachTimeoutMs = 15000;
-
 const QColor toolBarBlue(0x21, 0x96, 0xF3);
 const QColor errorRed(0xF4, 0x43, 0x36);
-
-QWidget *shownIn(PraluneWindow &window, const char *frameName)
-{
-    QLayout *layout = window.findChild<QFrame *>(QString::fromLatin1(frameName))->layout();
-    return layout->count() > 0 ? layout->itemAt(0)->widget() : nullptr;
-}
-
-template<class Page>
-bool shows(PraluneWindow &window)
-{
-    return qobject_cast<Page *>(shownIn(window, "contentFrame"));
-}
 
 // What the modules found allow; the Instruments page offers a card for each.
 int possibleResources()
@@ -84,11 +72,6 @@ int possibleResources()
     for (const QString &type : creator.availableTypes())
         count += creator.create(type).size();
     return count;
-}
-
-InstrumentsContentWidget *instruments(PraluneWindow &window)
-{
-    return window.findChild<InstrumentsContentWidget *>();
 }
 
 void useOptions(bool autoInitialization, bool restoreArrangement = false)
@@ -153,72 +136,6 @@ QColor stripColour(PraluneWindow &window)
     return picture.pixelColor(gap);
 }
 
-// The resources the demonstration modules offer, by view type, in the creator's order.
-QMap<QString, QList<std::shared_ptr<ResourceInterface>>> possibleByView()
-{
-    ResourceCreator creator;
-    QMap<QString, QList<std::shared_ptr<ResourceInterface>>> byView;
-    for (const QString &type : creator.availableTypes()) {
-        for (const auto &resource : creator.create(type))
-            byView[resource->viewType()].append(resource);
-    }
-    return byView;
-}
-
-// An arrangement of real resources: each entry names a view type, a trailing '*' marks it
-// maximized; a view type named twice takes its next resource.
-ArrangementState arrangementOf(const QStringList &entries)
-{
-    const auto byView = possibleByView();
-    QMap<QString, int> taken;
-    ArrangementState state;
-    for (QString entry : entries) {
-        const bool maximized = entry.endsWith(QLatin1Char('*'));
-        if (maximized)
-            entry.chop(1);
-        const auto resources = byView.value(entry);
-        const int next = taken[entry]++;
-        if (next >= resources.size())
-            continue;
-        state.addResourceInformation(resources.at(next)->type(), resources.at(next)->uniqueId(),
-                                     maximized, entry);
-    }
-    return state;
-}
-
-// Puts the shell into a colour theme, font size and language for one test, with automatic
-// initialization, and back into the light standard sheet and English afterwards.
-class Look
-{
-public:
-    Look(int theme, int font, const QString &language)
-        : m_before(load_from_cache())
-    {
-        Options options = m_before;
-        options.auto_initialization = true;
-        options.full_screen_on_start = false;
-        options.color_theme = theme;
-        options.font_type = font;
-        options.app_language = language;
-        save_to_cache(options);
-        applied = applyThemeStyleSheet(theme, font);
-    }
-    ~Look()
-    {
-        save_to_cache(m_before);
-        applyThemeStyleSheet(1, 0);
-        TranslationLoader::instance()->load(QStringLiteral("en"));
-        QCoreApplication::processEvents();
-    }
-    Look(const Look &) = delete;
-    Look &operator=(const Look &) = delete;
-
-    bool applied = false;
-
-private:
-    const Options m_before;
-};
-
 // Waits for the Instruments page and opens the arrangement's views on it, as a restore does.
 void openWorkspace(PraluneWindow &window, const QStringList &entries)
 {
@@ -263,49 +180,6 @@ bool saveButtonsShown(PraluneWindow &window)
     const bool picture = window.findChild<QPushButton *>("pictureButton")->isVisible();
     const bool data = window.findChild<QPushButton *>("dataButton")->isVisible();
     return picture && data;
-}
-
-// The controls of a page that cannot be brought whole into the window: each is scrolled into
-// view by every scroll area it lies in, innermost first, and must then lie inside every widget
-// around it up to the window. A control hidden by its form (another tab) is not counted.
-QStringList controlsOutOfReach(PraluneWindow &window, QWidget *page)
-{
-    QStringList out;
-    for (QWidget *control : page->findChildren<QWidget *>()) {
-        const bool editor = qobject_cast<QLineEdit *>(control)
-                && !qobject_cast<QAbstractSpinBox *>(control->parentWidget())
-                && !qobject_cast<QComboBox *>(control->parentWidget());
-        if (!control->isVisibleTo(&window)
-            || !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)
-                 || qobject_cast<QAbstractSpinBox *>(control) || editor))
-            continue;
-        // The whole control, not only an editor's text cursor as ensureWidgetVisible would.
-        for (QWidget *around = control->parentWidget(); around; around = around->parentWidget()) {
-            auto *area = qobject_cast<QScrollArea *>(around);
-            if (!area || !area->widget())
-                continue;
-            const QPoint centre = control->mapTo(area->widget(), control->rect().center());
-            area->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 1,
-                                control->height() / 2 + 1);
-        }
-        QRect visible = window.rect();
-        for (QWidget *around = control->parentWidget(); around != &window;
-             around = around->parentWidget())
-            visible &= QRect(around->mapTo(&window, QPoint(0, 0)), around->size());
-        const QRect place(control->mapTo(&window, QPoint(0, 0)), control->size());
-        if (!visible.contains(place)) {
-            const QString name = control->objectName().isEmpty()
-                    ? QString::fromLatin1(control->metaObject()->className())
-                    : control->objectName();
-            out << QStringLiteral("%1 at (%2, %3) %4 x %5")
-                            .arg(name)
-                            .arg(place.x())
-                            .arg(place.y())
-                            .arg(place.width())
-                            .arg(place.height());
-        }
-    }
-    return out;
 }
 
 // The first square of side tile in picture painted wholly in colour, as "x, y"; empty when
