@@ -1,5 +1,6 @@
 #include "app/translationloader.h"
 #include "assets/assets.h"
+#include "functiongenerator/support/generatortesthelpers.h"
 #include "resources/digitaloscilloscopeparameters.h"
 #include "resources/functiongeneratoroptions.h"
 #include "resources/powersupplyoutputoptions.h"
@@ -26,15 +27,6 @@
 #include <memory>
 
 namespace {
-
-template<typename T>
-T *child(QWidget *widget, const char *name)
-{
-    T *found = widget->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 // A number box on its panel, with what the panel has sent on to the instrument so far.
 struct Wired
@@ -106,16 +98,6 @@ Wired multimeterDelay()
     QObject::connect(form, &DigitalMultimeterWidget::delayTimeChanged,
                      [sent = w.sent](double value) { *sent << value; });
     return w;
-}
-
-FunctionGeneratorValueLimits limits(double min, double max, unsigned decimals, double step)
-{
-    FunctionGeneratorValueLimits l;
-    l.min = min;
-    l.max = max;
-    l.decimals = decimals;
-    l.step = step;
-    return l;
 }
 
 Wired generatorFrequency()
