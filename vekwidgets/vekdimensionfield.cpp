@@ -4,16 +4,73 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The units' width while their texts need no more: the width the forms were laid out with.
+constexpr int leastUnitsWidth = 50;
+
+// Every unit whole beside the arrow: the widest unit's text and the room the style keeps
+// around a text, in the font the sheet gives the box now.
+void fitUnits(QComboBox *units)
+{
+    const QFontMetrics metrics = units->fontMetrics();
+    int text = 0;
+    for (int i = 0; i < units->count(); ++i) {
+        const QString label = units->itemText(i);
+        text = std::max(
+                {text, metrics.horizontalAdvance(label), metrics.boundingRect(label).width()});
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(units);
+    option.frame = units->hasFrame();
+    option.rect.setWidth(leastUnitsWidth);
+    const QRect field = units->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, units);
+    units->setFixedWidth(std::max(leastUnitsWidth, text + leastUnitsWidth - field.width()));
+}
+
+// The sheet reaches the units by themselves, possibly after their box: refit then.
+class UnitsFit : public QObject
+{
+public:
+    explicit UnitsFit(QComboBox *units)
+        : QObject(units)
+        , m_units(units)
+    {
+        units->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (watched == m_units
+            && (type == QEvent::Polish || type == QEvent::FontChange
+                || type == QEvent::StyleChange))
+            fitUnits(m_units);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QComboBox *const m_units;
+};
+
+} // namespace
 
 VekDimensionField::VekDimensionField(QWidget *owner)
     : units(new QComboBox(owner))
     , spin(new VekDoubleSpinBox(owner))
 {
-    units->setFixedWidth(50);
+    new UnitsFit(units);
+    fitUnits(units);
     spin->setAlignment(Qt::AlignCenter);
     spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
     spin->setContextMenuPolicy(Qt::NoContextMenu);
@@ -54,6 +111,7 @@ void VekDimensionField::setDimensions(const QVector<QPair<double, QString>> &lis
     }
     for (const auto &dimension : list)
         units->addItem(dimension.second);
+    fitUnits(units);
     units->show();
 }
 
