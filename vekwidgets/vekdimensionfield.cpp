@@ -1,13 +1,12 @@
 #include "vekwidgets/vekdimensionfield.h"
 
+#include "vekwidgets/vekcomboboxwidth.h"
 #include "vekwidgets/vekdoublespinbox.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QWidget>
 
 #include <algorithm>
@@ -18,24 +17,9 @@ namespace {
 // The units' width while their texts need no more: the width the forms were laid out with.
 constexpr int leastUnitsWidth = 50;
 
-// Every unit whole beside the arrow: the widest unit's text and the room the style keeps
-// around a text, in the font the sheet gives the box now.
 void fitUnits(QComboBox *units)
 {
-    const QFontMetrics metrics = units->fontMetrics();
-    int text = 0;
-    for (int i = 0; i < units->count(); ++i) {
-        const QString label = units->itemText(i);
-        text = std::max(
-                {text, metrics.horizontalAdvance(label), metrics.boundingRect(label).width()});
-    }
-    QStyleOptionComboBox option;
-    option.initFrom(units);
-    option.frame = units->hasFrame();
-    option.rect.setWidth(leastUnitsWidth);
-    const QRect field = units->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                       QStyle::SC_ComboBoxEditField, units);
-    units->setFixedWidth(std::max(leastUnitsWidth, text + leastUnitsWidth - field.width()));
+    units->setFixedWidth(std::max(leastUnitsWidth, comboBoxWidthForEntries(units)));
 }
 
 // The sheet reaches the units by themselves, possibly after their box: refit then.

@@ -51,6 +51,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -413,6 +414,8 @@ private slots:
     void loneCardIsWhole();
     void pinnedRowFitsTheWindow_data();
     void pinnedRowFitsTheWindow();
+    void miniatureRangeBoxIsWhole_data();
+    void miniatureRangeBoxIsWhole();
     void screenshots();
 };
 
@@ -1246,6 +1249,51 @@ void TestPraluneWindow::pinnedRowFitsTheWindow()
         }
         box->setValue(before);
     }
+}
+
+void TestPraluneWindow::miniatureRangeBoxIsWhole_data()
+{
+    QTest::addColumn<int>("font");
+    QTest::addColumn<QString>("language");
+    for (const int font : {0, 1}) {
+        for (const char *language : {"en", "ru"}) {
+            QTest::addRow("%s, %s", font == 1 ? "large" : "standard", language)
+                    << font << QString::fromLatin1(language);
+        }
+    }
+}
+
+// The multimeter miniature's range box shows each of its ranges whole beside its arrow, in the
+// program's faces, in either font and language.
+void TestPraluneWindow::miniatureRangeBoxIsWhole()
+{
+    QFETCH(int, font);
+    QFETCH(QString, language);
+    const Look look(0, font, language);
+    QVERIFY(look.applied);
+    PraluneWindow window;
+    window.resize(1024, 768);
+    openWorkspace(window, {"Function Generator", "Digital Multimeter", "Digital Oscilloscope"});
+    if (QTest::currentTestFailed())
+        return;
+    auto *box = window.findChild<DigitalMultimeterPinnedWidget *>()->findChild<QComboBox *>(
+            "rangeComboBox");
+    QVERIFY(box && box->isVisible() && box->count() > 1);
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.frame = box->hasFrame();
+    const int field = box->style()
+                              ->subControlRect(QStyle::CC_ComboBox, &option,
+                                               QStyle::SC_ComboBoxEditField, box)
+                              .width();
+    const QFontMetrics metrics = box->fontMetrics();
+    QStringList cut;
+    for (int i = 0; i < box->count(); ++i) {
+        const QString entry = box->itemText(i);
+        if (std::max(metrics.horizontalAdvance(entry), metrics.boundingRect(entry).width()) > field)
+            cut << QStringLiteral("\"%1\" in %2 px").arg(entry).arg(field);
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
 
 // Not a check: the workspace of four views at 1024 x 768 and the picture export's file dialog
