@@ -1,19 +1,60 @@
 #include "vekwidgets/vekdimensionfield.h"
 
+#include "vekwidgets/vekcomboboxwidth.h"
 #include "vekwidgets/vekdoublespinbox.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The units' width while their texts need no more: the width the forms were laid out with.
+constexpr int leastUnitsWidth = 50;
+
+void fitUnits(QComboBox *units)
+{
+    units->setFixedWidth(std::max(leastUnitsWidth, comboBoxWidthForEntries(units)));
+}
+
+// The sheet reaches the units by themselves, possibly after their box: refit then.
+class UnitsFit : public QObject
+{
+public:
+    explicit UnitsFit(QComboBox *units)
+        : QObject(units)
+        , m_units(units)
+    {
+        units->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (watched == m_units
+            && (type == QEvent::Polish || type == QEvent::FontChange
+                || type == QEvent::StyleChange))
+            fitUnits(m_units);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QComboBox *const m_units;
+};
+
+} // namespace
 
 VekDimensionField::VekDimensionField(QWidget *owner)
     : units(new QComboBox(owner))
     , spin(new VekDoubleSpinBox(owner))
 {
-    units->setFixedWidth(50);
+    new UnitsFit(units);
+    fitUnits(units);
     spin->setAlignment(Qt::AlignCenter);
     spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
     spin->setContextMenuPolicy(Qt::NoContextMenu);
@@ -54,6 +95,7 @@ void VekDimensionField::setDimensions(const QVector<QPair<double, QString>> &lis
     }
     for (const auto &dimension : list)
         units->addItem(dimension.second);
+    fitUnits(units);
     units->show();
 }
 

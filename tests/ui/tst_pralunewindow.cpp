@@ -9,6 +9,7 @@
 #include "resources/resourcecollection.h"
 #include "resources/resourcecreator.h"
 #include "resources/resourceinterface.h"
+#include "resources/resourcerv38.h"
 #include "ui/activeviewcollection.h"
 #include "ui/initializationcontentwidget.h"
 #include "ui/instrumentscontentwidget.h"
@@ -21,6 +22,8 @@
 #include "ui/settingstoolbarwidget.h"
 #include "ui/viewbase/viewinterface.h"
 #include "ui/viewselectionwidget.h"
+#include "views/functiongenerator/functiongeneratorpinnedwidget.h"
+#include "views/multimeter/digitalmultimeterpinnedwidget.h"
 
 #include "simbench/simcontrol.h"
 #include "support/mainwindowchecks.h"
@@ -33,6 +36,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -49,6 +53,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -281,6 +286,10 @@ private slots:
     void pageScrollsOnlyOverItsForm();
     void maximizedViewOpensAtTheTopLeft();
     void loneCardIsWhole();
+    void pinnedRowFitsTheWindow_data();
+    void pinnedRowFitsTheWindow();
+    void miniatureRangeBoxIsWhole_data();
+    void miniatureRangeBoxIsWhole();
     void screenshots();
 };
 
@@ -290,6 +299,8 @@ void TestPraluneWindow::initTestCase()
     qunsetenv("PRALUNE_SIM_BENCH");
     QStandardPaths::setTestModeEnabled(true);
     initPraluneAssets();
+    // As the program does: the sheets' own faces, not a fallback's wider or narrower ones.
+    QVERIFY(registerPraluneFonts());
     QApplication::setStyle(QStringLiteral("Fusion"));
     QVERIFY(applyThemeStyleSheet(1, 0));
 }
@@ -1029,6 +1040,134 @@ void TestPraluneWindow::loneCardIsWhole()
                                     .arg(cards.first()->pinnedWidgetPixmapHeight())
                                     .arg(pictureHeight)));
     }
+}
+
+void TestPraluneWindow::pinnedRowFitsTheWindow_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<double>("reading");
+    // On the 100 mV range: a full-scale reading, and one with four digits before the point,
+    // as the demonstration's readings of about 2 V give there.
+    QTest::newRow("full scale, dark") << 0 << -0.1;
+    QTest::newRow("past full scale, dark") << 0 << -2.0947;
+    QTest::newRow("past full scale, light") << 1 << -2.0947;
+}
+
+// At 1024 x 768 in the standard font and English the generator, multimeter and oscilloscope
+// miniatures stand side by side without a scroll bar, each with its buttons in view, whatever
+// reading the multimeter shows.
+void TestPraluneWindow::pinnedRowFitsTheWindow()
+{
+    QFETCH(int, theme);
+    QFETCH(double, reading);
+    const Look look(theme, 0, QStringLiteral("en"));
+    QVERIFY(look.applied);
+    PraluneWindow window;
+    window.resize(1024, 768);
+    openWorkspace(window, {"Function Generator", "Digital Multimeter", "Digital Oscilloscope"});
+    if (QTest::currentTestFailed())
+        return;
+    auto *meter = window.findChild<DigitalMultimeterPinnedWidget *>();
+    QVERIFY(meter && meter->isVisible());
+    DigitalGeneratorMainParameters record;
+    record.function = FunctionDcVoltage;
+    record.ranges = rangeSettings.value(FunctionDcVoltage);
+    record.range = 0.1;
+    meter->setMainParameters(record);
+    meter->setDigitalMultimeterData(0.0, {reading});
+    QTimerEvent tick(0);
+    QCoreApplication::sendEvent(meter, &tick);
+    // The grown label's request climbs a layout a turn.
+    for (int turn = 0; turn < 5; ++turn)
+        QCoreApplication::processEvents();
+    auto *value = meter->findChild<QLabel *>("currentValueViewLabel");
+    QVERIFY(value->text().startsWith(QLatin1Char('-')));
+    QVERIFY2(value->contentsRect().width() >= value->fontMetrics().horizontalAdvance(value->text()),
+             qPrintable(value->text()));
+
+    auto *row = window.findChild<PinnedCollectionWidget *>()->findChild<QScrollArea *>();
+    QVERIFY(row);
+    const QString widths = QStringLiteral("%1 px of frames in %2 px, %3 shown")
+                                   .arg(row->widget()->minimumSizeHint().width())
+                                   .arg(row->viewport()->width())
+                                   .arg(value->text());
+    QVERIFY2(!row->horizontalScrollBar()->isVisible(), qPrintable(widths));
+    const auto frames = window.findChildren<PinnedWrapFrame *>();
+    QCOMPARE(frames.size(), 3);
+    for (PinnedWrapFrame *frame : frames) {
+        for (const char *name : {"maximaizeButton", "hideButton"}) {
+            auto *button = frame->findChild<QPushButton *>(name);
+            const QRect place(button->mapTo(row->viewport(), QPoint(0, 0)), button->size());
+            QVERIFY2(row->viewport()->rect().contains(place), qPrintable(widths));
+        }
+    }
+
+    // The generator's number boxes hold the widest number of their range whole.
+    auto *generator = window.findChild<FunctionGeneratorPinnedWidget *>();
+    QVERIFY(generator);
+    for (QDoubleSpinBox *box : generator->findChildren<QDoubleSpinBox *>()) {
+        if (!box->isVisible())
+            continue;
+        // Given back afterwards: the generator keeps its settings for the next start.
+        const double before = box->value();
+        for (const double end : {box->minimum(), box->maximum()}) {
+            box->setValue(end);
+            auto *edit = box->findChild<QLineEdit *>();
+            const QMargins margins = edit->textMargins();
+            // The line edit keeps two pixels of its own at each side of its text.
+            const int room = edit->contentsRect().width() - margins.left() - margins.right() - 4;
+            QVERIFY2(room >= edit->fontMetrics().horizontalAdvance(edit->text()),
+                     qPrintable(QStringLiteral("%1: %2 in %3 px")
+                                        .arg(box->objectName(), edit->text())
+                                        .arg(room)));
+        }
+        box->setValue(before);
+    }
+}
+
+void TestPraluneWindow::miniatureRangeBoxIsWhole_data()
+{
+    QTest::addColumn<int>("font");
+    QTest::addColumn<QString>("language");
+    for (const int font : {0, 1}) {
+        for (const char *language : {"en", "ru"}) {
+            QTest::addRow("%s, %s", font == 1 ? "large" : "standard", language)
+                    << font << QString::fromLatin1(language);
+        }
+    }
+}
+
+// The multimeter miniature's range box shows each of its ranges whole beside its arrow, in the
+// program's faces, in either font and language.
+void TestPraluneWindow::miniatureRangeBoxIsWhole()
+{
+    QFETCH(int, font);
+    QFETCH(QString, language);
+    const Look look(0, font, language);
+    QVERIFY(look.applied);
+    PraluneWindow window;
+    window.resize(1024, 768);
+    openWorkspace(window, {"Function Generator", "Digital Multimeter", "Digital Oscilloscope"});
+    if (QTest::currentTestFailed())
+        return;
+    auto *box = window.findChild<DigitalMultimeterPinnedWidget *>()->findChild<QComboBox *>(
+            "rangeComboBox");
+    QVERIFY(box && box->isVisible() && box->count() > 1);
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.frame = box->hasFrame();
+    const int field = box->style()
+                              ->subControlRect(QStyle::CC_ComboBox, &option,
+                                               QStyle::SC_ComboBoxEditField, box)
+                              .width();
+    const QFontMetrics metrics = box->fontMetrics();
+    QStringList cut;
+    for (int i = 0; i < box->count(); ++i) {
+        const QString entry = box->itemText(i);
+        if (std::max(metrics.horizontalAdvance(entry), metrics.boundingRect(entry).width()) > field)
+            cut << QStringLiteral("\"%1\" in %2 px").arg(entry).arg(field);
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
 
 // Not a check: the workspace of four views at 1024 x 768 and the picture export's file dialog

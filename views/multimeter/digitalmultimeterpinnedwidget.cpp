@@ -4,6 +4,7 @@
 #include "resources/resourcerv38.h"
 #include "ui/viewbase/labelwidth.h"
 #include "ui/viewbase/panelteardown.h"
+#include "vekwidgets/vekcomboboxwidth.h"
 #include "views/multimeter/dimentiontranslater.h"
 #include "views/multimeter/translateoptions.h"
 
@@ -36,6 +37,7 @@ DigitalMultimeterPinnedWidget::DigitalMultimeterPinnedWidget(QWidget *parent)
     // A sheet reaches each label by itself, possibly after the miniature: refit then.
     ui->currentValueViewLabel->installEventFilter(this);
     ui->dimensionViewLabel->installEventFilter(this);
+    ui->rangeComboBox->installEventFilter(this);
     fitReadingLabels();
 }
 
@@ -90,6 +92,7 @@ void DigitalMultimeterPinnedWidget::setMainParameters(
     readingShown = false;
     widestShown.clear();
     fitReadingLabels();
+    fitRangeBox();
     ui->rangeComboBox->setCurrentIndex(position + 1);
 }
 
@@ -175,6 +178,7 @@ void DigitalMultimeterPinnedWidget::changeEvent(QEvent *event)
             ui->rangeComboBox->setItemText(0, tr("Auto"));
         for (int i = 0; i < rangeEntries.size() && i + 1 < ui->rangeComboBox->count(); ++i)
             ui->rangeComboBox->setItemText(i + 1, rangeText(rangeEntries.at(i)));
+        fitRangeBox();
     }
 }
 
@@ -193,9 +197,18 @@ void DigitalMultimeterPinnedWidget::retranslateReading()
 bool DigitalMultimeterPinnedWidget::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::Polish || type == QEvent::FontChange || type == QEvent::StyleChange)
-        fitReadingLabels();
+    if (type == QEvent::Polish || type == QEvent::FontChange || type == QEvent::StyleChange) {
+        if (watched == ui->rangeComboBox)
+            fitRangeBox();
+        else
+            fitReadingLabels();
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void DigitalMultimeterPinnedWidget::fitRangeBox()
+{
+    ui->rangeComboBox->setMinimumWidth(comboBoxWidthForEntries(ui->rangeComboBox));
 }
 
 void DigitalMultimeterPinnedWidget::fitReadingLabels()

@@ -52,6 +52,8 @@ private:
     // prefix of any of its ranges) in its font and the current language, so the row never
     // squeezes the reading when it changes.
     void fitReadingLabels();
+    // The range box as wide as its widest entry needs beside its arrow.
+    void fitRangeBox();
 
     Ui::DigitalMultimeterPinnedWidget *ui;
     FunctionsMode functionMode = FunctionDcVoltage;

@@ -3,6 +3,7 @@
 #include "views/oscilloscope/digitaloscilloscopewidget.h"
 
 #include "../support/modalanswers.h"
+#include "../support/screenshotlooks.h"
 
 #include "app/options.h"
 #include "assets/assets.h"
@@ -26,6 +27,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -966,6 +969,58 @@ private slots:
                     QStringLiteral("%1/oscilloscope-panel-%2.png").arg(dir, style.suffix()));
         }
         resetScreenshotStyle();
+    }
+
+    void prehistoryUnitIsWhole_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<bool>("large");
+        QTest::addColumn<QString>("language");
+        for (const bool large : {false, true}) {
+            for (const char *language : {"en", "ru"}) {
+                for (const int theme : {0, 1}) {
+                    QTest::addRow("%s, %s, %s", theme == 0 ? "dark" : "light",
+                                  large ? "large" : "standard", language)
+                            << theme << large << QString::fromLatin1(language);
+                }
+            }
+        }
+    }
+    // The prehistory box's unit list shows each of its units whole beside the arrow, in either
+    // font size and language, whatever face the sheet's family comes to (here a fallback,
+    // wider than the program's own).
+    void prehistoryUnitIsWhole()
+    {
+        QFETCH(int, theme);
+        QFETCH(bool, large);
+        QFETCH(QString, language);
+        QVERIFY(applyScreenshotLook({theme, large, language, QString()}));
+        Panel f;
+        // A prehistory of nanosecond steps: every time unit is offered.
+        auto *box = child<VekDimensionSpinBox>(f.panel, "prehistorySpinBox");
+        box->setSingleStep(1e-9);
+        box->setRange(0.0, 10.0);
+        box->setType(VekDimensionSpinBox::Time);
+        f.panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.panel));
+        QCoreApplication::processEvents();
+        auto *units = box->findChild<QComboBox *>();
+        QVERIFY(units && units->isVisible() && units->count() > 1);
+        QStyleOptionComboBox option;
+        option.initFrom(units);
+        option.frame = units->hasFrame();
+        const QRect field = units->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxEditField, units);
+        const QFontMetrics metrics = units->fontMetrics();
+        QStringList cut;
+        for (int i = 0; i < units->count(); ++i) {
+            const QString text = units->itemText(i);
+            if (std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).width())
+                > field.width())
+                cut << QStringLiteral("%1 in %2 px").arg(text).arg(field.width());
+        }
+        resetScreenshotLook();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
 
     void styleChangeMarksTheBoxes_data()
