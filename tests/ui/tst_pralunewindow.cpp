@@ -290,6 +290,7 @@ private slots:
     void pinnedRowFitsTheWindow();
     void miniatureRangeBoxIsWhole_data();
     void miniatureRangeBoxIsWhole();
+    void generatorCardKeepsItsFrequencyBoxes();
     void screenshots();
 };
 
@@ -1123,6 +1124,42 @@ void TestPraluneWindow::pinnedRowFitsTheWindow()
         }
         box->setValue(before);
     }
+}
+
+// The generator's card on the Instruments page is a picture of its miniature before any
+// resource has filled it: its frequency boxes, still on the form's own range, must not shrink
+// to a fraction of what the miniature shows once it is pinned.
+void TestPraluneWindow::generatorCardKeepsItsFrequencyBoxes()
+{
+    const Look look(0, 0, QStringLiteral("en"));
+    QVERIFY(look.applied);
+    PraluneWindow window;
+    window.resize(1024, 768);
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(shows<InstrumentsContentWidget>(window), reachTimeoutMs);
+    QCoreApplication::processEvents();
+    window.grab();
+    // A card paints a miniature that is never shown; the pinned one is shown in the row.
+    const auto boxWidths = [](bool shown) {
+        QVector<int> widths;
+        for (QWidget *widget : QApplication::allWidgets()) {
+            auto *pinned = qobject_cast<FunctionGeneratorPinnedWidget *>(widget);
+            if (pinned && pinned->isVisible() == shown)
+                widths << pinned->findChild<QDoubleSpinBox *>("frequencyChannel1DoubleSpinBox")
+                                  ->width();
+        }
+        return widths;
+    };
+    const QVector<int> card = boxWidths(false);
+    QCOMPARE(card.size(), 1);
+    openWorkspace(window, {"Function Generator"});
+    if (QTest::currentTestFailed())
+        return;
+    const QVector<int> pinned = boxWidths(true);
+    QCOMPARE(pinned.size(), 1);
+    QVERIFY2(
+            card.first() * 10 >= pinned.first() * 9,
+            qPrintable(QStringLiteral("card %1, pinned %2").arg(card.first()).arg(pinned.first())));
 }
 
 void TestPraluneWindow::miniatureRangeBoxIsWhole_data()
