@@ -296,27 +296,12 @@ private slots:
 
 void TestPraluneWindow::initTestCase()
 {
-    // The window's tests walk the demonstration road, whatever bench the shell names.
-    qunsetenv("PRALUNE_SIM_BENCH");
-    QStandardPaths::setTestModeEnabled(true);
-    initPraluneAssets();
-    // As the program does: the sheets' own faces, not a fallback's wider or narrower ones.
-    QVERIFY(registerPraluneFonts());
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QVERIFY(applyThemeStyleSheet(1, 0));
+    QVERIFY(prepareWindowTests());
 }
 
 void TestPraluneWindow::cleanup()
 {
-    ResourceCollection::instance()->removeAll();
-    ModuleCollection::instance().reset();
-    get_cache()->arrangements->setCurrentArrangement(ArrangementState());
-    // Each test starts with the window where it puts it, never maximized by the one before.
-    Options options = load_from_cache();
-    options.mainwindow_geometry.clear();
-    save_to_cache(options);
-    qunsetenv("PRALUNE_SIM_BENCH");
-    simbench::reset();
+    resetWindowTests();
 }
 
 void TestPraluneWindow::autoInitializationReachesInstruments()

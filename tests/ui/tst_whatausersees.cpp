@@ -182,26 +182,12 @@ private slots:
 
 void TestWhatAUserSees::initTestCase()
 {
-    // The window walks the demonstration road, whatever bench the shell names.
-    qunsetenv("PRALUNE_SIM_BENCH");
-    QStandardPaths::setTestModeEnabled(true);
-    initPraluneAssets();
-    // The program's own faces: measured in a fallback face, a text that the program cuts may
-    // seem to fit.
-    QVERIFY(registerPraluneFonts());
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QVERIFY(applyThemeStyleSheet(1, 0));
+    QVERIFY(prepareWindowTests());
 }
 
 void TestWhatAUserSees::cleanup()
 {
-    ResourceCollection::instance()->removeAll();
-    ModuleCollection::instance().reset();
-    get_cache()->arrangements->setCurrentArrangement(ArrangementState());
-    Options options = load_from_cache();
-    options.mainwindow_geometry.clear();
-    save_to_cache(options);
-    simbench::reset();
+    resetWindowTests();
 }
 
 void TestWhatAUserSees::whatAUserSees_data()

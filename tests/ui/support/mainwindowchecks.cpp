@@ -1,20 +1,53 @@
 #include "support/mainwindowchecks.h"
 
+#include "app/arrangementscollection.h"
 #include "app/themestylesheet.h"
 #include "app/translationloader.h"
+#include "assets/assets.h"
+#include "hardware/modulecollection.h"
+#include "resources/resourcecollection.h"
 #include "resources/resourcecreator.h"
 #include "resources/resourceinterface.h"
 #include "ui/instrumentscontentwidget.h"
 #include "ui/pralunewindow.h"
 
+#include "simbench/simcontrol.h"
+
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLayout>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QStandardPaths>
+
+bool prepareWindowTests()
+{
+    qunsetenv("PRALUNE_SIM_BENCH");
+    QStandardPaths::setTestModeEnabled(true);
+    initPraluneAssets();
+    // As the program does: the sheets' own faces, not a fallback's wider or narrower ones, in
+    // which a text the program cuts may seem to fit.
+    if (!registerPraluneFonts())
+        return false;
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    return applyThemeStyleSheet(1, 0);
+}
+
+void resetWindowTests()
+{
+    ResourceCollection::instance()->removeAll();
+    ModuleCollection::instance().reset();
+    get_cache()->arrangements->setCurrentArrangement(ArrangementState());
+    Options options = load_from_cache();
+    options.mainwindow_geometry.clear();
+    save_to_cache(options);
+    qunsetenv("PRALUNE_SIM_BENCH");
+    simbench::reset();
+}
 
 QWidget *shownIn(PraluneWindow &window, const char *frameName)
 {

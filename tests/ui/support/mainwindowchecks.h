@@ -23,6 +23,15 @@ class ResourceInterface;
 // The simulated search takes 200 ms a module; give it room on a loaded machine.
 constexpr int reachTimeoutMs = 15000;
 
+// Before a test case of the window: the demonstration road whatever bench the shell names,
+// settings in the test folders, and the program's assets, faces and sheet. False when a face
+// or the sheet could not be had.
+bool prepareWindowTests();
+
+// After each test of the window: no resource, module, arrangement or stored window geometry
+// left for the next, which starts with the window where it puts it.
+void resetWindowTests();
+
 // The page a frame of the window shows, nullptr when it shows none.
 QWidget *shownIn(PraluneWindow &window, const char *frameName);
 
